@@ -1,0 +1,14 @@
+#pragma once
+// The message sink: where the core sends a message box's text and caption.
+// The desktop shell installs one that shows a real message box; by default
+// messages go to standard error. Tests install a recording sink.
+
+#include <functional>
+#include <string>
+
+using MessageSink = std::function<void(const std::string& text, const std::string& caption)>;
+
+// Replaces the sink; returns the previous one. An empty sink restores the default.
+MessageSink SetMessageSink(MessageSink sink);
+// Shows a message through the current sink.
+void ShowMessage(const std::string& text, const std::string& caption);
