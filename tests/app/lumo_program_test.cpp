@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "framework/file.h"
+#include "tests/temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -16,12 +17,7 @@ namespace {
 
 class ProgramFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/lumo-prog-XXXXXX";
-        dir = mkdtemp(tmpl);
-        fs::copy_file(JoinPath(LUMO_BIN_DIR, "lumo"), JoinPath(dir, "lumo"));
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { fs::copy_file(JoinPath(LUMO_BIN_DIR, "lumo"), JoinPath(dir, "lumo")); }
 
     // Runs the copy with arguments; returns its exit status, output in out/err.
     int Run(const std::string& args = "") {
@@ -38,7 +34,9 @@ protected:
         ss << in.rdbuf();
         return ss.str();
     }
-    std::string dir, out, err;
+    TempDir temp;
+    const std::string& dir = temp.Path();
+    std::string out, err;
 };
 
 TEST_F(ProgramFolder, PrintsWhatTheRealCatalogueHolds) {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/archive.h"
 #include "framework/file.h"
+#include "tests/temp_dir.h"
 
 namespace {
 
@@ -259,19 +259,14 @@ TEST(Document, MalformedFilesFailCleanly) {
 
 class DocFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/lumo-doc-XXXXXX";
-        dir = mkdtemp(tmpl);
-        path = JoinPath(dir, "stars.db");
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
     std::vector<uint8_t> Contents() {
         std::vector<uint8_t> b;
         std::string error;
         ReadWholeFile(path, b, error);
         return b;
     }
-    std::string dir, path;
+    TempDir dir;
+    std::string path = dir.File("stars.db");
 };
 
 TEST_F(DocFileTest, MissingFileIsCreatedAtExit) {

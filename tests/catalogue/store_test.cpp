@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "catalogue/store_file.h"
 #include "framework/file.h"
+#include "tests/temp_dir.h"
 
 namespace {
 
@@ -33,12 +33,6 @@ std::vector<uint8_t> MakeStore(const std::vector<Member>& members) {
 
 class StoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/lumo-store-XXXXXX";
-        dir = mkdtemp(tmpl);
-        path = JoinPath(dir, "planets.sto");
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
     void Write(const std::vector<uint8_t>& b) {
         std::string error;
         ASSERT_TRUE(WriteFileAtomic(path, b, error));
@@ -48,7 +42,8 @@ protected:
         s.Read(out.data(), n);
         return out;
     }
-    std::string dir, path;
+    TempDir dir;
+    std::string path = dir.File("planets.sto");
 };
 
 TEST_F(StoreTest, LookupIgnoresCaseAndTheFirstOfEqualNamesWins) {
@@ -97,7 +92,7 @@ TEST_F(StoreTest, WrongMagicOrBadDirectoryLeavesAnEmptyDirectory) {
         EXPECT_FALSE(store.Lookup("a")) << c.what;
     }
     CStoreFile missing;
-    EXPECT_FALSE(missing.OpenStore(JoinPath(dir, "none.sto")));
+    EXPECT_FALSE(missing.OpenStore(dir.File("none.sto")));
 }
 
 }  // namespace

@@ -7,17 +7,14 @@
 #include <filesystem>
 
 #include "framework/file.h"
+#include "tests/temp_dir.h"
 
 namespace fs = std::filesystem;
 
 class FileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/lumo-file-XXXXXX";
-        dir = mkdtemp(tmpl);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string dir;
+    TempDir temp;
+    const std::string& dir = temp.Path();
 };
 
 TEST_F(FileTest, WriteSeekReadAndPath) {
