@@ -111,7 +111,7 @@ Vec3i CrossQ15(Vec3i a, Vec3i b) {
 }
 
 Vec3d UnitVector127(double x, double y, double z) {
-    const double length = std::sqrt(x * x + y * y + z * z);
+    const double length = std::hypot(x, y, z);
     if (!(length > 0) || !std::isfinite(length)) return Vec3d{};
     auto scale = [&](double c) { return std::clamp(c / length * 127, -127.0, 127.0); };
     return Vec3d{scale(x), scale(y), scale(z)};
