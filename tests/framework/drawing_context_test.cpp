@@ -208,18 +208,27 @@ TEST(DrawingContextNoFontTest, TextIsSkippedWithoutAnyUsableFont) {
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(PolygonTest, TriangleFilledWithBrushAndOutlinedWithPen) {
-    Canvas canvas(40, 40);
+// A canvas with a context that has a brush and a pen selected.
+struct PolygonScene {
+    PolygonScene(int32_t size, ColorRef brushColour, PenStyle penStyle, ColorRef penColour)
+        : canvas(size, size) {
+        dc.Attach(canvas.target);
+        EXPECT_TRUE(brush.CreateSolidBrush(brushColour));
+        EXPECT_TRUE(pen.CreatePen(penStyle, 1, penColour));
+        dc.SelectObject(&brush);
+        dc.SelectObject(&pen);
+    }
+    Canvas canvas;
     CDC dc;
-    dc.Attach(canvas.target);
     CBrush brush;
     CPen pen;
-    ASSERT_TRUE(brush.CreateSolidBrush(Rgb(0, 250, 5)));
-    ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, Rgb(250, 0, 0)));
-    dc.SelectObject(&brush);
-    dc.SelectObject(&pen);
+};
+
+TEST(PolygonTest, TriangleFilledWithBrushAndOutlinedWithPen) {
+    PolygonScene scene(40, Rgb(0, 250, 5), PS_SOLID, Rgb(250, 0, 0));
+    const Canvas& canvas = scene.canvas;
     const CPoint triangle[] = {{10, 10}, {30, 10}, {10, 30}};
-    ASSERT_TRUE(dc.Polygon(triangle, 3));
+    ASSERT_TRUE(scene.dc.Polygon(triangle, 3));
     EXPECT_EQ(canvas.At(14, 14), kGreen);
     EXPECT_EQ(canvas.At(20, 17), kGreen);
     EXPECT_EQ(canvas.At(10, 10), kRed);
@@ -235,18 +244,11 @@ TEST(PolygonTest, TriangleFilledWithBrushAndOutlinedWithPen) {
 }
 
 TEST(PolygonTest, EvenOddRuleLeavesTheStarCentreEmpty) {
-    Canvas canvas(60, 60);
-    CDC dc;
-    dc.Attach(canvas.target);
-    CBrush brush;
-    CPen none;
-    brush.CreateSolidBrush(Rgb(0, 255, 0));
-    none.CreatePen(PS_NULL, 1, 0);
-    dc.SelectObject(&brush);
-    dc.SelectObject(&none);
+    PolygonScene scene(60, Rgb(0, 255, 0), PS_NULL, 0);
+    const Canvas& canvas = scene.canvas;
     // A five-pointed star drawn in one stroke around the centre (30, 30).
     const CPoint star[] = {{30, 2}, {46, 56}, {3, 22}, {57, 22}, {14, 56}};
-    dc.Polygon(star, 5);
+    scene.dc.Polygon(star, 5);
     EXPECT_EQ(canvas.At(30, 33), kBackground);  // the pentagon in the middle
     EXPECT_EQ(canvas.At(30, 10), kGreen);       // the top point
     EXPECT_EQ(canvas.At(10, 23), kGreen);       // the left point
