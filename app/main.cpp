@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/cli/summary.h"
+#include "catalogue/doc_summary.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"

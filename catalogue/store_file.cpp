@@ -60,6 +60,7 @@ bool CStoreFile::OpenStore(const std::string& path, std::string* error) {
         if (error) *error = path + ": cannot read the directory";
         return false;
     }
+    m_dirOffset = dirOffset;
     std::string why;
     if (!ParseStoreDirectory(dir, static_cast<uint64_t>(size), m_directory, why)) {
         if (error) *error = path + ": " + why;

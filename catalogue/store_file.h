@@ -34,9 +34,12 @@ public:
     bool Lookup(const std::string& name);
     // The entries in file order.
     const std::vector<StoreEntry>& Directory() const { return m_directory; }
+    // Where the directory starts; members end there at the latest.
+    uint32_t DirectoryOffset() const { return m_dirOffset; }
 
 private:
     std::vector<StoreEntry> m_directory;
+    uint32_t m_dirOffset = 0;
 };
 
 constexpr uint16_t kStoreMagic = 0x7263;  // the bytes "cr"

@@ -1,5 +1,5 @@
 #pragma once
-// `lumo` without a window: what the loaded catalogue holds and the view settings.
+// What a document holds (counts of records) and its view settings, as text.
 
 #include <iosfwd>
 

@@ -1,4 +1,4 @@
-#include "app/cli/summary.h"
+#include "catalogue/doc_summary.h"
 
 #include <ostream>
 

@@ -1,0 +1,119 @@
+#include "tools/catalogue_builder.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/lumo_doc.h"
+#include "framework/file.h"
+#include "tools/tsv.h"
+
+namespace {
+constexpr double kDegToRad = 0.017453292519943295;
+
+// Q15 component of a unit direction: trunc(32768 * |c| / |v|) with c's sign.
+int32_t Q15Component(double c, double n) {
+    int32_t v = static_cast<int32_t>(std::sqrt(n * c * c) * 32768.0);
+    return c < 0 ? -v : v;
+}
+
+// A sky point at right ascension ra and declination dec (radians), radius r.
+SkyPoint PointAt(double ra, double dec, double r) {
+    SkyPoint p;
+    p.a = static_cast<float>(ra);
+    p.b = static_cast<float>(dec);
+    p.x = std::cos(dec) * std::cos(-ra) * r;
+    p.y = std::sin(dec) * r;
+    p.z = std::cos(dec) * std::sin(-ra) * r;
+    double n = 1.0 / (p.x * p.x + p.y * p.y + p.z * p.z);
+    p.X = Q15Component(p.x, n);
+    p.Y = Q15Component(p.y, n);
+    p.Z = Q15Component(p.z, n);
+    return p;
+}
+
+struct Reader {
+    TsvTable table;
+    std::string& error;
+    bool Open(const std::string& dir, const char* name) {
+        return table.Load(JoinPath(dir, name), error);
+    }
+    bool Deg(size_t r, const char* col, double& rad) {
+        double deg;
+        if (!table.Number(r, col, deg, error)) return false;
+        rad = deg * kDegToRad;
+        return true;
+    }
+    bool Point(size_t r, const char* raCol, const char* decCol, SkyPoint& p) {
+        double ra, dec;
+        if (!Deg(r, raCol, ra) || !Deg(r, decCol, dec)) return false;
+        p = PointAt(ra, dec, kCatalogueRadius);
+        return true;
+    }
+    bool Lines(const std::string& dir, const char* name, std::vector<CSkyLine>& out) {
+        if (!Open(dir, name)) return false;
+        for (size_t r = 0; r < table.Rows(); ++r) {
+            CSkyLine line;
+            if (!Point(r, "ra1_deg", "dec1_deg", line.m_start) ||
+                !Point(r, "ra2_deg", "dec2_deg", line.m_end))
+                return false;
+            out.push_back(line);
+        }
+        return true;
+    }
+};
+
+bool ReadStars(const std::string& dir, CLumoDoc& doc, std::string& error) {
+    Reader in{{}, error};
+    if (!in.Open(dir, "stars.tsv")) return false;
+    for (size_t r = 0; r < in.table.Rows(); ++r) {
+        auto star = std::make_unique<CStar>();
+        double mag;
+        if (!in.Point(r, "ra_deg", "dec_deg", star->m_pos) ||
+            !in.table.Number(r, "mag", mag, error))
+            return false;
+        star->m_strName = in.table.Text(r, "name");
+        star->m_fMagnitude = static_cast<float>(mag);
+        const std::string& type = in.table.Text(r, "type");
+        star->m_cType = type.empty() ? '?' : static_cast<uint8_t>(type[0]);
+        doc.m_stars.push_back(std::move(star));
+    }
+    // Brightest first; the sky painting stops at the first star too faint.
+    std::stable_sort(doc.m_stars.begin(), doc.m_stars.end(),
+                     [](const auto& a, const auto& b) { return a->m_fMagnitude < b->m_fMagnitude; });
+    return true;
+}
+
+bool ReadLabels(const std::string& dir, CLumoDoc& doc, std::string& error) {
+    Reader in{{}, error};
+    if (!in.Open(dir, "labels.tsv")) return false;
+    for (size_t r = 0; r < in.table.Rows(); ++r) {
+        CSkyLabel label;
+        if (!in.Point(r, "ra_deg", "dec_deg", label.m_pos)) return false;
+        label.m_strName = in.table.Text(r, "name");
+        doc.m_labels.push_back(label);
+    }
+    return true;
+}
+
+bool ReadCities(const std::string& dir, CLumoDoc& doc, std::string& error) {
+    Reader in{{}, error};
+    if (!in.Open(dir, "cities.tsv")) return false;
+    for (size_t r = 0; r < in.table.Rows(); ++r) {
+        auto city = std::make_unique<CLocalizacion>();
+        double lat, lon;
+        if (!in.Deg(r, "lat_deg", lat) || !in.Deg(r, "lon_deg", lon)) return false;
+        city->m_strName = in.table.Text(r, "name");
+        city->m_fLatitude = static_cast<float>(lat);
+        city->m_fLongitude = static_cast<float>(lon);
+        doc.m_cities.push_back(std::move(city));
+    }
+    return true;
+}
+}  // namespace
+
+bool BuildCatalogue(const std::string& dir, CLumoDoc& doc, std::string& error) {
+    Reader lines{{}, error};
+    return ReadStars(dir, doc, error) && lines.Lines(dir, "figures.tsv", doc.m_figures) &&
+           lines.Lines(dir, "bounds.tsv", doc.m_bounds) && ReadLabels(dir, doc, error) &&
+           ReadCities(dir, doc, error);
+}

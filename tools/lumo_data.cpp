@@ -1,0 +1,34 @@
+// lumo-data: inspects the program's data files from the command line.
+
+#include <cstdio>
+#include <cstring>
+
+#include "tools/data_commands.h"
+
+namespace {
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(int argc, char** argv);  // argv[0] is the command name
+};
+
+const Command kCommands[] = {
+    {"catalogue", "catalogue FILE [--stars N]   counts, settings and the first stars of a stars.db",
+     RunCatalogueCommand},
+    {"store", "store FILE                   the directory of a planet store", RunStoreCommand},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: lumo-data COMMAND ...\n");
+    for (const Command& c : kCommands) std::fprintf(stderr, "  lumo-data %s\n", c.usage);
+    return 2;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    for (const Command& c : kCommands)
+        if (std::strcmp(argv[1], c.name) == 0) return c.run(argc - 1, argv + 1);
+    std::fprintf(stderr, "lumo-data: unknown command '%s'\n", argv[1]);
+    return Usage();
+}
