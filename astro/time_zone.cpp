@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <initializer_list>
 
 namespace {
 constexpr std::time_t kHalfYear = 183 * 86400;

@@ -23,7 +23,10 @@ TopocentricPlace PlaceFromEye(const std::array<double, 3>& bodyKm, const std::ar
     // The observer frame is in the sky frame.
     std::array<double, 3> sky = SkyFromBody(d);
     double up = Dot(sky, zenith), toEast = Dot(sky, east), toNorth = -Dot(sky, south);
-    place.altitudeDeg = std::atan2(up, std::hypot(toEast, toNorth)) * kRadToDeg;
-    place.azimuthDeg = WrapAngle(std::atan2(toEast, toNorth) * kRadToDeg, 360.0);
+    double horizontal = std::hypot(toEast, toNorth);
+    place.altitudeDeg = std::atan2(up, horizontal) * kRadToDeg;
+    // Straight up or down (within the float frame's rounding) has no azimuth: 0.
+    if (horizontal > 1e-6 * place.distanceKm)
+        place.azimuthDeg = WrapAngle(std::atan2(toEast, toNorth) * kRadToDeg, 360.0);
     return place;
 }

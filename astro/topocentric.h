@@ -18,6 +18,7 @@ struct TopocentricPlace {
 
 // The place of a body at bodyKm seen from eyeKm (both km, body-position
 // frame), with the observer frame from LocalFrame (sky-frame unit vectors).
-// A body at the eye itself gets zero angles and distance.
+// A body at the eye itself gets zero angles and distance; one straight above
+// or below the eye (within 1e-6 radian) gets azimuth 0.
 TopocentricPlace PlaceFromEye(const std::array<double, 3>& bodyKm, const std::array<double, 3>& eyeKm,
                               const Vec3f& zenith, const Vec3f& east, const Vec3f& south);
