@@ -1,5 +1,6 @@
 #include "app/cli/ephemeris.h"
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>

@@ -40,8 +40,10 @@ TEST(JulianDay, CalendarReformOf1582) {
     // No step back at the end of 1585.
     EXPECT_EQ(JD(1585, 12, 31), 2300333.5);
     EXPECT_EQ(JD(1586, 1, 1), 2300334.5);
-    // Julian calendar before the reform: 1000 January 1 (Julian) is JD 2086307.5.
+    // Julian calendar before the reform: 1000 January 1 (Julian) is JD 2086307.5,
+    // and 1500 had a February 29 (given as fields: the date type is Gregorian).
     EXPECT_EQ(JD(1000, 1, 1), 2086307.5);
+    EXPECT_EQ(JulianDayFromFields(1500, 2, 29, 0, 0, 0), JD(1500, 3, 1) - 1);
 }
 
 TEST(JulianDay, EveryGregorianDayFollowsTheLastByOne) {

@@ -143,7 +143,8 @@ void EmitVsop(const Table& t, std::ostream& out) {
             if (powers == 0) {
                 if (row < t.rows.size()) Fail(t, row, std::string("no ") + kCoordinates[c] +
                                                           " series for " + kPlanets[p]);
-                throw Failure{t.path + ": ends before the series of " + kPlanets[p]};
+                throw Failure{t.path + ": ends before the " + kCoordinates[c] + " series of " +
+                              kPlanets[p]};
             }
             layout << "},\n";
             counts += (c ? ", " : "") + std::to_string(powers);
