@@ -74,7 +74,7 @@ TEST_F(StoreTest, WrongMagicOrBadDirectoryLeavesAnEmptyDirectory) {
     std::vector<uint8_t> offsetOut = good;
     offsetOut[2] = 0xF0;
     std::vector<uint8_t> noEnd = good;
-    noEnd.pop_back();
+    noEnd.resize(noEnd.size() - 1);
     std::vector<uint8_t> memberOut = good;
     memberOut[memberOut.size() - 2] = 0x7F;  // high byte of the member offset
     std::vector<uint8_t> longName = good;
