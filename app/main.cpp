@@ -1,12 +1,13 @@
 // Lumo: the star map. Without arguments it loads stars.db from the program
 // folder and tells what it holds; `lumo ephemeris ...` prints where the
-// bodies of the solar system stand.
+// bodies of the solar system stand; `lumo render ...` saves a picture of the sky.
 
 #include <cstdio>
 #include <iostream>
 #include <string>
 
 #include "app/cli/ephemeris.h"
+#include "app/cli/render.h"
 #include "catalogue/doc_summary.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
@@ -15,6 +16,8 @@
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "ephemeris")
         return RunEphemeris(argc - 2, argv + 2, std::cout, std::cerr);
+    if (argc > 1 && std::string(argv[1]) == "render")
+        return RunRender(argc - 2, argv + 2, std::cout, std::cerr);
     std::string path = JoinPath(ExecutableFolder(), "stars.db");
     CLumoDoc doc;
     CDocFile file;
