@@ -14,6 +14,8 @@
 // out (replaced). Parts the version does not carry are left out: part keys and
 // part transforms before 260, Reserved3 before 261, slots 8..15 before 262,
 // tiles before 263, face frames before 264, slot frames before 266. Fails
-// with a reason when a count or value does not fit its field.
+// with a reason when a count or value does not fit its field. An own texture
+// is written as TexWidth x TexHeight (spheres: TexWidth x TexWidth/2) bytes,
+// so write objects as read or built, not after FaceTexture resized a face.
 bool ObjectWrite(const EngineObject& obj, std::vector<uint8_t>& out, std::string* error = nullptr,
                  int version = kObjectVersion);
