@@ -189,7 +189,8 @@ bool ObjectReader::ReadFace(Face& f, int index) {
     }
     if (hasNormals && f.VertexCount > 0) {
         if (!m_ar.CheckCount(f.VertexCount, 6, "vertex normals")) return Check(what);
-        f.VertexNormals = static_cast<int32_t(*)[3]>(Allocate(f.VertexCount * sizeof *f.VertexNormals));
+        f.VertexNormals =
+            static_cast<int32_t(*)[3]>(Allocate(f.VertexCount * sizeof *f.VertexNormals));
         for (int i = 0; i < f.VertexCount; ++i)
             for (int32_t& c : f.VertexNormals[i])
                 c = std::clamp(I16(), -kVertexNormalLimit, kVertexNormalLimit);

@@ -4,9 +4,9 @@
 
 #include <cstddef>
 
-constexpr size_t kHeaderSize = 10;       // face count, reserved, part point count, version, material size
-constexpr size_t kMaterialOffset = 10;   // the material block starts here
-constexpr size_t kSlotHeaderSize = 48;   // key, reserved, width, height (2 each), image flag (4), 36 unused
+constexpr size_t kMaterialOffset = 10;   // the material block follows the 10-byte header
+// A slot header: key, reserved, width, height (2 bytes each), image flag (4), 36 unused.
+constexpr size_t kSlotHeaderSize = 48;
 constexpr int kSlotsOld = 8;             // slot headers in files of version 261 and below
 constexpr int kSlotsNew = 16;            // version 262 and above
 // Header5, HeaderTableA, Header1, HeaderTableB: 5 + 76 + 1 + 120 16-bit values.

@@ -30,13 +30,20 @@ int Problem(const std::string& what) {
 
 const char* KindName(int32_t kind) {
     switch (kind) {
-        case kFaceFlat: return "flat";
-        case kFaceSlotTextured: return "slot-textured";
-        case kFaceSphere: return "sphere";
-        case kFaceSprite: return "sprite";
-        case kFaceOutline: return "outline";
-        case kFaceDot: return "dot";
-        default: return "textured";
+        case kFaceFlat:
+            return "flat";
+        case kFaceSlotTextured:
+            return "slot-textured";
+        case kFaceSphere:
+            return "sphere";
+        case kFaceSprite:
+            return "sprite";
+        case kFaceOutline:
+            return "outline";
+        case kFaceDot:
+            return "dot";
+        default:
+            return "textured";
     }
 }
 
@@ -72,36 +79,40 @@ void PrintBoundingBox(const EngineObject& obj) {
         std::cout << "bounding box\tnone\n";
         return;
     }
-    std::cout << Format("bounding box\t(%d, %d, %d) .. (%d, %d, %d)\n", lo[0], lo[1], lo[2],
-                        hi[0], hi[1], hi[2]);
+    std::cout << Format("bounding box\t(%d, %d, %d) .. (%d, %d, %d)\n", lo[0], lo[1], lo[2], hi[0],
+                        hi[1], hi[2]);
+}
+
+// Reads IN, converts its bytes, writes OUT whole and says what it did.
+int ConvertFile(int argc, char** argv, const char* usage, const char* verb,
+                bool (*convert)(const std::vector<uint8_t>& in, std::vector<uint8_t>& out,
+                                std::string& error)) {
+    if (argc != 3) return Usage(usage);
+    std::vector<uint8_t> in, out;
+    std::string error;
+    if (!ReadWholeFile(argv[1], in, error)) return Problem(error);
+    if (!convert(in, out, error)) return Problem(std::string(argv[1]) + ": " + error);
+    if (!WriteFileAtomic(argv[2], out, error)) return Problem(error);
+    std::cout << Format("%s %s (%zu bytes) into %s (%zu bytes)\n", verb, argv[1], in.size(),
+                        argv[2], out.size());
+    return 0;
 }
 }  // namespace
 
 int RunPackCommand(int argc, char** argv) {
-    if (argc != 3) return Usage("pack IN OUT");
-    std::vector<uint8_t> in, out;
-    std::string error;
-    if (!ReadWholeFile(argv[1], in, error)) return Problem(error);
-    CHuffmanCodec codec;
-    if (!codec.Encode(in, out)) return Problem(std::string(argv[1]) + " is too large to pack");
-    if (!WriteFileAtomic(argv[2], out, error)) return Problem(error);
-    std::cout << Format("packed %s (%zu bytes) into %s (%zu bytes, %.1f %%)\n", argv[1],
-                        in.size(), argv[2], out.size(),
-                        in.empty() ? 100.0 : 100.0 * double(out.size()) / double(in.size()));
-    return 0;
+    return ConvertFile(argc, argv, "pack IN OUT", "packed",
+                       [](const auto& in, auto& out, auto& error) {
+                           if (CHuffmanCodec().Encode(in, out)) return true;
+                           error = "too large to pack";
+                           return false;
+                       });
 }
 
 int RunUnpackCommand(int argc, char** argv) {
-    if (argc != 3) return Usage("unpack IN OUT");
-    std::vector<uint8_t> in, out;
-    std::string error;
-    if (!ReadWholeFile(argv[1], in, error)) return Problem(error);
-    CHuffmanCodec codec;
-    if (!codec.Decode(in, out, &error)) return Problem(std::string(argv[1]) + ": " + error);
-    if (!WriteFileAtomic(argv[2], out, error)) return Problem(error);
-    std::cout << Format("unpacked %s (%zu bytes) into %s (%zu bytes)\n", argv[1], in.size(),
-                        argv[2], out.size());
-    return 0;
+    return ConvertFile(argc, argv, "unpack IN OUT", "unpacked",
+                       [](const auto& in, auto& out, auto& error) {
+                           return CHuffmanCodec().Decode(in, out, &error);
+                       });
 }
 
 int RunStorePackCommand(int argc, char** argv) {

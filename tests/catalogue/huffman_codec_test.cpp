@@ -64,8 +64,9 @@ std::vector<int> BlockLengths(const Bytes& s) {
 
 // A stream header: magic, total length, tree flag.
 Bytes Header(uint32_t total, uint8_t flag) {
-    return {0x23, 0x37, uint8_t(total), uint8_t(total >> 8), uint8_t(total >> 16),
-            uint8_t(total >> 24), flag};
+    return {
+        0x23, 0x37, uint8_t(total), uint8_t(total >> 8), uint8_t(total >> 16), uint8_t(total >> 24),
+        flag};
 }
 
 void Append(Bytes& b, std::initializer_list<int> values16) {
@@ -128,13 +129,14 @@ TEST(RunLength, RoundTripsPatternedData) {
 
 TEST(PackedStream, RoundTripsVariedData) {
     std::string text;
-    while (text.size() < 30000) text += "The planets move on their orbits; the Moon shows its phase. ";
+    while (text.size() < 30000)
+        text += "The planets move on their orbits; the Moon shows its phase. ";
     Bytes all256(512);
     for (size_t i = 0; i < all256.size(); ++i) all256[i] = uint8_t(i);
-    std::vector<Bytes> inputs = {Bytes{}, Bytes{42}, RandomBytes(2047, 1), RandomBytes(2048, 2),
-                                 RandomBytes(2049, 3), RandomBytes(100000, 4),
-                                 RandomBytes(100000, 5, 4), Bytes(text.begin(), text.end()),
-                                 Bytes(5000, 0), all256};
+    std::vector<Bytes> inputs = {
+        Bytes{}, Bytes{42}, RandomBytes(2047, 1), RandomBytes(2048, 2), RandomBytes(2049, 3),
+        RandomBytes(100000, 4), RandomBytes(100000, 5, 4), Bytes(text.begin(), text.end()),
+        Bytes(5000, 0), all256};
     for (const Bytes& in : inputs) {
         Bytes packed = Pack(in), out;
         std::string error;
@@ -241,8 +243,8 @@ TEST(PackedStream, EveryCutShortStreamFails) {
     size_t consumed = 0;
     CHuffmanCodec codec;
     packed.push_back(0x55);  // bytes after the stream are not part of it
-    EXPECT_TRUE(codec.Decode(packed, [](const uint8_t*, size_t) { return true; }, nullptr,
-                             &consumed));
+    EXPECT_TRUE(codec.Decode(
+        packed, [](const uint8_t*, size_t) { return true; }, nullptr, &consumed));
     EXPECT_EQ(consumed, packed.size() - 1);
 }
 

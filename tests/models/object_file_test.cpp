@@ -35,9 +35,8 @@ struct MessageRecorder {
     std::vector<std::string> texts;
     MessageSink previous;
     MessageRecorder() {
-        previous = SetMessageSink([this](const std::string& t, const std::string&) {
-            texts.push_back(t);
-        });
+        previous = SetMessageSink(
+            [this](const std::string& t, const std::string&) { texts.push_back(t); });
     }
     ~MessageRecorder() { SetMessageSink(previous); }
 };
@@ -47,7 +46,8 @@ bool Reads(const Bytes& bytes, std::string* error = nullptr) {
     bool ok = ObjectRead(o.obj, bytes, error);
     if (!ok) {
         EngineObject zero{};
-        EXPECT_EQ(std::memcmp(&o.obj, &zero, sizeof zero), 0) << "a failed read leaves a zeroed object";
+        EXPECT_EQ(std::memcmp(&o.obj, &zero, sizeof zero), 0)
+            << "a failed read leaves a zeroed object";
     }
     return ok;
 }
@@ -69,9 +69,9 @@ TEST(ObjectFile, Version266ReadsBackTheSameObject) {
     EXPECT_EQ(obj.Reserved3, 77);
     ASSERT_EQ(obj.FaceCount, 4);
     const Face& flat = obj.Faces[0];
-    EXPECT_EQ(flat.Vertices[1][0], 160);           // file units x 16
-    EXPECT_EQ(flat.TexPoints[1][0], -1600000);     // 32-bit file values x 16 as well
-    EXPECT_EQ(flat.Centre[0], 3);                  // centres, normals and part points are not scaled
+    EXPECT_EQ(flat.Vertices[1][0], 160);        // file units x 16
+    EXPECT_EQ(flat.TexPoints[1][0], -1600000);  // 32-bit file values x 16 as well
+    EXPECT_EQ(flat.Centre[0], 3);               // centres, normals and part points are not scaled
     EXPECT_EQ(flat.Normal[2], 100);
     EXPECT_EQ(flat.VertexNormals[2][2], 4);
     EXPECT_EQ(flat.PartKey, 3);
