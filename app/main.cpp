@@ -1,16 +1,20 @@
 // Lumo: the star map. Without arguments it loads stars.db from the program
-// folder and tells what it holds.
+// folder and tells what it holds; `lumo ephemeris ...` prints where the
+// bodies of the solar system stand.
 
 #include <cstdio>
 #include <iostream>
 #include <string>
 
+#include "app/cli/ephemeris.h"
 #include "catalogue/doc_summary.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "ephemeris")
+        return RunEphemeris(argc - 2, argv + 2, std::cout, std::cerr);
     std::string path = JoinPath(ExecutableFolder(), "stars.db");
     CLumoDoc doc;
     CDocFile file;

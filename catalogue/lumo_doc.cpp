@@ -1,5 +1,7 @@
 #include "catalogue/lumo_doc.h"
 
+#include "astro/body_table.h"
+#include "astro/reference_lines.h"
 #include "framework/archive.h"
 
 namespace {
@@ -66,7 +68,11 @@ struct Persisted {
 };
 }  // namespace
 
-CLumoDoc::CLumoDoc() = default;
+// The bodies first: they set the ecliptic matrix that the ecliptic line uses.
+CLumoDoc::CLumoDoc() {
+    BuildBodyTable(m_planets, m_eclipticMatrix);
+    BuildReferenceLines(m_gridLines, m_eclipticLines, m_fGridStep, m_eclipticMatrix, 30);
+}
 
 void CLumoDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {

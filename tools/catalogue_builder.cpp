@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/reference_lines.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"
 #include "tools/tsv.h"
@@ -10,24 +11,12 @@
 namespace {
 constexpr double kDegToRad = 0.017453292519943295;
 
-// Q15 component of a unit direction: trunc(32768 * |c| / |v|) with c's sign.
-int32_t Q15Component(double c, double n) {
-    int32_t v = static_cast<int32_t>(std::sqrt(n * c * c) * 32768.0);
-    return c < 0 ? -v : v;
-}
-
 // A sky point at right ascension ra and declination dec (radians), radius r.
 SkyPoint PointAt(double ra, double dec, double r) {
     SkyPoint p;
     p.a = static_cast<float>(ra);
     p.b = static_cast<float>(dec);
-    p.x = std::cos(dec) * std::cos(-ra) * r;
-    p.y = std::sin(dec) * r;
-    p.z = std::cos(dec) * std::sin(-ra) * r;
-    double n = 1.0 / (p.x * p.x + p.y * p.y + p.z * p.z);
-    p.X = Q15Component(p.x, n);
-    p.Y = Q15Component(p.y, n);
-    p.Z = Q15Component(p.z, n);
+    MakeSkyPoint(p, r);
     return p;
 }
 

@@ -83,8 +83,9 @@ def split_segment(ra1, dec1, ra2, dec2):
     right ascension (the short way round) and declination."""
     dra = (ra2 - ra1 + 180.0) % 360.0 - 180.0
     ddec = dec2 - dec1
-    mid = math.radians((dec1 + dec2) / 2.0)
-    length = math.hypot(dra * math.cos(mid), ddec)
+    # The widest parallel the piece touches bounds its east-west extent.
+    widest = 0.0 if dec1 * dec2 <= 0 else min(abs(dec1), abs(dec2))
+    length = math.hypot(dra * math.cos(math.radians(widest)), ddec)
     n = max(1, math.ceil(length / MAX_PIECE_DEG - 1e-9))
     pts = [(ra360(ra1 + dra * i / n), dec1 + ddec * i / n) for i in range(n + 1)]
     return list(zip(pts, pts[1:]))

@@ -1,7 +1,6 @@
 #include "catalogue/cmp_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +10,7 @@
 #include "catalogue/store_file.h"
 #include "catalogue/store_writer.h"
 #include "framework/file.h"
+#include "tests/temp_dir.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -20,16 +20,7 @@ Bytes B(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
 class CmpFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("lumo_cmp_" + std::to_string(::getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+    std::string Path(const std::string& name) const { return m_dir.File(name); }
     void Write(const std::string& name, const Bytes& bytes) {
         std::string error;
         ASSERT_TRUE(WriteFileAtomic(Path(name), bytes, error)) << error;
@@ -55,12 +46,12 @@ protected:
     // Names of the files in the folder that end in ".tmp".
     std::vector<std::string> TempFiles() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(m_dir))
+        for (const auto& e : fs::directory_iterator(m_dir.Path()))
             if (e.path().extension() == ".tmp") names.push_back(e.path().filename().string());
         return names;
     }
 
-    fs::path m_dir;
+    TempDir m_dir;
     CStoreFile m_store;
 };
 }  // namespace
@@ -68,7 +59,7 @@ protected:
 TEST_F(CmpFileTest, StoreComesBeforeThePlainFile) {
     MakeStore({{"model.ob3", B("from the store")}});
     Write("model.ob3", B("plain"));
-    CCmpFile f(&m_store, m_dir.string());
+    CCmpFile f(&m_store, m_dir.Path());
     ASSERT_TRUE(f.Open(Path("model.ob3"), CFile::modeRead));
     EXPECT_TRUE(f.IsTemporary());
     EXPECT_EQ(ReadAll(f), "from the store");
@@ -80,8 +71,8 @@ TEST_F(CmpFileTest, StoreComesBeforeThePlainFile) {
 
 TEST_F(CmpFileTest, StoreMatchIgnoresCaseAndTheTemporaryFileKeepsTheRequestedName) {
     MakeStore({{"Earth.ob3", B("earth")}});
-    fs::create_directories(m_dir / "planets");
-    CCmpFile f(&m_store, m_dir.string());
+    fs::create_directories(Path("planets"));
+    CCmpFile f(&m_store, m_dir.Path());
     ASSERT_TRUE(f.Open(Path("planets/EARTH.OB3"), CFile::modeRead));
     EXPECT_EQ(ReadAll(f), "earth");
     EXPECT_EQ(TempFiles(), std::vector<std::string>{"EARTH.OB3.tmp"});
@@ -91,7 +82,7 @@ TEST_F(CmpFileTest, PlainFileIsOpenedAndNeverDeleted) {
     MakeStore({{"other.ob3", B("x")}});
     Write("model.ob3", B("plain"));
     {
-        CCmpFile f(&m_store, m_dir.string());
+        CCmpFile f(&m_store, m_dir.Path());
         ASSERT_TRUE(f.Open(Path("model.ob3"), CFile::modeRead));
         EXPECT_FALSE(f.IsTemporary());
         EXPECT_EQ(ReadAll(f), "plain");
@@ -116,7 +107,7 @@ TEST_F(CmpFileTest, CompressedTwinIsUnpackedBesideItAndDeletedOnClose) {
 
 TEST_F(CmpFileTest, MissingEverywhereFails) {
     MakeStore({{"other.ob3", B("x")}});
-    CCmpFile f(&m_store, m_dir.string());
+    CCmpFile f(&m_store, m_dir.Path());
     std::string error;
     EXPECT_FALSE(f.Open(Path("moon.ob3"), CFile::modeRead, &error));
     EXPECT_FALSE(error.empty());
@@ -132,13 +123,13 @@ TEST_F(CmpFileTest, BadPackedSourcesFailWithoutLeavingTemporaryFiles) {
     Write("planets.sto", store);
     ASSERT_TRUE(m_store.OpenStore(Path("planets.sto")));
     Write("bad.ob3", B("plain"));
-    CCmpFile f(&m_store, m_dir.string());
+    CCmpFile f(&m_store, m_dir.Path());
     EXPECT_FALSE(f.Open(Path("bad.ob3"), CFile::modeRead, &error));
     EXPECT_NE(error.find("cannot unpack"), std::string::npos) << error;
 
     for (const auto& entry : fs::directory_iterator(fs::path(LUMO_SOURCE_DIR) /
                                                     "tests/catalogue/corpus")) {
-        fs::copy_file(entry.path(), m_dir / "twin.ob3.cmp", fs::copy_options::overwrite_existing);
+        fs::copy_file(entry.path(), Path("twin.ob3.cmp"), fs::copy_options::overwrite_existing);
         CCmpFile twin;
         EXPECT_FALSE(twin.Open(Path("twin.ob3"), CFile::modeRead)) << entry.path();
     }

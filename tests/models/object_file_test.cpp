@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include "framework/file.h"
 #include "framework/message_sink.h"
 #include "model_sample.h"
+#include "tests/temp_dir.h"
 
 namespace {
 using Bytes = std::vector<uint8_t>;
@@ -332,21 +332,18 @@ TEST(ObjectFile, CorruptCorpusFails) {
 }
 
 TEST(ObjectFile, ReadsFromACompressedTwin) {
-    namespace fs = std::filesystem;
-    fs::path dir = fs::temp_directory_path() / ("lumo_models_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    TempDir dir;
     Bytes file = SampleFile(), packed;
     CHuffmanCodec codec;
     ASSERT_TRUE(codec.Encode(file, packed));
     std::string error;
-    ASSERT_TRUE(WriteFileAtomic((dir / "esfptr.ob3.cmp").string(), packed, error));
+    ASSERT_TRUE(WriteFileAtomic(dir.File("esfptr.ob3.cmp"), packed, error));
     {
         CCmpFile f;
-        ASSERT_TRUE(f.Open((dir / "esfptr.ob3").string(), CFile::modeRead));
+        ASSERT_TRUE(f.Open(dir.File("esfptr.ob3"), CFile::modeRead));
         OwnedObject o;
         ASSERT_TRUE(ObjectRead(o.obj, f, &error)) << error;
         EXPECT_EQ(Written(o.obj), file);
     }
-    EXPECT_FALSE(fs::exists(dir / "esfptr.ob3.tmp"));
-    fs::remove_all(dir);
+    EXPECT_FALSE(FileExists(dir.File("esfptr.ob3.tmp")));
 }

@@ -1,0 +1,25 @@
+#pragma once
+// Heliocentric positions of Mercury to Neptune from the abridged VSOP87
+// theory (version D: ecliptic and equinox of the date), evaluated at the UT
+// Julian day as the rest of the program uses it (no Delta-T).
+
+#include <span>
+
+#include "astro/series_tables.h"
+
+// The value of one series at t (Julian millennia from J2000.0): the sum of
+// A·cos(B + C·t) over its terms, times 1e-8 (radians or AU).
+double EvaluateSeries(double t, std::span<const SeriesTerm> series);
+
+// Each routine writes heliocentric ecliptic longitude L and latitude B
+// (radians; L is not reduced to one turn) and the radius vector R (AU) for a
+// Julian day. No state, no allocation; the table is read in place. Called by
+// ComputePositions for the bodies of theory 1 to 8.
+void MercuryPosition(double julianDay, double& L, double& B, double& R);
+void VenusPosition(double julianDay, double& L, double& B, double& R);
+void EarthPosition(double julianDay, double& L, double& B, double& R);
+void MarsPosition(double julianDay, double& L, double& B, double& R);
+void JupiterPosition(double julianDay, double& L, double& B, double& R);
+void SaturnPosition(double julianDay, double& L, double& B, double& R);
+void UranusPosition(double julianDay, double& L, double& B, double& R);
+void NeptunePosition(double julianDay, double& L, double& B, double& R);

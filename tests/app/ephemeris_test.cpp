@@ -1,0 +1,128 @@
+// `lumo ephemeris` as a user runs it.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/file.h"
+#include "tests/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Runs program with arguments in a scratch folder; TZ is fixed so that local
+// times mean the same everywhere.
+Result RunLumo(const std::string& program, const std::string& args) {
+    TempDir scratch;
+    std::string cmd = "cd / && TZ=Europe/Madrid " + program + " " + args + " >" +
+                      scratch.File("out") + " 2>" + scratch.File("err");
+    Result r;
+    r.status = WEXITSTATUS(std::system(cmd.c_str()));
+    r.out = Slurp(scratch.File("out"));
+    r.err = Slurp(scratch.File("err"));
+    return r;
+}
+
+std::vector<std::vector<std::string>> Rows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> cells;
+        std::istringstream fields(line);
+        for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+const std::string kLumo = JoinPath(LUMO_BIN_DIR, "lumo");
+
+TEST(Ephemeris, J2000AtTheEquatorOnGreenwich) {
+    Result r = RunLumo(kLumo, "ephemeris --time 2000-01-01T12:00:00 --utc --lat 0 --lon 0");
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto rows = Rows(r.out);
+    ASSERT_EQ(rows.size(), 25u) << r.out;
+    EXPECT_EQ(rows[0][0], "JD 2451545.000000");
+    EXPECT_EQ(rows[1].size(), 6u);
+    for (size_t i = 2; i < rows.size(); ++i) ASSERT_EQ(rows[i].size(), 6u) << i;
+    const auto& sun = rows[2];
+    EXPECT_EQ(sun[0], "Sun");
+    EXPECT_NEAR(std::stod(sun[1]), 18.75, 0.01);   // RA 18h 45m
+    EXPECT_NEAR(std::stod(sun[2]), -23.0, 0.1);
+    EXPECT_NEAR(std::stod(sun[3]), 1.471e8, 1e5);  // near perihelion
+    EXPECT_NEAR(std::stod(sun[4]), 67.0, 0.2);     // near the meridian at noon
+    EXPECT_NEAR(std::stod(sun[5]), 180, 3);
+    const auto& moon = rows[6];
+    EXPECT_EQ(moon[0], "Moon");
+    EXPECT_NEAR(std::stod(moon[3]), 400000, 5000);
+    EXPECT_EQ(rows[24][0], "Charon");
+    // The Earth's centre lies one radius straight below the eye.
+    EXPECT_EQ(rows[5][3], "6378.1");
+    EXPECT_EQ(rows[5][4], "-90.0000");
+}
+
+TEST(Ephemeris, LocalTimeUsesTheZoneOfTheChosenDate) {
+    Result summer = RunLumo(kLumo, "ephemeris --time 2021-07-15T12:00:00 --lat 40 --lon -3.7");
+    Result utc = RunLumo(kLumo, "ephemeris --time 2021-07-15T10:00:00 --utc --lat 40 --lon -3.7");
+    ASSERT_EQ(summer.status, 0) << summer.err;
+    EXPECT_EQ(summer.out, utc.out);
+    EXPECT_NE(summer.out.find("UT 2021-07-15T10:00:00"), std::string::npos) << summer.out;
+    Result winter = RunLumo(kLumo, "ephemeris --time 2021-01-15T12:00:00 --lat 40 --lon -3.7");
+    EXPECT_NE(winter.out.find("UT 2021-01-15T11:00:00"), std::string::npos) << winter.out;
+}
+
+TEST(Ephemeris, BadArgumentsAreRefused) {
+    for (const char* args : {"--time 2000-13-01T00:00:00", "--time 2000-01-01", "--time",
+                             "--lat 91 --lon 0", "--lat 10", "--lon x --lat 0", "--frobnicate",
+                             "--time 0099-12-31T00:00:00"}) {
+        Result r = RunLumo(kLumo, std::string("ephemeris ") + args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
+        EXPECT_NE(r.err.find("lumo ephemeris:"), std::string::npos) << args;
+    }
+}
+
+TEST(Ephemeris, ReadsThePlaceButNeverSavesTheCatalogue) {
+    TempDir folder;
+    std::string program = folder.File("lumo");
+    fs::copy_file(kLumo, program);
+    // No stars.db: the initial place, a warning, and still no file afterwards.
+    Result r = RunLumo(program, "ephemeris --time 2000-01-01T00:00:00");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("latitude 42.0000 deg\tlongitude -3.0000 deg"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("initial place"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(folder.File("stars.db")));
+    // With the real catalogue: its saved place, and the file is left untouched.
+    fs::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), folder.File("stars.db"));
+    auto before = fs::last_write_time(folder.File("stars.db"));
+    std::string bytes = Slurp(folder.File("stars.db"));
+    r = RunLumo(program, "ephemeris");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    EXPECT_EQ(Rows(r.out).size(), 25u);
+    EXPECT_EQ(Slurp(folder.File("stars.db")), bytes);
+    EXPECT_EQ(fs::last_write_time(folder.File("stars.db")), before);
+}
+
+}  // namespace

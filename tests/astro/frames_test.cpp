@@ -1,0 +1,211 @@
+// Vectors, the observer frame, aiming, the eye and the reference lines.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/aim.h"
+#include "astro/angles.h"
+#include "astro/eye.h"
+#include "astro/frames.h"
+#include "astro/local_frame.h"
+#include "astro/reference_lines.h"
+#include "astro/sidereal.h"
+#include "astro/topocentric.h"
+#include "astro/vec3.h"
+#include "catalogue/lumo_doc.h"
+
+namespace {
+
+float Dot(const Vec3f& a, const Vec3f& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+
+// Sky-frame direction of right ascension and declination (degrees).
+Vec3f SkyDirection(double raDeg, double decDeg) {
+    double a = raDeg * kDegToRad, d = decDeg * kDegToRad;
+    return {float(std::cos(d) * std::cos(a)), float(std::sin(d)), float(-std::cos(d) * std::sin(a))};
+}
+
+TEST(Vectors, HelpersAndTheZeroVector) {
+    EXPECT_EQ(Vec3Normalize({0, 0, 0}), (Vec3f{1, 0, 1}));
+    EXPECT_EQ(Vec3Normalize({0, 3, 4}), (Vec3f{0, 0.6f, 0.8f}));
+    EXPECT_EQ(Vec3Cross({1, 0, 0}, {0, 1, 0}), (Vec3f{0, 0, 1}));
+    EXPECT_EQ(Vec3Cross({0, 1, 0}, {0, 0, 1}), (Vec3f{1, 0, 0}));
+    EXPECT_EQ(Vec3Negate({1, -2, 3}), (Vec3f{-1, 2, -3}));
+    EXPECT_EQ(Vec3Length({3e20f, 4e20f, 0}), 5e20f);  // no float overflow on the way
+    Mat3f m = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    EXPECT_EQ(Mat3Apply(m, {1, 0, -1}), (Vec3f{-2, -2, -2}));
+}
+
+TEST(Vectors, ObliquityMatrixCarriesTheEclipticPoleToItsPlace) {
+    Mat3f m = Mat3PlaneRotation(0, 1, 23.45 * kDegToRad);
+    // Ecliptic pole (y of the ecliptic frame) to RA 18h, dec 66.55 (body frame: x to 6h).
+    Vec3f pole = Mat3Apply(m, {0, 1, 0});
+    EXPECT_NEAR(pole[0], -std::sin(23.45 * kDegToRad), 1e-7);
+    EXPECT_NEAR(pole[1], std::cos(23.45 * kDegToRad), 1e-7);
+    EXPECT_EQ(pole[2], 0);
+    EXPECT_EQ(Mat3Apply(m, {0, 0, 1}), (Vec3f{0, 0, 1}));  // the equinox stays
+}
+
+TEST(LocalFrame, ZenithAtLocalSiderealTimeAndARightHandedHorizon) {
+    CPlanet earth;
+    earth.m_dRotationAngle = SiderealAngle(2451545.0);  // GMST 280.46 degrees
+    CPlanet* observer = nullptr;
+    Vec3f zenith, east, south;
+    const float lat = float(40 * kDegToRad), lon = float(-3.7 * kDegToRad);
+    LocalFrame(&earth, lat, lon, observer, zenith, east, south);
+    EXPECT_EQ(observer, &earth);
+    Vec3f expected = SkyDirection(280.4606 - 3.7, 40);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(zenith[k], expected[k], 1e-5);
+    // East lies on the horizon, 90 degrees of right ascension after the zenith.
+    Vec3f eastExpected = SkyDirection(280.4606 - 3.7 + 90, 0);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(east[k], eastExpected[k], 1e-5);
+    // South points away from the pole and lies in the horizon.
+    EXPECT_NEAR(Dot(south, zenith), 0, 1e-6);
+    EXPECT_NEAR(south[1], -std::cos(40 * kDegToRad), 1e-6);
+}
+
+TEST(LocalFrame, EastStaysHorizontalWhenTheZenithHasNoX) {
+    CPlanet body;  // rotation angle 0: with longitude 0 the zenith lies at RA 18h
+    CPlanet* observer = nullptr;
+    Vec3f zenith, east, south;
+    LocalFrame(&body, float(30 * kDegToRad), 0, observer, zenith, east, south);
+    ASSERT_EQ(zenith[0], 0);
+    EXPECT_NEAR(east[0], 1, 1e-7);  // RA 0h
+    EXPECT_EQ(east[1], 0);
+    EXPECT_EQ(east[2], 0);
+    EXPECT_NEAR(Dot(east, zenith), 0, 1e-7);
+    EXPECT_NEAR(Vec3Length(south), 1, 1e-6);
+}
+
+TEST(Aim, ViewAnglesTowardsAPoint) {
+    EyeHundredKm eye = {0, 0, 0};
+    int32_t elevation = 7, azimuth = 7, mode = 1;
+    // RA 6h (body x), declination 30: azimuth a quarter turn, elevation -30 degrees.
+    double d = 30 * kDegToRad;
+    AimAtPoint(float(1e6 * std::cos(d)), float(1e6 * std::sin(d)), 0, eye, 0, elevation, azimuth, mode);
+    EXPECT_EQ(mode, 0);
+    EXPECT_NEAR(azimuth, 8192, 1);
+    EXPECT_NEAR(elevation, -2731, 1);
+    // RA 18h: negative azimuth; the eye's own position counts (units of 100 km).
+    EyeHundredKm away = {100, 0, 0};
+    AimAtPoint(5000, 0, 0, away, 0, elevation, azimuth, mode);
+    EXPECT_NEAR(azimuth, -8192, 1);
+    EXPECT_EQ(elevation, 0);
+}
+
+TEST(Aim, StraightUpTheAxisAndLockedObserver) {
+    EyeHundredKm eye = {0, 0, 0};
+    int32_t elevation = 0, azimuth = 5, mode = 1;
+    AimAtPoint(0, 1e6f, 0, eye, 0, elevation, azimuth, mode);
+    EXPECT_EQ(azimuth, 0);
+    EXPECT_NEAR(elevation, -8192, 1);
+    AimAtPoint(0, -1e6f, 0, eye, 0, elevation, azimuth, mode);
+    EXPECT_EQ(azimuth, 0);
+    EXPECT_NEAR(elevation, 8192, 1);
+    // Nearly along the axis: rounding must not make the arc cosine NaN.
+    AimAtPoint(1e-3f, 1e9f, 1e-3f, eye, 0, elevation, azimuth, mode);
+    EXPECT_GE(azimuth, -16384);
+    EXPECT_LE(azimuth, 16384);
+    // VR mode leaves the view alone; a null body too.
+    int32_t e0 = 11, a0 = 12, m0 = 1;
+    AimAtPoint(1e6f, 0, 0, eye, 1, e0, a0, m0);
+    AimAt(nullptr, eye, 0, e0, a0, m0);
+    EXPECT_EQ(e0, 11);
+    EXPECT_EQ(a0, 12);
+    EXPECT_EQ(m0, 1);
+}
+
+TEST(Eye, OnTheSurfaceUnderTheZenith) {
+    CPlanet earth;
+    earth.m_fRadius = 1;
+    earth.m_dPos[0] = 1.2e8;
+    earth.m_dPos[1] = -3.4e7;
+    earth.m_dPos[2] = 5.6e7;
+    Vec3f zenithSky = SkyDirection(60, 20);
+    auto eye = EyePositionKm(earth, zenithSky, false);
+    // The eye lies one Earth radius from the centre, towards RA 60, dec 20.
+    std::array<double, 3> up = {eye[0] - earth.m_dPos[0], eye[1] - earth.m_dPos[1], eye[2] - earth.m_dPos[2]};
+    std::array<double, 3> upSky = SkyFromBody(up);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(upSky[k], zenithSky[k] * 6378.137, 1e-3);
+    // The sky view's eye: the same place in whole units of 100 km.
+    EyeHundredKm e = PlaceEye(earth, zenithSky, false);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(e[k], eye[k] * 0.01, 2);
+    // In VR mode the observer stands at the centre.
+    EXPECT_EQ(PlaceEye(earth, zenithSky, true), (EyeHundredKm{1200000, -340000, 560000}));
+    earth.m_dPos[0] = 1e300;
+    EXPECT_EQ(PlaceEye(earth, zenithSky, true)[0], 2147483647);
+}
+
+TEST(Topocentric, AltitudeAndAzimuthFromTheFrame) {
+    // An observer on the equator with the zenith at RA 0h: north is the pole.
+    Vec3f zenith = {1, 0, 0}, east = {0, 0, -1}, south = Vec3Cross(east, zenith);
+    std::array<double, 3> eye = {0, 0, 0};
+    auto at = [&](const std::array<double, 3>& bodyKm) { return PlaceFromEye(bodyKm, eye, zenith, east, south); };
+    TopocentricPlace up = at({0, 0, 100});  // body frame z: RA 0h
+    EXPECT_NEAR(up.altitudeDeg, 90, 1e-9);
+    EXPECT_EQ(up.azimuthDeg, 0);
+    EXPECT_EQ(up.distanceKm, 100);
+    TopocentricPlace pole = at({0, 5, 0});
+    EXPECT_NEAR(pole.altitudeDeg, 0, 1e-9);
+    EXPECT_NEAR(pole.azimuthDeg, 0, 1e-9);
+    EXPECT_NEAR(pole.declinationDeg, 90, 1e-9);
+    TopocentricPlace rising = at({5, 0, 0});  // RA 6h rises in the east
+    EXPECT_NEAR(rising.azimuthDeg, 90, 1e-9);
+    EXPECT_NEAR(rising.rightAscensionHours, 6, 1e-12);
+    TopocentricPlace setting = at({-5, -5, 0});
+    EXPECT_NEAR(setting.azimuthDeg, 225, 1e-6);
+    EXPECT_NEAR(setting.rightAscensionHours, 18, 1e-12);
+    EXPECT_NEAR(setting.declinationDeg, -45, 1e-9);
+    EXPECT_EQ(at({0, 0, 0}).distanceKm, 0);
+}
+
+TEST(ReferenceLines, SkyPointsAndTheirUnitVectors) {
+    SkyPoint p;
+    p.a = float(90 * kDegToRad);  // RA 6h lies at -z of the sky frame
+    p.b = 0;
+    MakeSkyPoint(p, 2.0);
+    EXPECT_NEAR(p.z, -2.0, 1e-7);
+    EXPECT_EQ(p.Z, -32767);  // truncated from just under 32768
+    EXPECT_EQ(p.Y, 0);
+    p.b = float(kPi / 2);
+    MakeSkyPoint(p, 1.0);
+    EXPECT_GE(p.Y, 32767);
+    MakeSkyPoint(p, 0.0);  // no radius: no direction, and no division by zero
+    EXPECT_EQ(p.X, 0);
+    EXPECT_EQ(p.Y, 0);
+    EXPECT_EQ(p.Z, 0);
+}
+
+TEST(ReferenceLines, EclipticIsAClosedCircleAroundTheEclipticPole) {
+    CLumoDoc doc;
+    Vec3f pole = SkyDirection(270, 90 - 23.45);  // RA 18h
+    const auto& lines = doc.m_eclipticLines;
+    for (const CSkyLine& line : lines) {
+        Vec3f v = {float(line.m_start.X), float(line.m_start.Y), float(line.m_start.Z)};
+        EXPECT_NEAR(Dot(v, pole) / 32768, 0, 1e-4);
+        EXPECT_NEAR(Vec3Length(v), 32768, 2);
+    }
+    // Consecutive segments join, and the last one closes the circle.
+    for (size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].m_start.a, lines[i - 1].m_end.a);
+    EXPECT_NEAR(lines.back().m_end.X, lines.front().m_start.X, 2);
+    EXPECT_NEAR(lines.back().m_end.Y, lines.front().m_start.Y, 2);
+    EXPECT_NEAR(lines.back().m_end.Z, lines.front().m_start.Z, 2);
+}
+
+TEST(ReferenceLines, GridCountsAndSpacingGuard) {
+    std::vector<CSkyLine> grid, ecliptic;
+    float step = 0;
+    BuildReferenceLines(grid, ecliptic, step, kIdentity3f, 90);
+    // 5 parallels and 4 meridians of 41 segments each; 40 ecliptic segments.
+    EXPECT_EQ(grid.size(), (5u + 4u) * 41u);
+    EXPECT_EQ(ecliptic.size(), 40u);
+    EXPECT_EQ(step, 90);
+    grid.clear();
+    ecliptic.clear();
+    BuildReferenceLines(grid, ecliptic, step, kIdentity3f, 0);
+    BuildReferenceLines(grid, ecliptic, step, kIdentity3f, std::nanf(""));
+    EXPECT_TRUE(grid.empty());
+    EXPECT_TRUE(ecliptic.empty());
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+// The position update of the 23 bodies, Kepler's equation and the body table.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/body_table.h"
+#include "astro/kepler.h"
+#include "astro/moon.h"
+#include "astro/planet_series.h"
+#include "astro/positions.h"
+#include "astro/sidereal.h"
+#include "catalogue/lumo_doc.h"
+
+namespace {
+
+double Distance(const CPlanet& a, const CPlanet& b) {
+    double s = 0;
+    for (int k = 0; k < 3; ++k) s += (a.m_dPos[k] - b.m_dPos[k]) * (a.m_dPos[k] - b.m_dPos[k]);
+    return std::sqrt(s);
+}
+
+class SolarSystem : public ::testing::Test {
+protected:
+    void Compute(double jd) { ComputePositions(doc.m_planets, doc.m_eclipticMatrix, doc.m_dJulianDay, jd); }
+    CPlanet& Body(const char* name) {
+        CPlanet* p = FindPlanet(doc.m_planets, name);
+        EXPECT_NE(p, nullptr) << name;
+        return *p;
+    }
+    CLumoDoc doc;
+};
+
+TEST(Kepler, SolvesTheEquation) {
+    EXPECT_EQ(SolveKepler(1.234, 0), 1.234);
+    EXPECT_EQ(SolveKepler(0, 0.5), 0);
+    for (double e : {0.0167, 0.25, 0.6, 0.95})
+        for (double M = -7; M < 7; M += 0.37) {
+            double E = SolveKepler(M, e);
+            EXPECT_NEAR(E - e * std::sin(E), M, 1e-8) << "e " << e << " M " << M;
+        }
+    // A case that does not settle (e = 1 near M = 0) still ends, after 100 steps.
+    EXPECT_TRUE(std::isfinite(SolveKepler(1e-3, 1.0)));
+}
+
+TEST(BodyTable, TwentyThreeBodiesWithTheirParents) {
+    PlanetArray planets;
+    Mat3f m = kIdentity3f;
+    BuildBodyTable(planets, m);
+    ASSERT_EQ(planets.size(), 23u);
+    const char* names[23] = {"Sun",    "Mercury", "Venus",    "Earth",    "Moon",   "Mars",
+                             "Phobos", "Deimos",  "Jupiter",  "Io",       "Europa", "Ganymede",
+                             "Callisto", "Saturn", "Tethys",  "Dione",    "Rhea",   "Titan",
+                             "Uranus", "Neptune", "Triton",   "Pluto",    "Charon"};
+    const char* parents[23] = {"", "", "", "", "Earth", "", "Mars", "Mars", "", "Jupiter",
+                               "Jupiter", "Jupiter", "Jupiter", "", "Saturn", "Saturn", "Saturn",
+                               "Saturn", "", "", "Neptune", "", "Pluto"};
+    for (int i = 0; i < 23; ++i) {
+        const CPlanet& p = *planets[i];
+        EXPECT_EQ(p.m_strName, names[i]);
+        EXPECT_EQ(p.m_nIndex, i);
+        if (*parents[i]) {
+            ASSERT_LT(p.m_nParent, i) << names[i];
+            EXPECT_EQ(planets[p.m_nParent]->m_strName, parents[i]);
+        } else {
+            EXPECT_EQ(p.m_nParent, 0) << names[i];
+        }
+        EXPECT_EQ(p.m_fAscendingNode, 0);
+    }
+    EXPECT_EQ(planets[3]->m_nTheory, 3);
+    EXPECT_EQ(planets[4]->m_nTheory, 10);
+    EXPECT_EQ(planets[21]->m_nTheory, 9);
+    EXPECT_EQ(planets[18]->m_fInclination, 501.1624f);  // as tabled
+    EXPECT_EQ(planets[6]->m_fShape[1], 0.4f);
+    // The obliquity matrix turns about the equinox line by 23.45 degrees.
+    EXPECT_FLOAT_EQ(m[0], std::cos(23.45 * kDegToRad));
+    EXPECT_FLOAT_EQ(m[3], std::sin(23.45 * kDegToRad));
+    EXPECT_FLOAT_EQ(m[1], -std::sin(23.45 * kDegToRad));
+    EXPECT_EQ(m[8], 1.0f);
+}
+
+TEST(BodyTable, FindPlanetIsExactAndCaseSensitive) {
+    PlanetArray planets;
+    Mat3f m;
+    BuildBodyTable(planets, m);
+    EXPECT_EQ(FindPlanet(planets, "Earth"), planets[3].get());
+    EXPECT_EQ(FindPlanet(planets, "Charon"), planets[22].get());
+    EXPECT_EQ(FindPlanet(planets, "earth"), nullptr);
+    EXPECT_EQ(FindPlanet(planets, "Eart"), nullptr);
+    EXPECT_EQ(FindPlanet(planets, "Earth "), nullptr);
+    EXPECT_EQ(FindPlanet(PlanetArray(), "Earth"), nullptr);
+}
+
+TEST_F(SolarSystem, SunStaysAtTheOriginAndMoonsStayWithTheirPlanets) {
+    for (double jd : {2415020.5, 2451545.0, 2461000.75, 2488069.5}) {
+        Compute(jd);
+        for (double c : Body("Sun").m_dPos) EXPECT_EQ(c, 0);
+        // Io has a circular orbit of 5.9 Jupiter radii.
+        EXPECT_NEAR(Distance(Body("Io"), Body("Jupiter")), 5.9 * 11.27 * 6378.137, 0.5);
+        EXPECT_NEAR(Distance(Body("Titan"), Body("Saturn")), 20.27 * 9.5 * 6378.137, 0.5);
+        // Phobos is eccentric: between periapsis and apoapsis.
+        double a = 2.76 * 0.532 * 6378.137, d = Distance(Body("Phobos"), Body("Mars"));
+        EXPECT_GE(d, a * (1 - 0.015) - 0.01);
+        EXPECT_LE(d, a * (1 + 0.015) + 0.01);
+        // The Earth's distance comes from the series, in km.
+        double L, B, R;
+        EarthPosition(jd, L, B, R);
+        EXPECT_NEAR(Distance(Body("Earth"), Body("Sun")), R * kAstronomicalUnitKm, 30);
+        // Every body turns with the Earth's sidereal angle.
+        for (const auto& p : doc.m_planets) EXPECT_EQ(p->m_dRotationAngle, SiderealAngle(jd));
+    }
+}
+
+TEST_F(SolarSystem, MoonDistanceFromTheEarth) {
+    Compute(2448724.5);
+    double lambda, beta, units;
+    MoonPosition(2448724.5, lambda, beta, units);
+    // Units of 6378 km, scaled by the Earth's radius of 6378.137 km.
+    EXPECT_NEAR(Distance(Body("Moon"), Body("Earth")), units * 6378.137, 0.05);
+    EXPECT_NEAR(Distance(Body("Moon"), Body("Earth")), 368420, 5);
+}
+
+TEST_F(SolarSystem, SunSeenFromTheEarthAtTheMarchEquinox) {
+    Compute(2451623.5);  // 2000 March 20, 0h
+    const double* e = Body("Earth").m_dPos;
+    double d[3] = {-e[0], -e[1], -e[2]};
+    double length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+    EXPECT_GT(d[2] / length, 0.9999);        // towards the equinox, +z
+    EXPECT_LT(std::fabs(d[1] / length), 0.003);  // on the equator
+    // Half a year later, towards -z.
+    Compute(2451810.5);
+    EXPECT_LT(-Body("Earth").m_dPos[2] / Distance(Body("Earth"), Body("Sun")), -0.999);
+}
+
+TEST_F(SolarSystem, SameJulianDayComputesOnce) {
+    EXPECT_TRUE(std::isnan(doc.m_dJulianDay));
+    Compute(2451545.0);
+    EXPECT_EQ(doc.m_dJulianDay, 2451545.0);
+    CPlanet& mars = Body("Mars");
+    double x = mars.m_dPos[0];
+    mars.m_dPos[0] = 1;  // a second computation would overwrite it
+    Compute(2451545.0);
+    EXPECT_EQ(mars.m_dPos[0], 1);
+    Compute(2451545.0 + 1e-9);
+    EXPECT_NEAR(mars.m_dPos[0], x, 1e3);
+    EXPECT_EQ(doc.m_dJulianDay, 2451545.0 + 1e-9);
+}
+
+TEST_F(SolarSystem, DamagedRecordsStayInsideTheArray) {
+    Body("Io").m_nParent = 40;      // beyond the array
+    Body("Titan").m_nParent = 20;   // a later body
+    Body("Triton").m_nTheory = 99;  // unknown theory: a Kepler orbit
+    Compute(2451545.0);
+    // Taken as orbiting the Sun, in AU.
+    EXPECT_NEAR(Distance(Body("Io"), Body("Sun")), 5.9 * kAstronomicalUnitKm, 1e3);
+    EXPECT_NEAR(Distance(Body("Titan"), Body("Sun")), 20.27 * kAstronomicalUnitKm, 1e4);
+    EXPECT_NEAR(Distance(Body("Triton"), Body("Neptune")), 14.83 * 4 * 6378.137, 0.5);
+}
+
+TEST(Document, NewDocumentHasBodiesGridAndEcliptic) {
+    CLumoDoc doc;
+    EXPECT_EQ(doc.m_planets.size(), 23u);
+    EXPECT_EQ(doc.m_gridLines.size(), 3025u);
+    EXPECT_EQ(doc.m_eclipticLines.size(), 120u);
+    EXPECT_EQ(doc.m_fGridStep, 30);
+    EXPECT_NE(doc.m_eclipticMatrix, kIdentity3f);
+    EXPECT_TRUE(doc.m_stars.empty());
+}
+
+}  // namespace

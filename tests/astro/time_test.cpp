@@ -1,0 +1,169 @@
+// Julian days, sidereal time and the conversion of a chosen time to UT.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/julian_day.h"
+#include "astro/sidereal.h"
+#include "astro/time_zone.h"
+#include "framework/datetime.h"
+
+namespace {
+
+double JD(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+    CDateTime t(y, mo, d, h, mi, s);
+    EXPECT_TRUE(t.IsValid());
+    return DateTimeToJulianDay(t);
+}
+
+TEST(JulianDay, PublishedDates) {
+    EXPECT_EQ(JD(2000, 1, 1, 12), 2451545.0);
+    EXPECT_EQ(JD(1992, 4, 12), 2448724.5);
+    EXPECT_EQ(JD(1900, 1, 1), 2415020.5);
+    EXPECT_EQ(JD(1987, 4, 10), 2446895.5);
+    // Whole seconds count: 19:26:24 is 0.81 of a day.
+    EXPECT_NEAR(JD(1957, 10, 4, 19, 26, 24), 2436116.31, 1e-8);
+    EXPECT_NEAR(JD(1999, 12, 31, 23, 59, 59), 2451543.5 + 86399.0 / 86400, 1e-8);
+}
+
+TEST(JulianDay, CalendarReformOf1582) {
+    // Julian calendar up to October 4, Gregorian from October 15: one day apart.
+    EXPECT_EQ(JD(1582, 10, 4), 2299159.5);
+    EXPECT_EQ(JD(1582, 10, 15), 2299160.5);
+    EXPECT_EQ(JD(1582, 9, 30), 2299155.5);
+    EXPECT_EQ(JD(1582, 12, 31), 2299237.5);
+    // No step back at the end of 1585.
+    EXPECT_EQ(JD(1585, 12, 31), 2300333.5);
+    EXPECT_EQ(JD(1586, 1, 1), 2300334.5);
+    // Julian calendar before the reform: 1000 January 1 (Julian) is JD 2086307.5,
+    // and 1500 had a February 29 (given as fields: the date type is Gregorian).
+    EXPECT_EQ(JD(1000, 1, 1), 2086307.5);
+    EXPECT_EQ(JulianDayFromFields(1500, 2, 29, 0, 0, 0), JD(1500, 3, 1) - 1);
+}
+
+TEST(JulianDay, EveryGregorianDayFollowsTheLastByOne) {
+    // Month ends, leap days and the September sign switch of the formula.
+    CDateTime t(1582, 10, 15, 0, 0, 0);
+    double last = DateTimeToJulianDay(t);
+    for (int i = 0; i < 200000; ++i) {  // to the 2130s
+        t += CTimeSpan(1, 0, 0, 0);
+        double jd = DateTimeToJulianDay(t);
+        ASSERT_EQ(jd, last + 1) << t.GetYear() << "-" << t.GetMonth() << "-" << t.GetDay();
+        last = jd;
+    }
+}
+
+TEST(Sidereal, PublishedGreenwichMeanSiderealTimes) {
+    // 1987 April 10, 0h UT: 13h 10m 46.3668s; 2000 January 1, 12h UT: 18h 41m 50.548s.
+    EXPECT_NEAR(GreenwichMeanSiderealTime(2446895.5), 47446.3668 / 240, 0.0005 / 240);
+    EXPECT_NEAR(GreenwichMeanSiderealTime(2451545.0), 67310.548 / 240, 0.0005 / 240);
+    // The rotation angle is a quarter turn ahead, in [pi/2, 2 pi + pi/2).
+    EXPECT_NEAR(SiderealAngle(2451545.0), 67310.548 / 240 * kDegToRad + kPi / 2, 4e-8);
+    for (double jd = 2415020.5; jd < 2488070.5; jd += 1234.567) {
+        double a = SiderealAngle(jd);
+        EXPECT_GE(a, kPi / 2);
+        EXPECT_LT(a, 2 * kPi + kPi / 2);
+    }
+}
+
+TEST(Sidereal, OneSiderealDayIsOneTurn) {
+    double jd = 2461000.25;  // 2026
+    double sidereal = 1 / 1.00273790935;  // mean sidereal day in solar days
+    double a = GreenwichMeanSiderealTime(jd), b = GreenwichMeanSiderealTime(jd + sidereal);
+    EXPECT_NEAR(std::remainder(b - a, 360.0), 0, 1e-5);
+    EXPECT_NEAR(WrapAngle(GreenwichMeanSiderealTime(jd + 0.5) - a, 360.0), 180.4928, 1e-3);
+}
+
+// Sets TZ for one test and puts the previous value back.
+class ZoneScope {
+public:
+    explicit ZoneScope(const char* zone) {
+        if (const char* old = std::getenv("TZ")) m_old = old;
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~ZoneScope() {
+        if (m_old)
+            setenv("TZ", m_old->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<std::string> m_old;
+};
+
+CDateTime At(int y, int mo, int d, int h, int mi = 0) { return CDateTime(y, mo, d, h, mi, 0); }
+
+TEST(UniversalTime, FixedZoneRecord) {
+    TimeZoneInfo standard{-60, 0, 0};
+    EXPECT_EQ(GetUniversalTime(At(2021, 3, 1, 12), false, standard), At(2021, 3, 1, 11));
+    TimeZoneInfo daylight{-60, -60, 1};
+    EXPECT_EQ(GetUniversalTime(At(2021, 3, 1, 12), false, daylight), At(2021, 3, 1, 10));
+    TimeZoneInfo west{300, -60, 0};  // five hours west; the daylight bias is unused
+    EXPECT_EQ(GetUniversalTime(At(2021, 12, 31, 22), false, west), At(2022, 1, 1, 3));
+    // The UTC flag leaves the time alone whatever the zone.
+    EXPECT_EQ(GetUniversalTime(At(2021, 3, 1, 12), true, daylight), At(2021, 3, 1, 12));
+}
+
+TEST(UniversalTime, ChosenDateUsesTheZoneRulesOfThatDate) {
+    ZoneScope madrid("Europe/Madrid");
+    // Whatever today's season, one of these dates lies in the other one.
+    EXPECT_EQ(GetUniversalTime(At(2021, 7, 15, 12), false), At(2021, 7, 15, 10));
+    EXPECT_EQ(GetUniversalTime(At(2021, 1, 15, 12), false), At(2021, 1, 15, 11));
+    EXPECT_EQ(GetUniversalTime(At(2021, 7, 15, 12), true), At(2021, 7, 15, 12));
+    TimeZoneInfo summer = TimeZoneAt(At(2021, 7, 15, 12));
+    EXPECT_EQ(summer.Bias, -60);
+    EXPECT_EQ(summer.DaylightBias, -60);
+    EXPECT_EQ(summer.bDaylight, 1);
+    TimeZoneInfo winter = TimeZoneAt(At(2021, 1, 15, 12));
+    EXPECT_EQ(winter.Bias, -60);
+    EXPECT_EQ(winter.DaylightBias, -60);
+    EXPECT_EQ(winter.bDaylight, 0);
+    // The change itself: 2021-03-28, 02:00 CET became 03:00 CEST.
+    EXPECT_EQ(GetUniversalTime(At(2021, 3, 28, 1, 59), false), At(2021, 3, 28, 0, 59));
+    EXPECT_EQ(GetUniversalTime(At(2021, 3, 28, 3, 0), false), At(2021, 3, 28, 1, 0));
+}
+
+TEST(UniversalTime, SouthernSummerAndZonesWithoutDaylightTime) {
+    {
+        ZoneScope sydney("Australia/Sydney");
+        TimeZoneInfo january = TimeZoneAt(At(2022, 1, 10, 12));
+        EXPECT_EQ(january.Bias, -600);
+        EXPECT_EQ(january.DaylightBias, -60);
+        EXPECT_EQ(january.bDaylight, 1);
+        EXPECT_EQ(GetUniversalTime(At(2022, 1, 10, 12), false), At(2022, 1, 10, 1));
+        EXPECT_EQ(GetUniversalTime(At(2022, 7, 10, 12), false), At(2022, 7, 10, 2));
+    }
+    ZoneScope tokyo("Asia/Tokyo");
+    TimeZoneInfo z = TimeZoneAt(At(2022, 7, 10, 12));
+    EXPECT_EQ(z.Bias, -540);
+    EXPECT_EQ(z.DaylightBias, 0);
+    EXPECT_EQ(z.bDaylight, 0);
+}
+
+TEST(UniversalTime, QueryTimeZoneReadsTheSystemZoneNow) {
+    {
+        ZoneScope utc("UTC");
+        TimeZoneInfo z = QueryTimeZone();
+        EXPECT_EQ(z.TotalBias(), 0);
+        EXPECT_EQ(z.bDaylight, 0);
+    }
+    ZoneScope madrid("Europe/Madrid");
+    TimeZoneInfo z = QueryTimeZone();
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    EXPECT_EQ(z.Bias, -60);
+    EXPECT_EQ(z.DaylightBias, -60);
+    EXPECT_EQ(z.bDaylight, local.tm_isdst > 0 ? 1 : 0);
+    EXPECT_EQ(z.TotalBias() * -60, local.tm_gmtoff);
+}
+
+}  // namespace

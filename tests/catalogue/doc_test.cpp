@@ -1,0 +1,321 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "catalogue/doc_file.h"
+#include "catalogue/lumo_doc.h"
+#include "framework/archive.h"
+#include "framework/file.h"
+#include "tests/temp_dir.h"
+
+namespace {
+
+SkyPoint Point(float a, float b) {
+    SkyPoint p;
+    p.a = a;
+    p.b = b;
+    p.x = a * 10.0;
+    p.y = b * 10.0;
+    p.z = -1.5;
+    p.X = 100;
+    p.Y = -200;
+    p.Z = 32767;
+    return p;
+}
+
+void AddStars(CLumoDoc& doc, int n) {
+    for (int i = 0; i < n; ++i) {
+        auto s = std::make_unique<CStar>();
+        s->m_strName = "Star " + std::to_string(i);
+        s->m_pos = Point(0.01f * i, -0.02f * i);
+        s->m_ptScreen[0] = i;
+        s->m_ptScreen[1] = -i;
+        s->m_fMagnitude = 0.001f * i;
+        s->m_cType = 'A' + i % 7;
+        doc.m_stars.push_back(std::move(s));
+    }
+}
+
+void AddCity(CLumoDoc& doc, const std::string& name, float lat, float lon) {
+    auto c = std::make_unique<CLocalizacion>();
+    c->m_strName = name;
+    c->m_fLatitude = lat;
+    c->m_fLongitude = lon;
+    doc.m_cities.push_back(std::move(c));
+}
+
+// A document with something in every persisted member and every setting
+// changed from its initial value.
+void Fill(CLumoDoc& doc) {
+    AddStars(doc, 3);
+    doc.m_figures.emplace_back(Point(1, 2), Point(3, 4));
+    doc.m_bounds.emplace_back(Point(5, 6), Point(7, 8));
+    doc.m_bounds.emplace_back(Point(9, 1), Point(2, 3));
+    CSkyLabel label;
+    label.m_strName = "Boötes";
+    label.m_pos = Point(0.5f, 0.25f);
+    doc.m_labels.push_back(label);
+    AddCity(doc, "Madrid", 0.7051f, -0.0643f);
+    AddCity(doc, "Quito", -0.0038f, -1.3655f);
+    doc.m_bGrid = 0;
+    doc.m_bEcliptic = 0;
+    doc.m_bHorizon = 0;
+    doc.m_bObserverOnBody = 1;
+    doc.m_bLocalCircles = 1;
+    doc.m_bGround = 1;
+    doc.m_bFigures = 0;
+    doc.m_bConstNames = 0;
+    doc.m_bBounds = 0;
+    doc.m_nZoom = 1024;
+    doc.m_fLatitude = -0.5f;
+    doc.m_fLongitude = 2.0f;
+    doc.m_fGridStep = 15;
+    doc.m_fMagLimit = 4;
+    doc.m_fNameLimit = 1.5f;
+    doc.m_nViewElevation = -8192;
+    doc.m_nViewAzimuth = 12345;
+    doc.m_nViewMode = 0;
+}
+
+uint16_t U16At(const std::vector<uint8_t>& b, size_t at) { return b[at] | (b[at + 1] << 8); }
+
+TEST(Document, NewDocumentHasInitialSettingsAndStoresIn92Bytes) {
+    CLumoDoc doc;
+    EXPECT_TRUE(doc.m_stars.empty());
+    EXPECT_TRUE(doc.m_cities.empty());
+    EXPECT_EQ(doc.m_nViewMode, 1);
+    EXPECT_EQ(doc.m_nZoom, 256);
+    EXPECT_FLOAT_EQ(doc.m_fLatitude, 0.7330383f);
+    EXPECT_FLOAT_EQ(doc.m_fLongitude, -0.05235988f);
+    EXPECT_EQ(doc.m_fMagLimit, 10000.0f);
+    EXPECT_EQ(doc.m_fNameLimit, 3.0f);
+    EXPECT_EQ(doc.m_pAim, nullptr);
+    EXPECT_NE(doc.m_dJulianDay, doc.m_dJulianDay);  // equals no Julian day
+    std::vector<uint8_t> bytes = doc.StoreToBytes();
+    ASSERT_EQ(bytes.size(), 92u);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 20), std::vector<uint8_t>(20, 0));
+    int32_t grid, zoom;
+    std::memcpy(&grid, &bytes[20], 4);
+    std::memcpy(&zoom, &bytes[20 + 36], 4);
+    EXPECT_EQ(grid, 1);
+    EXPECT_EQ(zoom, 256);
+}
+
+TEST(Document, StoreThenLoadReproducesEveryMemberAndByte) {
+    CLumoDoc doc;
+    Fill(doc);
+    std::vector<uint8_t> bytes = doc.StoreToBytes();
+    CLumoDoc back;
+    std::string error;
+    ASSERT_TRUE(back.LoadFrom(bytes, error)) << error;
+    EXPECT_EQ(back.StoreToBytes(), bytes);
+
+    ASSERT_EQ(back.m_stars.size(), 3u);
+    const CStar& s = *back.m_stars[2];
+    EXPECT_EQ(s.m_strName, "Star 2");
+    EXPECT_EQ(s.m_pos.a, 0.02f);
+    EXPECT_EQ(s.m_pos.x, doc.m_stars[2]->m_pos.x);
+    EXPECT_EQ(s.m_pos.Z, 32767);
+    EXPECT_EQ(s.m_ptScreen[0], 2);  // the stored screen position is restored
+    EXPECT_EQ(s.m_ptScreen[1], -2);
+    EXPECT_EQ(s.m_fMagnitude, 0.002f);
+    EXPECT_EQ(s.m_cType, 'C');
+    ASSERT_EQ(back.m_figures.size(), 1u);
+    EXPECT_EQ(back.m_figures[0].m_end.b, 4.0f);
+    ASSERT_EQ(back.m_bounds.size(), 2u);
+    EXPECT_EQ(back.m_bounds[1].m_start.a, 9.0f);
+    ASSERT_EQ(back.m_labels.size(), 1u);
+    EXPECT_EQ(back.m_labels[0].m_strName, "Boötes");
+    ASSERT_EQ(back.m_cities.size(), 2u);
+    EXPECT_EQ(back.m_cities[1]->m_strName, "Quito");
+    EXPECT_EQ(back.m_cities[1]->m_fLongitude, -1.3655f);
+    EXPECT_EQ(back.m_bGrid, 0);
+    EXPECT_EQ(back.m_bObserverOnBody, 1);
+    EXPECT_EQ(back.m_bGround, 1);
+    EXPECT_EQ(back.m_nZoom, 1024);
+    EXPECT_EQ(back.m_fLatitude, -0.5f);
+    EXPECT_EQ(back.m_fGridStep, 15.0f);
+    EXPECT_EQ(back.m_fMagLimit, 4.0f);
+    EXPECT_EQ(back.m_fNameLimit, 1.5f);
+    EXPECT_EQ(back.m_nViewElevation, -8192);
+    EXPECT_EQ(back.m_nViewAzimuth, 12345);
+    EXPECT_EQ(back.m_nViewMode, 0);
+}
+
+TEST(Document, RecordLayouts) {
+    CLumoDoc doc;
+    AddStars(doc, 1);
+    CSkyLabel label;
+    label.m_strName = "Lyra";
+    label.m_pos = Point(1, 1);
+    doc.m_labels.push_back(label);
+    std::vector<uint8_t> b = doc.StoreToBytes();
+    // Count, class record (2 + 2 + 2 + 5), the name "Star 0" (4 + 12), 57 bytes.
+    size_t star = 4 + 11;
+    EXPECT_EQ(U16At(b, 4), 0xFFFF);
+    EXPECT_EQ(std::string(b.begin() + 10, b.begin() + 15), "CStar");
+    EXPECT_EQ(b[star], 0xFF);
+    EXPECT_EQ(b[star + 3], 6);
+    size_t afterStar = star + 4 + 12 + 57;
+    EXPECT_EQ(b[afterStar - 1], 'A');  // the type byte ends the star
+    // Labels archive the point first, then the name.
+    size_t labels = afterStar + 4 + 4;
+    EXPECT_EQ(b[labels], 1);  // the count
+    size_t labelName = labels + 4 + kSkyPointBytes;
+    EXPECT_EQ(b[labelName], 0xFF);
+    EXPECT_EQ(b[labelName + 3], 4);
+    EXPECT_EQ(b[labelName + 4], 'L');
+    EXPECT_EQ(b.size(), labelName + 4 + 8 + 4 + kSettingsBytes);
+}
+
+TEST(Document, CityTagsFollowTheStars) {
+    for (int n : {0, 1, 5}) {
+        CLumoDoc doc;
+        AddStars(doc, n);
+        AddCity(doc, "A", 0, 0);
+        AddCity(doc, "B", 0, 0);
+        std::vector<uint8_t> b = doc.StoreToBytes();
+        // Locate the cities: everything after them is the 72 bytes of settings.
+        size_t second = b.size() - kSettingsBytes - (2 + 4 + 2 + 8);
+        size_t first = second - (2 + 2 + 2 + 13 + 4 + 2 + 8);
+        EXPECT_EQ(U16At(b, first), 0xFFFF) << n;
+        EXPECT_EQ(std::string(b.begin() + first + 6, b.begin() + first + 19), "CLocalizacion");
+        // With N stars: CStar is index 1, the stars 2..N+1, CLocalizacion N+2.
+        int classIndex = n == 0 ? 1 : n + 2;
+        EXPECT_EQ(U16At(b, second), 0x8000 | classIndex) << n;
+    }
+}
+
+TEST(Document, CityTagsTakeTheLongFormAt7FFF) {
+    CLumoDoc doc;
+    AddStars(doc, 0x7FFF - 2);  // CLocalizacion's index is N + 2 = 0x7FFF
+    AddCity(doc, "A", 0, 0);
+    AddCity(doc, "B", 0, 0);
+    std::vector<uint8_t> b = doc.StoreToBytes();
+    size_t second = b.size() - kSettingsBytes - (6 + 4 + 2 + 8);
+    EXPECT_EQ(U16At(b, second), 0x7FFF);
+    EXPECT_EQ(U16At(b, second + 2), 0x7FFF);
+    EXPECT_EQ(U16At(b, second + 4), 0x8000);
+    CLumoDoc back;
+    std::string error;
+    ASSERT_TRUE(back.LoadFrom(b, error)) << error;
+    EXPECT_EQ(back.m_cities.size(), 2u);
+    EXPECT_EQ(back.m_cities[1]->m_strName, "B");
+}
+
+// Malformed files: each fails with a message and leaves the document as it was.
+TEST(Document, MalformedFilesFailCleanly) {
+    CLumoDoc good;
+    Fill(good);
+    const std::vector<uint8_t> bytes = good.StoreToBytes();
+    auto patched = [&](size_t at, std::initializer_list<uint8_t> with) {
+        std::vector<uint8_t> b = bytes;
+        size_t i = at;
+        for (uint8_t v : with) b[i++] = v;
+        return b;
+    };
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        const char* message;
+    };
+    std::vector<Case> cases = {
+        {"empty", {}, "end of file"},
+        {"truncated in the stars", std::vector<uint8_t>(bytes.begin(), bytes.begin() + 200),
+         "end of file"},
+        {"truncated in the settings", std::vector<uint8_t>(bytes.begin(), bytes.end() - 1),
+         "end of file"},
+        {"wrong class name", patched(10, {'X'}), "class"},
+        {"schema 2", patched(6, {2}), "schema"},
+        {"star count larger than the file", patched(0, {0xFF, 0xFF, 0xFF, 0x7F}), "stars"},
+        {"huge string length", patched(15, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                           0xFF, 0x7F}),
+         "string"},
+    };
+    for (const Case& c : cases) {
+        CLumoDoc doc;
+        AddCity(doc, "Kept", 1, 2);
+        doc.m_nZoom = 77;
+        std::string error;
+        EXPECT_FALSE(doc.LoadFrom(c.bytes, error)) << c.what;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.what << ": " << error;
+        ASSERT_EQ(doc.m_cities.size(), 1u) << c.what;
+        EXPECT_EQ(doc.m_cities[0]->m_strName, "Kept");
+        EXPECT_TRUE(doc.m_stars.empty()) << c.what;
+        EXPECT_EQ(doc.m_nZoom, 77) << c.what;
+    }
+    // Counts of lines, labels and cities are checked as well.
+    CLumoDoc empty;
+    std::vector<uint8_t> e = empty.StoreToBytes();
+    for (size_t count = 4; count <= 16; count += 4) {
+        std::vector<uint8_t> b = e;
+        b[count + 2] = 0x10;  // about a million elements
+        CLumoDoc doc;
+        std::string error;
+        EXPECT_FALSE(doc.LoadFrom(b, error)) << count;
+        EXPECT_NE(error.find("larger than the file"), std::string::npos) << error;
+    }
+}
+
+class DocFileTest : public ::testing::Test {
+protected:
+    std::vector<uint8_t> Contents() {
+        std::vector<uint8_t> b;
+        std::string error;
+        ReadWholeFile(path, b, error);
+        return b;
+    }
+    TempDir dir;
+    std::string path = dir.File("stars.db");
+};
+
+TEST_F(DocFileTest, MissingFileIsCreatedAtExit) {
+    CLumoDoc doc;
+    CDocFile file;
+    EXPECT_EQ(file.Open(doc, path), CDocFile::OpenResult::Missing);
+    doc.m_nZoom = 512;
+    EXPECT_TRUE(file.SaveAtExit(doc)) << file.Error();
+    CLumoDoc back;
+    CDocFile again;
+    EXPECT_EQ(again.Open(back, path), CDocFile::OpenResult::Loaded);
+    EXPECT_EQ(back.m_nZoom, 512);
+}
+
+TEST_F(DocFileTest, UnreadableFileIsNeverOverwritten) {
+    CLumoDoc good;
+    Fill(good);
+    std::vector<uint8_t> bytes = good.StoreToBytes();
+    bytes[10] = 'X';  // wrong class name
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(path, bytes, error));
+    CLumoDoc doc;
+    CDocFile file;
+    EXPECT_EQ(file.Open(doc, path), CDocFile::OpenResult::Failed);
+    EXPECT_NE(file.Error().find(path), std::string::npos);
+    EXPECT_FALSE(file.SaveAtExit(doc));
+    EXPECT_NE(file.Error().find("left as it is"), std::string::npos);
+    EXPECT_EQ(Contents(), bytes);
+}
+
+TEST_F(DocFileTest, CatalogueWithStarsIsNotReplacedByAnEmptyDocument) {
+    CLumoDoc good;
+    Fill(good);
+    CDocFile file;
+    ASSERT_TRUE(file.SaveAs(good, path));
+    std::vector<uint8_t> before = Contents();
+    CLumoDoc doc;
+    ASSERT_EQ(file.Open(doc, path), CDocFile::OpenResult::Loaded);
+    doc.m_stars.clear();
+    EXPECT_FALSE(file.SaveAtExit(doc));
+    EXPECT_EQ(Contents(), before);
+    // A document that still holds its stars saves its changes.
+    CLumoDoc again;
+    file.Open(again, path);
+    again.m_nZoom = 2048;
+    EXPECT_TRUE(file.SaveAtExit(again));
+    CLumoDoc back;
+    file.Open(back, path);
+    EXPECT_EQ(back.m_nZoom, 2048);
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+// The catalogue the build makes from data/: what it holds and that it loads.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "catalogue/lumo_doc.h"
+#include "framework/file.h"
+
+namespace {
+
+class RealCatalogue : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::vector<uint8_t> bytes;
+        std::string error;
+        ASSERT_TRUE(ReadWholeFile(JoinPath(LUMO_BIN_DIR, "stars.db"), bytes, error)) << error;
+        doc = new CLumoDoc;
+        ASSERT_TRUE(doc->LoadFrom(bytes, error)) << error;
+    }
+    static void TearDownTestSuite() { delete doc; }
+    static CLumoDoc* doc;
+};
+CLumoDoc* RealCatalogue::doc = nullptr;
+
+const CStar* Find(const CLumoDoc& d, const std::string& name) {
+    for (const auto& s : d.m_stars)
+        if (s->m_strName == name) return s.get();
+    return nullptr;
+}
+
+TEST_F(RealCatalogue, HoldsTheNakedEyeSkyBrightestFirst) {
+    EXPECT_GT(doc->m_stars.size(), 8500u);
+    EXPECT_LT(doc->m_stars.size(), 9300u);
+    EXPECT_EQ(doc->m_stars[0]->m_strName, "Sirius");
+    for (size_t i = 1; i < doc->m_stars.size(); ++i)
+        ASSERT_LE(doc->m_stars[i - 1]->m_fMagnitude, doc->m_stars[i]->m_fMagnitude) << i;
+    EXPECT_LE(doc->m_stars.back()->m_fMagnitude, 6.5f);
+    EXPECT_GT(doc->m_figures.size(), 700u);
+    EXPECT_LT(doc->m_figures.size(), 800u);
+    EXPECT_TRUE(doc->m_labels.size() == 88 || doc->m_labels.size() == 89);
+    EXPECT_GE(doc->m_cities.size(), 300u);
+}
+
+TEST_F(RealCatalogue, StarsCarryNamesTypesAndConsistentPoints) {
+    const CStar* vega = Find(*doc, "Vega");
+    ASSERT_NE(vega, nullptr);
+    EXPECT_NEAR(vega->m_pos.a * 57.29577951308232, 279.2347, 1e-3);
+    EXPECT_NEAR(vega->m_pos.b * 57.29577951308232, 38.7837, 1e-3);
+    EXPECT_EQ(vega->m_cType, 'A');
+    EXPECT_EQ(Find(*doc, "Betelgeuse")->m_cType, 'M');
+    EXPECT_NE(Find(*doc, "61 Cyg"), nullptr);
+    EXPECT_NE(Find(*doc, "τ Phe"), nullptr);
+    // The Q15 direction agrees with the Cartesian position and the angles:
+    // the sky frame has x to 0h, y to the pole, z to 18h.
+    for (const auto& s : doc->m_stars) {
+        const SkyPoint& p = s->m_pos;
+        double r = std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);
+        ASSERT_NEAR(r, 149597900000.0, 1.0);
+        ASSERT_NEAR(p.X, 32768.0 * p.x / r, 1.0);
+        ASSERT_NEAR(p.Y, 32768.0 * std::sin(p.b), 2.0);
+        ASSERT_NEAR(p.Z, -32768.0 * std::cos(p.b) * std::sin(p.a), 2.0);
+        ASSERT_GE(p.a, 0.0f);
+        ASSERT_LT(p.a, 6.2832f);
+    }
+}
+
+TEST_F(RealCatalogue, BoundaryPiecesAreAtMostThreeDegrees) {
+    EXPECT_GT(doc->m_bounds.size(), 1000u);
+    for (const CSkyLine& l : doc->m_bounds) {
+        const SkyPoint &a = l.m_start, &b = l.m_end;
+        double dot = (a.x * b.x + a.y * b.y + a.z * b.z) / (149597900000.0 * 149597900000.0);
+        ASSERT_GE(dot, std::cos(3.0001 * 0.017453292519943295));
+    }
+}
+
+TEST_F(RealCatalogue, CitiesAreInRadians) {
+    const CLocalizacion* madrid = nullptr;
+    for (const auto& c : doc->m_cities)
+        if (c->m_strName == "Madrid") madrid = c.get();
+    ASSERT_NE(madrid, nullptr);
+    EXPECT_NEAR(madrid->m_fLatitude, 40.4 * 0.017453292519943295, 1e-4);
+    EXPECT_NEAR(madrid->m_fLongitude, -3.6833 * 0.017453292519943295, 1e-4);
+}
+
+}  // namespace

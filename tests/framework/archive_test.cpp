@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include "framework/archive.h"
+
+namespace {
+
+class CThing : public CObject {
+    LUMO_DECLARE_SERIAL(CThing)
+public:
+    int32_t m_n = 0;
+    void Serialize(CArchive& ar) override { ar.Exchange(m_n); }
+};
+LUMO_IMPLEMENT_SERIAL(CThing, 1)
+
+class COther : public CObject {
+    LUMO_DECLARE_SERIAL(COther)
+public:
+    void Serialize(CArchive&) override {}
+};
+LUMO_IMPLEMENT_SERIAL(COther, 2)
+
+std::vector<uint8_t> Bytes(std::initializer_list<int> list) {
+    std::vector<uint8_t> v;
+    for (int b : list) v.push_back(static_cast<uint8_t>(b));
+    return v;
+}
+
+std::string RoundTrip(const std::string& s) {
+    CArchive out;
+    out.WriteString(s);
+    CArchive in(out.Buffer());
+    std::string back = in.ReadString();
+    EXPECT_FALSE(in.Failed());
+    EXPECT_EQ(in.Remaining(), 0u);
+    return back;
+}
+
+TEST(Archive, ScalarsAreLittleEndian) {
+    CArchive out;
+    out.WriteU16(0x1234);
+    out.WriteU32(0xA1B2C3D4);
+    out.WriteF32(1.0f);
+    out.WriteF64(-2.0);
+    EXPECT_EQ(out.Buffer(), Bytes({0x34, 0x12, 0xD4, 0xC3, 0xB2, 0xA1, 0, 0, 0x80, 0x3F, 0, 0, 0,
+                                   0, 0, 0, 0, 0xC0}));
+    CArchive in(out.Buffer());
+    EXPECT_EQ(in.ReadU16(), 0x1234);
+    EXPECT_EQ(in.ReadU32(), 0xA1B2C3D4u);
+    EXPECT_EQ(in.ReadF32(), 1.0f);
+    EXPECT_EQ(in.ReadF64(), -2.0);
+    EXPECT_FALSE(in.Failed());
+}
+
+TEST(Archive, ShortReadFailsAndKeepsTheFirstMessage) {
+    auto b = Bytes({1, 2, 3});
+    CArchive in(b);
+    EXPECT_EQ(in.ReadU32(), 0u);
+    EXPECT_TRUE(in.Failed());
+    EXPECT_NE(in.Error().find("end of file"), std::string::npos);
+    in.Fail("second");
+    EXPECT_EQ(in.Error().find("second"), std::string::npos);
+}
+
+TEST(Archive, StringsUseTheMarkerAndTheThreeLengthForms) {
+    CArchive out;
+    out.WriteString("Sirius");
+    EXPECT_EQ(out.Buffer(), Bytes({0xFF, 0xFE, 0xFF, 6, 'S', 0, 'i', 0, 'r', 0, 'i', 0, 'u', 0,
+                                   's', 0}));
+
+    std::string s254(254, 'a'), s255(255, 'b'), s65534(0xFFFE, 'c');
+    CArchive forms;
+    forms.WriteString(s254);
+    EXPECT_EQ(forms.Buffer().size(), 3u + 1 + 2 * 254);
+    CArchive mid;
+    mid.WriteString(s255);
+    EXPECT_EQ(std::vector<uint8_t>(mid.Buffer().begin() + 3, mid.Buffer().begin() + 6),
+              Bytes({0xFF, 0xFF, 0x00}));
+    CArchive big;
+    big.WriteString(s65534);
+    EXPECT_EQ(std::vector<uint8_t>(big.Buffer().begin() + 3, big.Buffer().begin() + 10),
+              Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0, 0}));
+
+    EXPECT_EQ(RoundTrip(""), "");
+    EXPECT_EQ(RoundTrip(s254), s254);
+    EXPECT_EQ(RoundTrip(s255), s255);
+    EXPECT_EQ(RoundTrip(s65534), s65534);
+    EXPECT_EQ(RoundTrip("τ Phe"), "τ Phe");
+    EXPECT_EQ(RoundTrip("Boötes 𝄞"), "Boötes 𝄞");  // beyond the BMP: a surrogate pair
+}
+
+TEST(Archive, ReaderAcceptsEightBitStrings) {
+    auto b = Bytes({5, 'L', 'y', 'r', 'a', 0xE9, 0xFF, 0x03, 0x01});
+    b.resize(9 + 0x103, 'x');
+    CArchive in(b);
+    EXPECT_EQ(in.ReadString(), "Lyra\xC3\xA9");  // é from ISO 8859-1
+    EXPECT_EQ(in.ReadString(), std::string(0x103, 'x'));
+    EXPECT_FALSE(in.Failed());
+}
+
+TEST(Archive, StringLongerThanTheFileFails) {
+    auto b = Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a', 0});
+    CArchive in(b);
+    EXPECT_EQ(in.ReadString(), "");
+    EXPECT_TRUE(in.Failed());
+}
+
+TEST(Archive, ObjectRecordsCarryClassThenIndexTags) {
+    CArchive out;
+    CThing a, b;
+    COther c;
+    out.WriteObject(a);  // class 1, object 2
+    out.WriteObject(b);  // object 3
+    out.WriteObject(c);  // class 4, object 5
+    out.WriteObject(c);
+    const auto& buf = out.Buffer();
+    EXPECT_EQ(std::vector<uint8_t>(buf.begin(), buf.begin() + 12),
+              Bytes({0xFF, 0xFF, 1, 0, 6, 0, 'C', 'T', 'h', 'i', 'n', 'g'}));
+    EXPECT_EQ(buf[16], 0x01);  // 0x8001 for the second CThing
+    EXPECT_EQ(buf[17], 0x80);
+    size_t other = 16 + 2 + 4;
+    EXPECT_EQ(buf[other], 0xFF);
+    EXPECT_EQ(buf[other + 2], 2);  // COther's schema
+    size_t last = other + 6 + 6;
+    EXPECT_EQ(buf[last], 0x04);  // COther took index 4
+    EXPECT_EQ(buf[last + 1], 0x80);
+
+    CArchive in(buf);
+    std::unique_ptr<CObject> r1(in.ReadObject(&CThing::classCThing));
+    std::unique_ptr<CObject> r2(in.ReadObject(&CThing::classCThing));
+    std::unique_ptr<CObject> r3(in.ReadObject(&COther::classCOther));
+    std::unique_ptr<CObject> r4(in.ReadObject(&COther::classCOther));
+    EXPECT_FALSE(in.Failed()) << in.Error();
+    EXPECT_NE(r4, nullptr);
+    EXPECT_EQ(in.Remaining(), 0u);
+}
+
+TEST(Archive, LongClassTagOnceTheIndexReaches7FFF) {
+    CArchive out;
+    COther filler;
+    // Each COther takes one index after its class's: after 0x7FFD of them the
+    // map count is 0x7FFF, so CThing's class gets index 0x7FFF.
+    for (int i = 0; i < 0x7FFD; ++i) out.WriteObject(filler);
+    CThing t;
+    t.m_n = 7;
+    out.WriteObject(t);
+    out.WriteObject(t);
+    const auto& buf = out.Buffer();
+    size_t tail = buf.size() - (2 + 4 + 4);
+    EXPECT_EQ(std::vector<uint8_t>(buf.begin() + tail, buf.begin() + tail + 6),
+              Bytes({0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x80}));
+
+    CArchive in(buf);
+    for (int i = 0; i < 0x7FFD; ++i) delete in.ReadObject(&COther::classCOther);
+    std::unique_ptr<CObject> a(in.ReadObject(&CThing::classCThing));
+    std::unique_ptr<CObject> b(in.ReadObject(&CThing::classCThing));
+    ASSERT_FALSE(in.Failed()) << in.Error();
+    EXPECT_EQ(static_cast<CThing*>(b.get())->m_n, 7);
+}
+
+TEST(Archive, MalformedObjectRecordsFail) {
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+    };
+    Case cases[] = {
+        {"wrong class", Bytes({0xFF, 0xFF, 2, 0, 6, 0, 'C', 'O', 't', 'h', 'e', 'r'})},
+        {"unknown class", Bytes({0xFF, 0xFF, 1, 0, 3, 0, 'C', 'Z', 'z'})},
+        {"schema 2", Bytes({0xFF, 0xFF, 2, 0, 6, 0, 'C', 'T', 'h', 'i', 'n', 'g', 0, 0, 0, 0})},
+        {"null", Bytes({0, 0})},
+        {"back reference", Bytes({5, 0})},
+        {"unknown index", Bytes({0x09, 0x80})},
+        {"long object reference", Bytes({0xFF, 0x7F, 1, 0, 0, 0})},
+        {"name past the end", Bytes({0xFF, 0xFF, 1, 0, 60, 0, 'C'})},
+        {"body past the end", Bytes({0xFF, 0xFF, 1, 0, 6, 0, 'C', 'T', 'h', 'i', 'n', 'g', 1})},
+    };
+    for (const Case& c : cases) {
+        CArchive in(c.bytes);
+        EXPECT_EQ(in.ReadObject(&CThing::classCThing), nullptr) << c.what;
+        EXPECT_TRUE(in.Failed()) << c.what;
+    }
+}
+
+TEST(Archive, CheckCountRefusesCountsLargerThanTheFile) {
+    auto b = Bytes({0, 0, 0, 0, 0, 0, 0, 0});
+    CArchive in(b);
+    EXPECT_TRUE(in.CheckCount(2, 4, "things"));
+    EXPECT_FALSE(in.CheckCount(3, 4, "things"));
+    EXPECT_NE(in.Error().find("things"), std::string::npos);
+}
+
+TEST(Archive, ClassesAreCreatedByName) {
+    std::unique_ptr<CObject> o(CRuntimeClass::CreateObject("CThing"));
+    ASSERT_NE(o, nullptr);
+    EXPECT_EQ(o->GetRuntimeClass(), &CThing::classCThing);
+    EXPECT_EQ(CRuntimeClass::CreateObject("CNothing"), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "framework/datetime.h"
+
+TEST(DateTime, FieldsRoundTripAndInvalidFields) {
+    CDateTime t(2026, 12, 6, 22, 15, 30);
+    ASSERT_TRUE(t.IsValid());
+    EXPECT_EQ(t.GetYear(), 2026);
+    EXPECT_EQ(t.GetMonth(), 12);
+    EXPECT_EQ(t.GetDay(), 6);
+    EXPECT_EQ(t.GetHour(), 22);
+    EXPECT_EQ(t.GetMinute(), 15);
+    EXPECT_EQ(t.GetSecond(), 30);
+    EXPECT_EQ(t.GetDayOfWeek(), 0);  // a Sunday
+    EXPECT_FALSE(CDateTime(2025, 2, 29, 0, 0, 0).IsValid());
+    EXPECT_TRUE(CDateTime(2024, 2, 29, 0, 0, 0).IsValid());
+    EXPECT_FALSE(CDateTime(2026, 13, 1, 0, 0, 0).IsValid());
+    EXPECT_FALSE(CDateTime(2026, 1, 1, 24, 0, 0).IsValid());
+    EXPECT_FALSE(CDateTime(99, 12, 31, 0, 0, 0).IsValid());
+    EXPECT_TRUE(CDateTime(100, 1, 1, 0, 0, 0).IsValid());
+    EXPECT_TRUE(CDateTime(9999, 12, 31, 23, 59, 59).IsValid());
+}
+
+TEST(DateTime, SpansAddAndSubtractAcrossMonthsYearsAndTheRange) {
+    CDateTime t(2026, 12, 31, 23, 30, 0);
+    CDateTime n = t + CTimeSpan(0, 1, 0, 0);
+    EXPECT_EQ(n, CDateTime(2027, 1, 1, 0, 30, 0));
+    EXPECT_EQ(n - CTimeSpan(0, 1, 0, 0), t);
+    EXPECT_EQ((CDateTime(2024, 3, 1, 0, 0, 0) - CTimeSpan(1, 0, 0, 0)).GetDay(), 29);
+    EXPECT_EQ((n - t).GetTotalSeconds(), 3600);
+    EXPECT_EQ(CTimeSpan(365, 0, 0, 0).GetTotalDays(), 365.0);
+    EXPECT_EQ((CDateTime(1582, 10, 15, 0, 0, 0) - CDateTime(1582, 10, 4, 0, 0, 0)).GetTotalDays(),
+              11.0);  // proleptic Gregorian: no calendar switch here
+    EXPECT_FALSE((CDateTime(9999, 12, 31, 0, 0, 0) + CTimeSpan(1, 0, 0, 0)).IsValid());
+    EXPECT_FALSE((CDateTime(100, 1, 1, 0, 0, 0) - CTimeSpan(0, 0, 0, 1)).IsValid());
+}
+
+TEST(DateTime, CurrentLocalTimeFollowsTheZone) {
+    const char* old = std::getenv("TZ");
+    std::string saved = old ? old : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    CDateTime utc = CDateTime::GetCurrentTime();
+    setenv("TZ", "Etc/GMT-5", 1);  // five hours east of Greenwich
+    tzset();
+    CDateTime east = CDateTime::GetCurrentTime();
+    if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
+    tzset();
+    ASSERT_TRUE(utc.IsValid());
+    int64_t diff = (east - utc).GetTotalSeconds();
+    EXPECT_NEAR(static_cast<double>(diff), 5 * 3600.0, 5.0);
+}
