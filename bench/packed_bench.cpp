@@ -3,11 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <random>
 #include <vector>
 
 #include "catalogue/huffman_codec.h"
+#include "engine/engine_alloc.h"
 #include "engine/object.h"
 #include "engine/object_write.h"
 
@@ -52,7 +52,7 @@ BENCHMARK(BM_PackedDecode);
 void BM_ObjectRead1000Faces(benchmark::State& state) {
     EngineObject src{};
     src.FaceCount = 1000;
-    src.Faces = static_cast<Face*>(std::calloc(src.FaceCount + 2, sizeof(Face)));
+    src.Faces = static_cast<Face*>(EngineAlloc((src.FaceCount + 2) * sizeof(Face)));
     for (int i = 0; i < src.FaceCount; ++i) {
         Face& f = src.Faces[i];
         f.VertexCount = 4;

@@ -1,27 +1,18 @@
 #include "engine/object.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <utility>
 #include <vector>
 
+#include "engine/engine_alloc.h"
 #include "engine/object_format.h"
 #include "framework/archive.h"
 #include "framework/file.h"
 #include "framework/message_sink.h"
 
 namespace {
-// Zeroed memory for an object's arrays, released with std::free. Sizes are
-// checked against the file before any call, so a failure here is a real
-// shortage of memory, which ends the program.
-void* Allocate(size_t size) {
-    void* p = std::calloc(size ? size : 1, 1);
-    if (!p) std::abort();
-    return p;
-}
-
 // Reads one .ob3 file into an object. Each step checks what it is about to
 // read against the bytes that remain; the first failure stops the reading.
 class ObjectReader {
@@ -75,7 +66,7 @@ bool ObjectReader::ReadImage(int64_t width, int64_t height, uint8_t*& image,
     uint64_t size = uint64_t(width) * uint64_t(height);
     if (size > m_ar.Remaining()) return Fail(what + " is larger than the rest of the file");
     if (size == 0) return true;
-    image = static_cast<uint8_t*>(Allocate(size));
+    image = static_cast<uint8_t*>(EngineAlloc(size));
     return m_ar.ReadBytes(image, size);
 }
 
@@ -190,7 +181,7 @@ bool ObjectReader::ReadFace(Face& f, int index) {
     if (hasNormals && f.VertexCount > 0) {
         if (!m_ar.CheckCount(f.VertexCount, 6, "vertex normals")) return Check(what);
         f.VertexNormals =
-            static_cast<int32_t(*)[3]>(Allocate(f.VertexCount * sizeof *f.VertexNormals));
+            static_cast<int32_t(*)[3]>(EngineAlloc(f.VertexCount * sizeof *f.VertexNormals));
         for (int i = 0; i < f.VertexCount; ++i)
             for (int32_t& c : f.VertexNormals[i])
                 c = std::clamp(I16(), -kVertexNormalLimit, kVertexNormalLimit);
@@ -246,7 +237,7 @@ bool ObjectReader::Run() {
     // allocating for a count taken from the file.
     if (!m_ar.CheckCount(uint64_t(m_obj.FaceCount), kFaceRecordSize, "faces"))
         return Fail("the face count is larger than the file");
-    m_obj.Faces = static_cast<Face*>(Allocate((m_obj.FaceCount + 2) * sizeof(Face)));
+    m_obj.Faces = static_cast<Face*>(EngineAlloc((m_obj.FaceCount + 2) * sizeof(Face)));
     for (int i = 0; i < m_obj.FaceCount; ++i)
         if (!ReadFace(m_obj.Faces[i], i)) return false;
     if (!ReadSlotImages()) return false;
@@ -276,7 +267,7 @@ void ScaleAll(int32_t* v, int n) {
 }
 
 void FreeFrames(TextureFrame* frames) {
-    for (int i = 0; i < kFrameCount; ++i) std::free(frames[i].Image);
+    for (int i = 0; i < kFrameCount; ++i) EngineFree(frames[i].Image);
 }
 }  // namespace
 
@@ -324,14 +315,14 @@ void ObjectFree(EngineObject& obj) {
     if (obj.Faces) {
         for (int i = 0; i < obj.FaceCount + 2; ++i) {
             Face& f = obj.Faces[i];
-            std::free(f.Texture);
-            std::free(f.VertexNormals);
+            EngineFree(f.Texture);
+            EngineFree(f.VertexNormals);
             FreeFrames(f.Frames);
         }
     }
-    std::free(obj.Faces);
+    EngineFree(obj.Faces);
     for (TextureSlot& s : obj.Slots) {
-        std::free(s.Image);
+        EngineFree(s.Image);
         FreeFrames(s.Frames);
     }
     obj = EngineObject{};

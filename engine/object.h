@@ -8,7 +8,8 @@
 // Normals are integer vectors; vertex normals are clamped to -255..255.
 // Readers: the rotate window (the pointer model) and the VR body models.
 // Images are width x height bytes of model colours, row after row.
-// All memory an object points to is owned by it and released by ObjectFree.
+// All memory an object points to comes from EngineAlloc, is owned by it and
+// is released by ObjectFree.
 
 #include <cstdint>
 #include <span>

@@ -1,9 +1,11 @@
 #include "model_sample.h"
 
+#include "engine/engine_alloc.h"
+
 #include <cstring>
 
 uint8_t* SampleImage(int width, int height, int seed) {
-    auto* image = static_cast<uint8_t*>(std::calloc(size_t(width) * height + 1, 1));
+    auto* image = static_cast<uint8_t*>(EngineAlloc(size_t(width) * height));
     for (int i = 0; i < width * height; ++i) image[i] = uint8_t(seed + i * 13);
     return image;
 }
@@ -29,7 +31,7 @@ void MakeSampleObject(EngineObject& obj) {
     obj.Reserved3 = 77;
 
     obj.FaceCount = 4;
-    obj.Faces = static_cast<Face*>(std::calloc(obj.FaceCount + 2, sizeof(Face)));
+    obj.Faces = static_cast<Face*>(EngineAlloc((obj.FaceCount + 2) * sizeof(Face)));
     for (int i = 0; i < obj.FaceCount; ++i) obj.Faces[i].TileU = obj.Faces[i].TileV = 1;
     Face& flat = obj.Faces[0];  // counter-clockwise about +z, normal +z: kept as is
     SetVertices(flat, {{0, 0, 0}, {10, 0, 0}, {0, 10, 0}});
@@ -42,7 +44,7 @@ void MakeSampleObject(EngineObject& obj) {
     flat.Flags = 0x15;
     flat.TexPoints[1][0] = -100000;
     flat.TexPoints[2][2] = 70000;
-    flat.VertexNormals = static_cast<int32_t(*)[3]>(std::calloc(3, sizeof *flat.VertexNormals));
+    flat.VertexNormals = static_cast<int32_t(*)[3]>(EngineAlloc(3 * sizeof *flat.VertexNormals));
     for (int i = 0; i < 3; ++i)
         for (int c = 0; c < 3; ++c) flat.VertexNormals[i][c] = i * 3 + c - 4;
     flat.TileU = 2;

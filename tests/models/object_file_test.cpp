@@ -7,6 +7,7 @@
 
 #include "catalogue/cmp_file.h"
 #include "catalogue/huffman_codec.h"
+#include "engine/engine_alloc.h"
 #include "engine/object.h"
 #include "engine/object_write.h"
 #include "framework/file.h"
@@ -192,7 +193,7 @@ TEST(ObjectFile, SphereOfWidth64CarriesHalfAsManyRows) {
     OwnedObject src;
     MakeSampleObject(src.obj);
     Bytes with = Written(src.obj);
-    std::free(src.obj.Faces[1].Texture);
+    EngineFree(src.obj.Faces[1].Texture);
     src.obj.Faces[1].Texture = nullptr;
     EXPECT_EQ(with.size() - Written(src.obj).size(), 64u * 32);
     OwnedObject o;

@@ -1,0 +1,133 @@
+#include "engine/primitives.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <utility>
+
+#include "engine/palette.h"
+#include "tests/engine/frame_check.h"
+
+namespace {
+
+using Pixels = std::set<std::pair<int32_t, int32_t>>;
+
+Pixels PixelsOf(const Surface& s, uint8_t index) {
+    Pixels out;
+    for (int32_t y = 0; y < s.Height; ++y)
+        for (int32_t x = 0; x < s.Stride; ++x)
+            if (PixelOf(s, x, y) == index) out.insert({x, y});
+    return out;
+}
+
+class PrimitivesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(SurfaceCreate(s, 64, 48), 1);
+        SurfaceClear(s, 0);
+    }
+    Surface s;
+};
+
+TEST_F(PrimitivesTest, PutPixelNeverWritesColumnZeroOrRowZero) {
+    for (auto [x, y] : {std::pair{0, 10}, {10, 0}, {64, 10}, {10, 48}, {-1, -1}}) PutPixel(s, x, y, 77);
+    PutPixel(s, 1, 1, 77);
+    PutPixel(s, 63, 47, 77);
+    EXPECT_EQ(PixelsOf(s, 77), (Pixels{{1, 1}, {63, 47}}));
+}
+
+TEST_F(PrimitivesTest, Lines) {
+    MoveTo(s, 5, 5);
+    LineTo(s, 5, 5, 1);  // a one-pixel line, colour number 1 = index 11
+    EXPECT_EQ(PixelsOf(s, 11), (Pixels{{5, 5}}));
+    LineTo(s, 8, 5, 2);  // continues from the pen, and moves it
+    EXPECT_EQ(PixelsOf(s, 12), (Pixels{{5, 5}, {6, 5}, {7, 5}, {8, 5}}));
+    EXPECT_TRUE(s.PenX == 8 && s.PenY == 5);
+    MoveTo(s, -100, 0);  // partly outside: only the inside pixels, row 0 included
+    LineTo(s, 10, 0, 3);
+    EXPECT_EQ(CountIndex(s, 13), 11);
+    // A line and its reverse set the same pixels.
+    MoveTo(s, 60, 3);
+    LineTo(s, -7, 40, 4);
+    const Pixels forward = PixelsOf(s, 14);
+    SurfaceClear(s, 0);
+    MoveTo(s, -7, 40);
+    LineTo(s, 60, 3, 4);
+    EXPECT_EQ(PixelsOf(s, 14), forward);
+    EXPECT_GT(forward.size(), 55u);
+}
+
+TEST_F(PrimitivesTest, MoveToWidensTheDirtyRows) {
+    s.DirtyTop = s.DirtyBottom = 20;
+    MoveTo(s, 3, 12);
+    EXPECT_TRUE(s.DirtyTop == 12 && s.DirtyBottom == 20);
+    MoveTo(s, 3, 5000);
+    EXPECT_EQ(s.DirtyBottom, 47);
+}
+
+TEST_F(PrimitivesTest, CircleOutline) {
+    DrawCircle(s, 20, 20, 6, 5);
+    const Pixels ring = PixelsOf(s, 15);
+    EXPECT_TRUE(ring.count({20, 26}) && ring.count({14, 20}));
+    for (const auto& [x, y] : ring) {
+        EXPECT_NEAR(std::hypot(x - 20, y - 20), 6, 0.75) << x << "," << y;
+        EXPECT_TRUE(ring.count({40 - x, y}) && ring.count({x, 40 - y}) && ring.count({y, x}));
+    }
+    SurfaceClear(s, 0);
+    DrawCircle(s, 30, 47, 3, 5);  // row Height - 1 is never drawn
+    EXPECT_EQ(PixelOf(s, 30, 44), 15);
+    EXPECT_EQ(PixelOf(s, 27, 47), 0);
+    DrawCircle(s, 20, 100, 50, 6);  // bounding box wholly above: skipped
+    EXPECT_EQ(CountIndex(s, 16), 0);
+}
+
+TEST_F(PrimitivesTest, Discs) {
+    FillDisc(s, 20, 20, 0, 1);  // radius 0: every run is empty
+    EXPECT_EQ(CountIndex(s, 11), 0);
+    FillDisc(s, 20, 20, 1, 1);  // runs end one before x + j
+    EXPECT_EQ(PixelsOf(s, 11), (Pixels{{19, 20}, {20, 20}}));
+    DrawBodyDisc(s, 40, 20, 2, 5);  // yellow one level darker
+    EXPECT_EQ(PixelOf(s, 40, 20), PaletteIndexOf(1, 5));
+    DrawBodyDisc(s, 50, 30, 2, 209);  // unlit colours as given
+    EXPECT_EQ(PixelOf(s, 50, 30), 219);
+    // A disc centred left of the surface and reaching past its top fills
+    // exactly the visible part of the same disc drawn further in.
+    Surface wide;
+    ASSERT_EQ(SurfaceCreate(wide, 164, 148), 1);
+    SurfaceClear(s, 0);
+    FillDisc(wide, 95, 90, 20, 3);
+    FillDisc(s, -5, 44, 20, 3);
+    Pixels expected;
+    for (const auto& [x, y] : PixelsOf(wide, 13))
+        if (x >= 100 && x < 164 && y >= 46 && y <= 92) expected.insert({x - 100, y - 46});
+    EXPECT_EQ(PixelsOf(s, 13), expected);
+    EXPECT_GT(expected.size(), 200u);
+}
+
+// A small fixed scene of every primitive; its frame must not change.
+TEST(PrimitivesGoldenTest, Scene) {
+    Surface s;
+    ASSERT_EQ(SurfaceCreate(s, 62, 40), 1);
+    SurfaceClear(s, 10);
+    DrawCircle(s, s.CentreX, s.CentreY, 17, 3);
+    FillDisc(s, 15, 12, 6, 5);
+    DrawBodyDisc(s, 48, 30, 3, 2);
+    for (int32_t i = 0; i < 8; ++i) {
+        MoveTo(s, s.CentreX, s.CentreY);
+        LineTo(s, s.CentreX + (i - 4) * 9, i % 2 ? 2 : 37, i + 1);
+    }
+    MoveTo(s, -20, 5);
+    LineTo(s, 80, 9, 9);
+    for (int32_t x = 0; x < 64; x += 3) PutPixel(s, x, 38, 254);
+    EXPECT_EQ(PixelOf(s, 32 + 17, 20), 13);  // right of the rim, green
+    EXPECT_EQ(PixelOf(s, 15, 12), 15);       // disc centre, yellow
+    EXPECT_EQ(PixelOf(s, 48, 30), 31);       // red one level darker
+    EXPECT_EQ(PixelOf(s, 32, 20), 18);       // the last line through the centre
+    EXPECT_EQ(PixelOf(s, 0, 38), 10);        // PutPixel skips column 0
+    EXPECT_EQ(PixelOf(s, 3, 38), 254);
+    EXPECT_EQ(PixelOf(s, 63, 5), 0);         // the clear stops before the last column
+    ExpectGoldenFrame(s, 0x5d8b5e43c6bd9f7eull, "primitives_scene");
+}
+
+}  // namespace

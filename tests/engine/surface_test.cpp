@@ -1,0 +1,108 @@
+#include "engine/surface.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "engine/engine_alloc.h"
+#include "engine/palette.h"
+#include "engine/primitives.h"
+#include "tests/engine/frame_check.h"
+
+namespace {
+
+TEST(SurfaceTest, CreateSetsGeometryTablesAndTheDrawingView) {
+    Surface s;
+    ASSERT_EQ(SurfaceCreate(s, 238, 400), 1);  // taller than the old fixed edge tables
+    EXPECT_EQ(s.Stride, 240);
+    EXPECT_EQ(s.CentreX, 120);
+    EXPECT_EQ(s.CentreY, 200);
+    EXPECT_EQ(s.Kind, kSurfaceKindLive);
+    EXPECT_EQ(s.DirtyBottom, 399);
+    EXPECT_EQ(s.ShadeEdgeTable[399].Right, 0);
+    EXPECT_EQ(s.Info->ColourTable[12].Red, MasterPalette[12].Red);
+    EXPECT_EQ(CountIndex(s, 0), 240 * 400);
+    EXPECT_EQ(s.MemoryDC.Palette, s.Info->ColourTable);
+    EXPECT_EQ(s.MemoryDC.WindowRow(0), s.Bits + 399 * 240);  // window row 0 is the top line
+    for (auto [width, stride] : {std::pair{1, 4}, {5, 8}, {241, 244}}) {
+        ASSERT_EQ(SurfaceCreate(s, width, 10), 1);  // recreating a live surface
+        EXPECT_EQ(s.Stride, stride);
+    }
+    for (auto [width, height] : {std::pair{0, 100}, {-4, 100}, {100, 0}, {kMaxSurfaceSide + 1, 10}}) {
+        EXPECT_EQ(SurfaceCreate(s, width, height), 0) << width << " x " << height;
+        EXPECT_TRUE(s.Kind == 0 && s.Bits == nullptr && s.Stride == 0);
+    }
+}
+
+TEST(SurfaceTest, FrameBracketAndFocalLength) {
+    const int32_t saved = FocalLength;
+    Surface s;
+    ASSERT_EQ(SurfaceCreate(s, 240, 100), 1);
+    ASSERT_EQ(SurfaceBeginFrame(s, 256), 1);
+    EXPECT_EQ(FocalLength, 192);
+    EXPECT_EQ(s.Locked, 1);
+    EXPECT_EQ(SurfaceBeginFrame(s, 0), 1);  // already locked; zoom 0 keeps F
+    EXPECT_EQ(FocalLength, 192);
+    EXPECT_EQ(SurfaceEndFrame(s), 1);
+    EXPECT_EQ(s.Locked, 0);
+    ASSERT_EQ(SurfaceCreate(s, 243, 100), 1);  // stride 244
+    SurfaceBeginFrame(s, 256);
+    EXPECT_EQ(FocalLength, 195);
+    ASSERT_EQ(SurfaceCreate(s, 16384, 4), 1);  // the product needs 64 bits
+    SurfaceBeginFrame(s, 1 << 20);
+    EXPECT_EQ(FocalLength, 13107 * 4096);
+    FocalLength = saved;
+}
+
+TEST(SurfaceTest, ClearLeavesTheLastByteOfEachRow) {
+    Surface s;
+    ASSERT_EQ(SurfaceCreate(s, 16, 5), 1);
+    std::memset(s.Bits, 0xAB, 16 * 5);
+    SurfaceClear(s, 10);
+    EXPECT_EQ(CountIndex(s, 10), 15 * 5);
+    for (int32_t y = 0; y < 5; ++y) EXPECT_EQ(PixelOf(s, 15, y), 0xAB);
+}
+
+TEST(SurfaceTest, DestroyedSurfaceDrawsAndPresentsNothing) {
+    Surface s;
+    ASSERT_EQ(SurfaceCreate(s, 40, 30), 1);
+    SurfaceDestroy(s);
+    EXPECT_TRUE(s.Kind == 0 && s.Bits == nullptr);
+    const int32_t focal = FocalLength;
+    EXPECT_EQ(SurfaceBeginFrame(s, 256), 0);
+    EXPECT_EQ(FocalLength, focal);
+    SurfaceClear(s, 10);  // none of these may touch the freed memory
+    PutPixel(s, 5, 5, 1);
+    LineTo(s, 30, 20, 1);
+    FillDisc(s, 10, 10, 5, 1);
+    PresentedFrame frame;
+    EXPECT_FALSE(SurfacePresent(s, 0, frame));
+    SurfaceDestroy(s);
+}
+
+TEST(SurfaceTest, PresentHandsOutPixelsAndTheSharedPalette) {
+    Surface a, b;
+    ASSERT_EQ(SurfaceCreate(a, 30, 20), 1);
+    ASSERT_EQ(SurfaceCreate(b, 50, 40), 1);
+    a.BlitX = 1;
+    PresentedFrame fa, fb;
+    ASSERT_TRUE(SurfacePresent(a, Rgb(0, 0, 0), fa));
+    ASSERT_TRUE(SurfacePresent(b, Rgb(0, 0, 0), fb));
+    EXPECT_TRUE(fa.Bits == a.Bits && fa.Width == 32 && fa.Height == 20 && fa.BlitX == 1);
+    EXPECT_EQ(fa.Palette, fb.Palette);
+    EXPECT_EQ(fa.PaletteRevision, fb.PaletteRevision);  // same tint: no change
+    ASSERT_TRUE(SurfacePresent(b, Rgb(255, 0, 0), fb));
+    EXPECT_EQ(fb.Palette[10].Red, 255);
+    BuildMasterPalette();
+}
+
+TEST(EngineAllocDeathTest, ZeroedBlocksAndFatalFailure) {
+    auto* block = static_cast<unsigned char*>(EngineAlloc(64));
+    EXPECT_TRUE(block[0] == 0 && block[63] == 0);
+    EngineFree(block);
+    EngineFree(EngineAlloc(0));
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(EngineAlloc(SIZE_MAX / 2), ::testing::ExitedWithCode(EXIT_FAILURE), "FATAL: SIN MEMORIA");
+}
+
+}  // namespace

@@ -1,0 +1,219 @@
+#include "framework/drawing_context.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "tests/temp_dir.h"
+
+namespace {
+
+constexpr uint8_t kBackground = 7, kCyan = 200, kDarkCyan = 201, kRed = 202, kGreen = 203;
+
+// A width x height target of kBackground pixels over a grey ramp palette
+// (entry i = (i, i, i)) with four colours in entries 200..203.
+struct Canvas {
+    Canvas(int32_t width, int32_t height, bool bottomUp = true) : pixels(size_t(width + 3) * height, kBackground) {
+        for (int i = 0; i < kPaletteSize; ++i) palette[i] = PaletteEntry{uint8_t(i), uint8_t(i), uint8_t(i), 0};
+        palette[kCyan] = {0, 255, 255, 0};
+        palette[kDarkCyan] = {0, 200, 200, 0};
+        palette[kRed] = {255, 0, 0, 0};
+        palette[kGreen] = {0, 255, 0, 0};
+        target = PixelTarget{pixels.data(), width, height, width + 3, bottomUp, palette.data()};
+    }
+    uint8_t At(int32_t x, int32_t y) const { return target.WindowRow(y)[x]; }  // window point
+    int Count(uint8_t index) const {
+        int n = 0;
+        for (int32_t y = 0; y < target.Height; ++y)
+            for (int32_t x = 0; x < target.Width; ++x) n += At(x, y) == index;
+        return n;
+    }
+    // True when every pixel outside [x0, x1) x [y0, y1) is still background.
+    bool UntouchedOutside(int32_t x0, int32_t y0, int32_t x1, int32_t y1) const {
+        for (int32_t y = 0; y < target.Height; ++y)
+            for (int32_t x = 0; x < target.Width; ++x)
+                if ((x < x0 || x >= x1 || y < y0 || y >= y1) && At(x, y) != kBackground) return false;
+        return true;
+    }
+    std::array<PaletteEntry, kPaletteSize> palette;
+    std::vector<uint8_t> pixels;
+    PixelTarget target;
+};
+
+// A context on a canvas, with a font, brush and pen selected.
+struct Scene {
+    Scene(int32_t width, int32_t height, bool bottomUp = true) : canvas(width, height, bottomUp) {
+        EXPECT_TRUE(small.CreateFont(12, "Arial"));
+        EXPECT_TRUE(large.CreateFont(15, "Arial"));
+        EXPECT_TRUE(dc.Attach(canvas.target));
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectObject(&small);
+    }
+    void Tools(ColorRef brushColour, PenStyle penStyle, ColorRef penColour) {
+        EXPECT_TRUE(brush.CreateSolidBrush(brushColour));
+        EXPECT_TRUE(pen.CreatePen(penStyle, 1, penColour));
+        dc.SelectObject(&brush);
+        dc.SelectObject(&pen);
+    }
+    Canvas canvas;
+    CFont small, large;
+    CBrush brush;
+    CPen pen;
+    CDC dc;
+};
+
+TEST(NearestPaletteIndexTest, ExactNearestAndLowestOfEquals) {
+    Canvas canvas(1, 1);
+    EXPECT_EQ(NearestPaletteIndex(canvas.palette.data(), Rgb(10, 250, 240)), kCyan);
+    EXPECT_EQ(NearestPaletteIndex(canvas.palette.data(), Rgb(0, 190, 210)), kDarkCyan);
+    EXPECT_EQ(NearestPaletteIndex(canvas.palette.data(), Rgb(90, 91, 89)), 90);
+    canvas.palette[5] = canvas.palette[90];  // the lower of two equal entries wins
+    EXPECT_EQ(NearestPaletteIndex(canvas.palette.data(), Rgb(90, 90, 90)), 5);
+}
+
+TEST(FontTest, CellHeightsGlyphCacheAndFailures) {
+    Scene scene(1, 1);
+    EXPECT_EQ(scene.small.CellHeight(), 12);
+    EXPECT_EQ(scene.large.CellHeight(), 15);
+    EXPECT_EQ(scene.small.TextWidth("iiii"), 4 * scene.small.TextWidth("i"));
+    EXPECT_GT(scene.large.TextWidth("Sirius"), scene.small.TextWidth("Sirius"));
+    EXPECT_GT(scene.small.TextWidth("90\u00BA"), scene.small.TextWidth("90"));  // azimuth labels
+    CFont font;
+    EXPECT_FALSE(font.CreateFontFromFile("/nonexistent/font.ttf", 12));
+    EXPECT_FALSE(font.CreateFont(0, "Arial"));
+}
+
+TEST(TextTest, TextLandsInItsBoxInTheNearestColour) {
+    Scene up(120, 40, true), down(120, 40, false);
+    for (Scene* scene : {&up, &down}) {
+        scene->dc.SetTextColor(Rgb(10, 250, 240));
+        ASSERT_TRUE(scene->dc.TextOut(10, 5, "Sirius"));
+    }
+    const int32_t width = up.dc.TextWidth("Sirius");
+    EXPECT_GT(up.canvas.Count(kCyan), 30);
+    EXPECT_EQ(up.canvas.Count(kCyan) + up.canvas.Count(kBackground), 120 * 40);
+    EXPECT_TRUE(up.canvas.UntouchedOutside(10, 5, 10 + width, 5 + 12));
+    for (int32_t x = 0; x < 120; ++x) ASSERT_NE(up.canvas.At(x, 5), kCyan);  // capitals start below the cell top
+    // In a bottom-up buffer window row w is memory row Height - 1 - w.
+    for (int32_t y = 0; y < 40; ++y) {
+        ASSERT_EQ(0, std::memcmp(&up.canvas.pixels[(39 - y) * 123], &down.canvas.pixels[y * 123], 120));
+    }
+}
+
+TEST(TextTest, OpaqueBackgroundAndClipping) {
+    Scene scene(40, 30);
+    scene.dc.SelectObject(&scene.large);
+    scene.dc.SetTextColor(Rgb(0, 255, 0));
+    scene.dc.SetBkColor(Rgb(0, 200, 200));
+    scene.dc.SetBkMode(OPAQUE);
+    const int32_t width = scene.dc.TextWidth("Ma");
+    scene.dc.TextOut(4, 2, "Ma");
+    EXPECT_EQ(scene.canvas.Count(kGreen) + scene.canvas.Count(kDarkCyan), width * 15);
+    EXPECT_GT(scene.canvas.Count(kGreen), 10);
+    EXPECT_TRUE(scene.canvas.UntouchedOutside(4, 2, 4 + width, 17));
+    EXPECT_TRUE(scene.dc.TextOut(-1000000, -1000000, "Far away"));
+    EXPECT_TRUE(scene.dc.TextOut(2000000000, 2000000000, "Far away"));
+    EXPECT_TRUE(scene.canvas.UntouchedOutside(4, 2, 4 + width, 17));
+    scene.dc.TextOut(-15, 22, "Betelgeuse Rigel");  // off the left, right and bottom edges
+    EXPECT_EQ(scene.canvas.Count(kGreen) + scene.canvas.Count(kDarkCyan), width * 15 + 40 * 8);
+}
+
+TEST(TextTest, SelectionKeepsCreatedObjectsOnly) {
+    Scene scene(1, 1);
+    CFont notCreated;
+    EXPECT_EQ(scene.dc.SelectObject(&notCreated), nullptr);
+    EXPECT_EQ(scene.dc.TextHeight(), 12);
+    EXPECT_EQ(scene.dc.SelectObject(&scene.large), &scene.small);
+    EXPECT_EQ(scene.dc.TextHeight(), 15);
+    CDC fresh;
+    EXPECT_EQ(fresh.SetBkMode(TRANSPARENT), OPAQUE);
+    EXPECT_FALSE(fresh.TextOut(0, 0, "x"));  // no pixels attached
+    EXPECT_FALSE(fresh.Attach(PixelTarget{}));
+}
+
+// With no font on the machine text is skipped; fontconfig reads its
+// configuration once, so this runs in a child process of its own.
+TEST(TextDeathTest, TextIsSkippedWithoutAnyUsableFont) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            bool clean = false;
+            {
+                TempDir dir;
+                const std::string config = dir.File("fonts.conf");
+                FILE* f = std::fopen(config.c_str(), "w");
+                std::fputs("<?xml version=\"1.0\"?><fontconfig></fontconfig>\n", f);
+                std::fclose(f);
+                setenv("FONTCONFIG_FILE", config.c_str(), 1);
+                CFont font;
+                Canvas canvas(50, 20);
+                CDC dc;
+                dc.Attach(canvas.target);
+                dc.SelectObject(&font);
+                clean = !font.CreateFont(12, "Arial") && !dc.TextOut(2, 2, "Polaris") &&
+                        canvas.Count(kBackground) == 50 * 20;
+            }
+            std::exit(clean ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(PolygonTest, TriangleFilledWithBrushAndOutlinedWithPen) {
+    Scene scene(40, 40);
+    scene.Tools(Rgb(0, 250, 5), PS_SOLID, Rgb(250, 0, 0));
+    const CPoint triangle[] = {{10, 10}, {30, 10}, {10, 30}};
+    ASSERT_TRUE(scene.dc.Polygon(triangle, 3));
+    const Canvas& c = scene.canvas;
+    EXPECT_TRUE(c.At(14, 14) == kGreen && c.At(20, 17) == kGreen);
+    EXPECT_TRUE(c.At(10, 10) == kRed && c.At(20, 10) == kRed && c.At(10, 20) == kRed && c.At(20, 20) == kRed);
+    EXPECT_EQ(c.At(24, 24), kBackground);
+    EXPECT_TRUE(c.UntouchedOutside(10, 10, 31, 31));
+    const int covered = c.Count(kGreen) + c.Count(kRed);  // area 200 plus part of the outline
+    EXPECT_TRUE(covered > 200 && covered < 200 + 3 * 21);
+}
+
+TEST(PolygonTest, EvenOddRuleHugeAndDegenerate) {
+    Scene scene(60, 60);
+    scene.Tools(Rgb(0, 255, 0), PS_NULL, 0);
+    const CPoint star[] = {{30, 2}, {46, 56}, {3, 22}, {57, 22}, {14, 56}};  // one stroke
+    scene.dc.Polygon(star, 5);
+    EXPECT_EQ(scene.canvas.At(30, 33), kBackground);  // the pentagon in the middle
+    EXPECT_TRUE(scene.canvas.At(30, 10) == kGreen && scene.canvas.At(10, 23) == kGreen);
+    EXPECT_EQ(scene.canvas.Count(kGreen) + scene.canvas.Count(kBackground), 60 * 60);  // null pen
+    const CPoint huge[] = {{-1000000000, -1000000000}, {2000000000, -1000000000}, {-1000000000, 2000000000}};
+    scene.dc.Polygon(huge, 3);
+    EXPECT_EQ(scene.canvas.Count(kGreen), 60 * 60);
+    // Two points fill nothing; the default black pen draws the line between them.
+    Scene line(30, 20);
+    const CPoint ends[] = {{0, 5}, {30, 5}};
+    EXPECT_TRUE(line.dc.Polygon(ends, 2));
+    EXPECT_EQ(line.canvas.Count(0), 30);
+    EXPECT_FALSE(line.dc.Polygon(ends, 1));
+}
+
+TEST(IconTest, OpaquePixelsInNearestColourTransparentLeftAlone) {
+    CIcon icon;
+    std::vector<uint8_t> rgba(16 * 16 * 4, 0);
+    for (int i = 0; i < 256; ++i) {
+        rgba[i * 4] = 250;
+        rgba[i * 4 + 3] = ((i % 16) + (i / 16)) % 2 ? 100 : 200;  // checkerboard of alpha
+    }
+    EXPECT_FALSE(icon.LoadRgba(std::span<const uint8_t>(rgba.data(), rgba.size() - 1)));
+    ASSERT_TRUE(icon.LoadRgba(rgba));
+    icon.SetPixel(0, 0, Rgb(0, 255, 255));
+    Scene scene(40, 30);
+    ASSERT_TRUE(scene.dc.DrawIcon(5, 3, icon));
+    const Canvas& c = scene.canvas;
+    EXPECT_TRUE(c.At(5, 3) == kCyan && c.At(6, 3) == kBackground && c.At(7, 3) == kRed);
+    EXPECT_EQ(c.At(20, 18), kRed);  // icon pixel (15, 15)
+    EXPECT_EQ(c.Count(kRed) + c.Count(kCyan), 128);
+    EXPECT_TRUE(c.UntouchedOutside(5, 3, 21, 19));
+    Scene corner(10, 10);  // partly off the target: the inside part only
+    corner.dc.DrawIcon(-8, 2, icon);
+    EXPECT_EQ(corner.canvas.Count(kRed), 32);
+}
+
+}  // namespace
