@@ -5,3 +5,8 @@
 
 int RunCatalogueCommand(int argc, char** argv);
 int RunStoreCommand(int argc, char** argv);
+int RunPackCommand(int argc, char** argv);
+int RunUnpackCommand(int argc, char** argv);
+int RunStorePackCommand(int argc, char** argv);
+int RunStoreExtractCommand(int argc, char** argv);
+int RunModelCommand(int argc, char** argv);

@@ -16,6 +16,14 @@ const Command kCommands[] = {
     {"catalogue", "catalogue FILE [--stars N]   counts, settings and the first stars of a stars.db",
      RunCatalogueCommand},
     {"store", "store FILE                   the directory of a planet store", RunStoreCommand},
+    {"pack", "pack IN OUT                   packs a file (the .cmp form)", RunPackCommand},
+    {"unpack", "unpack IN OUT                 unpacks a packed file", RunUnpackCommand},
+    {"store-pack", "store-pack OUT NAME=FILE...   writes a planet store of the files",
+     RunStorePackCommand},
+    {"store-extract", "store-extract STORE NAME OUT  unpacks one member of a planet store",
+     RunStoreExtractCommand},
+    {"model", "model FILE                    faces, slots, parts and extent of an .ob3 model",
+     RunModelCommand},
 };
 
 int Usage() {

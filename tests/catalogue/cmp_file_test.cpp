@@ -1,0 +1,185 @@
+#include "catalogue/cmp_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalogue/huffman_codec.h"
+#include "catalogue/store_file.h"
+#include "catalogue/store_writer.h"
+#include "framework/file.h"
+#include "tests/temp_dir.h"
+
+namespace {
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+Bytes B(const std::string& s) { return Bytes(s.begin(), s.end()); }
+
+class CmpFileTest : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return m_dir.File(name); }
+    void Write(const std::string& name, const Bytes& bytes) {
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomic(Path(name), bytes, error)) << error;
+    }
+    void WritePacked(const std::string& name, const Bytes& bytes) {
+        CHuffmanCodec codec;
+        Bytes packed;
+        ASSERT_TRUE(codec.Encode(bytes, packed));
+        Write(name, packed);
+    }
+    void MakeStore(const std::vector<StoreMember>& members) {
+        Bytes bytes;
+        std::string error;
+        ASSERT_TRUE(BuildStore(members, bytes, error)) << error;
+        Write("planets.sto", bytes);
+        ASSERT_TRUE(m_store.OpenStore(Path("planets.sto"), &error)) << error;
+    }
+    static std::string ReadAll(CFile& f) {
+        std::string s(static_cast<size_t>(f.GetLength()), '\0');
+        f.Read(s.data(), s.size());
+        return s;
+    }
+    // Names of the files in the folder that end in ".tmp".
+    std::vector<std::string> TempFiles() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(m_dir.Path()))
+            if (e.path().extension() == ".tmp") names.push_back(e.path().filename().string());
+        return names;
+    }
+
+    TempDir m_dir;
+    CStoreFile m_store;
+};
+}  // namespace
+
+TEST_F(CmpFileTest, StoreComesBeforeThePlainFile) {
+    MakeStore({{"model.ob3", B("from the store")}});
+    Write("model.ob3", B("plain"));
+    CCmpFile f(&m_store, m_dir.Path());
+    ASSERT_TRUE(f.Open(Path("model.ob3"), CFile::modeRead));
+    EXPECT_TRUE(f.IsTemporary());
+    EXPECT_EQ(ReadAll(f), "from the store");
+    EXPECT_EQ(TempFiles(), std::vector<std::string>{"model.ob3.tmp"});
+    f.Close();
+    EXPECT_TRUE(TempFiles().empty());
+    EXPECT_TRUE(FileExists(Path("model.ob3")));
+}
+
+TEST_F(CmpFileTest, StoreMatchIgnoresCaseAndTheTemporaryFileKeepsTheRequestedName) {
+    MakeStore({{"Earth.ob3", B("earth")}});
+    fs::create_directories(Path("planets"));
+    CCmpFile f(&m_store, m_dir.Path());
+    ASSERT_TRUE(f.Open(Path("planets/EARTH.OB3"), CFile::modeRead));
+    EXPECT_EQ(ReadAll(f), "earth");
+    EXPECT_EQ(TempFiles(), std::vector<std::string>{"EARTH.OB3.tmp"});
+}
+
+TEST_F(CmpFileTest, PlainFileIsOpenedAndNeverDeleted) {
+    MakeStore({{"other.ob3", B("x")}});
+    Write("model.ob3", B("plain"));
+    {
+        CCmpFile f(&m_store, m_dir.Path());
+        ASSERT_TRUE(f.Open(Path("model.ob3"), CFile::modeRead));
+        EXPECT_FALSE(f.IsTemporary());
+        EXPECT_EQ(ReadAll(f), "plain");
+        f.Close();
+        f.Close();
+    }  // and the destructor closes nothing twice
+    EXPECT_TRUE(FileExists(Path("model.ob3")));
+}
+
+TEST_F(CmpFileTest, CompressedTwinIsUnpackedBesideItAndDeletedOnClose) {
+    WritePacked("esfptr.ob3.cmp", B("pointer model"));
+    {
+        CCmpFile f;
+        ASSERT_TRUE(f.Open(Path("esfptr.ob3"), CFile::modeRead));
+        EXPECT_TRUE(f.IsTemporary());
+        EXPECT_EQ(ReadAll(f), "pointer model");
+        EXPECT_TRUE(FileExists(Path("esfptr.ob3.tmp")));
+    }  // the destructor closes and deletes
+    EXPECT_TRUE(TempFiles().empty());
+    EXPECT_TRUE(FileExists(Path("esfptr.ob3.cmp")));
+}
+
+TEST_F(CmpFileTest, MissingEverywhereFails) {
+    MakeStore({{"other.ob3", B("x")}});
+    CCmpFile f(&m_store, m_dir.Path());
+    std::string error;
+    EXPECT_FALSE(f.Open(Path("moon.ob3"), CFile::modeRead, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(f.IsOpen());
+}
+
+TEST_F(CmpFileTest, BadPackedSourcesFailWithoutLeavingTemporaryFiles) {
+    // A corrupt store member is not looked for elsewhere, even with a plain file.
+    Bytes store;
+    std::string error;
+    ASSERT_TRUE(BuildStore({{"bad.ob3", B("some model bytes")}}, store, error));
+    store[6 + 5] = 0x10;  // the member declares far more bytes than its blocks hold
+    Write("planets.sto", store);
+    ASSERT_TRUE(m_store.OpenStore(Path("planets.sto")));
+    Write("bad.ob3", B("plain"));
+    CCmpFile f(&m_store, m_dir.Path());
+    EXPECT_FALSE(f.Open(Path("bad.ob3"), CFile::modeRead, &error));
+    EXPECT_NE(error.find("cannot unpack"), std::string::npos) << error;
+
+    for (const auto& entry : fs::directory_iterator(fs::path(LUMO_SOURCE_DIR) /
+                                                    "tests/catalogue/corpus")) {
+        fs::copy_file(entry.path(), Path("twin.ob3.cmp"), fs::copy_options::overwrite_existing);
+        CCmpFile twin;
+        EXPECT_FALSE(twin.Open(Path("twin.ob3"), CFile::modeRead)) << entry.path();
+    }
+    EXPECT_TRUE(TempFiles().empty());
+}
+
+TEST_F(CmpFileTest, TemporaryFileThatCannotBeCreatedFailsTheOpen) {
+    MakeStore({{"model.ob3", B("x")}});
+    Write("model.ob3", B("plain"));
+    CCmpFile f(&m_store, Path("no such folder"));
+    EXPECT_FALSE(f.Open(Path("model.ob3"), CFile::modeRead));
+}
+
+TEST_F(CmpFileTest, StoreExtractUnpacksByName) {
+    Bytes big(10000);
+    for (size_t i = 0; i < big.size(); ++i) big[i] = uint8_t(i * 7 % 251);
+    MakeStore({{"a.ob3", B("first")}, {"b.ob3", big}, {"a.ob3", B("second")}});
+    ASSERT_EQ(m_store.Directory().size(), 3u);
+    CFile out;
+    ASSERT_TRUE(out.Open(Path("out"), CFile::modeCreate | CFile::modeWrite));
+    ASSERT_TRUE(StoreExtract(m_store, "B.OB3", out));
+    out.Close();
+    Bytes got;
+    std::string error;
+    ASSERT_TRUE(ReadWholeFile(Path("out"), got, error));
+    EXPECT_EQ(got, big);
+    ASSERT_TRUE(out.Open(Path("out"), CFile::modeCreate | CFile::modeWrite));
+    ASSERT_TRUE(StoreExtract(m_store, "a.ob3", out));  // the first of equal names
+    out.Close();
+    ASSERT_TRUE(ReadWholeFile(Path("out"), got, error));
+    EXPECT_EQ(got, B("first"));
+    EXPECT_FALSE(StoreExtract(m_store, "c.ob3", out, &error));
+}
+
+TEST(StoreWriter, RefusesNamesAStoreCannotHold) {
+    Bytes out;
+    std::string error;
+    EXPECT_FALSE(BuildStore({{"", B("x")}}, out, error));
+    EXPECT_FALSE(BuildStore({{std::string(128, 'a'), B("x")}}, out, error));
+    EXPECT_FALSE(BuildStore({{"\xe2\x82\xac.ob3", B("x")}}, out, error));  // the euro sign
+    EXPECT_TRUE(BuildStore({{std::string(127, 'a'), B("x")}, {"\xc3\xa9.ob3", B("")}}, out, error));
+    std::vector<StoreEntry> dir;
+    uint32_t dirOffset = out[2] | (out[3] << 8) | (out[4] << 16) | (uint32_t(out[5]) << 24);
+    ASSERT_TRUE(ParseStoreDirectory(std::span(out).subspan(dirOffset), out.size(), dir, error));
+    ASSERT_EQ(dir.size(), 2u);
+    EXPECT_EQ(dir[1].name, "\xc3\xa9.ob3");
+    EXPECT_EQ(dir[0].offset, 6u);
+}
+
+TEST(ModelRequestPath, FoldsThePartBelowTheProgramFolder) {
+    EXPECT_EQ(ModelRequestPath("/opt/Lumo", "Earth"), "/opt/Lumo/planets/earth.ob3");
+    EXPECT_EQ(ModelRequestPath("/opt/Lumo", "EARTH"), ModelRequestPath("/opt/Lumo", "earth"));
+}

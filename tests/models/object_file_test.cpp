@@ -1,0 +1,339 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalogue/cmp_file.h"
+#include "catalogue/huffman_codec.h"
+#include "engine/engine_alloc.h"
+#include "engine/object.h"
+#include "engine/object_write.h"
+#include "framework/file.h"
+#include "framework/message_sink.h"
+#include "model_sample.h"
+#include "tests/temp_dir.h"
+
+namespace {
+using Bytes = std::vector<uint8_t>;
+
+Bytes Written(const EngineObject& obj, int version = kObjectVersion) {
+    Bytes out;
+    std::string error;
+    EXPECT_TRUE(ObjectWrite(obj, out, &error, version)) << error;
+    return out;
+}
+
+Bytes SampleFile(int version = kObjectVersion) {
+    OwnedObject sample;
+    MakeSampleObject(sample.obj);
+    return Written(sample.obj, version);
+}
+
+// Records the messages shown while it lives.
+struct MessageRecorder {
+    std::vector<std::string> texts;
+    MessageSink previous;
+    MessageRecorder() {
+        previous = SetMessageSink(
+            [this](const std::string& t, const std::string&) { texts.push_back(t); });
+    }
+    ~MessageRecorder() { SetMessageSink(previous); }
+};
+
+bool Reads(const Bytes& bytes, std::string* error = nullptr) {
+    OwnedObject o;
+    bool ok = ObjectRead(o.obj, bytes, error);
+    if (!ok) {
+        EngineObject zero{};
+        EXPECT_EQ(std::memcmp(&o.obj, &zero, sizeof zero), 0)
+            << "a failed read leaves a zeroed object";
+    }
+    return ok;
+}
+}  // namespace
+
+TEST(ObjectFile, Version266ReadsBackTheSameObject) {
+    Bytes file = SampleFile();
+    OwnedObject o;
+    std::string error;
+    ASSERT_TRUE(ObjectRead(o.obj, file, &error)) << error;
+    EXPECT_EQ(Written(o.obj), file);  // everything the file holds came back
+
+    const EngineObject& obj = o.obj;
+    EXPECT_EQ(obj.Version, 266);
+    EXPECT_EQ(obj.ScaleShift, 4);
+    EXPECT_EQ(obj.Scale, 1.0f);
+    ASSERT_EQ(obj.FaceCount, 4);
+    const Face& flat = obj.Faces[0];
+    EXPECT_EQ(flat.Vertices[1][0], 160);        // file units x 16
+    EXPECT_EQ(flat.TexPoints[1][0], -1600000);  // 32-bit file values x 16 as well
+    EXPECT_EQ(obj.Parts[0].Pivot[1], 640);
+    EXPECT_EQ(flat.Centre[0], 3);  // centres, normals and part points are not scaled
+    EXPECT_EQ(flat.Normal[2], 100);
+    EXPECT_EQ(obj.PartPoints[1][2], -2);
+    EXPECT_EQ(obj.Faces[4].Kind, 0);  // the two spare records exist and are zero
+    EXPECT_EQ(obj.Faces[5].Texture, nullptr);
+}
+
+TEST(ObjectFile, Version259HasNoPartsNoTilesNoFramesAndEightSlots) {
+    Bytes file = SampleFile(259);
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, file));
+    const EngineObject& obj = o.obj;
+    EXPECT_EQ(obj.Version, 266);
+    EXPECT_EQ(obj.MaterialSize, 404 + 8 * 48);
+    EXPECT_EQ(obj.PartCount, 0);
+    EXPECT_EQ(obj.Reserved3, 0);
+    EXPECT_EQ(obj.Slots[0].Key, 9);
+    EXPECT_EQ(obj.Slots[10].Key, 0);
+    EXPECT_EQ(obj.Slots[0].Frames[1].Image, nullptr);
+    EXPECT_EQ(obj.Faces[0].PartKey, 0);
+    EXPECT_EQ(obj.Faces[0].TileU, 1);
+    EXPECT_EQ(obj.Faces[0].TileV, 1);
+    EXPECT_EQ(obj.Faces[3].Frames[0].Image, nullptr);
+    EXPECT_EQ(Written(obj, 259), file);
+}
+
+TEST(ObjectFile, Version262UsesSixteenSlotsAndTheMaterialSize) {
+    Bytes file = SampleFile(262);
+    OwnedObject plain;
+    ASSERT_TRUE(ObjectRead(plain.obj, file));
+    EXPECT_EQ(plain.obj.Slots[10].Key, 12);
+    EXPECT_EQ(plain.obj.Faces[0].TileU, 1);  // tiles came with 263
+    EXPECT_EQ(Written(plain.obj, 262), file);
+
+    // Material data this reader does not know: the part points still start
+    // where the material size says.
+    Bytes longer = file;
+    longer.insert(longer.begin() + 10 + 404 + 16 * 48, {1, 2, 3, 4, 5, 6});
+    PutI16(longer, 8, 404 + 16 * 48 + 6);
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, longer));
+    EXPECT_EQ(Written(o.obj, 262), file);
+}
+
+TEST(ObjectFile, OldAndNewVersionNumbers) {
+    Bytes file = SampleFile(259);
+    PutI16(file, 6, 258);
+    MessageRecorder messages;
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, file));  // read on as 259
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Error fatal"});
+    EXPECT_EQ(o.obj.Slots[0].Key, 9);
+
+    file = SampleFile(266);
+    PutI16(file, 6, 300);
+    ObjectFree(o.obj);
+    ASSERT_TRUE(ObjectRead(o.obj, file));  // read as 266
+    EXPECT_EQ(o.obj.Reserved3, 77);
+    EXPECT_EQ(messages.texts.size(), 1u);
+}
+
+TEST(ObjectFile, WindingFollowsTheNormal) {
+    OwnedObject src;
+    MakeSampleObject(src.obj);
+    Face& f = src.obj.Faces[0];
+    f.Normal[2] = -100;  // disagrees with the order of the first triple
+    Bytes file = Written(src.obj);
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, file));
+    const Face& r = o.obj.Faces[0];
+    EXPECT_EQ(r.Vertices[0][1], 160);  // (0, 10, 0) first, (0, 0, 0) last
+    EXPECT_EQ(r.Vertices[2][0], 0);
+    EXPECT_EQ(r.Vertices[1][0], 160);
+    EXPECT_EQ(r.VertexNormals[0][0], 2);  // normals follow their vertices
+    EXPECT_EQ(r.VertexNormals[2][0], -4);
+
+    // A degenerate first triple defers to the next vertex; a quad is reversed whole.
+    Face& q = src.obj.Faces[2];
+    int quad[4][3] = {{0, 0, 5}, {8, 0, 5}, {16, 0, 5}, {0, 8, 5}};
+    std::memcpy(q.Vertices, quad, sizeof quad);
+    q.Normal[2] = -1;
+    ObjectFree(o.obj);
+    ASSERT_TRUE(ObjectRead(o.obj, Written(src.obj)));
+    EXPECT_EQ(o.obj.Faces[2].Vertices[0][1], 128);
+    EXPECT_EQ(o.obj.Faces[2].Vertices[1][0], 256);
+    EXPECT_EQ(o.obj.Faces[2].Vertices[3][0], 0);
+    EXPECT_EQ(o.obj.Faces[2].Vertices[3][1], 0);
+}
+
+TEST(ObjectFile, VertexNormalsAreClampedAndFlagsLoseTheirTopBits) {
+    OwnedObject src;
+    MakeSampleObject(src.obj);
+    src.obj.Faces[0].VertexNormals[1][0] = 300;
+    src.obj.Faces[0].VertexNormals[1][1] = -400;
+    src.obj.Faces[0].VertexNormals[1][2] = 255;
+    src.obj.Faces[0].Flags = 0xC1;
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, Written(src.obj)));
+    EXPECT_EQ(o.obj.Faces[0].VertexNormals[1][0], 255);
+    EXPECT_EQ(o.obj.Faces[0].VertexNormals[1][1], -255);
+    EXPECT_EQ(o.obj.Faces[0].VertexNormals[1][2], 255);
+    EXPECT_EQ(o.obj.Faces[0].Flags, 0x01);
+}
+
+TEST(ObjectFile, PartTransformWithKeyZeroIsDropped) {
+    OwnedObject src;
+    MakeSampleObject(src.obj);
+    src.obj.PartCount = 3;
+    src.obj.Parts[2] = src.obj.Parts[1];
+    src.obj.Parts[1] = PartTransform{};
+    src.obj.Parts[1].Angle = 99;  // key 0
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, Written(src.obj)));
+    ASSERT_EQ(o.obj.PartCount, 2);
+    EXPECT_EQ(o.obj.Parts[0].Key, 3);
+    EXPECT_EQ(o.obj.Parts[1].Key, 213);
+    EXPECT_EQ(o.obj.Parts[1].Pivot[0], -80);
+}
+
+TEST(ObjectFile, SphereOfWidth64CarriesHalfAsManyRows) {
+    OwnedObject src;
+    MakeSampleObject(src.obj);
+    Bytes with = Written(src.obj);
+    EngineFree(src.obj.Faces[1].Texture);
+    src.obj.Faces[1].Texture = nullptr;
+    EXPECT_EQ(with.size() - Written(src.obj).size(), 64u * 32);
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, with));
+    EXPECT_EQ(o.obj.Faces[1].TexHeight, 50);
+    EXPECT_EQ(o.obj.Faces[1].Texture[64 * 32 - 1], uint8_t(1 + (64 * 32 - 1) * 13));
+}
+
+TEST(ObjectFile, CoordinatesAreScaledOnce) {
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, SampleFile()));
+    ASSERT_TRUE(ObjectScale(o.obj));
+    EXPECT_EQ(o.obj.Faces[0].Vertices[1][0], 160);
+    EXPECT_EQ(o.obj.Parts[0].Pivot[1], 640);
+
+    // A 32-bit texture point that overflows once scaled fails the read.
+    OwnedObject src;
+    MakeSampleObject(src.obj);
+    src.obj.Faces[0].TexPoints[0][0] = 0x10000000;
+    std::string error;
+    EXPECT_FALSE(Reads(Written(src.obj), &error));
+    EXPECT_NE(error.find("overflows"), std::string::npos) << error;
+}
+
+TEST(ObjectFile, FaceTextureChoosesTheImage) {
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, SampleFile()));
+    EngineObject& obj = o.obj;
+    Face& own = obj.Faces[3];  // own image with a first frame: the frame wins
+    EXPECT_EQ(FaceTexture(obj, own), own.Frames[0].Image);
+    EXPECT_EQ(own.TexWidth, 2);
+    EXPECT_EQ(own.TexHeight, 2);
+
+    Face& slotted = obj.Faces[2];  // slot key 9: slot 0, whose first frame is empty
+    EXPECT_EQ(FaceTexture(obj, slotted), obj.Slots[0].Image);
+    EXPECT_EQ(slotted.TexWidth, 8);
+    EXPECT_EQ(slotted.TexHeight, 4);
+    obj.Slots[0].Frames[0] = obj.Slots[0].Frames[1];
+    EXPECT_EQ(FaceTexture(obj, slotted), obj.Slots[0].Frames[1].Image);
+    EXPECT_EQ(slotted.TexHeight, 1);
+    obj.Slots[0].Frames[0] = TextureFrame{};
+
+    slotted.SlotKey = 12;
+    EXPECT_EQ(FaceTexture(obj, slotted), obj.Slots[10].Image);
+    slotted.SlotKey = 0;  // matches nothing, not even an empty slot
+    EXPECT_EQ(FaceTexture(obj, slotted), nullptr);
+    slotted.SlotKey = 9;
+    slotted.TextureRef = 0x0102;  // external textures have no provider
+    EXPECT_EQ(FaceTexture(obj, slotted), nullptr);
+
+    Face& sphere = obj.Faces[1];
+    EXPECT_EQ(FaceTexture(obj, sphere), sphere.Texture);
+    EXPECT_EQ(sphere.TexHeight, 50);
+}
+
+TEST(ObjectFile, MalformedFilesFailCleanly) {
+    const Bytes good = SampleFile();
+    ASSERT_TRUE(Reads(good));
+    struct Case {
+        const char* reason;  // part of the message the case must fail with
+        size_t at;
+        int64_t value;
+        bool wide;  // 32-bit field
+    };
+    const size_t face0 = kFirstFace;
+    const size_t face1 = face0 + 168 + 3 * 6 + 4 + 48;  // after normals, tiles, frames
+    const Case cases[] = {
+        {"face count is negative", 0, -1, false},
+        {"face count is larger than the file", 0, 32767, false},
+        {"part point count lies outside 0..15", 4, 16, false},
+        {"part point count lies outside 0..15", 4, -3, false},
+        {"material size is negative", 8, -2, false},
+        {"material size passes the end", 8, 32000, false},
+        {"face 0 has more than 16 vertices", face0 + 98, 17 | (3 << 8), false},
+        {"texture of face 1 is larger than the rest", face1 + 158, 32000, false},
+        {"texture of face 1 has a negative size", face1 + 158, -64, false},
+        {"image of slot 0 is larger than the rest", kSlotHeaders + 4, 30000, false},
+        {"image of slot 0 has a negative size", kSlotHeaders + 6, -4, false},
+        {"frame image of face 0 is larger than the rest", face0 + 168 + 18 + 4, 0x7FFFFFFF, true},
+    };
+    for (const Case& c : cases) {
+        Bytes bad = good;
+        if (c.wide)
+            PutI32(bad, c.at, c.value), PutI32(bad, c.at + 4, 0x7FFFFFFF), PutI32(bad, c.at + 8, 1);
+        else
+            PutI16(bad, c.at, int(c.value));
+        std::string error;
+        EXPECT_FALSE(Reads(bad, &error)) << c.reason;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    }
+    for (size_t n = 0; n < good.size(); ++n)
+        EXPECT_FALSE(Reads(Bytes(good.begin(), good.begin() + n))) << "cut at " << n;
+}
+
+TEST(ObjectFile, AtMostSixteenPartTransformsAreKept) {
+    OwnedObject src;
+    MakeSampleObject(src.obj);
+    src.obj.PartCount = 16;
+    for (int i = 0; i < 16; ++i) src.obj.Parts[i].Key = i + 1;
+    Bytes file = Written(src.obj, 260);  // part transforms end a version-260 file
+    ASSERT_TRUE(Reads(file));
+    Bytes extra(120, 0);
+    file.insert(file.end(), extra.begin(), extra.end());
+    PutI16(file, file.size() - 17 * 120 - 2, 17);
+    EXPECT_TRUE(Reads(file));  // a 17th record with key 0 is dropped
+    file[file.size() - 120] = 17;
+    std::string error;
+    EXPECT_FALSE(Reads(file, &error));
+    EXPECT_NE(error.find("16 part transforms"), std::string::npos) << error;
+    PutI16(file, file.size() - 17 * 120 - 2, -1);
+    EXPECT_FALSE(Reads(file));
+}
+
+TEST(ObjectFile, CorruptCorpusFails) {
+    namespace fs = std::filesystem;
+    int files = 0;
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(LUMO_SOURCE_DIR) / "tests/models/corpus")) {
+        Bytes bytes;
+        std::string error;
+        ASSERT_TRUE(ReadWholeFile(entry.path().string(), bytes, error)) << error;
+        EXPECT_FALSE(Reads(bytes)) << entry.path();
+        ++files;
+    }
+    EXPECT_GE(files, 5);
+}
+
+TEST(ObjectFile, ReadsFromACompressedTwin) {
+    TempDir dir;
+    Bytes file = SampleFile(), packed;
+    CHuffmanCodec codec;
+    ASSERT_TRUE(codec.Encode(file, packed));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(dir.File("esfptr.ob3.cmp"), packed, error));
+    {
+        CCmpFile f;
+        ASSERT_TRUE(f.Open(dir.File("esfptr.ob3"), CFile::modeRead));
+        OwnedObject o;
+        ASSERT_TRUE(ObjectRead(o.obj, f, &error)) << error;
+        EXPECT_EQ(Written(o.obj), file);
+    }
+    EXPECT_FALSE(FileExists(dir.File("esfptr.ob3.tmp")));
+}
