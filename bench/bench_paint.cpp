@@ -14,26 +14,6 @@
 
 namespace {
 
-class BenchHost : public SkyHost {
-public:
-    BenchHost(int32_t w, int32_t h) : m_w(w), m_h(h) {}
-    void GetClientSize(int32_t& w, int32_t& h) const override {
-        w = m_w;
-        h = m_h;
-    }
-    void Present(const PresentedFrame&) override {}
-
-private:
-    int32_t m_w, m_h;
-};
-
-class BenchTime : public SkyTimeSource {
-public:
-    CDateTime chosen{2026, 12, 6, 21, 0, 0};
-    CDateTime ChosenTime() const override { return chosen; }
-    bool IsUtc() const override { return true; }
-};
-
 void PaintBench(benchmark::State& state, bool advance) {
     CLumoDoc doc;
     CDocFile file;
@@ -46,13 +26,10 @@ void PaintBench(benchmark::State& state, bool advance) {
     doc.m_fLongitude = -0.0646f;
     SkyTools tools;
     tools.Create();
-    BenchHost host(static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)));
-    BenchTime time;
+    FixedSizeHost host(static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)));
+    FixedTimeSource time(CDateTime(2026, 12, 6, 21, 0, 0), true);
     CLumoWnd wnd;
-    wnd.m_pDoc = &doc;
-    wnd.m_pHost = &host;
-    wnd.m_pTimeSource = &time;
-    wnd.m_pTools = &tools;
+    wnd.Connect(&doc, &host, &time, &tools);
     wnd.OnCreate();
     wnd.OnSize();
     for (auto _ : state) {

@@ -51,6 +51,13 @@ public:
     // The Moon icon held across paints.
     CMoonIconHolder m_moonIcon;
 
+    // Gives the window its document, host, time source and tools.
+    void Connect(CLumoDoc* doc, SkyHost* host, const SkyTimeSource* timeSource, SkyTools* tools) {
+        m_pDoc = doc;
+        m_pHost = host;
+        m_pTimeSource = timeSource;
+        m_pTools = tools;
+    }
     // Window creation: no surface yet, the camera's engine copies rebuilt,
     // this window becomes g_pSkyWnd.
     void OnCreate();

@@ -7,16 +7,15 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/vec3.h"
 #include "engine/fixed_point.h"
 #include "framework/drawing_context.h"
-#include "astro/vec3.h"
 
 class CLumoDoc;
 class CLumoWnd;
 
 // The horizon line (120 chords of 3 degrees, yellow), then either the
-// azimuth marks (a small circle and the azimuth "%.0fº" every 15 degrees,
-// north 0 through east 90) or, in Horizon mode with the ground on, the
+// azimuth marks (a small circle and its AzimuthLabel every 15 degrees) or, in Horizon mode with the ground on, the
 // ground: a polygon through the horizon points sorted by x, closed along the
 // top or bottom edge of the window (GroundBaseRow), filled with the ground
 // brush. m_frameLines is empty afterwards.

@@ -28,3 +28,30 @@ public:
     // area, with the frame's palette.
     virtual void Present(const PresentedFrame& frame) = 0;
 };
+
+// A window of fixed size that shows nothing: the headless renderer's and
+// the benchmarks' host.
+class FixedSizeHost : public SkyHost {
+public:
+    FixedSizeHost(int32_t width, int32_t height) : m_width(width), m_height(height) {}
+    void GetClientSize(int32_t& width, int32_t& height) const override {
+        width = m_width;
+        height = m_height;
+    }
+    void Present(const PresentedFrame&) override {}
+
+private:
+    int32_t m_width, m_height;
+};
+
+// A chosen time set by its owner.
+class FixedTimeSource : public SkyTimeSource {
+public:
+    FixedTimeSource() = default;
+    FixedTimeSource(const CDateTime& chosen, bool utc) : chosen(chosen), utc(utc) {}
+    CDateTime ChosenTime() const override { return chosen; }
+    bool IsUtc() const override { return utc; }
+
+    CDateTime chosen;
+    bool utc = false;
+};

@@ -150,31 +150,6 @@ bool ParseOptions(int argc, char** args, Options& o, std::ostream& err) {
     return true;
 }
 
-// The headless window: a fixed client area, nothing to present to.
-class HeadlessHost : public SkyHost {
-public:
-    HeadlessHost(int32_t width, int32_t height) : m_width(width), m_height(height) {}
-    void GetClientSize(int32_t& width, int32_t& height) const override {
-        width = m_width;
-        height = m_height;
-    }
-    void Present(const PresentedFrame&) override {}
-
-private:
-    int32_t m_width, m_height;
-};
-
-class FixedTime : public SkyTimeSource {
-public:
-    FixedTime(const CDateTime& chosen, bool utc) : m_chosen(chosen), m_utc(utc) {}
-    CDateTime ChosenTime() const override { return m_chosen; }
-    bool IsUtc() const override { return m_utc; }
-
-private:
-    CDateTime m_chosen;
-    bool m_utc;
-};
-
 }  // namespace
 
 int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
@@ -199,13 +174,10 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     SkyTools tools;
     if (!tools.Create())
         err << kWho << ": not every font or ground tool could be made; defaults are used\n";
-    HeadlessHost host(o.width, o.height);
-    FixedTime time(ChosenTime(o.when), o.when.utc);
+    FixedSizeHost host(o.width, o.height);
+    FixedTimeSource time(ChosenTime(o.when), o.when.utc);
     CLumoWnd wnd;
-    wnd.m_pDoc = &doc;
-    wnd.m_pHost = &host;
-    wnd.m_pTimeSource = &time;
-    wnd.m_pTools = &tools;
+    wnd.Connect(&doc, &host, &time, &tools);
     wnd.OnCreate();
     wnd.OnSize();
     if (wnd.m_Surface.Kind != kSurfaceKindLive) {

@@ -32,14 +32,6 @@ public:
     }
 };
 
-class FixedTimeSource : public SkyTimeSource {
-public:
-    CDateTime chosen;
-    bool utc = true;
-    CDateTime ChosenTime() const override { return chosen; }
-    bool IsUtc() const override { return utc; }
-};
-
 // A direction of right ascension and declination (degrees) as a sky point.
 inline SkyPoint SkyPointAt(double raDeg, double decDeg) {
     SkyPoint p;
@@ -52,9 +44,7 @@ inline SkyPoint SkyPointAt(double raDeg, double decDeg) {
 class SkyWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        wnd.m_pDoc = &doc;
-        wnd.m_pHost = &host;
-        wnd.m_pTools = &tools;
+        wnd.Connect(&doc, &host, nullptr, &tools);
         tools.Create();
         wnd.OnCreate();
     }

@@ -25,6 +25,7 @@ protected:
         SkyWindowTest::SetUp();
         Size(318, 240);
         time.chosen = CDateTime(2026, 12, 6, 21, 0, 0);
+        time.utc = true;
         wnd.m_pTimeSource = &time;
     }
     // Camera (X, Y, Z) of a direction of right ascension and declination.
