@@ -5,8 +5,6 @@
 
 #include <cmath>
 
-#include "astro/eye.h"
-#include "astro/positions.h"
 #include "tests/sky/sky_fixture.h"
 
 namespace {
@@ -56,18 +54,6 @@ TEST_F(ViewTest, DefaultDocumentLooksNorthWithTheZenithUpAndWestLeft) {
     EXPECT_NEAR(pole.x, 0, 60);
 }
 
-TEST_F(ViewTest, HorizonAnglesTurnTheViewCentre) {
-    doc.m_nViewAzimuth = -8192;   // centre at azimuth 90: east
-    doc.m_nViewElevation = -2731; // altitude 30 degrees
-    wnd.PaintSky();
-    const Vec3f& z = doc.m_vZenith;
-    const Vec3f& e = doc.m_vEast;
-    const double c30 = std::cos(30 * 0.017453292519943295), s30 = 0.5;
-    const Vec3i target = Q15Of({float(c30 * e[0] + s30 * z[0]), float(c30 * e[1] + s30 * z[1]),
-                                float(c30 * e[2] + s30 * z[2])});
-    EXPECT_GT(Along(wnd.m_Camera.m_vDepth, target), 32700);
-}
-
 TEST_F(ViewTest, EquatorialCentresTheViewAngles) {
     doc.m_nViewMode = 0;
     wnd.PaintSky();
@@ -101,39 +87,6 @@ TEST_F(ViewTest, AimingFromHorizonModeSwitchesToEquatorialAfterThisPaint) {
     const CPlanet* saturn = Body("Saturn");
     EXPECT_LT(std::abs(saturn->m_ptScreen[0] - S().CentreX), 2);
     EXPECT_LT(std::abs(saturn->m_ptScreen[1] - (S().Height - S().CentreY)), 2);
-}
-
-TEST_F(ViewTest, TheEyeStandsOnTheEarthsSurfaceUnderTheZenith) {
-    wnd.PaintSky();
-    const CPlanet* earth = Body("Earth");
-    EXPECT_EQ(doc.m_pObserverBody, earth);
-    EXPECT_EQ(wnd.m_vEye, PlaceEye(*earth, doc.m_vZenith, false));
-    // 6378 km from the centre, i.e. about 64 units of 100 km.
-    double d2 = 0;
-    for (int k = 0; k < 3; ++k) {
-        const double d = wnd.m_vEye[k] - std::trunc(earth->m_dPos[k] * 0.01);
-        d2 += d * d;
-    }
-    EXPECT_NEAR(std::sqrt(d2), 63.8, 1.5);
-    // In VR mode the eye is at the centre of the aimed body.
-    doc.m_bObserverOnBody = 1;
-    doc.m_pAim = Body("Mars");
-    wnd.PaintSky();
-    EXPECT_EQ(doc.m_pObserverBody, Body("Mars"));
-    EXPECT_EQ(wnd.m_vEye, PlaceEye(*Body("Mars"), doc.m_vZenith, true));
-}
-
-TEST_F(ViewTest, WithoutAnEarthTheCameraStaysWhereItWas) {
-    doc.m_nViewMode = 0;
-    doc.m_nViewAzimuth = 4096;
-    wnd.PaintSky();
-    const Vec3i depth = wnd.m_Camera.m_vDepth;
-    Body("Earth")->m_strName = "Terra";
-    doc.m_nViewAzimuth = 0;
-    wnd.PaintSky();
-    EXPECT_NEAR(wnd.m_Camera.m_vDepth.x, depth.x, 2);
-    EXPECT_NEAR(wnd.m_Camera.m_vDepth.z, depth.z, 2);
-    EXPECT_EQ(host.presents, 2);
 }
 
 }  // namespace
