@@ -1,8 +1,8 @@
 #pragma once
-// A sky window on a test document: a fixed client area, a fixed chosen time
-// (or none, so hand-set positions stay), a host that records what it was
-// asked to present, and helpers to put stars and bodies where a test wants
-// them.
+// A sky window on a test document: a client area of the test's choosing, a
+// host that records what it was asked to present, no time source (so the
+// positions a test sets by hand stay), and helpers to put stars and bodies
+// where a test wants them.
 
 #include <gtest/gtest.h>
 

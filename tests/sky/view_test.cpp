@@ -1,5 +1,4 @@
-// Where the camera looks: the two view modes, the view angles, aiming, and
-// the eye on the Earth's surface.
+// Where the camera looks: the two view modes, the view angles and aiming.
 
 #include <gtest/gtest.h>
 
