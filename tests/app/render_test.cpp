@@ -52,7 +52,9 @@ protected:
     // Renders with the arguments into a scratch file and loads the picture.
     ProgramResult Render(const std::string& args, Picture& p) {
         ProgramResult r = RunLumo(kLumo, "render --out " + dir.File("sky.png") + " " + args);
-        if (r.status == 0) EXPECT_TRUE(LoadPicture(dir.File("sky.png"), p)) << args;
+        if (r.status == 0) {
+            EXPECT_TRUE(LoadPicture(dir.File("sky.png"), p)) << args;
+        }
         return r;
     }
     TempDir dir;
@@ -116,7 +118,7 @@ TEST_F(RenderTest, PolarisIsTheStarNearestThePole) {
                      "--el -8192 --zoom 2048 --layers grid",
                      p).status,
               0);
-    double ra, dec;
+    double ra = 0, dec = 0;
     ASSERT_TRUE(CatalogueStar("Polaris", ra, dec));
     // The pole at the centre, right ascension 12h up, 6h to the left.
     const double f = Focal(p, 2048), cx = p.width / 2, cy = p.height / 2;
