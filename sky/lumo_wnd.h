@@ -83,7 +83,29 @@ public:
     // bottom row): x = CentreX - F X / 32768, y = CentreY + F Y / 32768, with
     // F = FocalLength and each division truncating toward zero.
     void ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) const;
+
+    // Stylus handlers, in client pixels (y downward). A press starts the
+    // 10 ms timer and, within 20 pixels of an edge, an edge scroll of
+    // 131072 / F angle units per tick; a move without edge scroll drags the
+    // view by 6000 angle units per F pixels; a release after a diagonal drag
+    // of more than 10 pixels while a body is aimed (not in VR) shows the
+    // locked-view message.
+    void OnPenDown(int32_t x, int32_t y);
+    void OnPenMove(int32_t x, int32_t y);
+    void OnPenUp(int32_t x, int32_t y);
+    // The timer: repaints with the edge-scroll steps added, then restarts.
+    void OnTick(int32_t id);
+    // A double tap: the Star or Planet dialog of the nearest object drawn
+    // strictly within 15 pixels; bodies win ties.
+    void HitTest(int32_t x, int32_t y);
 };
+
+constexpr int32_t kStylusTimer = 100;
+constexpr int32_t kStylusTickMs = 10;
+constexpr int32_t kEdgeZone = 20;           // pixels
+constexpr double kDragGain = 6000.0;        // angle units per F pixels
+constexpr int32_t kLockThreshold = 10;      // pixels
+constexpr int64_t kTapRadiusSquared = 225;  // 15 pixels
 
 // The sky window of the program, set while one exists (menu handlers repaint
 // through it).

@@ -9,6 +9,9 @@
 #include "engine/surface.h"
 #include "framework/datetime.h"
 
+class CStar;
+class CPlanet;
+
 // The chosen time of the main view: a calendar date and time, local civil
 // time unless the UTC flag is set. Read on every paint.
 class SkyTimeSource {
@@ -27,6 +30,20 @@ public:
     // Shows a finished frame: its pixels at (BlitX, BlitY) of the client
     // area, with the frame's palette.
     virtual void Present(const PresentedFrame& frame) = 0;
+
+    // What the stylus handlers ask of the window system; a host without a
+    // window ignores them.
+    // Starts (or restarts) the window timer id to fire once after the period.
+    virtual void StartTimer(int32_t id, int32_t milliseconds) {}
+    virtual void StopTimer(int32_t id) {}
+    // Keeps the stylus events for this window until released.
+    virtual void CaptureStylus() {}
+    virtual void ReleaseStylus() {}
+    // Shows the locked-view message and returns when it is dismissed.
+    virtual void ShowLockedMessage() {}
+    // Shows the Star or Planet dialog for a record and returns when it closes.
+    virtual void ShowStarInfo(const CStar& star) {}
+    virtual void ShowPlanetInfo(const CPlanet& planet) {}
 };
 
 // A window of fixed size that shows nothing: the headless renderer's and
