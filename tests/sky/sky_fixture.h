@@ -30,6 +30,18 @@ public:
         ++presents;
         last = frame;
     }
+    // What the stylus handlers asked for.
+    bool timerRunning = false, captured = false;
+    int lockedMessages = 0;
+    const CStar* starShown = nullptr;
+    const CPlanet* planetShown = nullptr;
+    void StartTimer(int32_t, int32_t) override { timerRunning = true; }
+    void StopTimer(int32_t) override { timerRunning = false; }
+    void CaptureStylus() override { captured = true; }
+    void ReleaseStylus() override { captured = false; }
+    void ShowLockedMessage() override { ++lockedMessages; }
+    void ShowStarInfo(const CStar& star) override { starShown = &star; }
+    void ShowPlanetInfo(const CPlanet& planet) override { planetShown = &planet; }
 };
 
 // A direction of right ascension and declination (degrees) as a sky point.
