@@ -22,3 +22,22 @@ void ShowMessage(const std::string& text, const std::string& caption) {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
 }
+
+namespace {
+ConfirmSink& CurrentConfirmSink() {
+    static ConfirmSink sink;
+    return sink;
+}
+}  // namespace
+
+ConfirmSink SetConfirmSink(ConfirmSink sink) {
+    ConfirmSink old = std::move(CurrentConfirmSink());
+    CurrentConfirmSink() = std::move(sink);
+    return old;
+}
+
+bool AskYesNo(const std::string& question, const std::string& caption) {
+    if (CurrentConfirmSink()) return CurrentConfirmSink()(question, caption);
+    std::fprintf(stderr, "%s: %s (answered no)\n", caption.c_str(), question.c_str());
+    return false;
+}
