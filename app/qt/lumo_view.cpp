@@ -6,6 +6,7 @@
 #include "app/qt/commands.h"
 #include "app/qt/lumo_app.h"
 #include "app/qt/sky_widget.h"
+#include "app/qt/time_bar.h"
 #include "catalogue/lumo_doc.h"
 #include "sky/view_layout.h"
 
@@ -28,19 +29,21 @@ CLumoView::CLumoView(CLumoApp& app)
     setObjectName("LumoView");
     m_time = CurrentViewTime(m_bUtc);
     m_sky = new CSkyWidget(&app.Doc(), this, &app.Tools(), this);
-    m_timeBar = new QWidget(this);
-    m_timeBar->setObjectName("TimeBarStrip");
+    m_timeBar = new CTimeBar(*this, &app.Doc());
+    m_timeBar->Core().ShowTime(m_time);
 }
 
 CLumoView::~CLumoView() = default;
 
 void CLumoView::SetViewTime(const CDateTime& time) {
     m_time = time;
+    m_timeBar->Core().ShowTime(time);
     m_sky->Redraw();
 }
 
 void CLumoView::SetDocument(CLumoDoc* doc) {
     m_sky->SetDocument(doc);
+    m_timeBar->SetDocument(doc);
     m_sky->Redraw();
 }
 
@@ -96,6 +99,7 @@ void CLumoView::Relayout() {
         w->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
     };
     place(m_timeBar, layout.timeBar);
+    if (m_timeBar->IsWide() != layout.wide) m_timeBar->SetWide(layout.wide);
     place(m_sky, layout.sky);
 }
 
