@@ -74,8 +74,15 @@ CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc)
     m_zoom->setTickPosition(QSlider::NoTicks);
     ShowZoom();
 
-    connect(m_forward, &QPushButton::clicked, this, [this] { m_core.OnForward(); });
-    connect(m_back, &QPushButton::clicked, this, [this] { m_core.OnBackward(); });
+    // A click toggles the button by itself; it shows the running state after.
+    connect(m_forward, &QPushButton::clicked, this, [this] {
+        m_core.OnForward();
+        ShowRunning(m_core.m_nRunning);
+    });
+    connect(m_back, &QPushButton::clicked, this, [this] {
+        m_core.OnBackward();
+        ShowRunning(m_core.m_nRunning);
+    });
     connect(m_up, &QToolButton::clicked, this, [this] { StepCount(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { StepCount(-1); });
     connect(m_datePicker, &QDateEdit::dateChanged, this, [this] {
