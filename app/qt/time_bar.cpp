@@ -11,6 +11,7 @@
 
 #include "app/qt/commands.h"
 #include "app/qt/lumo_view.h"
+#include "app/qt/rotate_widget.h"
 #include "app/qt/sky_widget.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/message_sink.h"
@@ -40,7 +41,7 @@ QDateTime ToQt(const CDateTime& t) {
 }
 }  // namespace
 
-CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc)
+CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc, EngineObject* pointerModel)
     : QWidget(&view), m_view(view), m_core(doc, this) {
     setObjectName("TimeBar");
     m_unit = new QComboBox(this);
@@ -98,6 +99,12 @@ CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc)
         connect(timer, &QTimer::timeout, this, [this, id] { m_core.OnTimer(id); });
         m_timers[id] = timer;
     }
+    if (pointerModel) {
+        m_pointer = new CRotateWidget(
+            pointerModel,
+            [this](const RotateState& s) { m_core.OnPointerTurned(s.Turned[1], s.Turned[2]); },
+            this);
+    }
     SetWide(false);
 }
 
@@ -114,6 +121,7 @@ void CTimeBar::SetWide(bool wide) {
     m_datePicker->setGeometry(p.date);
     m_timePicker->setGeometry(p.time);
     m_zoom->setGeometry(p.zoom);
+    if (m_pointer) m_pointer->setGeometry(PointerRect());
 }
 
 QRect CTimeBar::PointerRect() const {

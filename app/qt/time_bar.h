@@ -18,10 +18,13 @@ class QSlider;
 class QTimeEdit;
 class QToolButton;
 class CLumoView;
+class CRotateWidget;
+struct EngineObject;
 
 class CTimeBar : public QWidget, public TimeBarHost {
 public:
-    CTimeBar(CLumoView& view, CLumoDoc* doc);
+    // pointerModel: the trackball's model; without one there is no trackball.
+    CTimeBar(CLumoView& view, CLumoDoc* doc, EngineObject* pointerModel);
 
     CTimeBarCore& Core() { return m_core; }
     // Places the controls for the narrow or the wide layout.
@@ -50,6 +53,7 @@ public:
     QDateEdit* m_datePicker;
     QTimeEdit* m_timePicker;
     QSlider* m_zoom;
+    CRotateWidget* m_pointer = nullptr;
 
 private:
     void StepCount(int delta);
