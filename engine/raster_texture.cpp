@@ -48,8 +48,18 @@ void Reduce(Wide& a, Wide& b, Wide& c) {
     }
 }
 
-int64_t LimitCoordinate(Wide v) {
-    return static_cast<int64_t>(std::clamp<Wide>(v, -kCoordinateLimit, kCoordinateLimit));
+// num * scale / det kept within the coordinate limits; in 64 bits when the
+// values allow it (they nearly always do, and a wide division is slow).
+int64_t ScaledQuotient(Wide num, int64_t scale, Wide det) {
+    constexpr Wide kNarrow = Wide{1} << 62;
+    const Wide product = num * scale;
+    Wide q;
+    if (product > -kNarrow && product < kNarrow && det > -kNarrow && det < kNarrow) {
+        q = static_cast<int64_t>(product) / static_cast<int64_t>(det);
+    } else {
+        q = product / det;
+    }
+    return static_cast<int64_t>(std::clamp<Wide>(q, -kCoordinateLimit, kCoordinateLimit));
 }
 
 // The terms of the row's second equation: a B1 + b B2 = B3 for screen row Y.
@@ -73,8 +83,8 @@ bool SolveAt(const Plane& p, RowTerms row, int64_t X, int64_t& u, int64_t& v) {
     Reduce(row.b1, row.b2, row.b3);
     const Wide det = a1 * row.b2 - a2 * row.b1;
     if (det == 0) return false;
-    u = LimitCoordinate((a3 * row.b2 - a2 * row.b3) * p.scaleU / det);
-    v = LimitCoordinate((a1 * row.b3 - a3 * row.b1) * p.scaleV / det);
+    u = ScaledQuotient(a3 * row.b2 - a2 * row.b3, p.scaleU, det);
+    v = ScaledQuotient(a1 * row.b3 - a3 * row.b1, p.scaleV, det);
     return true;
 }
 
