@@ -31,8 +31,12 @@ constexpr int64_t kCoordinateLimit = int64_t{1} << 30;
 
 using Matrix3 = int32_t[3][3];
 
+// A part's matrix as read from its file, its entries kept to Q15 (a turn
+// never leaves -1..1), so that products of them stay in range.
 MatQ15 ToMat(const Matrix3& m) {
-    return MatQ15{m[0][0], m[0][1], m[0][2], m[1][0], m[1][1], m[1][2], m[2][0], m[2][1], m[2][2]};
+    MatQ15 out;
+    for (int i = 0; i < 9; ++i) out[i] = std::clamp(m[i / 3][i % 3], -kQ15One, kQ15One);
+    return out;
 }
 
 void FromMat(Matrix3& out, const MatQ15& m) {
@@ -80,11 +84,11 @@ const PartTransform* FindPart(const EngineObject& obj, int32_t key) {
 bool IsAttachedKey(int32_t key) { return key >= 210 && key <= 213; }
 
 // pivot + (Current (p - pivot)) >> 15, in place.
-void TurnAbout(int32_t (&p)[3], const PartTransform& part) {
+void TurnAbout(int32_t (&p)[3], const PartTransform& part, const MatQ15& current) {
     int64_t d[3];
     for (int c = 0; c < 3; ++c) d[c] = int64_t{p[c]} - part.Pivot[c];
     for (int r = 0; r < 3; ++r) {
-        const int64_t dot = part.Current[r][0] * d[0] + part.Current[r][1] * d[1] + part.Current[r][2] * d[2];
+        const int64_t dot = current[r * 3] * d[0] + current[r * 3 + 1] * d[1] + current[r * 3 + 2] * d[2];
         p[r] = static_cast<int32_t>(part.Pivot[r] + (dot >> 15));
     }
 }
@@ -96,9 +100,10 @@ bool MoveByParts(const EngineObject& obj, const Face& face, Face& moved) {
     if (!part || (part->Angle == 0 && !IsAttachedKey(part->Key))) return false;
     moved = face;
     while (part && (part->Angle != 0 || IsAttachedKey(part->Key))) {
-        for (int i = 0; i < moved.VertexCount && i < kMaxFaceVertices; ++i) TurnAbout(moved.Vertices[i], *part);
-        for (auto& point : moved.TexPoints) TurnAbout(point, *part);
-        const Vec3i n = MatVec(ToMat(part->Current), Row(moved.Normal));
+        const MatQ15 current = ToMat(part->Current);
+        for (int i = 0; i < moved.VertexCount && i < kMaxFaceVertices; ++i) TurnAbout(moved.Vertices[i], *part, current);
+        for (auto& point : moved.TexPoints) TurnAbout(point, *part, current);
+        const Vec3i n = MatVec(current, Row(moved.Normal));
         moved.Normal[0] = n.x;
         moved.Normal[1] = n.y;
         moved.Normal[2] = n.z;
