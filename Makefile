@@ -19,8 +19,19 @@ build: deps configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Without a display (no DISPLAY, no WAYLAND_DISPLAY) the map is drawn to a
+# picture instead: tonight's sky at the saved place, that is now between
+# 18:00 and 06:00 local time, else 22:00 local time today.
 run: build
-	@$(BUILD)/bin/lumo
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  hour=$$(date +%H); \
+	  if [ "$$hour" -ge 18 ] || [ "$$hour" -lt 6 ]; then when=$$(date +%Y-%m-%dT%H:%M:%S); \
+	  else when=$$(date +%Y-%m-%dT22:00:00); fi; \
+	  $(BUILD)/bin/lumo render --time "$$when" --out "$(abspath $(BUILD))/sky.png" && \
+	  echo "tonight's sky ($$when local time) is in $(abspath $(BUILD))/sky.png"; \
+	else \
+	  $(BUILD)/bin/lumo; \
+	fi
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done

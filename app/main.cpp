@@ -1,27 +1,36 @@
-// Lumo: the star map. Without arguments it loads stars.db from the program
-// folder and tells what it holds; `lumo ephemeris ...` prints where the
-// bodies of the solar system stand.
+// Lumo: the star map. Without arguments it opens the map's window (where no
+// display exists it tells what the catalogue holds instead);
+// `lumo ephemeris ...` prints where the bodies of the solar system stand;
+// `lumo render ...` saves a picture of the sky; `lumo summary` describes the
+// catalogue.
 
-#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "app/cli/ephemeris.h"
-#include "catalogue/doc_summary.h"
-#include "catalogue/doc_file.h"
-#include "catalogue/lumo_doc.h"
-#include "framework/file.h"
+#include "app/cli/render.h"
+#include "app/cli/summary.h"
+#include "app/qt/run_window.h"
+
+namespace {
+bool HaveDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* v = std::getenv(name);
+        if (v && *v) return true;
+    }
+    return false;
+}
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "ephemeris")
-        return RunEphemeris(argc - 2, argv + 2, std::cout, std::cerr);
-    std::string path = JoinPath(ExecutableFolder(), "stars.db");
-    CLumoDoc doc;
-    CDocFile file;
-    if (file.Open(doc, path) != CDocFile::OpenResult::Loaded)
-        std::fprintf(stderr, "lumo: %s; starting with an empty catalogue\n", file.Error().c_str());
-    std::cout << "catalogue\t" << path << "\n";
-    PrintCatalogueSummary(doc, std::cout);
-    if (!file.SaveAtExit(doc)) std::fprintf(stderr, "lumo: %s\n", file.Error().c_str());
-    return 0;
+    std::string command = argc > 1 ? argv[1] : "";
+    if (command == "ephemeris") return RunEphemeris(argc - 2, argv + 2, std::cout, std::cerr);
+    if (command == "render") return RunRender(argc - 2, argv + 2, std::cout, std::cerr);
+    if (command == "summary") return RunSummary(std::cout, std::cerr);
+    if (command.empty() && !HaveDisplay()) {
+        std::cerr << "lumo: no display; `lumo render --out sky.png` draws the sky into a picture\n";
+        return RunSummary(std::cout, std::cerr);
+    }
+    return RunWindow(argc, argv);
 }

@@ -113,3 +113,11 @@ void ShadedEdgeTo(Surface& s, int32_t x, int32_t y, int32_t s0, int32_t s1) {
 OutlineRows DirtyRows(const Surface& s) {
     return OutlineRows{std::max(s.DirtyTop, 0), std::min(s.DirtyBottom, s.Height - 1)};
 }
+
+bool ClippedSpan(const Surface& s, int32_t y, int32_t& left, int32_t& right) {
+    const EdgePair& e = s.EdgeTable[y];
+    if (e.Right == NoCrossing) return false;
+    left = std::max(e.Left, 0);
+    right = std::min(e.Right, s.Stride - 1);
+    return left < right;
+}

@@ -42,3 +42,8 @@ struct OutlineRows {
     int32_t Last;
 };
 OutlineRows DirtyRows(const Surface& surface);
+
+// The span of row y of the outline clipped to columns 0..Stride-1: false
+// when the row has fewer than two crossings or the clipped span is a single
+// pixel or none (left >= right).
+bool ClippedSpan(const Surface& surface, int32_t y, int32_t& left, int32_t& right);

@@ -18,10 +18,8 @@ void FillFlat(Surface& s, uint8_t index) {
     if (!s.RowBase || !s.EdgeTable) return;
     const OutlineRows rows = DirtyRows(s);
     for (int32_t y = rows.First; y <= rows.Last; ++y) {
-        const EdgePair& e = s.EdgeTable[y];
-        if (e.Right == NoCrossing) continue;
-        const int32_t left = std::max(e.Left, 0), right = std::min(e.Right, s.Stride - 1);
-        if (left >= right) continue;
+        int32_t left, right;
+        if (!ClippedSpan(s, y, left, right)) continue;
         const int32_t end = std::min(right + 2, s.Stride - 1);
         std::memset(RowOf(s, y) + left, index, static_cast<size_t>(end - left + 1));
     }

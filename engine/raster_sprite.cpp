@@ -48,10 +48,8 @@ void DrawSprite(Surface& surf, int32_t cx, int32_t cy, int32_t s, int32_t a, int
     };
 
     for (int32_t y = std::max(surf.DirtyTop, 0); y < surf.DirtyBottom; ++y) {
-        const EdgePair& e = surf.EdgeTable[y];
-        if (e.Right == NoCrossing || e.Right < 0 || e.Left >= surf.Stride) continue;
-        const int32_t left = std::max(e.Left, 0), right = std::min(e.Right, surf.Stride - 1);
-        if (left >= right) continue;
+        int32_t left, right;
+        if (!ClippedSpan(surf, y, left, right)) continue;
         uint8_t* row = surf.RowBase + static_cast<ptrdiff_t>(y) * surf.RowStep;
         TwoEndStep u, v;
         u.Init(texelU(left, y), texelU(right, y), right - left);

@@ -129,10 +129,9 @@ int32_t MapTexture(Surface& s, const TextureMapping& m, int32_t band, const Text
     const uint8_t* texels = image.Pixels;
     const OutlineRows rows = DirtyRows(s);
     for (int32_t y = rows.First; y <= rows.Last; ++y) {
+        int32_t left, right;
+        if (!ClippedSpan(s, y, left, right)) continue;
         const EdgePair& e = s.EdgeTable[y];
-        if (e.Right == NoCrossing) continue;
-        const int32_t left = std::max(e.Left, 0), right = std::min(e.Right, s.Stride - 1);
-        if (left >= right) continue;
         uint8_t* row = s.RowBase + static_cast<ptrdiff_t>(y) * s.RowStep;
         const EdgePair& light = s.ShadeEdgeTable[y];
         const RowTerms terms = TermsForRow(p, int64_t{y} - s.CentreY);

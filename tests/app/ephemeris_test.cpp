@@ -2,61 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "framework/file.h"
-#include "tests/temp_dir.h"
+#include "tests/app/program_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-// Runs program with arguments in a scratch folder; TZ is fixed so that local
-// times mean the same everywhere.
-Result RunLumo(const std::string& program, const std::string& args) {
-    TempDir scratch;
-    std::string cmd = "cd / && TZ=Europe/Madrid " + program + " " + args + " >" +
-                      scratch.File("out") + " 2>" + scratch.File("err");
-    Result r;
-    r.status = WEXITSTATUS(std::system(cmd.c_str()));
-    r.out = Slurp(scratch.File("out"));
-    r.err = Slurp(scratch.File("err"));
-    return r;
-}
-
-std::vector<std::vector<std::string>> Rows(const std::string& text) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> cells;
-        std::istringstream fields(line);
-        for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
-        rows.push_back(cells);
-    }
-    return rows;
-}
-
-const std::string kLumo = JoinPath(LUMO_BIN_DIR, "lumo");
+using Result = ProgramResult;
 
 TEST(Ephemeris, J2000AtTheEquatorOnGreenwich) {
     Result r = RunLumo(kLumo, "ephemeris --time 2000-01-01T12:00:00 --utc --lat 0 --lon 0");
@@ -92,6 +47,22 @@ TEST(Ephemeris, LocalTimeUsesTheZoneOfTheChosenDate) {
     EXPECT_NE(winter.out.find("UT 2021-01-15T11:00:00"), std::string::npos) << winter.out;
 }
 
+TEST(Ephemeris, UtcAloneMeansThePresentInstant) {
+    // Without --time, --utc must not take the local clock reading as UT.
+    auto universal = [](const std::string& out) {
+        size_t at = out.find("UT ");
+        return at == std::string::npos ? std::string() : out.substr(at + 3, 16);  // to the minute
+    };
+    for (int attempt = 0; attempt < 3; ++attempt) {  // the minute may turn between the runs
+        Result local = RunLumo(kLumo, "ephemeris --lat 40 --lon -3.7");
+        Result utc = RunLumo(kLumo, "ephemeris --utc --lat 40 --lon -3.7");
+        ASSERT_EQ(utc.status, 0) << utc.err;
+        ASSERT_FALSE(universal(utc.out).empty()) << utc.out;
+        if (universal(local.out) == universal(utc.out)) return;
+    }
+    ADD_FAILURE() << "--utc alone is not the present instant";
+}
+
 TEST(Ephemeris, BadArgumentsAreRefused) {
     for (const char* args : {"--time 2000-13-01T00:00:00", "--time 2000-01-01", "--time",
                              "--lat 91 --lon 0", "--lat 10", "--lon x --lat 0", "--frobnicate",
@@ -116,12 +87,12 @@ TEST(Ephemeris, ReadsThePlaceButNeverSavesTheCatalogue) {
     // With the real catalogue: its saved place, and the file is left untouched.
     fs::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), folder.File("stars.db"));
     auto before = fs::last_write_time(folder.File("stars.db"));
-    std::string bytes = Slurp(folder.File("stars.db"));
+    std::string bytes = SlurpFile(folder.File("stars.db"));
     r = RunLumo(program, "ephemeris");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_EQ(Rows(r.out).size(), 25u);
-    EXPECT_EQ(Slurp(folder.File("stars.db")), bytes);
+    EXPECT_EQ(SlurpFile(folder.File("stars.db")), bytes);
     EXPECT_EQ(fs::last_write_time(folder.File("stars.db")), before);
 }
 

@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "framework/file.h"
-#include "tests/temp_dir.h"
+#include "tests/app/program_run.h"
 
 namespace fs = std::filesystem;
 
@@ -17,52 +14,40 @@ namespace {
 
 class ProgramFolder : public ::testing::Test {
 protected:
-    void SetUp() override { fs::copy_file(JoinPath(LUMO_BIN_DIR, "lumo"), JoinPath(dir, "lumo")); }
-
-    // Runs the copy with arguments; returns its exit status, output in out/err.
-    int Run(const std::string& args = "") {
-        std::string cmd = "cd / && " + JoinPath(dir, "lumo") + " " + args + " >" +
-                          JoinPath(dir, "out.txt") + " 2>" + JoinPath(dir, "err.txt");
-        int status = std::system(cmd.c_str());
-        out = Slurp("out.txt");
-        err = Slurp("err.txt");
-        return WEXITSTATUS(status);
-    }
-    std::string Slurp(const std::string& name) {
-        std::ifstream in(JoinPath(dir, name), std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-    TempDir temp;
-    const std::string& dir = temp.Path();
-    std::string out, err;
+    void SetUp() override { fs::copy_file(kLumo, program); }
+    std::string Slurp(const std::string& name) { return SlurpFile(dir.File(name)); }
+    TempDir dir;
+    std::string program = dir.File("lumo");
 };
 
 TEST_F(ProgramFolder, PrintsWhatTheRealCatalogueHolds) {
-    fs::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), JoinPath(dir, "stars.db"));
+    fs::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), dir.File("stars.db"));
     std::string before = Slurp("stars.db");
-    ASSERT_EQ(Run(), 0) << err;
-    EXPECT_NE(out.find("stars\t8874"), std::string::npos) << out;
-    EXPECT_NE(out.find("cities\t"), std::string::npos);
-    EXPECT_NE(out.find("zoom 256"), std::string::npos);
+    ProgramResult r = RunLumo(program, "summary");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("stars\t8874"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("bodies\t23"), std::string::npos);
+    EXPECT_NE(r.out.find("zoom 256"), std::string::npos);
     EXPECT_EQ(Slurp("stars.db"), before);  // saved back unchanged
 }
 
-TEST_F(ProgramFolder, WithoutCatalogueItStartsEmptyAndCreatesOne) {
-    ASSERT_EQ(Run(), 0);
-    EXPECT_NE(out.find("stars\t0"), std::string::npos) << out;
-    EXPECT_NE(err.find("no such file"), std::string::npos) << err;
-    EXPECT_EQ(fs::file_size(JoinPath(dir, "stars.db")), 92u);
+TEST_F(ProgramFolder, WithoutDisplayPlainLumoDescribesTheCatalogue) {
+    ProgramResult r = RunLumo("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + program, "");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("stars\t0"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("no such file"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("lumo render"), std::string::npos) << r.err;
+    EXPECT_EQ(fs::file_size(dir.File("stars.db")), 92u);  // an empty catalogue made at exit
 }
 
 TEST_F(ProgramFolder, CorruptCatalogueIsReportedAndLeftUntouched) {
     std::string corrupt = Slurp("lumo").substr(0, 5000);  // not a catalogue at all
-    std::ofstream(JoinPath(dir, "stars.db"), std::ios::binary) << corrupt;
-    ASSERT_EQ(Run(), 0);
-    EXPECT_NE(out.find("stars\t0"), std::string::npos) << out;
-    EXPECT_NE(err.find("cannot read"), std::string::npos) << err;
-    EXPECT_NE(err.find("left as it is"), std::string::npos) << err;
+    std::ofstream(dir.File("stars.db"), std::ios::binary) << corrupt;
+    ProgramResult r = RunLumo(program, "summary");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("stars\t0"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("cannot read"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("left as it is"), std::string::npos) << r.err;
     EXPECT_EQ(Slurp("stars.db"), corrupt);
 }
 

@@ -1,0 +1,47 @@
+#pragma once
+// What the command-line modes of lumo share: reading times, angles and
+// numbers from arguments, the observer's place and the chosen instant.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "framework/datetime.h"
+
+class CLumoDoc;
+
+// YYYY-MM-DDTHH:MM:SS, every field in range (years 100 to 9999).
+std::optional<CDateTime> ParseTime(const std::string& s);
+// A finite decimal number within [-limit, limit].
+std::optional<double> ParseDegrees(const std::string& s, double limit);
+// A whole number within [lo, hi].
+std::optional<long> ParseInteger(const std::string& s, long lo, long hi);
+// The time as YYYY-MM-DDTHH:MM:SS.
+std::string IsoTime(const CDateTime& t);
+
+// The place and instant options every mode takes.
+struct PlaceAndTime {
+    std::optional<CDateTime> time;
+    bool utc = false;
+    std::optional<double> latitudeDeg, longitudeDeg;
+};
+
+// Reads --time, --utc, --lat or --lon (with its value) at args[i], advancing
+// i past a value. Returns 1 when consumed, 0 when args[i] is none of them,
+// -1 on a bad value (with the reason on err, prefixed by who).
+int ParsePlaceAndTime(int argc, char** args, int& i, PlaceAndTime& o, const std::string& who,
+                      std::ostream& err);
+// False (with the reason on err) when only one of --lat and --lon was given.
+bool CheckPlace(const PlaceAndTime& o, const std::string& who, std::ostream& err);
+
+// The chosen time: --time as given, else now, read in Universal Time when
+// --utc is given (so --utc alone means the present instant, not the local
+// clock reading taken as UT).
+CDateTime ChosenTime(const PlaceAndTime& o);
+
+// Loads stars.db from the program folder into doc (read only; the file is
+// never written). A missing or unreadable catalogue is reported on err and
+// the document keeps its initial place and settings. True when loaded.
+bool LoadDocument(CLumoDoc& doc, const std::string& who, std::ostream& err);
+// Puts the place given by --lat and --lon (if any) into doc.
+void ApplyPlace(CLumoDoc& doc, const PlaceAndTime& o);

@@ -1,0 +1,197 @@
+#include "app/cli/render.h"
+
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include "app/cli/cli_options.h"
+#include "catalogue/lumo_doc.h"
+#include "engine/png_export.h"
+#include "engine/trig_tables.h"
+#include "sky/lumo_wnd.h"
+#include "sky/sky_tools.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: lumo render --out FILE.png [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
+    "       [--view horizon|equatorial] [--az UNITS --el UNITS] [--zoom 64..2048] [--size WxH]\n"
+    "       [--mag-limit M] [--name-limit M]\n"
+    "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local]\n"
+    "  angles in 1/32768 of a turn (8192 = 90 degrees)\n";
+const char kWho[] = "lumo render";
+
+constexpr long kAngleLimit = 1L << 24;  // a few hundred turns either way
+constexpr long kMinZoom = 64, kMaxZoom = 2048;
+constexpr int32_t kDefaultWidth = 640, kDefaultHeight = 480;
+
+struct Options {
+    PlaceAndTime when;
+    std::string out;
+    std::optional<int32_t> viewMode, azimuth, elevation, zoom;
+    int32_t width = kDefaultWidth, height = kDefaultHeight;
+    std::optional<float> magLimit, nameLimit;
+    std::optional<std::string> layers;
+};
+
+// WxH, each side a whole number the sky window can have.
+bool ParseSize(const std::string& s, int32_t& width, int32_t& height) {
+    size_t x = s.find('x');
+    if (x == std::string::npos) return false;
+    auto w = ParseInteger(s.substr(0, x), 1, kMaxSurfaceSide - 2);
+    auto h = ParseInteger(s.substr(x + 1), 1, kMaxSurfaceSide);
+    if (!w || !h) return false;
+    width = static_cast<int32_t>(*w);
+    height = static_cast<int32_t>(*h);
+    return true;
+}
+
+// Turns the named layers on and every other layer off; false on an unknown name.
+bool ApplyLayers(CLumoDoc& doc, const std::string& list, std::string& unknown) {
+    struct Layer {
+        const char* name;
+        int32_t CLumoDoc::*flag;
+    };
+    static const Layer kLayers[] = {
+        {"grid", &CLumoDoc::m_bGrid},       {"ecliptic", &CLumoDoc::m_bEcliptic},
+        {"horizon", &CLumoDoc::m_bHorizon}, {"ground", &CLumoDoc::m_bGround},
+        {"figures", &CLumoDoc::m_bFigures}, {"names", &CLumoDoc::m_bConstNames},
+        {"bounds", &CLumoDoc::m_bBounds},   {"local", &CLumoDoc::m_bLocalCircles},
+    };
+    for (const Layer& l : kLayers) doc.*l.flag = 0;
+    std::istringstream words(list);
+    for (std::string word; std::getline(words, word, ',');) {
+        if (word.empty()) continue;
+        const Layer* layer = nullptr;
+        for (const Layer& l : kLayers)
+            if (word == l.name) layer = &l;
+        if (layer) {
+            doc.*layer->flag = 1;
+        } else {
+            unknown = word;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Reads the value of a numeric option; on a fault writes the reason.
+template <class T>
+bool Take(std::optional<T> value, std::optional<T>& into, const std::string& option,
+          const std::string& text, const char* expected, std::ostream& err) {
+    if (!value) {
+        err << kWho << ": bad " << option << " '" << text << "' (" << expected << ")\n";
+        return false;
+    }
+    into = value;
+    return true;
+}
+
+bool ParseOptions(int argc, char** args, Options& o, std::ostream& err) {
+    for (int i = 0; i < argc; ++i) {
+        int taken = ParsePlaceAndTime(argc, args, i, o.when, kWho, err);
+        if (taken < 0) return false;
+        if (taken > 0) continue;
+        const std::string a = args[i];
+        if (i + 1 >= argc) {
+            err << kWho << ": unexpected '" << a << "'\n" << kUsage;
+            return false;
+        }
+        const std::string v = args[++i];
+        auto integer = [&](long lo, long hi) -> std::optional<int32_t> {
+            auto n = ParseInteger(v, lo, hi);
+            if (!n) return std::nullopt;
+            return static_cast<int32_t>(*n);
+        };
+        auto number = [&]() -> std::optional<float> {
+            auto n = ParseDegrees(v, 1e6);
+            if (!n) return std::nullopt;
+            return static_cast<float>(*n);
+        };
+        bool ok = true;
+        if (a == "--out") {
+            o.out = v;
+            ok = !v.empty();
+            if (!ok) err << kWho << ": --out needs a file name\n";
+        } else if (a == "--view") {
+            ok = v == "horizon" || v == "equatorial";
+            if (ok) o.viewMode = v == "horizon" ? 1 : 0;
+            else err << kWho << ": bad view '" << v << "' (horizon or equatorial)\n";
+        } else if (a == "--az") {
+            ok = Take(integer(-kAngleLimit, kAngleLimit), o.azimuth, "azimuth", v, "angle units", err);
+        } else if (a == "--el") {
+            ok = Take(integer(-kAngleLimit, kAngleLimit), o.elevation, "elevation", v, "angle units", err);
+        } else if (a == "--zoom") {
+            ok = Take(integer(kMinZoom, kMaxZoom), o.zoom, "zoom", v, "64 to 2048", err);
+        } else if (a == "--size") {
+            ok = ParseSize(v, o.width, o.height);
+            if (!ok) err << kWho << ": bad size '" << v << "' (WxH, 1 to 16382 by 1 to 16384)\n";
+        } else if (a == "--mag-limit") {
+            ok = Take(number(), o.magLimit, "magnitude limit", v, "a number", err);
+        } else if (a == "--name-limit") {
+            ok = Take(number(), o.nameLimit, "name limit", v, "a number", err);
+        } else if (a == "--layers") {
+            o.layers = v;
+        } else {
+            err << kWho << ": unexpected '" << a << "'\n" << kUsage;
+            return false;
+        }
+        if (!ok) return false;
+    }
+    if (!CheckPlace(o.when, kWho, err)) {
+        err << kUsage;
+        return false;
+    }
+    if (o.out.empty()) {
+        err << kWho << ": --out FILE.png is needed\n" << kUsage;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
+    Options o;
+    if (!ParseOptions(argc, args, o, err)) return 2;
+    EngineTablesInit();
+    CLumoDoc doc;
+    LoadDocument(doc, kWho, err);
+    ApplyPlace(doc, o.when);
+    if (o.viewMode) doc.m_nViewMode = *o.viewMode;
+    if (o.azimuth) doc.m_nViewAzimuth = *o.azimuth;
+    if (o.elevation) doc.m_nViewElevation = *o.elevation;
+    if (o.zoom) doc.m_nZoom = *o.zoom;
+    if (o.magLimit) doc.m_fMagLimit = *o.magLimit;
+    if (o.nameLimit) doc.m_fNameLimit = *o.nameLimit;
+    std::string unknown;
+    if (o.layers && !ApplyLayers(doc, *o.layers, unknown)) {
+        err << kWho << ": unknown layer '" << unknown << "'\n" << kUsage;
+        return 2;
+    }
+
+    SkyTools tools;
+    if (!tools.Create())
+        err << kWho << ": not every font or ground tool could be made; defaults are used\n";
+    FixedSizeHost host(o.width, o.height);
+    FixedTimeSource time(ChosenTime(o.when), o.when.utc);
+    CLumoWnd wnd;
+    wnd.Connect(&doc, &host, &time, &tools);
+    wnd.OnCreate();
+    wnd.OnSize();
+    if (wnd.m_Surface.Kind != kSurfaceKindLive) {
+        err << kWho << ": no surface of " << o.width << " x " << o.height << " pixels\n";
+        return 1;
+    }
+    wnd.PaintSky();
+    std::string error;
+    if (!SurfaceSavePng(wnd.m_Surface, o.out, &error)) {
+        err << kWho << ": " << error << "\n";
+        return 1;
+    }
+    out << "wrote " << o.out << " (" << wnd.m_Surface.Stride << " x " << wnd.m_Surface.Height
+        << " pixels)\n";
+    wnd.OnDestroy();
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// `lumo render --out FILE.png [--time YYYY-MM-DDTHH:MM:SS] [--utc]
+//  [--lat DEG --lon DEG] [--view horizon|equatorial] [--az UNITS --el UNITS]
+//  [--zoom N] [--size WxH] [--mag-limit M] [--name-limit M] [--layers LIST]`:
+// one complete paint of the sky window, saved as a palettised PNG. The
+// document comes from stars.db in the program folder (read, never saved)
+// with the options put over its settings; the chosen time defaults to now,
+// the size (the sky window's client area) to 640 x 480. The picture is the
+// window's surface: two columns wider than the client area, rounded up to a
+// multiple of four, exactly the pixels the window shows.
+// LIST names the layers to draw, comma-separated, from grid, ecliptic,
+// horizon, ground, figures, names, bounds, local; the others are turned off.
+
+#include <iosfwd>
+
+// args are the words after "render". Returns the exit status: 0, 1 when the
+// picture could not be made or written, 2 for a usage error (with a message
+// on err). On success says on out where the picture went.
+int RunRender(int argc, char** args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,69 @@
+#pragma once
+// The program as a whole: start-up in order (splash, engine tables, program
+// folder, profile, planet store, pointer model, document, frame, fonts), the
+// document commands, and the save at exit.
+
+#include <QSettings>
+#include <memory>
+#include <string>
+
+#include "catalogue/doc_file.h"
+#include "catalogue/lumo_doc.h"
+#include "catalogue/store_file.h"
+#include "sky/sky_tools.h"
+
+class CMainFrame;
+class CLumoView;
+class QWidget;
+struct EngineObject;
+
+class CLumoApp {
+public:
+    // programFolder: where stars.db, planets.sto and esfptr.ob3 are looked for.
+    explicit CLumoApp(std::string programFolder);
+    ~CLumoApp();
+
+    // Runs the start-up and shows the main window. With showSplash false the
+    // splash is left out (tests).
+    void Start(bool showSplash = true);
+
+    const std::string& ProgramFolder() const { return m_folder; }
+    CLumoDoc& Doc() { return *m_doc; }
+    CStoreFile* Store() { return m_store.get(); }
+    const EngineObject* PointerModel() const { return m_pointerModel.get(); }
+    CMainFrame* Frame() { return m_frame.get(); }
+    SkyTools& Tools() { return m_tools; }
+    CDocFile& DocFile() { return m_docFile; }
+
+    // The profile: integers by section and entry ("TIME" / "GMT").
+    int GetProfileInt(const char* section, const char* entry, int defaultValue);
+    void WriteProfileInt(const char* section, const char* entry, int value);
+
+    // Ctrl+N, Ctrl+O, Ctrl+S.
+    void NewDocument();
+    void OpenDocumentFromDialog(QWidget* parent);
+    bool SaveDocumentNow();
+    // Opens a document file in place of the current one; false (the current
+    // document kept) when it cannot be read.
+    bool OpenDocument(const std::string& path);
+
+    // The frame is closing: the document is saved to stars.db unless that
+    // would lose the catalogue (see CDocFile).
+    void OnFrameClosing();
+
+private:
+    void ReplaceDocument(std::unique_ptr<CLumoDoc> doc);
+
+    std::string m_folder;
+    std::unique_ptr<CLumoDoc> m_doc;
+    CDocFile m_docFile;
+    std::unique_ptr<CStoreFile> m_store;
+    std::unique_ptr<EngineObject, void (*)(EngineObject*)> m_pointerModel;
+    SkyTools m_tools;
+    QSettings m_profile;
+    std::unique_ptr<CMainFrame> m_frame;
+    bool m_saved = false;
+};
+
+constexpr const char* kProfileOrganisation = "Tarvel Software";
+constexpr const char* kProfileApplication = "Tarvel Lumo";

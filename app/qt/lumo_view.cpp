@@ -1,0 +1,106 @@
+#include "app/qt/lumo_view.h"
+
+#include <QResizeEvent>
+#include <ctime>
+
+#include "app/qt/commands.h"
+#include "app/qt/lumo_app.h"
+#include "app/qt/sky_widget.h"
+#include "app/qt/time_bar.h"
+#include "catalogue/lumo_doc.h"
+#include "sky/view_layout.h"
+
+namespace {
+constexpr const char* kTimeSection = "TIME";
+constexpr const char* kUtcEntry = "GMT";
+}  // namespace
+
+CDateTime CurrentViewTime(bool utc) {
+    if (!utc) return CDateTime::GetCurrentTime();
+    std::time_t now = std::time(nullptr);
+    std::tm t{};
+    gmtime_r(&now, &t);
+    return CDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min,
+                     t.tm_sec > 59 ? 59 : t.tm_sec);
+}
+
+CLumoView::CLumoView(CLumoApp& app)
+    : m_app(app), m_bUtc(app.GetProfileInt(kTimeSection, kUtcEntry, 0) == 1) {
+    setObjectName("LumoView");
+    m_time = CurrentViewTime(m_bUtc);
+    m_sky = new CSkyWidget(&app.Doc(), this, &app.Tools(), this);
+    m_timeBar = new CTimeBar(*this, &app.Doc());
+    m_timeBar->Core().ShowTime(m_time);
+}
+
+CLumoView::~CLumoView() = default;
+
+void CLumoView::SetViewTime(const CDateTime& time) {
+    m_time = time;
+    m_timeBar->Core().ShowTime(time);
+    m_sky->Redraw();
+}
+
+void CLumoView::SetDocument(CLumoDoc* doc) {
+    m_sky->SetDocument(doc);
+    m_timeBar->SetDocument(doc);
+    m_sky->Redraw();
+}
+
+void CLumoView::OnCommand(int id) {
+    CLumoDoc& doc = m_app.Doc();
+    switch (id) {
+        case ID_VR:
+            doc.m_bObserverOnBody = !doc.m_bObserverOnBody;
+            doc.m_bGround = 0;
+            m_sky->Redraw();
+            break;
+        case ID_NOW:
+            SetViewTime(CurrentViewTime(m_bUtc));
+            break;
+        case ID_UTC_TIME:
+            m_bUtc = !m_bUtc;
+            m_app.WriteProfileInt(kTimeSection, kUtcEntry, m_bUtc ? 1 : 0);
+            m_sky->Redraw();
+            break;
+        default:
+            break;
+    }
+}
+
+void CLumoView::UpdateCommand(int id, bool& enabled, bool& checked) const {
+    const CLumoDoc& doc = m_app.Doc();
+    enabled = true;
+    checked = false;
+    switch (id) {
+        case ID_VR:
+            checked = doc.m_bObserverOnBody != 0;
+            break;
+        case ID_UTC_TIME:
+            checked = m_bUtc;
+            break;
+        case ID_VIEW_OPTIONS:
+        case ID_WHERE:
+        case ID_SEEK:
+            enabled = false;  // their dialogs are not part of the program yet
+            break;
+        default:
+            for (const AimItem& item : kAimItems)
+                if (item.id == id) enabled = false;
+            break;
+    }
+}
+
+void CLumoView::Relayout() {
+    QWidget* screen = window();
+    ViewRect client{0, 0, width(), height()};
+    ViewLayout layout = LayoutView(client, screen->width(), screen->height());
+    auto place = [](QWidget* w, const ViewRect& r) {
+        w->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    };
+    place(m_timeBar, layout.timeBar);
+    if (m_timeBar->IsWide() != layout.wide) m_timeBar->SetWide(layout.wide);
+    place(m_sky, layout.sky);
+}
+
+void CLumoView::resizeEvent(QResizeEvent*) { Relayout(); }

@@ -1,0 +1,53 @@
+#pragma once
+// The sky window's widget: hosts the sky core (CLumoWnd), shows its surface
+// one pixel right of the left edge, turns mouse events into the stylus
+// handlers and runs the 10 ms timer from press to release.
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include "sky/lumo_wnd.h"
+#include "sky/sky_host.h"
+
+class CLumoDoc;
+struct SkyTools;
+
+class CSkyWidget : public QWidget, public SkyHost {
+public:
+    CSkyWidget(CLumoDoc* doc, const SkyTimeSource* time, SkyTools* tools, QWidget* parent);
+    ~CSkyWidget() override;
+
+    CLumoWnd& Wnd() { return m_wnd; }
+    void Redraw() { m_wnd.Redraw(); }
+    void SetDocument(CLumoDoc* doc) { m_wnd.m_pDoc = doc; }
+    // The picture shown now (the last presented frame).
+    const QImage& Picture() const { return m_picture; }
+    int Paints() const { return m_paints; }
+
+    // SkyHost
+    void GetClientSize(int32_t& width, int32_t& height) const override;
+    void Present(const PresentedFrame& frame) override;
+    void StartTimer(int32_t id, int32_t milliseconds) override;
+    void StopTimer(int32_t id) override;
+    void CaptureStylus() override;
+    void ReleaseStylus() override;
+    void ShowLockedMessage() override;
+    void ShowStarInfo(const CStar& star) override;
+    void ShowPlanetInfo(const CPlanet& planet) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    CLumoWnd m_wnd;
+    QImage m_picture;
+    QPoint m_blit;
+    QTimer m_timer;
+    int m_paints = 0;
+};

@@ -1,0 +1,112 @@
+#pragma once
+// CLumoWnd: the sky window core. It owns the drawing surface and the camera,
+// keeps the eye's position and the stylus state, and paints the whole sky on
+// every Redraw: the chosen time turned into a Julian day, every body placed,
+// the camera put at the observer and turned to the view, every layer drawn,
+// the frame presented. Everything the user can change lives in the document;
+// the window keeps only transient state.
+//
+// The window system is reached through SkyHost (client size, presenting a
+// frame) and the chosen time through SkyTimeSource; both are given by the
+// owner before the first paint. Window coordinates count y downward from
+// the top: y_window = Height - y_surface.
+
+#include <cstdint>
+
+#include "astro/aim.h"
+#include "catalogue/lumo_doc.h"
+#include "engine/surface.h"
+#include "sky/moon_phase.h"
+#include "sky/sky_camera.h"
+#include "sky/sky_host.h"
+#include "sky/sky_tools.h"
+
+// Where a star or body that is not drawn in the latest paint is kept: far
+// outside any window, so a tap can never pick it.
+constexpr int32_t kOffScreen = 2000;
+
+class CLumoWnd {
+public:
+    CLumoWnd();
+    CLumoWnd(const CLumoWnd&) = delete;
+    CLumoWnd& operator=(const CLumoWnd&) = delete;
+    ~CLumoWnd();
+
+    CSkyCamera m_Camera;
+    EyeHundredKm m_vEye = {0, 0, 0};  // units of 100 km, body-position frame
+    Surface m_Surface;
+    // Stylus state, driven by the stylus handlers.
+    int32_t m_bPenDown = 0;
+    int32_t m_ptLast[2] = {0, 0};
+    int32_t m_ptPress[2] = {0, 0};
+    int32_t m_nElevStep = 0;     // edge-scroll step of m_nViewElevation per tick
+    int32_t m_nAzimuthStep = 0;  // edge-scroll step of m_nViewAzimuth per tick
+    CLumoDoc* m_pDoc = nullptr;
+
+    // Given by the owner; any of them may be null (no presentation, no new
+    // time: the positions of the last paint stay, no tools: defaults).
+    SkyHost* m_pHost = nullptr;
+    const SkyTimeSource* m_pTimeSource = nullptr;
+    SkyTools* m_pTools = nullptr;
+    // The Moon icon held across paints.
+    CMoonIconHolder m_moonIcon;
+
+    // Gives the window its document, host, time source and tools.
+    void Connect(CLumoDoc* doc, SkyHost* host, const SkyTimeSource* timeSource, SkyTools* tools) {
+        m_pDoc = doc;
+        m_pHost = host;
+        m_pTimeSource = timeSource;
+        m_pTools = tools;
+    }
+    // Window creation: no surface yet, the camera's engine copies rebuilt,
+    // this window becomes g_pSkyWnd.
+    void OnCreate();
+    // Window destruction: the surface is freed and g_pSkyWnd cleared.
+    void OnDestroy();
+    // Size change: the surface is replaced by one two pixels wider than the
+    // client area and as high. A client area the engine cannot hold leaves
+    // the window without a surface (it then paints nothing).
+    void OnSize();
+
+    // Paints at once.
+    void Redraw() { PaintSky(); }
+    // One complete paint. Without a surface (or a document) it does nothing
+    // at all: no pixel, no record, no position is touched.
+    void PaintSky();
+    // Eye and camera for this paint, from the observer body (nothing when it
+    // is null): the local frame, the eye on the body's surface (or at its
+    // centre in VR mode), the basis of the view mode turned by the view angles.
+    void PlaceCamera(CPlanet* observer);
+    // Restores an orthonormal camera basis after fixed-point drift.
+    void Orthonormalise();
+    // Camera coordinates (X, Y: Q15 scale) to surface pixels (y up from the
+    // bottom row): x = CentreX - F X / 32768, y = CentreY + F Y / 32768, with
+    // F = FocalLength and each division truncating toward zero.
+    void ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) const;
+
+    // Stylus handlers, in client pixels (y downward). A press starts the
+    // 10 ms timer and, within 20 pixels of an edge, an edge scroll of
+    // 131072 / F angle units per tick; a move without edge scroll drags the
+    // view by 6000 angle units per F pixels; a release after a diagonal drag
+    // of more than 10 pixels while a body is aimed (not in VR) shows the
+    // locked-view message.
+    void OnPenDown(int32_t x, int32_t y);
+    void OnPenMove(int32_t x, int32_t y);
+    void OnPenUp(int32_t x, int32_t y);
+    // The timer: repaints with the edge-scroll steps added, then restarts.
+    void OnTick(int32_t id);
+    // A double tap: the Star or Planet dialog of the nearest object drawn
+    // strictly within 15 pixels; bodies win ties.
+    void HitTest(int32_t x, int32_t y);
+};
+
+constexpr int32_t kStylusTimer = 100;
+constexpr int32_t kStylusTickMs = 10;
+constexpr int32_t kEdgeZone = 20;           // pixels
+constexpr double kDragGain = 6000.0;        // angle units per F pixels
+constexpr int32_t kLockThreshold = 10;      // pixels
+constexpr int64_t kTapRadiusSquared = 225;  // 15 pixels
+
+// The sky window of the program, set while one exists (menu handlers repaint
+// through it).
+extern CLumoWnd* g_pSkyWnd;

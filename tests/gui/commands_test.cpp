@@ -1,0 +1,105 @@
+#include <cstdlib>
+#include <fstream>
+
+#include "tests/gui/shell_fixture.h"
+
+namespace {
+
+TEST_F(ShellTest, UtcTimeTogglesItsCheckMarkAndSurvivesARestart) {
+    CopyCatalogue();
+    Start();
+    QAction* utc = Frame()->Action(ID_UTC_TIME);
+    EXPECT_FALSE(utc->isChecked());
+    EXPECT_FALSE(View()->IsUtc());
+    int paints = Sky()->Paints();
+    utc->trigger();
+    EXPECT_TRUE(utc->isChecked());
+    EXPECT_TRUE(View()->IsUtc());
+    EXPECT_GT(Sky()->Paints(), paints);
+    Close();
+    Start();
+    EXPECT_TRUE(View()->IsUtc());
+    EXPECT_TRUE(Frame()->Action(ID_UTC_TIME)->isChecked());
+    Frame()->Action(ID_UTC_TIME)->trigger();
+    Close();
+    Start();
+    EXPECT_FALSE(View()->IsUtc());
+}
+
+TEST_F(ShellTest, NowSetsTheViewTime) {
+    CopyCatalogue();
+    Start();
+    View()->SetViewTime(CDateTime(1999, 8, 11, 11, 0, 0));
+    EXPECT_EQ(View()->ChosenTime().GetYear(), 1999);
+    Frame()->Action(ID_NOW)->trigger();
+    CDateTime now = CDateTime::GetCurrentTime();
+    EXPECT_LE(std::llabs((now - View()->ChosenTime()).GetTotalSeconds()), 2);
+    // In UTC mode "Now" is the present moment in Universal Time.
+    Frame()->Action(ID_UTC_TIME)->trigger();
+    Frame()->Action(ID_NOW)->trigger();
+    EXPECT_LE(std::llabs((CurrentViewTime(true) - View()->ChosenTime()).GetTotalSeconds()), 2);
+}
+
+TEST_F(ShellTest, VrTogglesAndClearsTheGround) {
+    CopyCatalogue();
+    Start();
+    Doc().m_bGround = 1;
+    QAction* vr = Frame()->Action(ID_VR);
+    vr->trigger();
+    EXPECT_EQ(Doc().m_bObserverOnBody, 1);
+    EXPECT_EQ(Doc().m_bGround, 0);
+    EXPECT_TRUE(vr->isChecked());
+    vr->trigger();
+    EXPECT_EQ(Doc().m_bObserverOnBody, 0);
+    EXPECT_EQ(Doc().m_bGround, 0);
+    EXPECT_FALSE(vr->isChecked());
+}
+
+TEST_F(ShellTest, ClosingSavesAndSettingsComeBack) {
+    CopyCatalogue();
+    Start();
+    Doc().m_nZoom = 1024;
+    Doc().m_bGrid = 0;
+    Close();
+    Start();
+    EXPECT_EQ(Doc().m_nZoom, 1024);
+    EXPECT_EQ(Doc().m_bGrid, 0);
+    EXPECT_EQ(Doc().m_stars.size(), 8874u);
+}
+
+TEST_F(ShellTest, CorruptCatalogueIsLeftUntouched) {
+    std::string junk(3000, '\x7F');
+    std::ofstream(folder.File("stars.db"), std::ios::binary) << junk;
+    Start();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("cannot read"), std::string::npos) << messages[0];
+    Doc().m_nZoom = 512;
+    Close();
+    EXPECT_EQ(SlurpBytes(folder.File("stars.db")), junk);
+}
+
+TEST_F(ShellTest, NewDocumentNeverReplacesTheCatalogueAtExit) {
+    CopyCatalogue();
+    std::string before = SlurpBytes(folder.File("stars.db"));
+    Start();
+    QTest::keyClick(Frame(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(Doc().m_stars.empty());
+    EXPECT_EQ(Doc().m_planets.size(), 23u);
+    Close();
+    EXPECT_EQ(SlurpBytes(folder.File("stars.db")), before);
+}
+
+TEST_F(ShellTest, SaveNowWritesTheDocument) {
+    CopyCatalogue();
+    Start();
+    Doc().m_nViewAzimuth = 4321;
+    QTest::keyClick(Frame(), Qt::Key_S, Qt::ControlModifier);
+    CLumoDoc saved;
+    std::vector<uint8_t> bytes;
+    std::string error;
+    ASSERT_TRUE(ReadWholeFile(folder.File("stars.db"), bytes, error));
+    ASSERT_TRUE(saved.LoadFrom(bytes, error));
+    EXPECT_EQ(saved.m_nViewAzimuth, 4321);
+}
+
+}  // namespace

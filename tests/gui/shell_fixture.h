@@ -1,0 +1,90 @@
+#pragma once
+// A program folder of the test's own (with or without stars.db, planets.sto
+// and esfptr.ob3), a profile folder of its own, recorded messages, and the
+// started program on top.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+
+#include "app/qt/commands.h"
+#include "app/qt/lumo_app.h"
+#include "app/qt/lumo_view.h"
+#include "app/qt/main_frame.h"
+#include "app/qt/sky_widget.h"
+#include "framework/file.h"
+#include "framework/message_sink.h"
+#include "tests/temp_dir.h"
+
+inline std::string SlurpBytes(const std::string& path) {
+    std::vector<uint8_t> b;
+    std::string error;
+    ReadWholeFile(path, b, error);
+    return std::string(b.begin(), b.end());
+}
+
+struct ShownDialog {
+    QString title;
+    QStringList lines;
+};
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(profile.Path()));
+        SetMessageSink([this](const std::string& text, const std::string& caption) {
+            messages.push_back(caption + ": " + text);
+        });
+    }
+    void TearDown() override {
+        app.reset();
+        SetMessageSink(nullptr);
+    }
+
+    void CopyCatalogue() {
+        std::filesystem::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), folder.File("stars.db"));
+    }
+    // Starts the program on the folder (no splash) and lays the window out.
+    void Start(int width = 640, int height = 520) {
+        app = std::make_unique<CLumoApp>(folder.Path());
+        app->Start(false);
+        Frame()->resize(width, height);
+        QApplication::processEvents();
+    }
+    // Closes the window the way the user does and ends the program.
+    void Close() {
+        Frame()->close();
+        app.reset();
+    }
+    CMainFrame* Frame() { return app->Frame(); }
+    CLumoView* View() { return Frame()->View(); }
+    CSkyWidget* Sky() { return View()->Sky(); }
+    CLumoDoc& Doc() { return app->Doc(); }
+
+    // Runs action; the first modal window it opens is read and closed.
+    ShownDialog CaptureModal(const std::function<void()>& action) {
+        ShownDialog shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w) return;
+            shown.title = w->windowTitle();
+            for (QLabel* l : w->findChildren<QLabel*>())
+                if (!l->text().isEmpty()) shown.lines << l->text();
+            w->close();
+        });
+        action();
+        return shown;
+    }
+
+    TempDir folder, profile;
+    std::unique_ptr<CLumoApp> app;
+    std::vector<std::string> messages;
+};

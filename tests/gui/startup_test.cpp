@@ -1,0 +1,111 @@
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "catalogue/store_writer.h"
+#include "engine/object.h"
+#include "engine/object_write.h"
+#include "tests/gui/shell_fixture.h"
+#include "tests/models/model_sample.h"
+
+namespace {
+
+std::vector<uint8_t> SampleModelFile() {
+    OwnedObject o;
+    MakeSampleObject(o.obj);
+    std::vector<uint8_t> bytes;
+    EXPECT_TRUE(ObjectWrite(o.obj, bytes));
+    return bytes;
+}
+
+TEST_F(ShellTest, StartsWithTheCatalogueAndWithoutTheOptionalFiles) {
+    CopyCatalogue();
+    Start();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Doc().m_stars.size(), 8874u);
+    EXPECT_EQ(Doc().m_planets.size(), 23u);
+    EXPECT_EQ(app->PointerModel(), nullptr);  // no esfptr.ob3: silently absent
+    EXPECT_TRUE(app->Store()->Directory().empty());
+    EXPECT_GT(Sky()->Paints(), 0);
+    EXPECT_FALSE(Sky()->Picture().isNull());
+}
+
+TEST_F(ShellTest, WithoutCatalogueItReportsAndStartsWithBodiesOnly) {
+    Start();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Failed to open document"), std::string::npos);
+    EXPECT_EQ(messages[0].rfind("Tarvel Lumo: ", 0), 0u);
+    EXPECT_TRUE(Doc().m_stars.empty());
+    EXPECT_EQ(Doc().m_planets.size(), 23u);
+    Close();
+    EXPECT_EQ(std::filesystem::file_size(folder.File("stars.db")), 92u);
+}
+
+TEST_F(ShellTest, PointerModelComesFromTheStoreOrTheFolder) {
+    std::vector<uint8_t> model = SampleModelFile();
+    std::vector<uint8_t> store;
+    std::string error;
+    ASSERT_TRUE(BuildStore({{"ESFPTR.OB3", model}}, store, error)) << error;
+    ASSERT_TRUE(WriteFileAtomic(folder.File("planets.sto"), store, error));
+    Start();
+    EXPECT_EQ(app->Store()->Directory().size(), 1u);
+    ASSERT_NE(app->PointerModel(), nullptr);
+    EXPECT_GT(app->PointerModel()->FaceCount, 0);
+    Close();
+    std::filesystem::remove(folder.File("planets.sto"));
+    ASSERT_TRUE(WriteFileAtomic(folder.File("esfptr.ob3"), model, error));
+    Start();
+    EXPECT_NE(app->PointerModel(), nullptr);
+    // A broken model is as good as none.
+    Close();
+    ASSERT_TRUE(WriteFileAtomic(folder.File("esfptr.ob3"), {1, 2, 3}, error));
+    Start();
+    EXPECT_EQ(app->PointerModel(), nullptr);
+}
+
+TEST_F(ShellTest, TitleMenusItemsAndCommandButtons) {
+    CopyCatalogue();
+    Start();
+    EXPECT_EQ(Frame()->windowTitle(), "Tarvel Lumo");
+    QList<QMenu*> menus;
+    for (QAction* a : Frame()->menuBar()->actions()) menus << a->menu();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->title(), "File");
+    EXPECT_EQ(menus[1]->title(), "Aim");
+    QStringList file, aim;
+    for (QAction* a : menus[0]->actions()) file << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : menus[1]->actions()) aim << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(file, (QStringList{"View options...", "Where...", "VR...", "Now", "UTC Time", "-",
+                                 "About Tarvel Lumo...", "Exit"}));
+    EXPECT_EQ(aim, (QStringList{"Sun", "Mercury", "Venus", "Earth", "Moon", "Mars", "Jupiter",
+                                "Saturn", "Uranus", "Neptune", "Pluto", "-", "Seek"}));
+    auto* bar = Frame()->findChild<QToolBar*>("CommandBar");
+    ASSERT_NE(bar, nullptr);
+    QStringList buttons;
+    for (QAction* a : bar->actions()) buttons << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(buttons, (QStringList{"-", "Where", "View options", "VR", "Help"}));
+    for (QAction* a : bar->actions())
+        if (!a->isSeparator()) {
+            EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+        }
+    // Until their dialogs exist, these are present and disabled.
+    Frame()->UpdateCommandUI();
+    EXPECT_FALSE(Frame()->Action(ID_VIEW_OPTIONS)->isEnabled());
+    EXPECT_FALSE(Frame()->Action(ID_SEEK)->isEnabled());
+    EXPECT_TRUE(Frame()->Action(ID_VR)->isEnabled());
+    EXPECT_TRUE(Frame()->Action(ID_NOW)->isEnabled());
+}
+
+TEST_F(ShellTest, AboutAndHelp) {
+    CopyCatalogue();
+    Start();
+    ShownDialog about = CaptureModal([&] { Frame()->OnCommand(ID_APP_ABOUT); });
+    EXPECT_EQ(about.title, "Acerca de lumo");
+    EXPECT_EQ(about.lines.size(), 1);  // the notice; the picture has no text
+    Frame()->OnCommand(ID_HELP);
+    auto* help = Frame()->findChild<QWidget*>("HelpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include "engine/surface.h"
+#include "sky/sky_texts.h"
+#include "sky/view_layout.h"
+#include "tests/sky/sky_fixture.h"
+
+namespace {
+
+class StylusTest : public SkyWindowTest {
+protected:
+    void SetUp() override {
+        SkyWindowTest::SetUp();
+        EmptySky();
+        Size(240, 300);  // a 242-wide surface: F = (242 * 256 / 320) = 193 at zoom 256
+        wnd.PaintSky();
+        F = FocalLength;
+        ASSERT_GT(F, 0);
+    }
+    int32_t F = 0;
+};
+
+TEST_F(StylusTest, DragTurnsTheViewByTheGainPerFocalLength) {
+    doc.m_nViewAzimuth = 100;
+    doc.m_nViewElevation = -50;
+    wnd.OnPenDown(100, 100);
+    EXPECT_TRUE(host.captured);
+    EXPECT_TRUE(host.timerRunning);
+    wnd.OnPenMove(100 + F, 100);
+    EXPECT_EQ(doc.m_nViewAzimuth, 6100);
+    EXPECT_EQ(doc.m_nViewElevation, -50);
+    wnd.OnPenMove(100 + F, 100 + F / 2);  // down by F/2: elevation falls by about 3000
+    EXPECT_NEAR(doc.m_nViewElevation, -50 - 3000, 20);
+    wnd.OnPenUp(100 + F, 100 + F / 2);
+    EXPECT_FALSE(host.captured);
+    EXPECT_FALSE(host.timerRunning);
+    int32_t az = doc.m_nViewAzimuth;
+    wnd.OnPenMove(10, 10);  // no press: ignored
+    EXPECT_EQ(doc.m_nViewAzimuth, az);
+}
+
+TEST_F(StylusTest, EdgePressesScrollWithinTwentyPixels) {
+    const int32_t r = host.width, b = host.height, step = 131072 / F;
+    struct Case {
+        int32_t x, y, az, el;
+    } cases[] = {
+        {r - 19, 150, -step, 0}, {r - 20, 150, 0, 0},  {19, 150, step, 0}, {20, 150, 0, 0},
+        {120, b - 19, 0, step},  {120, b - 20, 0, 0},  {120, 19, 0, -step}, {5, 5, step, -step},
+        {r - 1, b - 1, -step, step},
+    };
+    for (const Case& c : cases) {
+        doc.m_nViewAzimuth = doc.m_nViewElevation = 0;
+        wnd.OnPenDown(c.x, c.y);
+        EXPECT_EQ(wnd.m_nAzimuthStep, c.az) << c.x << "," << c.y;
+        EXPECT_EQ(wnd.m_nElevStep, c.el) << c.x << "," << c.y;
+        EXPECT_EQ(doc.m_nViewAzimuth, c.az);  // the first step is taken at once
+        wnd.OnTick(kStylusTimer);
+        EXPECT_EQ(doc.m_nViewAzimuth, 2 * c.az);
+        EXPECT_EQ(doc.m_nViewElevation, 2 * c.el);
+        EXPECT_TRUE(host.timerRunning);
+        // While edge-scrolling a move does not drag.
+        wnd.OnPenMove(c.x + 50, c.y + 50);
+        if (c.az || c.el) EXPECT_EQ(doc.m_nViewAzimuth, 2 * c.az);
+        wnd.OnPenUp(c.x, c.y);
+        EXPECT_EQ(wnd.m_nAzimuthStep, 0);
+    }
+}
+
+TEST_F(StylusTest, EdgeStepAtFocalLength195) {
+    FocalLength = 195;
+    wnd.OnPenDown(host.width - 1, 100);
+    EXPECT_EQ(wnd.m_nAzimuthStep, -672);
+    wnd.OnPenUp(host.width - 1, 100);
+}
+
+TEST_F(StylusTest, LockedViewMessageAfterADiagonalDragOnly) {
+    doc.m_pAim = Body("Mars");
+    auto drag = [&](int32_t dx, int32_t dy) {
+        int before = host.lockedMessages;
+        wnd.OnPenDown(100, 100);
+        wnd.OnPenMove(100 + dx, 100 + dy);
+        wnd.OnPenUp(100 + dx, 100 + dy);
+        return host.lockedMessages - before;
+    };
+    EXPECT_EQ(drag(11, 11), 1);
+    EXPECT_EQ(drag(50, 0), 0);
+    EXPECT_EQ(drag(10, 30), 0);
+    doc.m_bObserverOnBody = 1;
+    EXPECT_EQ(drag(40, 40), 0);
+    doc.m_bObserverOnBody = 0;
+    doc.m_pAim = nullptr;
+    EXPECT_EQ(drag(40, 40), 0);
+}
+
+TEST_F(StylusTest, DoubleTapPicksTheNearestDrawnObjectWithinFifteenPixels) {
+    CStar* star = AddStar("Test star", 1.0f, 0, 0);
+    CPlanet* mars = Body("Mars");
+    const int32_t shift = wnd.m_Surface.BlitX;  // shown this far right of the stored x
+    ASSERT_EQ(shift, 1);
+    star->m_ptScreen[0] = 100 - shift;
+    star->m_ptScreen[1] = 100;
+    wnd.HitTest(100 + 15, 100);  // d = 225: nothing
+    EXPECT_EQ(host.starShown, nullptr);
+    EXPECT_EQ(host.planetShown, nullptr);
+    wnd.HitTest(100 + 14, 100);  // d = 196
+    EXPECT_EQ(host.starShown, star);
+    host.starShown = nullptr;
+    // A body at the same distance wins the tie; a strictly nearer star wins.
+    mars->m_ptScreen[0] = 120 - shift;
+    mars->m_ptScreen[1] = 100;
+    wnd.HitTest(110, 100);
+    EXPECT_EQ(host.planetShown, mars);
+    EXPECT_EQ(host.starShown, nullptr);
+    host.planetShown = nullptr;
+    wnd.HitTest(109, 100);
+    EXPECT_EQ(host.starShown, star);
+    EXPECT_EQ(host.planetShown, nullptr);
+    // A paint clears the stored positions of everything not drawn.
+    host.starShown = nullptr;
+    wnd.PaintSky();
+    wnd.HitTest(100, 100);
+    EXPECT_EQ(host.starShown, nullptr);
+}
+
+TEST(SkyTexts, StarLinesAsTheDialogShowsThem) {
+    CStar s;
+    s.m_strName = "Vega";
+    s.m_fMagnitude = 0.03f;
+    s.m_cType = 'A';
+    s.m_pos.a = static_cast<float>(6.5 * 15 * 0.017453292519943295);  // 6h 30m
+    s.m_pos.b = static_cast<float>(-0.5 * 0.017453292519943295);
+    std::vector<std::string> lines = StarInfoLines(s);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "Vega");
+    EXPECT_EQ(lines[1], "Magnitud: 0.030000");
+    EXPECT_EQ(lines[2], "Type: A");
+    EXPECT_EQ(lines[3], "Right ascension:  6h 30.000m");
+    EXPECT_EQ(lines[4], "Declination: -0\u00ba 30.000m");
+}
+
+TEST(SkyTexts, PlanetLinesKeepTheInclinationTemplate) {
+    CPlanet p;
+    p.m_strName = "Mars";
+    p.m_fRadius = 0.532f;
+    p.m_fInclination = 1.84992f;
+    p.m_fEccentricity = 0.093423f;
+    std::vector<std::string> lines = PlanetInfoLines(p);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0], "Name: Mars");
+    EXPECT_EQ(lines[2], "Radius: 0.532000");
+    EXPECT_EQ(lines[3], "Rotation: 1.849920");
+    EXPECT_EQ(lines[6], "Inclination:");
+    EXPECT_EQ(lines[10], "Eccentricity: 0.093423");
+}
+
+TEST(ViewLayout, NarrowAndWideScreens) {
+    for (auto [w, h] : {std::pair{240, 320}, std::pair{320, 240}}) {
+        ViewLayout l = LayoutView({0, 0, w, h}, w, h);
+        EXPECT_FALSE(l.wide);
+        EXPECT_EQ(l.sky.bottom, h - 48);
+        EXPECT_EQ(l.timeBar.top, h - 48);
+        EXPECT_EQ(l.timeBar.right, w);
+    }
+    ViewLayout wide = LayoutView({0, 0, 640, 240}, 640, 240);
+    EXPECT_TRUE(wide.wide);
+    EXPECT_EQ(wide.sky.left, 120);
+    EXPECT_EQ(wide.timeBar.right, 120);
+    EXPECT_EQ(wide.timeBar.bottom, 240);
+    EXPECT_TRUE(IsWideScreen(360, 240));   // exactly 1.5: wide
+    EXPECT_FALSE(IsWideScreen(359, 240));
+}
+
+}  // namespace
