@@ -51,6 +51,12 @@ struct Sphere {
 
 int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)); }
 
+// Vertex i of a sphere face less its centre (vertex 1).
+Vec3i FromCentre(const Face& f, int i) {
+    auto d = [&](int c) { return Clamp32(int64_t{f.Vertices[i][c]} - f.Vertices[1][c]); };
+    return Vec3i{d(0), d(1), d(2)};
+}
+
 // The palette index of the texel that the normal n (length 255, z towards
 // the viewer negative) sees.
 uint8_t SampleColour(const TextureImage& image, int32_t nx, int32_t ny, int32_t nz) {
@@ -59,7 +65,7 @@ uint8_t SampleColour(const TextureImage& image, int32_t nx, int32_t ny, int32_t 
     const int32_t sL = f.L.Dot(nx, ny, nz);
     // Latitude: 0 at the pole opposite A, a half turn (16383) at A.
     const int32_t theta = Acos(-128 * std::clamp(sA, -kNormalLength, kNormalLength));
-    const int32_t row = std::min((theta * image.Height) >> 14, image.Height - 1);
+    const int32_t row = static_cast<int32_t>(std::min<int64_t>((int64_t{theta} * image.Height) >> 14, image.Height - 1));
     // Longitude: the angle from B about the axis, from its cosine
     // sB / (255 sin theta) and sine |sC| / (255 sin theta), whichever of
     // the two is the smaller and so the more precise.
@@ -121,13 +127,9 @@ SphereBlock SphereBlockFor(int32_t r) {
 void DrawSphere(Surface& s, const Face& face, const MatQ15& M, int32_t tx, int32_t ty, int32_t tz,
                 const TextureImage& image) {
     if (!s.RowBase || tz <= 0 || face.VertexCount < 3) return;
-    const Vec3i pole{face.Vertices[0][0], face.Vertices[0][1], face.Vertices[0][2]};
-    const Vec3i centre{face.Vertices[1][0], face.Vertices[1][1], face.Vertices[1][2]};
-    const Vec3i meridian{face.Vertices[2][0], face.Vertices[2][1], face.Vertices[2][2]};
-    const Vec3i A = MatVec(M, Vec3i{pole.x - centre.x, pole.y - centre.y, pole.z - centre.z});
-    const Vec3i B = MatVec(M, Vec3i{meridian.x - centre.x, meridian.y - centre.y, meridian.z - centre.z});
+    const Vec3i A = MatVec(M, FromCentre(face, 0)), B = MatVec(M, FromCentre(face, 2));
     // The centre in camera space, file units (vertices are in model units, x 16).
-    const Vec3i c = MatVec(M, centre);
+    const Vec3i c = MatVec(M, Vec3i{face.Vertices[1][0], face.Vertices[1][1], face.Vertices[1][2]});
     int64_t z1 = int64_t{tz} + (c.z >> 4);
     if (z1 == 0) z1 = 1;
     const int64_t F = FocalLength;

@@ -26,6 +26,7 @@ void DrawSprite(Surface& surf, int32_t cx, int32_t cy, int32_t s, int32_t a, int
     if (s <= 0 || !image.Usable() || !surf.RowBase || !surf.EdgeTable) return;
     k = std::clamp(k, 1, 14);
     // The square's outline, corners turned by a (128 stands for 1.0).
+    a &= 255;  // a whole number of turns changes nothing
     const int32_t c = Cos(a * 128) >> 8, n = Sin(a * 128) >> 8;
     OutlineReset(surf);
     MoveTo(surf, Corner(cx, s, n - c), Corner(cy, s, -(c + n)));

@@ -72,17 +72,6 @@ std::vector<uint8_t> StripedMap() {
     return image;
 }
 
-TEST_F(SphereTest, MembersByScreenRadius) {
-    EXPECT_EQ(SphereBlockFor(2).Columns, 1);
-    EXPECT_EQ(SphereBlockFor(40).Columns, 1);
-    EXPECT_EQ(SphereBlockFor(41).Columns, 2);
-    EXPECT_EQ(SphereBlockFor(41).Rows, 1);
-    EXPECT_EQ(SphereBlockFor(61).Rows, 2);
-    EXPECT_EQ(SphereBlockFor(110).Columns, 4);
-    EXPECT_EQ(SphereBlockFor(150).Rows, 4);
-    EXPECT_EQ(SphereBlockFor(151).Columns, 8);
-}
-
 TEST_F(SphereTest, RadiusFortyIsDrawnPerPixelAndFortyOneInPairsOfColumns) {
     std::vector<uint8_t> map = StripedMap();
     Draw(100, 1000, TextureImage{map.data(), 256, 128});  // r = 40

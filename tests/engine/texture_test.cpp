@@ -120,42 +120,4 @@ TEST_F(TextureTest, CollinearTexturePointsDrawNothing) {
     EXPECT_TRUE(Drawn().empty());
 }
 
-TEST_F(TextureTest, PerspectiveStepsAreSolvedExactlyEveryRun) {
-    // A plane leaning away (z grows with y): its texture rows crowd
-    // towards the top of the square. Each texel row is its own colour.
-    std::vector<uint8_t> image(64 * 64);
-    for (int32_t i = 0; i < 64 * 64; ++i) image[i] = static_cast<uint8_t>(i / 64);
-    TextureMapping m = Facing(64, 64);
-    m.Points[2].z = 40 * 16 * 3;  // the far edge three times as deep as the square is high
-    Square();
-    ASSERT_EQ(TextureUnlit(s, m, 99, TextureImage{image.data(), 64, 64}), 1);
-    // Rows along the left column: v grows faster than linearly in y.
-    const int32_t low = PixelOf(s, 14, 20) - 10, middle = PixelOf(s, 14, 30) - 10, high = PixelOf(s, 14, 40) - 10;
-    EXPECT_LT(middle - low, high - middle);
-    // Along a row, columns of one image row: the texel row is the same.
-    for (int32_t x = 12; x <= 51; ++x) EXPECT_EQ(PixelOf(s, x, 25), PixelOf(s, 12, 25)) << x;
-}
-
-TEST_F(TextureTest, AFaceLargerThanItsImageReadsInsideTheImage) {
-    // The face maps 64 x 64 texels, the image it got is 4 x 2.
-    std::vector<uint8_t> image(4 * 2);
-    for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(60 + i);
-    Square();
-    ASSERT_EQ(TextureUnlit(s, Facing(64, 64), 99, TextureImage{image.data(), 4, 2}), 1);
-    const std::set<uint8_t> expected = {70, 71, 72, 73, 74, 75, 76, 77};
-    EXPECT_EQ(Drawn(), expected);
-}
-
-TEST_F(TextureTest, WithoutAnImageTheFaceIsFilledInItsColour) {
-    Square();
-    ASSERT_EQ(TextureShaded(s, Facing(8, 8), LightBand(0), 5, TextureImage{}), 1);
-    EXPECT_EQ(PixelOf(s, 30, 30), LitColour(LightBand(0), 5));  // lit, not index 5
-    Square();
-    ASSERT_EQ(TextureUnlit(s, Facing(8, 8), 15, TextureImage{}), 1);
-    EXPECT_EQ(PixelOf(s, 30, 30), 15);
-    Square();
-    ASSERT_EQ(TextureShaded(s, Facing(8, 8), LightBand(0), 250, TextureImage{}), 1);
-    EXPECT_EQ(PixelOf(s, 30, 30), 51);  // an unlit model colour: 250 - 199
-}
-
 }  // namespace
