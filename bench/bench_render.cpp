@@ -39,7 +39,8 @@ void RenderLoop(benchmark::State& state, Frame& frame, EngineObject& obj) {
 void BM_TexturedSphere150(benchmark::State& state) {
     Frame frame;
     OwnedObject planet;
-    if (!MakeTexturedSphere(planet.obj, kModelRadius, 256, 4)) return state.SkipWithError("no model");
+    if (!MakeTexturedSphere(planet.obj, kModelRadius, 256, 4))
+        return state.SkipWithError("no model");
     RenderLoop(state, frame, planet.obj);
 }
 BENCHMARK(BM_TexturedSphere150)->Unit(benchmark::kMicrosecond);
@@ -47,7 +48,8 @@ BENCHMARK(BM_TexturedSphere150)->Unit(benchmark::kMicrosecond);
 void BM_Model500Gouraud(benchmark::State& state) {
     Frame frame;
     OwnedObject ball;
-    if (!MakePolygonSphere(ball.obj, kModelRadius, 20, 25, 14)) return state.SkipWithError("no model");
+    if (!MakePolygonSphere(ball.obj, kModelRadius, 20, 25, 14))
+        return state.SkipWithError("no model");
     RenderLoop(state, frame, ball.obj);
 }
 BENCHMARK(BM_Model500Gouraud)->Unit(benchmark::kMicrosecond);
@@ -57,7 +59,8 @@ BENCHMARK(BM_Model500Gouraud)->Unit(benchmark::kMicrosecond);
 void BM_Model500Textured(benchmark::State& state) {
     Frame frame;
     OwnedObject ball;
-    if (!MakePolygonSphere(ball.obj, kModelRadius, 20, 25, 14)) return state.SkipWithError("no model");
+    if (!MakePolygonSphere(ball.obj, kModelRadius, 20, 25, 14))
+        return state.SkipWithError("no model");
     EngineObject& obj = ball.obj;
     obj.Slots[0] = TextureSlot{1, 0, 64, 64, TestTexture64(), {}, {}};
     for (int i = 0; i < obj.FaceCount; ++i) {

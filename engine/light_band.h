@@ -12,7 +12,8 @@
 constexpr int32_t kLightTermOffset = 320;
 
 inline int32_t LightBand(int64_t s) {
-    return ShadeBase[static_cast<size_t>(std::clamp<int64_t>(kLightTermOffset + s, 0, kShadeBaseSize - 1))];
+    return ShadeBase[static_cast<size_t>(
+        std::clamp<int64_t>(kLightTermOffset + s, 0, kShadeBaseSize - 1))];
 }
 
 // A model colour below 209 lit by a band: ShadeClamp[band + colour], which

@@ -37,8 +37,8 @@ int32_t LimitLight(int32_t value, int32_t other) {
 
 // Walks the edge (x0, y0) - (x1, y1) into the tables; light values are
 // carried when shaded.
-void WalkEdge(Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int32_t s0,
-              int32_t s1, bool shaded) {
+void WalkEdge(Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int32_t s0, int32_t s1,
+              bool shaded) {
     if (!s.EdgeTable || s.Height <= 0) return;
     if (y0 > y1) {  // the end with the smaller y walks down the rows
         std::swap(x0, x1);
@@ -60,8 +60,11 @@ void WalkEdge(Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int32_
     if (!topSeen && !bottomSeen) return;
     // Both walkers stay near the edge's middle while on the surface, so the
     // steps between their visible ranges are few.
-    const int64_t first = !topSeen ? bottomFirst : !bottomSeen ? topFirst : std::min(topFirst, bottomFirst);
-    const int64_t last = !topSeen ? bottomEnd : !bottomSeen ? topEnd : std::max(topEnd, bottomEnd);
+    int64_t first = topSeen ? topFirst : bottomFirst, last = topSeen ? topEnd : bottomEnd;
+    if (topSeen && bottomSeen) {
+        first = std::min(topFirst, bottomFirst);
+        last = std::max(topEnd, bottomEnd);
+    }
 
     TwoEndStep x, light;
     x.Init(x0, x1, dy, first);

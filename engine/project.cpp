@@ -26,7 +26,9 @@ struct ScreenVertex {
     int32_t light;  // light term (when shaded)
 };
 
-Vec3i VertexOf(const Face& f, int i) { return Vec3i{f.Vertices[i][0], f.Vertices[i][1], f.Vertices[i][2]}; }
+Vec3i VertexOf(const Face& f, int i) {
+    return Vec3i{f.Vertices[i][0], f.Vertices[i][1], f.Vertices[i][2]};
+}
 
 Vec3i RotatedNormal(const Face& f, const MatQ15& M, int i) {
     const int32_t* n = f.VertexNormals[i];
@@ -34,14 +36,15 @@ Vec3i RotatedNormal(const Face& f, const MatQ15& M, int i) {
 }
 
 int32_t LightTerm(Vec3i n) {
-    const int64_t dot = int64_t{n.x} * LightVector.x + int64_t{n.y} * LightVector.y +
-                        int64_t{n.z} * LightVector.z;
+    const int64_t dot =
+        int64_t{n.x} * LightVector.x + int64_t{n.y} * LightVector.y + int64_t{n.z} * LightVector.z;
     return static_cast<int32_t>(std::clamp<int64_t>(-dot >> 6, INT32_MIN, INT32_MAX));
 }
 
 int32_t ScreenCoordinate(int32_t centre, int64_t c, int64_t z) {
     const __int128 offset = static_cast<__int128>(c) * std::max(FocalLength, 0) / z;
-    return static_cast<int32_t>(std::clamp<__int128>(centre + offset, -kCoordinateLimit, kCoordinateLimit));
+    return static_cast<int32_t>(
+        std::clamp<__int128>(centre + offset, -kCoordinateLimit, kCoordinateLimit));
 }
 
 ScreenVertex ToScreen(const Surface& s, const CameraVertex& c, bool shaded) {
@@ -75,8 +78,10 @@ void BuildOutline(Surface& s, const Face& f, const CameraVertex* vertices, int c
 
 // Model units to camera space, model units: (M v) >> 15 + (T << 4).
 CameraVertex NearCamera(Vec3i rotated, Vec3i T) {
-    return CameraVertex{rotated.x + (int64_t{T.x} << 4), rotated.y + (int64_t{T.y} << 4),
-                        rotated.z + (int64_t{T.z} << 4), {}};
+    return CameraVertex{rotated.x + (int64_t{T.x} << 4),
+                        rotated.y + (int64_t{T.y} << 4),
+                        rotated.z + (int64_t{T.z} << 4),
+                        {}};
 }
 
 // A plane of the view pyramid: inside where kq z + sign 16384 c >= 0, c
@@ -86,20 +91,24 @@ struct ClipPlane {
     int sign;
     bool onY;
     __int128 Distance(const CameraVertex& v) const {
-        return static_cast<__int128>(kq) * v.z + static_cast<__int128>(sign) * kPlaneScale * (onY ? v.y : v.x);
+        return static_cast<__int128>(kq) * v.z +
+               static_cast<__int128>(sign) * kPlaneScale * (onY ? v.y : v.x);
     }
 };
 
-int32_t Interpolate(int64_t a, int64_t b, int64_t t) { return static_cast<int32_t>(a + (((b - a) * t) >> 14)); }
+int32_t Interpolate(int64_t a, int64_t b, int64_t t) {
+    return static_cast<int32_t>(a + (((b - a) * t) >> 14));
+}
 
 // The point where the edge from inside vertex a to outside vertex b meets
 // the plane, at t in Q14 from a.
 CameraVertex Crossing(const CameraVertex& a, const CameraVertex& b, __int128 da, __int128 db) {
     const int64_t t = static_cast<int64_t>(da * kQ14One / (da - db));
     auto at = [&](int64_t p, int64_t q) { return p + (((q - p) * t) >> 14); };
-    return CameraVertex{at(a.x, b.x), at(a.y, b.y), at(a.z, b.z),
-                        Vec3i{Interpolate(a.normal.x, b.normal.x, t), Interpolate(a.normal.y, b.normal.y, t),
-                              Interpolate(a.normal.z, b.normal.z, t)}};
+    return CameraVertex{
+        at(a.x, b.x), at(a.y, b.y), at(a.z, b.z),
+        Vec3i{Interpolate(a.normal.x, b.normal.x, t), Interpolate(a.normal.y, b.normal.y, t),
+              Interpolate(a.normal.z, b.normal.z, t)}};
 }
 
 // One pass of the polygon clip; returns the new vertex count.
@@ -110,7 +119,8 @@ int ClipAgainst(const ClipPlane& plane, const CameraVertex* in, int count, Camer
         const CameraVertex& b = in[(i + 1) % count];
         const __int128 da = plane.Distance(a), db = plane.Distance(b);
         if (da >= 0) out[n++] = a;
-        if ((da >= 0) != (db >= 0)) out[n++] = da >= 0 ? Crossing(a, b, da, db) : Crossing(b, a, db, da);
+        if ((da >= 0) != (db >= 0))
+            out[n++] = da >= 0 ? Crossing(a, b, da, db) : Crossing(b, a, db, da);
     }
     return n;
 }
@@ -127,7 +137,8 @@ void Project(Surface& s, const Face& f, const MatQ15& M, Vec3i T, bool gouraud) 
         if (T.z < kFileUnitDepth) {
             camera[i] = NearCamera(r, T);
         } else {  // file units, so that x F cannot overflow
-            camera[i] = CameraVertex{T.x + int64_t{r.x >> 4}, T.y + int64_t{r.y >> 4}, T.z + int64_t{r.z >> 4}, {}};
+            camera[i] = CameraVertex{
+                T.x + int64_t{r.x >> 4}, T.y + int64_t{r.y >> 4}, T.z + int64_t{r.z >> 4}, {}};
         }
         if (shaded) camera[i].normal = RotatedNormal(f, M, i);
     }

@@ -38,17 +38,20 @@ void FillGouraud(Surface& s, int32_t colour) {
             left = 0;
         }
         if (right >= s.Stride) {  // and the right end onto the last column
-            if (right > left) lightRight = lightLeft + (lightRight - lightLeft) * (s.Stride - 1 - left) / (right - left);
+            if (right > left)
+                lightRight =
+                    lightLeft + (lightRight - lightLeft) * (s.Stride - 1 - left) / (right - left);
             right = s.Stride - 1;
         }
         if (left >= right) continue;
         uint8_t* row = RowOf(s, y);
         TwoEndStep light;
         light.Init(lightLeft, lightRight, right - left);
-        WalkBothEnds(static_cast<int32_t>(left), static_cast<int32_t>(right),
-                     [&](int32_t x, bool front) {
-                         row[x] = LitColour(LightBand(front ? light.Front : light.Back), colour);
-                     },
-                     [&] { light.Step(); });
+        WalkBothEnds(
+            static_cast<int32_t>(left), static_cast<int32_t>(right),
+            [&](int32_t x, bool front) {
+                row[x] = LitColour(LightBand(front ? light.Front : light.Back), colour);
+            },
+            [&] { light.Step(); });
     }
 }

@@ -16,7 +16,8 @@ constexpr int64_t kCoordinateLimit = int64_t{1} << 30;
 
 // cx + (s * d) >> 7, kept inside the 32-bit coordinate range.
 int32_t Corner(int32_t centre, int64_t s, int32_t d) {
-    return static_cast<int32_t>(std::clamp(centre + ((s * d) >> 7), -kCoordinateLimit, kCoordinateLimit));
+    return static_cast<int32_t>(
+        std::clamp(centre + ((s * d) >> 7), -kCoordinateLimit, kCoordinateLimit));
 }
 
 }  // namespace
@@ -42,10 +43,12 @@ void DrawSprite(Surface& surf, int32_t cx, int32_t cy, int32_t s, int32_t a, int
     const int64_t maxU = std::min<int64_t>((int64_t{1} << k) - 1, image.Width - 1);
     const int64_t maxV = std::min<int64_t>((int64_t{1} << k) - 1, image.Height - 1);
     auto texelU = [&](int64_t x, int64_t y) {
-        return std::clamp((((y - cy) * qu) >> 8) + (((x - cx) * pu) >> 8) + middle, int64_t{0}, maxU);
+        return std::clamp((((y - cy) * qu) >> 8) + (((x - cx) * pu) >> 8) + middle, int64_t{0},
+                          maxU);
     };
     auto texelV = [&](int64_t x, int64_t y) {
-        return std::clamp((((y - cy) * qv) >> 8) + (((x - cx) * pv) >> 8) + middle, int64_t{0}, maxV);
+        return std::clamp((((y - cy) * qv) >> 8) + (((x - cx) * pv) >> 8) + middle, int64_t{0},
+                          maxV);
     };
 
     for (int32_t y = std::max(surf.DirtyTop, 0); y < surf.DirtyBottom; ++y) {
@@ -60,7 +63,8 @@ void DrawSprite(Surface& surf, int32_t cx, int32_t cy, int32_t s, int32_t a, int
             [&](int32_t x, bool front) {
                 const uint8_t texel = image.Pixels[(front ? u.Front : u.Back) +
                                                    (front ? v.Front : v.Back) * image.Width];
-                if (texel != kColourNoPolygon) row[x] = static_cast<uint8_t>(texel + kFirstShadeIndex);
+                if (texel != kColourNoPolygon)
+                    row[x] = static_cast<uint8_t>(texel + kFirstShadeIndex);
             },
             [&] {
                 u.Step();

@@ -12,8 +12,8 @@ namespace {
 
 using Wide = __int128;
 
-constexpr int32_t kNearTextureDepth = 30000;        // below this tz points stay in model units
-constexpr int64_t kTermLimit = int64_t{1} << 40;     // Cramer terms are kept below this
+constexpr int32_t kNearTextureDepth = 30000;            // below this tz points stay in model units
+constexpr int64_t kTermLimit = int64_t{1} << 40;        // Cramer terms are kept below this
 constexpr int64_t kCoordinateLimit = int64_t{1} << 40;  // texture coordinates, 1/16 texel
 
 enum class Lighting { Band, PerPixel, None };
@@ -155,8 +155,8 @@ int32_t MapTexture(Surface& s, const TextureMapping& m, int32_t band, const Text
                 [&](int32_t x, bool front) {
                     if (x > lastWritten) return;
                     const int64_t tu = front ? u.Front : u.Back, tv = front ? v.Front : v.Back;
-                    const uint8_t texel =
-                        texels[((tu >> 4) & p.widthMask) + (((tv >> 4) & p.heightMask) << p.rowShift)];
+                    const uint8_t texel = texels[((tu >> 4) & p.widthMask) +
+                                                 (((tv >> 4) & p.heightMask) << p.rowShift)];
                     if (texel == kColourNoPolygon) return;  // transparent
                     if (texel >= 209) {
                         row[x] = texel;
@@ -202,7 +202,8 @@ int32_t TextureGouraud(Surface& s, const TextureMapping& m, int32_t colour,
     return MapTexture<Lighting::PerPixel>(s, m, 0, image);
 }
 
-int32_t TextureUnlit(Surface& s, const TextureMapping& m, int32_t index, const TextureImage& image) {
+int32_t TextureUnlit(Surface& s, const TextureMapping& m, int32_t index,
+                     const TextureImage& image) {
     if (!image.Usable()) {
         FillFlat(s, static_cast<uint8_t>(index));
         return 1;

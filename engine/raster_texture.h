@@ -30,7 +30,7 @@ struct TextureMapping {
     Vec3i T;          // the model's origin in camera space, file units
     int32_t Width;    // texture size the face maps across its axes (its TexWidth, TexHeight)
     int32_t Height;
-    int32_t TileU;    // repetitions along u and v, at least 1
+    int32_t TileU;  // repetitions along u and v, at least 1
     int32_t TileV;
 };
 
@@ -38,8 +38,8 @@ struct TextureMapping {
 // image the face is filled flat in its colour lit by the band.
 // Returns 0 when the face was abandoned (its texture plane is seen edge-on
 // at some pixel, as with collinear texture points), else 1.
-int32_t TextureShaded(Surface& surface, const TextureMapping& mapping, int32_t band,
-                      int32_t colour, const TextureImage& image);
+int32_t TextureShaded(Surface& surface, const TextureMapping& mapping, int32_t band, int32_t colour,
+                      const TextureImage& image);
 // Lit per pixel by the light values of ShadeEdgeTable, interpolated along
 // each row. Without an image the face is Gouraud-filled in its colour.
 int32_t TextureGouraud(Surface& surface, const TextureMapping& mapping, int32_t colour,

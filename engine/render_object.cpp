@@ -19,12 +19,12 @@
 
 namespace {
 
-constexpr int64_t kNearDepth = 4096;      // |tz| x 16 up to this: near, clipped
+constexpr int64_t kNearDepth = 4096;        // |tz| x 16 up to this: near, clipped
 constexpr int32_t kViewConeCosine = 13999;  // Q15 cosine of about 64.7 degrees
 constexpr int32_t kDepthCueStep = 1024;     // tz per level of depth cue
 constexpr int32_t kLeftNearModeCue = 3;
 constexpr int32_t kDarkestLevel = 10;
-constexpr int32_t kSpriteSideShift = 6;     // sprites are 64 x 64 texels
+constexpr int32_t kSpriteSideShift = 6;  // sprites are 64 x 64 texels
 constexpr uint8_t kFaceNotFilled = 0x04 | 0x10;
 constexpr uint8_t kFaceUnlitTexture = 0x01;
 constexpr int64_t kCoordinateLimit = int64_t{1} << 30;
@@ -88,7 +88,8 @@ void TurnAbout(int32_t (&p)[3], const PartTransform& part, const MatQ15& current
     int64_t d[3];
     for (int c = 0; c < 3; ++c) d[c] = int64_t{p[c]} - part.Pivot[c];
     for (int r = 0; r < 3; ++r) {
-        const int64_t dot = current[r * 3] * d[0] + current[r * 3 + 1] * d[1] + current[r * 3 + 2] * d[2];
+        const int64_t dot =
+            current[r * 3] * d[0] + current[r * 3 + 1] * d[1] + current[r * 3 + 2] * d[2];
         p[r] = static_cast<int32_t>(part.Pivot[r] + (dot >> 15));
     }
 }
@@ -101,7 +102,8 @@ bool MoveByParts(const EngineObject& obj, const Face& face, Face& moved) {
     moved = face;
     while (part && (part->Angle != 0 || IsAttachedKey(part->Key))) {
         const MatQ15 current = ToMat(part->Current);
-        for (int i = 0; i < moved.VertexCount && i < kMaxFaceVertices; ++i) TurnAbout(moved.Vertices[i], *part, current);
+        for (int i = 0; i < moved.VertexCount && i < kMaxFaceVertices; ++i)
+            TurnAbout(moved.Vertices[i], *part, current);
         for (auto& point : moved.TexPoints) TurnAbout(point, *part, current);
         const Vec3i n = MatVec(current, Row(moved.Normal));
         moved.Normal[0] = n.x;
@@ -112,7 +114,9 @@ bool MoveByParts(const EngineObject& obj, const Face& face, Face& moved) {
     return true;
 }
 
-int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)); }
+int32_t Clamp32(int64_t v) {
+    return static_cast<int32_t>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
+}
 
 int64_t Dot(Vec3i a, int64_t x, int64_t y, int64_t z) { return a.x * x + a.y * y + a.z * z; }
 
@@ -146,8 +150,8 @@ void DrawSpriteFace(const Scene& sc, Face& f) {
     const int64_t size = ScreenSize(f.TexHeight, z);
     if (size == 0) return;
     const int64_t F = FocalLength;
-    DrawSprite(sc.s, Clamp32(sc.s.CentreX + x * F / z), Clamp32(sc.s.CentreY + y * F / z), Clamp32(size), 0,
-               kSpriteSideShift, FaceImage(sc.obj, f));
+    DrawSprite(sc.s, Clamp32(sc.s.CentreX + x * F / z), Clamp32(sc.s.CentreY + y * F / z),
+               Clamp32(size), 0, kSpriteSideShift, FaceImage(sc.obj, f));
 }
 
 void DrawDotFace(const Scene& sc, const Face& f) {
@@ -219,7 +223,8 @@ void DrawFace(const Scene& sc, Face& f) {
             DrawSpriteFace(sc, f);
             break;
         case kFaceSphere:
-            if (f.TexHeight <= sc.T.z) DrawSphere(sc.s, f, sc.M, sc.T.x, sc.T.y, sc.T.z, FaceImage(sc.obj, f));
+            if (f.TexHeight <= sc.T.z)
+                DrawSphere(sc.s, f, sc.M, sc.T.x, sc.T.y, sc.T.z, FaceImage(sc.obj, f));
             break;
         case kFaceDot:
             DrawDotFace(sc, f);
@@ -231,7 +236,8 @@ void DrawFace(const Scene& sc, Face& f) {
 
 }  // namespace
 
-int32_t RenderObject(Surface& s, EngineObject& obj, const MatQ15& M, int32_t tx, int32_t ty, int32_t tz) {
+int32_t RenderObject(Surface& s, EngineObject& obj, const MatQ15& M, int32_t tx, int32_t ty,
+                     int32_t tz) {
     UpdatePartTransforms(obj);
     if (!s.RowBase || !s.EdgeTable || s.Height <= 0 || s.Stride <= 0) return 0;
     const Vec3i T{tx, ty, tz};
@@ -245,7 +251,8 @@ int32_t RenderObject(Surface& s, EngineObject& obj, const MatQ15& M, int32_t tx,
     if (tz > PointDistance) {
         if (obj.FaceCount > 0 && obj.Faces) {
             const int64_t F = FocalLength;
-            PutPixel(s, Clamp32(s.CentreX + F * tx / tz), Clamp32(s.CentreY + F * ty / tz), obj.Faces[0].Colour);
+            PutPixel(s, Clamp32(s.CentreX + F * tx / tz), Clamp32(s.CentreY + F * ty / tz),
+                     obj.Faces[0].Colour);
         }
         return 1;
     }

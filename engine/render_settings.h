@@ -9,8 +9,8 @@
 #include "engine/fixed_point.h"
 
 // Detail modes, also the bits of a face's ModeMask.
-constexpr int32_t kModeFar = 1;      // flat shading only
-constexpr int32_t kModeNear = 2;     // textured and Gouraud-shaded
+constexpr int32_t kModeFar = 1;   // flat shading only
+constexpr int32_t kModeNear = 2;  // textured and Gouraud-shaded
 constexpr int32_t kModeVeryFar = 4;
 
 // The detail mode for objects nearer than FarDistance (starts at kModeNear).
@@ -22,8 +22,8 @@ extern int32_t GouraudEnabled;
 extern Vec3i LightVector;
 
 // Depths (tz, model file units) where an object changes its detail.
-constexpr int32_t FarDistance = 240000;        // beyond: kModeFar
-constexpr int32_t VeryFarDistance = 1500000;   // beyond: kModeVeryFar
-constexpr int32_t PointDistance = 500000000;   // beyond: one pixel
+constexpr int32_t FarDistance = 240000;       // beyond: kModeFar
+constexpr int32_t VeryFarDistance = 1500000;  // beyond: kModeVeryFar
+constexpr int32_t PointDistance = 500000000;  // beyond: one pixel
 // Largest radius of a dot face, pixels.
 constexpr int32_t MaxDotSize = 100;

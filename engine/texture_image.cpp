@@ -16,10 +16,12 @@ TextureImage FaceImage(const EngineObject& obj, Face& face) {
         const int32_t height = face.Kind == kFaceSphere ? face.TexWidth / 2 : face.TexHeight;
         return Sized(pixels, face.TexWidth, height);
     }
-    if (pixels == face.Frames[0].Image) return Sized(pixels, face.Frames[0].Width, face.Frames[0].Height);
+    if (pixels == face.Frames[0].Image)
+        return Sized(pixels, face.Frames[0].Width, face.Frames[0].Height);
     for (const TextureSlot& slot : obj.Slots) {
         if (slot.Key == 0 || slot.Key != face.SlotKey) continue;
-        if (pixels == slot.Frames[0].Image) return Sized(pixels, slot.Frames[0].Width, slot.Frames[0].Height);
+        if (pixels == slot.Frames[0].Image)
+            return Sized(pixels, slot.Frames[0].Width, slot.Frames[0].Height);
         if (pixels == slot.Image) return Sized(pixels, slot.Width, slot.Height);
     }
     return TextureImage{};

@@ -31,10 +31,10 @@ struct TwoEndStep {
     }
 
 private:
-    int64_t m_q = 0;         // quotient per step, signed
-    int64_t m_sign = 1;      // direction of the extra unit
-    int64_t m_error = -1;    // Bresenham term: e = 2r - n at the start
-    int64_t m_errorUp = 0;   // 2(r - n)
+    int64_t m_q = 0;          // quotient per step, signed
+    int64_t m_sign = 1;       // direction of the extra unit
+    int64_t m_error = -1;     // Bresenham term: e = 2r - n at the start
+    int64_t m_errorUp = 0;    // 2(r - n)
     int64_t m_errorFlat = 0;  // 2r
 };
 

@@ -22,15 +22,19 @@ struct Placement {
 };
 
 constexpr Placement kPlacements[] = {
-    {0, 0, 0, 0, 0, 400},           {3000, -2000, 5000, 30, -20, 150},
-    {0, 8192, 0, 0, 0, 0},          {16384, 0, 12000, -300, 100, 2000},
-    {1000, 2000, 3000, 0, 0, 300000}, {0, 0, 20000, 50, 50, 2000000},
+    {0, 0, 0, 0, 0, 400},
+    {3000, -2000, 5000, 30, -20, 150},
+    {0, 8192, 0, 0, 0, 0},
+    {16384, 0, 12000, -300, 100, 2000},
+    {1000, 2000, 3000, 0, 0, 300000},
+    {0, 0, 20000, 50, 50, 2000000},
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool ready = (SetMessageSink([](const std::string&, const std::string&) {}), EngineTablesInit(), true);
+    static bool ready =
+        (SetMessageSink([](const std::string&, const std::string&) {}), EngineTablesInit(), true);
     (void)ready;
     EngineObject obj;
     if (!ObjectRead(obj, std::span<const uint8_t>(data, size))) return 0;

@@ -39,7 +39,8 @@ Angle DegreesToAngle(double degrees) {
 
 }  // namespace
 
-bool ParseRenderOptions(int argc, char** argv, ModelView& view, std::string& out, std::string& error) {
+bool ParseRenderOptions(int argc, char** argv, ModelView& view, std::string& out,
+                        std::string& error) {
     for (int i = 0; i < argc; ++i) {
         const char* option = argv[i];
         if (i + 1 >= argc) {
@@ -85,7 +86,8 @@ int64_t FitDistance(const EngineObject& obj, int32_t width, int32_t height, int3
         const Face& f = obj.Faces[i];
         const int count = std::min<int>(f.VertexCount, kMaxFaceVertices);
         for (int v = 0; v < count; ++v) {
-            const double x = f.Vertices[v][0] >> shift, y = f.Vertices[v][1] >> shift, z = f.Vertices[v][2] >> shift;
+            const double x = f.Vertices[v][0] >> shift, y = f.Vertices[v][1] >> shift,
+                         z = f.Vertices[v][2] >> shift;
             double reach = std::sqrt(x * x + y * y + z * z);
             if (f.Kind == kFaceSphere && v == 1) reach += std::abs(f.TexHeight);
             radius = std::max(radius, reach);
@@ -105,10 +107,12 @@ bool RenderModelPicture(EngineObject& obj, const ModelView& view, const std::str
     }
     SurfaceClear(surface, kBlack);
     SurfaceBeginFrame(surface, 256);
-    const int64_t distance =
-        view.Distance > 0 ? view.Distance : FitDistance(obj, surface.Stride, surface.Height, FocalLength);
-    const MatQ15 m = MatFromAngles(DegreesToAngle(view.AngleDegrees[0]), DegreesToAngle(view.AngleDegrees[1]),
-                                   DegreesToAngle(view.AngleDegrees[2]));
+    const int64_t distance = view.Distance > 0
+                                 ? view.Distance
+                                 : FitDistance(obj, surface.Stride, surface.Height, FocalLength);
+    const MatQ15 m =
+        MatFromAngles(DegreesToAngle(view.AngleDegrees[0]), DegreesToAngle(view.AngleDegrees[1]),
+                      DegreesToAngle(view.AngleDegrees[2]));
     RenderObject(surface, obj, m, 0, 0, static_cast<int32_t>(distance));
     SurfaceEndFrame(surface);
     if (used) *used = distance;

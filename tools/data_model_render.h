@@ -17,7 +17,8 @@ struct ModelView {
 // Parses the render options after FILE (--render OUT.png, --angle A,B,C,
 // --distance Z, --size WxH) into view and out; false with a message on a
 // malformed value. out stays empty when --render is not given.
-bool ParseRenderOptions(int argc, char** argv, ModelView& view, std::string& out, std::string& error);
+bool ParseRenderOptions(int argc, char** argv, ModelView& view, std::string& out,
+                        std::string& error);
 
 // The distance at which the model's bounding sphere spans about 80 % of the
 // picture's smaller side, given the projection scale F.

@@ -101,7 +101,9 @@ TEST_F(GoldenSceneTest, TexturedSphereAtThreeSizes) {
     const int32_t F = FocalLength;
     const MatQ15 m = MatFromAngles(0, 0, 0);
     // Screen radius r = 200 F / tz; centres at screen x offsets -250, -130, 120.
-    struct Placed { int32_t r, x; } placed[] = {{36, -250}, {70, -130}, {160, 120}};
+    struct Placed {
+        int32_t r, x;
+    } placed[] = {{36, -250}, {70, -130}, {160, 120}};
     for (const Placed& p : placed) {
         const int32_t tz = 200 * F / p.r;
         ASSERT_EQ(RenderObject(s, planet.obj, m, p.x * tz / F, 0, tz), 1);

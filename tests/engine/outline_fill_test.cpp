@@ -25,10 +25,13 @@ protected:
         OutlineReset(s);
         const auto first = *points.begin();
         MoveTo(s, first.first, first.second);
-        for (auto it = points.begin() + 1; it != points.end(); ++it) EdgeTo(s, it->first, it->second);
+        for (auto it = points.begin() + 1; it != points.end(); ++it)
+            EdgeTo(s, it->first, it->second);
         EdgeTo(s, first.first, first.second);
     }
-    std::vector<EdgePair> Rows() const { return std::vector<EdgePair>(s.EdgeTable, s.EdgeTable + s.Height); }
+    std::vector<EdgePair> Rows() const {
+        return std::vector<EdgePair>(s.EdgeTable, s.EdgeTable + s.Height);
+    }
     // Pixels of a row holding index, as [first, last]; {-1, -1} when none.
     std::pair<int32_t, int32_t> Run(int32_t y, uint8_t index) const {
         int32_t first = -1, last = -1;
@@ -110,9 +113,9 @@ TEST_F(OutlineTest, SpansOfZeroWidthAreNotFilled) {
     OutlineReset(s);
     s.DirtyTop = 5;
     s.DirtyBottom = 8;
-    s.EdgeTable[5] = {20, 20};     // left = right
-    s.EdgeTable[6] = {63, 90};     // left = right once clipped
-    s.EdgeTable[7] = {-30, 0};     // likewise at the left edge
+    s.EdgeTable[5] = {20, 20};  // left = right
+    s.EdgeTable[6] = {63, 90};  // left = right once clipped
+    s.EdgeTable[7] = {-30, 0};  // likewise at the left edge
     s.EdgeTable[8] = {20, 21};
     for (int32_t y = 5; y <= 8; ++y) s.ShadeEdgeTable[y] = {0, 0};
     FillFlat(s, 9);

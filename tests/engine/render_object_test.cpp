@@ -1,13 +1,14 @@
 // RenderObject: visibility, detail by distance, part order, moving parts,
 // the face kinds and the faces that are never drawn.
 
+#include "engine/render_object.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "engine/light_band.h"
 #include "engine/engine_alloc.h"
-#include "engine/render_object.h"
+#include "engine/light_band.h"
 #include "engine/render_settings.h"
 #include "engine/trig_tables.h"
 #include "tests/engine/frame_check.h"
@@ -39,7 +40,9 @@ protected:
     }
     // Every byte, the last column of each row too.
     void Clear() { std::memset(s.Bits, kBackground, static_cast<size_t>(s.Stride) * s.Height); }
-    int32_t Render(int32_t tx, int32_t ty, int32_t tz) { return RenderObject(s, model.obj, kMatQ15Identity, tx, ty, tz); }
+    int32_t Render(int32_t tx, int32_t ty, int32_t tz) {
+        return RenderObject(s, model.obj, kMatQ15Identity, tx, ty, tz);
+    }
     uint8_t Centre() const { return PixelOf(s, s.CentreX, s.CentreY); }
     bool Blank() const { return CountIndex(s, kBackground) == s.Stride * s.Height; }
     Surface s;
@@ -64,7 +67,8 @@ TEST_F(RenderObjectTest, DetailAndDepthCueFollowTheDistance) {
     ASSERT_EQ(Render(0, 0, 300000), 1);
     EXPECT_EQ(Centre(), PaletteIndexOf(10, 3));
     EXPECT_EQ(CountIndex(s, PaletteIndexOf(10, 3)), 100 * 80);
-    EXPECT_EQ(ShadeBase[kShadeBaseSize - 1], PaletteIndexOf(10, 0));  // left at level 10 for the next object
+    EXPECT_EQ(ShadeBase[kShadeBaseSize - 1],
+              PaletteIndexOf(10, 0));  // left at level 10 for the next object
 
     // tz = 2000000: only the very-far face, a square of 15 pixels about the centre.
     Clear();
@@ -90,7 +94,8 @@ TEST_F(RenderObjectTest, NearObjectsIgnoreTheViewConeFarOnesMustBeInIt) {
     EXPECT_EQ(Centre(), PaletteIndexOf(0, 3));
     EXPECT_EQ(CountIndex(s, PaletteIndexOf(0, 3)), 100 * 80);  // clipped to the view, filled whole
     Clear();
-    EXPECT_EQ(Render(2747, 0, 1000), 0);  // 70 degrees off the axis: not drawn although it covers the view
+    EXPECT_EQ(Render(2747, 0, 1000),
+              0);  // 70 degrees off the axis: not drawn although it covers the view
     EXPECT_TRUE(Blank());
     EXPECT_EQ(Render(2000, 0, 1000), 1);  // 63.4 degrees: inside the cone
     EXPECT_EQ(Centre(), PaletteIndexOf(0, 3));
@@ -153,7 +158,8 @@ TEST_F(RenderObjectTest, DotsKeepTheirRadiusWithinOneToAHundred) {
     obj.Faces[0].Colour = 3;
     ASSERT_TRUE(Finish(obj, model.obj));
     Begin(320, 240, 100);
-    const uint8_t colour = static_cast<uint8_t>(ShadeBase[448] + 3);  // a body disc: one level darker
+    const uint8_t colour =
+        static_cast<uint8_t>(ShadeBase[448] + 3);  // a body disc: one level darker
     auto centreRow = [&] {
         int n = 0;
         for (int32_t x = 0; x < s.Stride; ++x) n += PixelOf(s, x, s.CentreY) == colour;
@@ -222,7 +228,9 @@ TEST_F(RenderObjectTest, NearFacesAreClippedAtTheViewer) {
     // A floor under the eye, from behind the viewer to far ahead.
     EngineObject obj;
     StartObject(obj, 1);
-    SetPolygon(obj.Faces[0], {{-3000, -50, -3000}, {3000, -50, -3000}, {3000, -50, 3000}, {-3000, -50, 3000}}, {0, 128, 0});
+    SetPolygon(obj.Faces[0],
+               {{-3000, -50, -3000}, {3000, -50, -3000}, {3000, -50, 3000}, {-3000, -50, 3000}},
+               {0, 128, 0});
     obj.Faces[0].Colour = 3;
     ASSERT_TRUE(Finish(obj, model.obj));
     ASSERT_EQ(Render(0, 0, 0), 1);
@@ -271,7 +279,8 @@ TEST_F(RenderObjectTest, TexturedFacesWithoutOrWithASmallerImage) {
     for (int32_t y = 31; y <= 49; ++y)
         for (int32_t x = 56; x <= 74; ++x) {
             const uint8_t p = PixelOf(s, x, y);
-            EXPECT_TRUE(p == LitColour(LightBand(254), 20) || p == LitColour(LightBand(254), 21)) << x << " " << y;
+            EXPECT_TRUE(p == LitColour(LightBand(254), 20) || p == LitColour(LightBand(254), 21))
+                << x << " " << y;
             ++textured;
         }
     EXPECT_EQ(textured, 19 * 19);

@@ -23,7 +23,8 @@ void StartObject(EngineObject& obj, int faceCount);
 void SetPolygon(Face& f, std::initializer_list<std::initializer_list<int32_t>> vertices,
                 std::initializer_list<int32_t> normal);
 // A square of half-side `half` facing the viewer (-z) at depth z, colour c.
-void SetFacingSquare(Face& f, int32_t half, int32_t z, int32_t colour, int32_t x = 0, int32_t y = 0);
+void SetFacingSquare(Face& f, int32_t half, int32_t z, int32_t colour, int32_t x = 0,
+                     int32_t y = 0);
 // Writes obj as a model file and reads it back into out (scaled, winding
 // fixed); obj is freed. False when either step fails.
 bool Finish(EngineObject& obj, EngineObject& out);
@@ -57,7 +58,6 @@ inline uint8_t* NewImage(int32_t width, int32_t height) {
     return static_cast<uint8_t*>(EngineAlloc(static_cast<size_t>(width) * height));
 }
 
-
 struct Point {
     int32_t x, y, z;
 };
@@ -85,7 +85,7 @@ inline void StartObject(EngineObject& obj, int faceCount) {
 }
 
 inline void SetPolygon(Face& f, std::initializer_list<std::initializer_list<int32_t>> vertices,
-                std::initializer_list<int32_t> normal) {
+                       std::initializer_list<int32_t> normal) {
     int n = 0;
     int64_t sum[3] = {};
     for (const auto& v : vertices) {
@@ -105,8 +105,13 @@ inline void SetPolygon(Face& f, std::initializer_list<std::initializer_list<int3
     }
 }
 
-inline void SetFacingSquare(Face& f, int32_t half, int32_t z, int32_t colour, int32_t x, int32_t y) {
-    SetPolygon(f, {{x - half, y - half, z}, {x + half, y - half, z}, {x + half, y + half, z}, {x - half, y + half, z}},
+inline void SetFacingSquare(Face& f, int32_t half, int32_t z, int32_t colour, int32_t x,
+                            int32_t y) {
+    SetPolygon(f,
+               {{x - half, y - half, z},
+                {x + half, y - half, z},
+                {x + half, y + half, z},
+                {x - half, y + half, z}},
                {0, 0, -128});
     f.Colour = colour;
 }
@@ -132,21 +137,26 @@ inline bool MakeCube(EngineObject& out, int32_t half, const int32_t (&colours)[6
     return Finish(obj, out);
 }
 
-inline bool MakePolygonSphere(EngineObject& out, int32_t radius, int bands, int segments, int32_t colour) {
+inline bool MakePolygonSphere(EngineObject& out, int32_t radius, int bands, int segments,
+                              int32_t colour) {
     EngineObject obj;
     StartObject(obj, bands * segments);
     for (int b = 0; b < bands; ++b) {
         for (int k = 0; k < segments; ++k) {
             Face& f = obj.Faces[b * segments + k];
             // Corners counter-clockwise seen from outside; the poles' repeated corner is left out.
-            std::vector<std::pair<int, int>> corners = {{b, k}, {b, k + 1}, {b + 1, k + 1}, {b + 1, k}};
+            std::vector<std::pair<int, int>> corners = {
+                {b, k}, {b, k + 1}, {b + 1, k + 1}, {b + 1, k}};
             if (b == 0) corners.erase(corners.begin() + 1);
             if (b == bands - 1) corners.erase(corners.begin() + 2);
             f.VertexCount = static_cast<uint8_t>(corners.size());
-            f.VertexNormals = static_cast<int32_t(*)[3]>(EngineAlloc(corners.size() * sizeof *f.VertexNormals));
+            f.VertexNormals =
+                static_cast<int32_t(*)[3]>(EngineAlloc(corners.size() * sizeof *f.VertexNormals));
             for (size_t i = 0; i < corners.size(); ++i) {
-                const scene_detail::Point p = scene_detail::OnSphere(corners[i].first, bands, corners[i].second, segments, radius);
-                const scene_detail::Point n = scene_detail::OnSphere(corners[i].first, bands, corners[i].second, segments, 128);
+                const scene_detail::Point p = scene_detail::OnSphere(
+                    corners[i].first, bands, corners[i].second, segments, radius);
+                const scene_detail::Point n = scene_detail::OnSphere(
+                    corners[i].first, bands, corners[i].second, segments, 128);
                 f.Vertices[i][0] = p.x;
                 f.Vertices[i][1] = p.y;
                 f.Vertices[i][2] = p.z;
@@ -157,7 +167,8 @@ inline bool MakePolygonSphere(EngineObject& out, int32_t radius, int bands, int 
             // The face's own normal and centre: through the middle of its band and segment.
             const double lat = -std::numbers::pi / 2 + std::numbers::pi * (b + 0.5) / bands;
             const double lon = 2 * std::numbers::pi * (k + 0.5) / segments;
-            const double dir[3] = {std::cos(lat) * std::sin(lon), std::sin(lat), -std::cos(lat) * std::cos(lon)};
+            const double dir[3] = {std::cos(lat) * std::sin(lon), std::sin(lat),
+                                   -std::cos(lat) * std::cos(lon)};
             for (int c = 0; c < 3; ++c) {
                 f.Normal[c] = static_cast<int32_t>(std::lround(128 * dir[c]));
                 f.Centre[c] = static_cast<int32_t>(std::lround(radius * dir[c]));
@@ -173,7 +184,8 @@ inline bool MakeTexturedSquare(EngineObject& out, int32_t half, uint8_t flags) {
     StartObject(obj, 1);
     Face& f = obj.Faces[0];
     f.Kind = 7;  // textured, with its own size
-    SetPolygon(f, {{-half, 0, -half}, {half, 0, -half}, {half, 0, half}, {-half, 0, half}}, {0, 128, 0});
+    SetPolygon(f, {{-half, 0, -half}, {half, 0, -half}, {half, 0, half}, {-half, 0, half}},
+               {0, 128, 0});
     const int32_t points[3][3] = {{-half, 0, -half}, {half, 0, -half}, {-half, 0, half}};
     for (int k = 0; k < 3; ++k)
         for (int c = 0; c < 3; ++c) f.TexPoints[k][c] = points[k][c];

@@ -94,7 +94,7 @@ TEST_F(SphereTest, RadiusFortyIsDrawnPerPixelAndFortyOneInPairsOfColumns) {
 
 TEST_F(SphereTest, SmallFarOrUntexturedSpheresAreBodyDiscs) {
     std::vector<uint8_t> map = StripedMap();
-    Draw(1, 400, TextureImage{map.data(), 256, 128});  // r = 1
+    Draw(1, 400, TextureImage{map.data(), 256, 128});                         // r = 1
     const uint8_t disc = static_cast<uint8_t>(ShadeBase[448] + face.Colour);  // one level darker
     EXPECT_EQ(PixelOf(s, 100, 60), disc);
     EXPECT_EQ(CountIndex(s, disc), 2);  // a disc of radius 1: two pixels
@@ -125,7 +125,7 @@ TEST_F(SphereTest, UnlitTexelsIgnoreTheLight) {
 
 TEST_F(SphereTest, LitTexelsFollowTheLightAndStayOnTheirHue) {
     std::vector<uint8_t> map(64 * 32, 19 * 4 + 2);  // hue 2 at level 4
-    LightVector = {-127, 0, 0};  // travelling left: the right side is lit
+    LightVector = {-127, 0, 0};                     // travelling left: the right side is lit
     Draw(100, 1000, TextureImage{map.data(), 64, 32});
     // At column 135 the normal is (223, 0, -121): sL = (-127 * 223) >> 8 = -111,
     // ShadeBase[320 + 111] is level 2, and the texel's level 4 gives level 6.
@@ -141,7 +141,8 @@ TEST_F(SphereTest, TheWholeMapIsUsedFromPoleToPoleAndAllAround) {
     // combinations must show up, so count distinct (row, column) cells).
     std::vector<uint8_t> map(128 * 64);
     for (int32_t row = 0; row < 64; ++row)
-        for (int32_t col = 0; col < 128; ++col) map[row * 128 + col] = static_cast<uint8_t>(209 + col / 16 + 8 * (row / 32));
+        for (int32_t col = 0; col < 128; ++col)
+            map[row * 128 + col] = static_cast<uint8_t>(209 + col / 16 + 8 * (row / 32));
     const int32_t turns[2] = {0, 16384};
     std::set<uint8_t> seen;
     for (int32_t turn : turns) {
@@ -177,14 +178,15 @@ class SpriteTest : public SphereTest {};
 TEST_F(SpriteTest, TheImageCoversTheSquareAndReadsStayInside) {
     std::vector<uint8_t> image(64 * 64);
     for (int32_t v = 0; v < 64; ++v)
-        for (int32_t u = 0; u < 64; ++u) image[v * 64 + u] = static_cast<uint8_t>(u / 16 + 4 * (v / 16));
+        for (int32_t u = 0; u < 64; ++u)
+            image[v * 64 + u] = static_cast<uint8_t>(u / 16 + 4 * (v / 16));
     for (int32_t v = 0; v < 4; ++v)  // the bottom left corner is transparent
         for (int32_t u = 0; u < 4; ++u) image[v * 64 + u] = kColourNoPolygon;
     DrawSprite(s, 100, 60, 32, 0, 6, TextureImage{image.data(), 64, 64});
-    EXPECT_EQ(PixelOf(s, 75, 40), 10);        // bottom left quarter: texel 0 + 10
-    EXPECT_EQ(PixelOf(s, 125, 40), 13);       // bottom right: u / 16 = 3
-    EXPECT_EQ(PixelOf(s, 75, 85), 10 + 12);   // top left: v / 16 = 3
-    EXPECT_EQ(PixelOf(s, 69, 29), kBackground);  // the transparent corner
+    EXPECT_EQ(PixelOf(s, 75, 40), 10);             // bottom left quarter: texel 0 + 10
+    EXPECT_EQ(PixelOf(s, 125, 40), 13);            // bottom right: u / 16 = 3
+    EXPECT_EQ(PixelOf(s, 75, 85), 10 + 12);        // top left: v / 16 = 3
+    EXPECT_EQ(PixelOf(s, 69, 29), kBackground);    // the transparent corner
     EXPECT_EQ(PixelOf(s, 100, 100), kBackground);  // outside the square
     // A smaller image is read within its own bounds.
     std::vector<uint8_t> small(4 * 2, 30);

@@ -67,12 +67,14 @@ TEST_F(TextureTest, FortyEightTexelsWideAreAddressedAsThirtyTwo) {
     // texel per pixel, so the square shows u = 0..39.
     std::vector<uint8_t> image(48 * 32, 200);
     for (int32_t pass = 0; pass < 2; ++pass) {
-        for (int32_t i = 0; i < 1024; ++i) image[i] = static_cast<uint8_t>(40 + (pass == 0 ? i % 32 : i / 32));
+        for (int32_t i = 0; i < 1024; ++i)
+            image[i] = static_cast<uint8_t>(40 + (pass == 0 ? i % 32 : i / 32));
         SurfaceClear(s, kBackground);
         Square();
         ASSERT_EQ(TextureUnlit(s, Facing(48, 32, 48), 99, TextureImage{image.data(), 48, 32}), 1);
         std::set<uint8_t> expected;
-        for (int32_t k = 0; k < 32; ++k) expected.insert(static_cast<uint8_t>(50 + k));  // texel + 10
+        for (int32_t k = 0; k < 32; ++k)
+            expected.insert(static_cast<uint8_t>(50 + k));  // texel + 10
         EXPECT_EQ(Drawn(), expected) << (pass == 0 ? "columns" : "rows");
     }
 }
@@ -88,7 +90,7 @@ TEST_F(TextureTest, TexelMeanings) {
     EXPECT_EQ(PixelOf(s, 45, 20), 250);                         // 209..255 written as is
     EXPECT_EQ(PixelOf(s, 20, 45), LitColour(LightBand(0), 5));  // lit by the band
     EXPECT_EQ(PixelOf(s, 20, 45), 10 + 19 * 6 + 5);             // level 6 for edge-on light
-    EXPECT_EQ(PixelOf(s, 45, 45), 10 + 19 * 7 + 1);             // colour 20 = level 1 hue 1, one band on
+    EXPECT_EQ(PixelOf(s, 45, 45), 10 + 19 * 7 + 1);  // colour 20 = level 1 hue 1, one band on
     SurfaceClear(s, kBackground);
     Square();
     ASSERT_EQ(TextureUnlit(s, Facing(2, 2), 99, texture), 1);
