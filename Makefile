@@ -54,3 +54,8 @@ fuzz:
 	$(FUZZ_BUILD)/fuzz/fuzz_object_read -max_total_time=$(SECONDS) -max_len=16384 \
 	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/object_read \
 	  fuzz/seeds/object_read tests/models/corpus
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_render_object
+	@mkdir -p $(FUZZ_BUILD)/corpus/render_object
+	$(FUZZ_BUILD)/fuzz/fuzz_render_object -max_total_time=$(SECONDS) -max_len=16384 \
+	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/render_object \
+	  fuzz/seeds/render_object fuzz/seeds/object_read tests/models/corpus

@@ -16,6 +16,7 @@
 #include "framework/file.h"
 #include "framework/format.h"
 #include "tools/data_commands.h"
+#include "tools/data_model_render.h"
 
 namespace {
 int Usage(const char* usage) {
@@ -158,7 +159,14 @@ int RunStoreExtractCommand(int argc, char** argv) {
 }
 
 int RunModelCommand(int argc, char** argv) {
-    if (argc != 2) return Usage("model FILE");
+    const char* usage = "model FILE [--render OUT.png [--angle A,B,C] [--distance Z] [--size WxH]]";
+    if (argc < 2) return Usage(usage);
+    ModelView view;
+    std::string picture, problem;
+    if (!ParseRenderOptions(argc - 2, argv + 2, view, picture, problem)) {
+        std::fprintf(stderr, "lumo-data: %s\n", problem.c_str());
+        return Usage(usage);
+    }
     // Plain, or unpacked from FILE.cmp.
     CCmpFile file(nullptr, FolderOf(argv[1]));
     std::string error;
@@ -188,6 +196,16 @@ int RunModelCommand(int argc, char** argv) {
                             p.Pivot[2] >> obj.ScaleShift);
     }
     PrintBoundingBox(obj);
+    int status = 0;
+    if (!picture.empty()) {
+        int64_t distance = 0;
+        if (RenderModelPicture(obj, view, picture, error, &distance)) {
+            std::cout << Format("rendered\t%s (%dx%d, distance %lld)\n", picture.c_str(), view.Width,
+                                view.Height, static_cast<long long>(distance));
+        } else {
+            status = Problem(error);
+        }
+    }
     ObjectFree(obj);
-    return 0;
+    return status;
 }

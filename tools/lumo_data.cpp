@@ -22,7 +22,11 @@ const Command kCommands[] = {
      RunStorePackCommand},
     {"store-extract", "store-extract STORE NAME OUT  unpacks one member of a planet store",
      RunStoreExtractCommand},
-    {"model", "model FILE                    faces, slots, parts and extent of an .ob3 model",
+    {"model",
+     "model FILE [--render OUT.png [--angle A,B,C] [--distance Z] [--size WxH]]\n"
+     "                                faces, slots, parts and extent of an .ob3 model; --render\n"
+     "                                also draws it (angles in degrees; distance in model units,\n"
+     "                                fitted to the picture when not given; size 320x240)",
      RunModelCommand},
 };
 

@@ -30,7 +30,7 @@ public:
     const std::string& ProgramFolder() const { return m_folder; }
     CLumoDoc& Doc() { return *m_doc; }
     CStoreFile* Store() { return m_store.get(); }
-    const EngineObject* PointerModel() const { return m_pointerModel.get(); }
+    EngineObject* PointerModel() const { return m_pointerModel.get(); }
     CMainFrame* Frame() { return m_frame.get(); }
     SkyTools& Tools() { return m_tools; }
     CDocFile& DocFile() { return m_docFile; }

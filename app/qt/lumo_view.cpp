@@ -7,6 +7,7 @@
 #include "app/qt/lumo_app.h"
 #include "app/qt/seek_dialog.h"
 #include "app/qt/sky_widget.h"
+#include "app/qt/time_bar.h"
 #include "app/qt/view_options_dialog.h"
 #include "app/qt/where_dialog.h"
 #include "catalogue/lumo_doc.h"
@@ -41,19 +42,21 @@ CLumoView::CLumoView(CLumoApp& app)
     setObjectName("LumoView");
     m_time = CurrentViewTime(m_bUtc);
     m_sky = new CSkyWidget(&app.Doc(), this, &app.Tools(), this);
-    m_timeBar = new QWidget(this);
-    m_timeBar->setObjectName("TimeBarStrip");
+    m_timeBar = new CTimeBar(*this, &app.Doc(), app.PointerModel());
+    m_timeBar->Core().ShowTime(m_time);
 }
 
 CLumoView::~CLumoView() = default;
 
 void CLumoView::SetViewTime(const CDateTime& time) {
     m_time = time;
+    m_timeBar->Core().ShowTime(time);
     m_sky->Redraw();
 }
 
 void CLumoView::SetDocument(CLumoDoc* doc) {
     m_sky->SetDocument(doc);
+    m_timeBar->SetDocument(doc);
     m_sky->Redraw();
 }
 
@@ -124,6 +127,7 @@ void CLumoView::Relayout() {
         w->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
     };
     place(m_timeBar, layout.timeBar);
+    if (m_timeBar->IsWide() != layout.wide) m_timeBar->SetWide(layout.wide);
     place(m_sky, layout.sky);
 }
 

@@ -12,6 +12,7 @@
 class CLumoApp;
 class CLumoDoc;
 class CSkyWidget;
+class CTimeBar;
 
 class CLumoView : public QWidget, public SkyTimeSource {
 public:
@@ -20,7 +21,7 @@ public:
 
     CDateTime ChosenTime() const override { return m_time; }
     bool IsUtc() const override { return m_bUtc; }
-    // Stores the chosen time and repaints the sky.
+    // Stores the chosen time, shows it in the time bar and repaints the sky.
     void SetViewTime(const CDateTime& time);
 
     void OnCommand(int id);
@@ -30,7 +31,7 @@ public:
     void SetDocument(CLumoDoc* doc);
 
     CSkyWidget* Sky() const { return m_sky; }
-    QWidget* TimeBarStrip() const { return m_timeBar; }
+    CTimeBar* TimeBar() const { return m_timeBar; }
     // Lays out the children for the current size of the main window.
     void Relayout();
 
@@ -40,7 +41,7 @@ protected:
 private:
     CLumoApp& m_app;
     CSkyWidget* m_sky;
-    QWidget* m_timeBar;
+    CTimeBar* m_timeBar;
     CDateTime m_time;
     bool m_bUtc;
 };

@@ -2,6 +2,7 @@
 // dialog is opened by its command and worked while it is modal.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 
 #include "app/qt/control_names.h"
 #include "app/qt/seek_dialog.h"
+#include "app/qt/time_bar.h"
 #include "app/qt/view_options_dialog.h"
 #include "app/qt/where_dialog.h"
 #include "astro/body_table.h"
@@ -265,6 +267,23 @@ TEST_F(DialogTest, AimMenuChecksTheLockedBodyAndEnablesEarthInVrOnly) {
     EXPECT_FALSE(Frame()->Action(ID_AIM_SATURN)->isChecked());
     Frame()->Action(ID_VR)->trigger();
     EXPECT_TRUE(Frame()->Action(ID_AIM_EARTH)->isEnabled());
+}
+
+TEST_F(DialogTest, AimedBodyStaysCentredWhileTimeRuns) {
+    View()->SetViewTime(CDateTime(2026, 3, 1, 22, 0, 0));
+    Frame()->Action(ID_AIM_JUPITER)->trigger();
+    CTimeBar* bar = View()->TimeBar();
+    bar->m_unit->setCurrentIndex(kDays);
+    QTest::mouseClick(bar->m_forward, Qt::LeftButton);
+    const CPlanet* jupiter = FindPlanet(Doc().m_planets, "Jupiter");
+    const Surface& s = Sky()->Wnd().m_Surface;
+    for (int tick = 0; tick < 10; ++tick) {
+        bar->Core().OnTimer(kForwardTimer);
+        EXPECT_LE(std::abs(jupiter->m_ptScreen[0] - s.CentreX), 1) << tick;
+        EXPECT_LE(std::abs(jupiter->m_ptScreen[1] - (s.Height - s.CentreY)), 1) << tick;
+    }
+    QTest::mouseClick(bar->m_forward, Qt::LeftButton);
+    EXPECT_GE((View()->ChosenTime() - CDateTime(2026, 3, 1, 22, 0, 0)).GetTotalDays(), 10);
 }
 
 }  // namespace

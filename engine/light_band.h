@@ -1,0 +1,36 @@
+#pragma once
+// The level band a light term selects: ShadeBase[320 + s], where s is the
+// signed light term of a face, vertex or sphere point (0 for a surface lit
+// edge-on, positive towards the light). The index is kept inside the table
+// (s = -320..318), whatever the size of the normals and the light vector.
+
+#include <algorithm>
+#include <cstdint>
+
+#include "engine/palette.h"
+
+constexpr int32_t kLightTermOffset = 320;
+
+inline int32_t LightBand(int64_t s) {
+    return ShadeBase[static_cast<size_t>(
+        std::clamp<int64_t>(kLightTermOffset + s, 0, kShadeBaseSize - 1))];
+}
+
+// A model colour below 209 lit by a band: ShadeClamp[band + colour], which
+// folds a colour that runs past level 10 back onto level 10 of its hue. (A
+// sum outside the table, from a colour below 0, is first wrapped to 8 bits.)
+inline uint8_t LitColour(int32_t band, int32_t colour) {
+    int32_t i = band + colour;
+    if (i < 0 || i >= kShadeClampSize) i &= 255;
+    return static_cast<uint8_t>(ShadeClamp[static_cast<size_t>(i)]);
+}
+
+// The palette index of a flat face of a model colour lit by a band: below
+// 210 lit; 248 black (index 1); 210..255 unlit as colour - 199 (11..56);
+// 256 and above as colour - 256.
+inline uint8_t FlatIndex(int32_t colour, int32_t band) {
+    if (colour < 210) return LitColour(band, colour);
+    if (colour == 248) return 1;
+    if (colour <= 255) return static_cast<uint8_t>(colour - 199);
+    return static_cast<uint8_t>(colour - 256);
+}

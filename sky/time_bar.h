@@ -1,0 +1,87 @@
+#pragma once
+// The time bar's logic: the step of one tick (unit and count), running
+// forward or backward on timers 100 and 200 (10 ms, re-armed after each
+// tick's paint), the date and time pickers with the midnight rule, the zoom
+// slider and the trackball's turns. The widgets live in the desktop shell;
+// it implements TimeBarHost and calls the handlers below.
+
+#include <cstdint>
+
+#include "framework/datetime.h"
+
+class CLumoDoc;
+
+enum TimeUnit : int32_t { kSeconds, kMinutes, kHours, kDays, kWeeks, kMonths, kYears };
+constexpr int32_t kTimeUnitCount = 7;
+// The unit list's texts, in list order.
+extern const char* const kTimeUnitNames[kTimeUnitCount];
+
+constexpr int32_t kForwardTimer = 100;
+constexpr int32_t kBackwardTimer = 200;
+constexpr int32_t kTimeBarTickMs = 10;
+constexpr int32_t kMinCount = 1;
+constexpr int32_t kMaxCount = 9999;
+
+class CTimeBarCore;
+
+// What the time bar needs from its widgets and from the main view.
+class TimeBarHost {
+public:
+    virtual ~TimeBarHost() = default;
+    // Copies the controls into the bar's date, time, count and unit (save
+    // true) or the bar's values into the controls (save false). Saving fails
+    // (false, with a message shown, the bar unchanged) when the count is not
+    // a whole number from 1 to 9999.
+    virtual bool UpdateData(CTimeBarCore& bar, bool save) = 0;
+    virtual void StartTimer(int32_t id, int32_t milliseconds) = 0;
+    virtual void KillTimer(int32_t id) = 0;
+    // The view stores the chosen time, shows it in the bar and repaints.
+    virtual void SetViewTime(const CDateTime& time) = 0;
+    // Shows ">>" (forward) or "<<" (backward) pressed, or neither.
+    virtual void ShowRunning(int32_t running) = 0;
+    // Repaints the sky window.
+    virtual void RedrawSky() = 0;
+};
+
+class CTimeBarCore {
+public:
+    CTimeBarCore(CLumoDoc* doc, TimeBarHost* host);
+
+    // The values the controls show.
+    CDateTime m_date;
+    CDateTime m_time;
+    int32_t m_nCount = 1;
+    int32_t m_nUnit = kSeconds;  // -1: nothing selected
+    CTimeSpan m_step;
+    int32_t m_nRunning = 0;  // 0 stopped, 1 forward, -1 backward
+    int32_t m_bBusy = 0;
+    double m_zoomA = 0.2, m_zoomB = -0.16, m_zoomC = 64.0;  // zoom = (a p + b) p + c
+
+    // The step of one tick from the unit and the count (months 31 days,
+    // years 365); with no unit selected the step stays as it was.
+    CTimeSpan ComputeStep();
+    // Reads the controls and returns the chosen time.
+    CDateTime ReadTime();
+    // Shows a time in both pickers.
+    void ShowTime(const CDateTime& time);
+
+    void OnForward();   // ">>"
+    void OnBackward();  // "<<"
+    void OnTimer(int32_t id);
+    void OnDateChanged();
+    void OnTimeChanged();
+    // The zoom slider moved to position p (0..100).
+    void OnZoomSlider(int32_t p);
+    // The slider position that shows a zoom.
+    int32_t SliderPositionForZoom(int32_t zoom) const;
+    int32_t ZoomForSliderPosition(int32_t p) const;
+    // The trackball turned: its second and third sums become the view's
+    // elevation and azimuth (negated, reduced modulo 32768 keeping the sign).
+    void OnPointerTurned(int32_t secondSum, int32_t thirdSum);
+
+    CLumoDoc* m_pDoc;
+
+private:
+    TimeBarHost* m_pHost;
+    CDateTime m_previousTime;  // the time picker's last value
+};

@@ -1,0 +1,289 @@
+// RenderObject: visibility, detail by distance, part order, moving parts,
+// the face kinds and the faces that are never drawn.
+
+#include "engine/render_object.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "engine/engine_alloc.h"
+#include "engine/light_band.h"
+#include "engine/render_settings.h"
+#include "engine/trig_tables.h"
+#include "tests/engine/frame_check.h"
+#include "tests/engine/scene_models.h"
+
+namespace {
+
+constexpr uint8_t kBackground = 0;
+
+class RenderObjectTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EngineTablesInit();
+        savedFocal = FocalLength;
+        savedLight = LightVector;
+        LightVector = {0, 0, 127};  // from behind the viewer: facing faces at level 0
+        Begin(100, 80, 100);
+        Clear();
+    }
+    void TearDown() override {
+        FocalLength = savedFocal;
+        LightVector = savedLight;
+        GouraudEnabled = 1;
+        BuildShadeBase(0);
+    }
+    void Begin(int32_t width, int32_t height, int32_t focal) {
+        ASSERT_EQ(SurfaceCreate(s, width, height), 1);
+        FocalLength = focal;
+    }
+    // Every byte, the last column of each row too.
+    void Clear() { std::memset(s.Bits, kBackground, static_cast<size_t>(s.Stride) * s.Height); }
+    int32_t Render(int32_t tx, int32_t ty, int32_t tz) {
+        return RenderObject(s, model.obj, kMatQ15Identity, tx, ty, tz);
+    }
+    uint8_t Centre() const { return PixelOf(s, s.CentreX, s.CentreY); }
+    bool Blank() const { return CountIndex(s, kBackground) == s.Stride * s.Height; }
+    Surface s;
+    OwnedObject model;
+    int32_t savedFocal = 0;
+    Vec3i savedLight;
+};
+
+TEST_F(RenderObjectTest, DetailAndDepthCueFollowTheDistance) {
+    EngineObject obj;
+    StartObject(obj, 3);
+    SetFacingSquare(obj.Faces[0], 30000, 0, 3);  // far mode only
+    obj.Faces[0].ModeMask = kModeFar;
+    SetFacingSquare(obj.Faces[1], 15000, 0, 4);  // very far mode only
+    obj.Faces[1].ModeMask = kModeVeryFar;
+    SetFacingSquare(obj.Faces[2], 30000, 0, 5);  // near mode only
+    obj.Faces[2].ModeMask = kModeNear;
+    ASSERT_TRUE(Finish(obj, model.obj));
+    Begin(100, 80, 2000);
+
+    // tz = 300000: far mode, depth cue 292 + 3 (the near mode was left): level 10.
+    ASSERT_EQ(Render(0, 0, 300000), 1);
+    EXPECT_EQ(Centre(), PaletteIndexOf(10, 3));
+    EXPECT_EQ(CountIndex(s, PaletteIndexOf(10, 3)), 100 * 80);
+    EXPECT_EQ(ShadeBase[kShadeBaseSize - 1],
+              PaletteIndexOf(10, 0));  // left at level 10 for the next object
+
+    // tz = 2000000: only the very-far face, a square of 15 pixels about the centre.
+    Clear();
+    ASSERT_EQ(Render(0, 0, 2000000), 1);
+    EXPECT_EQ(Centre(), PaletteIndexOf(10, 4));
+    EXPECT_EQ(PixelOf(s, 50 + 20, 40), kBackground);
+
+    // Near: the near face, lit at level 0 with no depth cue.
+    Clear();
+    ASSERT_EQ(Render(0, 0, 200000), 1);
+    EXPECT_EQ(Centre(), PaletteIndexOf(10, 5));  // still near, but a depth cue of 195 levels
+    Clear();
+    ASSERT_EQ(Render(0, 0, 5000), 1);
+    EXPECT_EQ(Centre(), PaletteIndexOf(4, 5));  // depth cue 5000 / 1024 = 4
+}
+
+TEST_F(RenderObjectTest, NearObjectsIgnoreTheViewConeFarOnesMustBeInIt) {
+    EngineObject obj;
+    StartObject(obj, 1);
+    SetFacingSquare(obj.Faces[0], 3000, 0, 3);
+    ASSERT_TRUE(Finish(obj, model.obj));
+    EXPECT_EQ(Render(1134, 0, 200), 1);  // 80 degrees off the axis, but near
+    EXPECT_EQ(Centre(), PaletteIndexOf(0, 3));
+    EXPECT_EQ(CountIndex(s, PaletteIndexOf(0, 3)), 100 * 80);  // clipped to the view, filled whole
+    Clear();
+    EXPECT_EQ(Render(2747, 0, 1000),
+              0);  // 70 degrees off the axis: not drawn although it covers the view
+    EXPECT_TRUE(Blank());
+    EXPECT_EQ(Render(2000, 0, 1000), 1);  // 63.4 degrees: inside the cone
+    EXPECT_EQ(Centre(), PaletteIndexOf(0, 3));
+    Clear();
+    EXPECT_EQ(Render(0, 0, -1000), 0);  // behind the viewer
+    EXPECT_TRUE(Blank());
+}
+
+TEST_F(RenderObjectTest, PartsAreDrawnFarthestFirst) {
+    EngineObject obj;
+    StartObject(obj, 4);
+    SetFacingSquare(obj.Faces[0], 300, 0, 2);  // part 0: large
+    SetFacingSquare(obj.Faces[1], 100, 0, 4);  // part 1: small
+    obj.Faces[1].PartIndex = 1;
+    SetFacingSquare(obj.Faces[2], 200, 0, 3);  // part 2: middle
+    obj.Faces[2].PartIndex = 2;
+    SetFacingSquare(obj.Faces[3], 900, 0, 5);  // no such part: never drawn
+    obj.Faces[3].PartIndex = 7;
+    obj.PartPointCount = 3;
+    const int32_t depths[3] = {50, -50, 0};  // part 0 farthest, part 1 nearest
+    for (int i = 0; i < 3; ++i) obj.PartPoints[i][2] = depths[i];
+    ASSERT_TRUE(Finish(obj, model.obj));
+    ASSERT_EQ(Render(0, 0, 1000), 1);  // squares of 30, 20 and 10 pixels half-side
+    EXPECT_EQ(Centre(), PaletteIndexOf(0, 4));
+    EXPECT_EQ(PixelOf(s, 50 + 15, 40), PaletteIndexOf(0, 3));
+    EXPECT_EQ(PixelOf(s, 50 + 25, 40), PaletteIndexOf(0, 2));
+    EXPECT_EQ(PixelOf(s, 50 + 40, 40), kBackground);
+    // Turned round, the large part is nearest and covers the others.
+    for (int i = 0; i < 3; ++i) model.obj.PartPoints[i][2] = -depths[i];
+    Clear();
+    ASSERT_EQ(Render(0, 0, 1000), 1);
+    EXPECT_EQ(Centre(), PaletteIndexOf(0, 2));
+}
+
+TEST_F(RenderObjectTest, FacesThatAreNeverDrawn) {
+    EngineObject obj;
+    StartObject(obj, 5);
+    SetFacingSquare(obj.Faces[0], 100, 0, kColourNoPolygon);
+    SetFacingSquare(obj.Faces[1], 100, 0, 3);
+    obj.Faces[1].SlotKey = kSlotKeyHidden;
+    SetFacingSquare(obj.Faces[2], 100, 0, 3);
+    obj.Faces[2].Normal[2] = 128;  // turned away
+    SetFacingSquare(obj.Faces[3], 100, 0, 3);
+    obj.Faces[3].Flags = 0x10;  // outline only, not filled
+    obj.Faces[4].Kind = kFaceDot;
+    obj.Faces[4].VertexCount = 1;
+    obj.Faces[4].TexHeight = 100;
+    obj.Faces[4].Colour = 3;
+    obj.Faces[4].SlotKey = kSlotKeyHidden;
+    ASSERT_TRUE(Finish(obj, model.obj));
+    ASSERT_EQ(Render(0, 0, 1000), 1);
+    EXPECT_TRUE(Blank());
+}
+
+TEST_F(RenderObjectTest, DotsKeepTheirRadiusWithinOneToAHundred) {
+    EngineObject obj;
+    StartObject(obj, 1);
+    obj.Faces[0].Kind = kFaceDot;
+    obj.Faces[0].VertexCount = 1;
+    obj.Faces[0].Colour = 3;
+    ASSERT_TRUE(Finish(obj, model.obj));
+    Begin(320, 240, 100);
+    const uint8_t colour =
+        static_cast<uint8_t>(ShadeBase[448] + 3);  // a body disc: one level darker
+    auto centreRow = [&] {
+        int n = 0;
+        for (int32_t x = 0; x < s.Stride; ++x) n += PixelOf(s, x, s.CentreY) == colour;
+        return n;
+    };
+    // Radius TexHeight x F / tz: 0.5 becomes 1, 150 becomes 100, 40 stays.
+    const std::pair<int32_t, int> cases[] = {{5, 2}, {1500, 200}, {400, 80}};
+    for (auto [size, width] : cases) {
+        model.obj.Faces[0].TexHeight = size;
+        Clear();
+        ASSERT_EQ(Render(0, 0, 1000), 1);
+        EXPECT_EQ(centreRow(), width) << size;
+    }
+}
+
+TEST_F(RenderObjectTest, SurfacesTallerThan1024RowsAreDrawn) {
+    EngineObject obj;
+    StartObject(obj, 1);
+    SetFacingSquare(obj.Faces[0], 1000, 0, 3);
+    ASSERT_TRUE(Finish(obj, model.obj));
+    Begin(40, 1300, 100);
+    ASSERT_EQ(Render(0, 0, 100), 1);  // near, covering the whole surface
+    EXPECT_EQ(CountIndex(s, PaletteIndexOf(0, 3)), 40 * 1300);
+    Surface empty;
+    EXPECT_EQ(RenderObject(empty, model.obj, kMatQ15Identity, 0, 0, 100), 0);
+}
+
+TEST_F(RenderObjectTest, MovingPartsTurnAboutTheirPivot) {
+    EngineObject obj;
+    StartObject(obj, 3);
+    SetFacingSquare(obj.Faces[0], 40, 0, 3, 150, 0);  // part 3: a quarter turn about the origin
+    obj.Faces[0].PartKey = 3;
+    SetFacingSquare(obj.Faces[1], 40, 0, 4, -150, 0);  // part 213 hangs from part 203
+    obj.Faces[1].PartKey = 213;
+    SetFacingSquare(obj.Faces[2], 40, 0, 5, 150, 150);  // part 5 has no angle: stays
+    obj.Faces[2].PartKey = 5;
+    obj.PartCount = 4;
+    const int32_t keys[4] = {3, 213, 203, 5};
+    for (int i = 0; i < 4; ++i) {
+        PartTransform& p = obj.Parts[i];
+        p.Key = keys[i];
+        for (int k = 0; k < 3; ++k) p.Rest[k][k] = p.Current[k][k] = kQ15One;
+    }
+    obj.Parts[0].Angle = obj.Parts[2].Angle = kAngleQuarterTurn;
+    obj.Parts[3].Current[0][0] = obj.Parts[3].Current[1][1] = -kQ15One;  // ignored without an angle
+    ASSERT_TRUE(Finish(obj, model.obj));
+    ASSERT_EQ(Render(0, 0, 1000), 1);  // 15 pixels from the centre (50, 40)
+    EXPECT_EQ(PixelOf(s, 65, 40), kBackground);
+    EXPECT_EQ(PixelOf(s, 50, 25), PaletteIndexOf(0, 3));  // +x turned to -y
+    EXPECT_EQ(PixelOf(s, 35, 40), kBackground);
+    EXPECT_EQ(PixelOf(s, 50, 55), PaletteIndexOf(0, 4));  // turned by part 203
+    EXPECT_EQ(PixelOf(s, 65, 55), PaletteIndexOf(0, 5));
+}
+
+TEST_F(RenderObjectTest, BeyondThePointDistanceOnePixel) {
+    EngineObject obj;
+    StartObject(obj, 1);
+    SetFacingSquare(obj.Faces[0], 1000, 0, 77);
+    ASSERT_TRUE(Finish(obj, model.obj));
+    ASSERT_EQ(Render(0, 0, PointDistance + 1), 1);
+    EXPECT_EQ(Centre(), 77);
+    EXPECT_EQ(CountIndex(s, kBackground), 100 * 80 - 1);
+}
+
+TEST_F(RenderObjectTest, NearFacesAreClippedAtTheViewer) {
+    // A floor under the eye, from behind the viewer to far ahead.
+    EngineObject obj;
+    StartObject(obj, 1);
+    SetPolygon(obj.Faces[0],
+               {{-3000, -50, -3000}, {3000, -50, -3000}, {3000, -50, 3000}, {-3000, -50, 3000}},
+               {0, 128, 0});
+    obj.Faces[0].Colour = 3;
+    ASSERT_TRUE(Finish(obj, model.obj));
+    ASSERT_EQ(Render(0, 0, 0), 1);
+    const uint8_t floor = LitColour(LightBand(0), 3);  // seen from above, lit edge-on
+    EXPECT_EQ(PixelOf(s, 50, 5), floor);
+    EXPECT_EQ(PixelOf(s, 2, 36), floor);
+    EXPECT_EQ(PixelOf(s, 50, 45), kBackground);  // above the horizon
+    EXPECT_EQ(PixelOf(s, 50, 79), kBackground);
+}
+
+TEST_F(RenderObjectTest, LightTermsBeyondTheTableAreClamped) {
+    EngineObject obj;
+    StartObject(obj, 2);
+    SetFacingSquare(obj.Faces[0], 100, 0, 3, -150, 0);
+    obj.Faces[0].Normal[2] = -30000;  // lit far beyond the table
+    SetFacingSquare(obj.Faces[1], 100, 0, 3, 150, 0);
+    ASSERT_TRUE(Finish(obj, model.obj));
+    LightVector = {0, 0, -30000};  // and the other against a huge light
+    ASSERT_EQ(Render(0, 0, 1000), 1);
+    EXPECT_EQ(PixelOf(s, 35, 40), PaletteIndexOf(10, 3));
+    EXPECT_EQ(PixelOf(s, 65, 40), PaletteIndexOf(10, 3));
+    LightVector = {0, 0, 30000};
+    ASSERT_EQ(Render(0, 0, 1000), 1);
+    EXPECT_EQ(PixelOf(s, 35, 40), PaletteIndexOf(0, 3));
+}
+
+TEST_F(RenderObjectTest, TexturedFacesWithoutOrWithASmallerImage) {
+    EngineObject obj;
+    StartObject(obj, 2);
+    SetFacingSquare(obj.Faces[0], 100, 0, 3, -150, 0);  // slot 9 does not exist
+    obj.Faces[0].Kind = kFaceSlotTextured;
+    obj.Faces[0].SlotKey = 9;
+    SetFacingSquare(obj.Faces[1], 100, 0, 3, 150, 0);  // maps 64 x 64 texels from a 4 x 4 slot
+    obj.Faces[1].Kind = 7;
+    obj.Faces[1].SlotKey = 12;
+    obj.Faces[1].TexWidth = obj.Faces[1].TexHeight = 64;
+    const int32_t points[3][3] = {{50, -100, 0}, {250, -100, 0}, {50, 100, 0}};
+    for (int k = 0; k < 3; ++k)
+        for (int c = 0; c < 3; ++c) obj.Faces[1].TexPoints[k][c] = points[k][c];
+    obj.Slots[0] = TextureSlot{12, 0, 4, 4, static_cast<uint8_t*>(EngineAlloc(16)), {}, {}};
+    for (int i = 0; i < 16; ++i) obj.Slots[0].Image[i] = static_cast<uint8_t>(20 + i % 2);
+    ASSERT_TRUE(Finish(obj, model.obj));
+    ASSERT_EQ(Render(0, 0, 1000), 1);
+    EXPECT_EQ(PixelOf(s, 35, 40), PaletteIndexOf(0, 3));  // drawn flat in its colour, lit
+    int textured = 0;
+    for (int32_t y = 31; y <= 49; ++y)
+        for (int32_t x = 56; x <= 74; ++x) {
+            const uint8_t p = PixelOf(s, x, y);
+            EXPECT_TRUE(p == LitColour(LightBand(254), 20) || p == LitColour(LightBand(254), 21))
+                << x << " " << y;
+            ++textured;
+        }
+    EXPECT_EQ(textured, 19 * 19);
+}
+
+}  // namespace

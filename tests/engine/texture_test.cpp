@@ -1,0 +1,125 @@
+// The perspective texture mappers: addressing, texel meanings, lighting,
+// faces seen edge-on and faces without an image.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "engine/light_band.h"
+#include "engine/outline.h"
+#include "engine/primitives.h"
+#include "engine/raster_texture.h"
+#include "tests/engine/frame_check.h"
+
+namespace {
+
+constexpr uint8_t kBackground = 0;
+
+class TextureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BuildShadeBase(0);
+        savedFocal = FocalLength;
+        FocalLength = 100;
+        ASSERT_EQ(SurfaceCreate(s, 64, 64), 1);  // centre (32, 32)
+        SurfaceClear(s, kBackground);
+    }
+    void TearDown() override { FocalLength = savedFocal; }
+
+    // The screen rectangle 12..51 x 12..51 as the outline.
+    void Square() {
+        OutlineReset(s);
+        MoveTo(s, 12, 12);
+        EdgeTo(s, 51, 12);
+        EdgeTo(s, 51, 51);
+        EdgeTo(s, 12, 51);
+        EdgeTo(s, 12, 12);
+    }
+    // A texture plane facing the viewer at depth 100 (file units), its
+    // origin at the bottom left of the square and its axes along x and y,
+    // 40 pixels long on the screen (the u axis uLength).
+    TextureMapping Facing(int32_t width, int32_t height, int32_t uLength = 40) const {
+        TextureMapping m{};
+        const int32_t side = 40 * 16;  // model units: 40 file units at depth 100 = 40 pixels
+        m.Points[0] = {-20 * 16, -20 * 16, 0};
+        m.Points[1] = {-20 * 16 + uLength * 16, -20 * 16, 0};
+        m.Points[2] = {-20 * 16, -20 * 16 + side, 0};
+        m.T = {0, 0, 100};
+        m.Width = width;
+        m.Height = height;
+        m.TileU = m.TileV = 1;
+        return m;
+    }
+    std::set<uint8_t> Drawn() const {
+        std::set<uint8_t> out;
+        for (int32_t i = 0; i < s.Stride * s.Height; ++i)
+            if (s.Bits[i] != kBackground) out.insert(s.Bits[i]);
+        return out;
+    }
+    Surface s;
+    int32_t savedFocal = 0;
+};
+
+TEST_F(TextureTest, FortyEightTexelsWideAreAddressedAsThirtyTwo) {
+    // Only the first 1024 texels (32 rows of 32) can be read: those hold
+    // 40 + u (or 40 + v), the others 200. The u axis is 48 pixels long, one
+    // texel per pixel, so the square shows u = 0..39.
+    std::vector<uint8_t> image(48 * 32, 200);
+    for (int32_t pass = 0; pass < 2; ++pass) {
+        for (int32_t i = 0; i < 1024; ++i)
+            image[i] = static_cast<uint8_t>(40 + (pass == 0 ? i % 32 : i / 32));
+        SurfaceClear(s, kBackground);
+        Square();
+        ASSERT_EQ(TextureUnlit(s, Facing(48, 32, 48), 99, TextureImage{image.data(), 48, 32}), 1);
+        std::set<uint8_t> expected;
+        for (int32_t k = 0; k < 32; ++k)
+            expected.insert(static_cast<uint8_t>(50 + k));  // texel + 10
+        EXPECT_EQ(Drawn(), expected) << (pass == 0 ? "columns" : "rows");
+    }
+}
+
+TEST_F(TextureTest, TexelMeanings) {
+    // One check per quarter of a 2 x 2 image: transparent, unlit, lit.
+    const uint8_t image[4] = {kColourNoPolygon, 250, 5, 20};
+    const TextureImage texture{image, 2, 2};
+    Square();
+    ASSERT_EQ(TextureShaded(s, Facing(2, 2), LightBand(0), 0, texture), 1);
+    // Quarters: u < 1 on the left, v < 1 at the bottom (y up).
+    EXPECT_EQ(PixelOf(s, 20, 20), kBackground);                 // 247 leaves the pixel
+    EXPECT_EQ(PixelOf(s, 45, 20), 250);                         // 209..255 written as is
+    EXPECT_EQ(PixelOf(s, 20, 45), LitColour(LightBand(0), 5));  // lit by the band
+    EXPECT_EQ(PixelOf(s, 20, 45), 10 + 19 * 6 + 5);             // level 6 for edge-on light
+    EXPECT_EQ(PixelOf(s, 45, 45), 10 + 19 * 7 + 1);  // colour 20 = level 1 hue 1, one band on
+    SurfaceClear(s, kBackground);
+    Square();
+    ASSERT_EQ(TextureUnlit(s, Facing(2, 2), 99, texture), 1);
+    EXPECT_EQ(PixelOf(s, 20, 45), 15);  // texel + 10
+    EXPECT_EQ(PixelOf(s, 45, 20), 250);
+}
+
+TEST_F(TextureTest, GouraudTextureLightsAlongTheRow) {
+    const uint8_t image[1] = {3};
+    OutlineReset(s);
+    MoveTo(s, 12, 12);
+    ShadedEdgeTo(s, 51, 12, -200, 200);
+    ShadedEdgeTo(s, 51, 51, 200, 200);
+    ShadedEdgeTo(s, 12, 51, 200, -200);
+    ShadedEdgeTo(s, 12, 12, -200, -200);
+    ASSERT_EQ(TextureGouraud(s, Facing(1, 1), 3, TextureImage{image, 1, 1}), 1);
+    EXPECT_EQ(PixelOf(s, 12, 30), 10 + 19 * 10 + 3);  // s = -200: level 10
+    EXPECT_EQ(PixelOf(s, 51, 30), 13);                // s = 200: level 0
+    EXPECT_LT(PixelOf(s, 40, 30), PixelOf(s, 20, 30));
+}
+
+TEST_F(TextureTest, CollinearTexturePointsDrawNothing) {
+    const uint8_t image[4] = {5, 5, 5, 5};
+    TextureMapping m = Facing(2, 2);
+    m.Points[2] = {m.Points[0].x + 2 * (m.Points[1].x - m.Points[0].x), m.Points[0].y, 0};
+    Square();
+    EXPECT_EQ(TextureShaded(s, m, LightBand(0), 5, TextureImage{image, 2, 2}), 0);
+    EXPECT_EQ(TextureUnlit(s, m, 15, TextureImage{image, 2, 2}), 0);
+    EXPECT_TRUE(Drawn().empty());
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimeEdit>
+#include <QToolButton>
+
+#include "app/qt/time_bar.h"
+#include "tests/gui/shell_fixture.h"
+
+namespace {
+
+class TimeBarGuiTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        CopyCatalogue();
+        Start();
+    }
+    CTimeBar* Bar() { return View()->TimeBar(); }
+};
+
+TEST_F(TimeBarGuiTest, RunningTimeAdvancesOneStepPerTickAndPaintsEachTick) {
+    View()->SetViewTime(CDateTime(2026, 12, 6, 22, 0, 0));
+    Bar()->m_unit->setCurrentIndex(kHours);
+    const int paintsBefore = Sky()->Paints();
+    QTest::mouseClick(Bar()->m_forward, Qt::LeftButton);
+    EXPECT_TRUE(Bar()->m_forward->isChecked());
+    QTest::qWait(1000);
+    QTest::mouseClick(Bar()->m_forward, Qt::LeftButton);
+    EXPECT_FALSE(Bar()->m_forward->isChecked());
+    const int ticks = Sky()->Paints() - paintsBefore;
+    EXPECT_GT(ticks, 10);  // at most 100 in a second; far fewer only on a stalled machine
+    EXPECT_LE(ticks, 101);
+    int64_t advanced = (View()->ChosenTime() - CDateTime(2026, 12, 6, 22, 0, 0)).GetTotalSeconds();
+    EXPECT_EQ(advanced, int64_t(ticks) * 3600);
+    // The pickers show the view's time.
+    EXPECT_EQ(Bar()->m_timePicker->time().hour(), View()->ChosenTime().GetHour());
+    EXPECT_EQ(Bar()->m_datePicker->date().day(), View()->ChosenTime().GetDay());
+    // Stopped: no more ticks.
+    const int stopped = Sky()->Paints();
+    QTest::qWait(100);
+    EXPECT_EQ(Sky()->Paints(), stopped);
+}
+
+TEST_F(TimeBarGuiTest, NonNumericCountIsRefused) {
+    Bar()->m_count->setText("many");
+    QTest::mouseClick(Bar()->m_forward, Qt::LeftButton);
+    EXPECT_FALSE(Bar()->m_forward->isChecked());
+    EXPECT_EQ(Bar()->Core().m_nRunning, 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("between 1 and 9999"), std::string::npos);
+    EXPECT_EQ(Bar()->m_count->text(), "1");
+    QTest::mouseClick(Bar()->m_up, Qt::LeftButton);
+    EXPECT_EQ(Bar()->m_count->text(), "2");
+}
+
+TEST_F(TimeBarGuiTest, ZoomSliderAndPickersDriveTheView) {
+    EXPECT_EQ(Doc().m_nZoom, 256);  // showing the zoom does not change it
+    EXPECT_EQ(Bar()->m_zoom->value(), 31);
+    Bar()->m_zoom->setValue(100);
+    EXPECT_EQ(Doc().m_nZoom, 2048);
+    Bar()->m_datePicker->setDate(QDate(2000, 1, 1));
+    EXPECT_EQ(View()->ChosenTime().GetYear(), 2000);
+    Bar()->m_timePicker->setTime(QTime(12, 0, 0));
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2000, 1, 1, 12, 0, 0));
+}
+
+TEST_F(TimeBarGuiTest, NarrowAndWideLayouts) {
+    Frame()->resize(640, 600);  // narrow: the bar below the sky
+    QApplication::processEvents();
+    EXPECT_FALSE(Bar()->IsWide());
+    EXPECT_EQ(Bar()->height(), 48);
+    EXPECT_EQ(Bar()->y() + Bar()->height(), View()->height());
+    Frame()->resize(1000, 500);  // wide: a 120-pixel column on the left
+    QApplication::processEvents();
+    EXPECT_TRUE(Bar()->IsWide());
+    EXPECT_EQ(Bar()->width(), 120);
+    EXPECT_EQ(Sky()->x(), 120);
+}
+
+}  // namespace

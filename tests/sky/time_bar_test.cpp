@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "catalogue/lumo_doc.h"
+#include "sky/time_bar.h"
+
+namespace {
+
+// Controls held as plain values; the count as the text a user typed.
+class FakeBar : public TimeBarHost {
+public:
+    CDateTime date, time;
+    std::string count = "1";
+    int32_t unit = kSeconds;
+    std::set<int32_t> timers;
+    std::vector<CDateTime> viewTimes;
+    int32_t shownRunning = 0, messages = 0, skyPaints = 0;
+
+    bool UpdateData(CTimeBarCore& bar, bool save) override {
+        if (!save) {
+            date = bar.m_date;
+            time = bar.m_time;
+            count = std::to_string(bar.m_nCount);
+            unit = bar.m_nUnit;
+            return true;
+        }
+        char* end = nullptr;
+        long n = std::strtol(count.c_str(), &end, 10);
+        if (count.empty() || *end || n < kMinCount || n > kMaxCount) {
+            ++messages;
+            count = std::to_string(bar.m_nCount);
+            return false;
+        }
+        bar.m_nCount = static_cast<int32_t>(n);
+        bar.m_nUnit = unit;
+        bar.m_date = date;
+        bar.m_time = time;
+        return true;
+    }
+    void StartTimer(int32_t id, int32_t) override { timers.insert(id); }
+    void KillTimer(int32_t id) override { timers.erase(id); }
+    void SetViewTime(const CDateTime& t) override { viewTimes.push_back(t); }
+    void ShowRunning(int32_t running) override { shownRunning = running; }
+    void RedrawSky() override { ++skyPaints; }
+};
+
+class TimeBarTest : public ::testing::Test {
+protected:
+    void SetUp() override { bar.ShowTime(CDateTime(2026, 12, 6, 22, 0, 0)); }
+    // The user sets the time picker to h:m.
+    void PickTime(int h, int m) {
+        host.time = CDateTime(host.time.GetYear(), host.time.GetMonth(), host.time.GetDay(), h, m, 0);
+        bar.OnTimeChanged();
+    }
+    CLumoDoc doc;
+    FakeBar host;
+    CTimeBarCore bar{&doc, &host};
+};
+
+TEST_F(TimeBarTest, StepsFromUnitAndCount) {
+    host.count = "2";
+    host.unit = kMonths;
+    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 62 * 86400);
+    host.unit = kYears;
+    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 730 * 86400);
+    host.unit = kWeeks;
+    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 14 * 86400);
+    host.unit = kSeconds;
+    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 2);
+    host.unit = -1;  // nothing selected: the step stays
+    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 2);
+
+    host.count = "2";
+    host.unit = kMonths;
+    bar.OnForward();
+    bar.OnTimer(kForwardTimer);
+    ASSERT_EQ(host.viewTimes.size(), 1u);
+    EXPECT_EQ(host.viewTimes[0], CDateTime(2027, 2, 6, 22, 0, 0));  // 62 days later
+    EXPECT_EQ(host.date, host.viewTimes[0]);
+    EXPECT_TRUE(host.timers.count(kForwardTimer));  // re-armed after the tick
+}
+
+TEST_F(TimeBarTest, ButtonsStartReverseAndStop) {
+    bar.OnForward();
+    EXPECT_EQ(bar.m_nRunning, 1);
+    EXPECT_EQ(host.timers, std::set<int32_t>{kForwardTimer});
+    EXPECT_EQ(host.shownRunning, 1);
+    bar.OnBackward();
+    EXPECT_EQ(bar.m_nRunning, -1);
+    EXPECT_EQ(host.timers, std::set<int32_t>{kBackwardTimer});
+    bar.OnBackward();
+    EXPECT_EQ(bar.m_nRunning, 0);
+    EXPECT_TRUE(host.timers.empty());
+    bar.OnBackward();
+    bar.OnForward();  // from backward straight into forward
+    EXPECT_EQ(bar.m_nRunning, 1);
+    EXPECT_EQ(host.timers, std::set<int32_t>{kForwardTimer});
+    host.unit = kHours;
+    bar.OnTimer(kForwardTimer);  // the step was taken when running started
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 6, 22, 0, 1));
+    bar.OnForward();
+    EXPECT_EQ(bar.m_nRunning, 0);
+    EXPECT_EQ(host.shownRunning, 0);
+}
+
+TEST_F(TimeBarTest, BackwardTicksSubtractTheStep) {
+    host.unit = kDays;
+    bar.OnBackward();
+    bar.OnTimer(kBackwardTimer);
+    bar.OnTimer(kBackwardTimer);
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 4, 22, 0, 0));
+}
+
+TEST_F(TimeBarTest, TimePickerCrossingMidnightMovesTheDate) {
+    PickTime(23, 30);
+    EXPECT_EQ(host.date.GetDay(), 6);
+    PickTime(0, 30);  // forward across midnight
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 7, 0, 30, 0));
+    PickTime(23, 30);  // back across midnight
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 6, 23, 30, 0));
+    PickTime(21, 0);
+    PickTime(0, 30);  // 21:00 to 00:30: no crossing by the rule
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 6, 0, 30, 0));
+    // While busy, changes are ignored.
+    size_t n = host.viewTimes.size();
+    bar.m_bBusy = 1;
+    PickTime(5, 0);
+    EXPECT_EQ(host.viewTimes.size(), n);
+}
+
+TEST_F(TimeBarTest, DatePickerKeepsTheTimeOfDay) {
+    host.date = CDateTime(1999, 8, 11, 3, 3, 3);
+    bar.OnDateChanged();
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(1999, 8, 11, 22, 0, 0));
+    EXPECT_EQ(host.time, host.viewTimes.back());
+}
+
+TEST_F(TimeBarTest, ZoomSliderMapping) {
+    EXPECT_EQ(bar.SliderPositionForZoom(256), 31);
+    EXPECT_EQ(bar.ZoomForSliderPosition(31), 251);
+    EXPECT_EQ(bar.ZoomForSliderPosition(100), 2048);
+    EXPECT_EQ(bar.ZoomForSliderPosition(0), 64);
+    EXPECT_EQ(bar.SliderPositionForZoom(64), 0);
+    bar.OnZoomSlider(31);
+    EXPECT_EQ(doc.m_nZoom, 251);
+    EXPECT_EQ(host.skyPaints, 1);
+}
+
+TEST_F(TimeBarTest, PointerTurnsSetTheViewAngles) {
+    bar.OnPointerTurned(40000, -5000);
+    EXPECT_EQ(doc.m_nViewElevation, -7232);
+    EXPECT_EQ(doc.m_nViewAzimuth, 5000);
+    bar.OnPointerTurned(-70000, 32768);
+    EXPECT_EQ(doc.m_nViewElevation, 70000 % 32768);
+    EXPECT_EQ(doc.m_nViewAzimuth, 0);
+    EXPECT_EQ(host.skyPaints, 2);
+}
+
+TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
+    host.count = "2";
+    host.unit = kHours;
+    bar.ComputeStep();
+    for (const char* typed : {"abc", "", "0", "10000", "3x"}) {
+        host.count = typed;
+        bar.OnForward();
+        EXPECT_EQ(bar.m_nRunning, 0) << typed;
+        EXPECT_TRUE(host.timers.empty()) << typed;
+        EXPECT_EQ(bar.m_nCount, 2) << typed;
+        EXPECT_EQ(host.count, "2") << typed;  // the field shows the kept count again
+    }
+    EXPECT_EQ(host.messages, 5);
+}
+
+TEST_F(TimeBarTest, RunningStopsAtTheEndOfTheCalendar) {
+    bar.ShowTime(CDateTime(9999, 12, 1, 0, 0, 0));
+    host.unit = kMonths;
+    bar.OnForward();
+    bar.OnTimer(kForwardTimer);
+    EXPECT_EQ(bar.m_nRunning, 0);
+    EXPECT_EQ(host.shownRunning, 0);
+    EXPECT_TRUE(host.viewTimes.empty());
+}
+
+}  // namespace
