@@ -6,6 +6,7 @@
 #include <QTimeEdit>
 #include <QToolButton>
 
+#include "app/qt/rotate_widget.h"
 #include "app/qt/time_bar.h"
 #include "tests/gui/shell_fixture.h"
 
@@ -78,6 +79,33 @@ TEST_F(TimeBarGuiTest, NarrowAndWideLayouts) {
     EXPECT_TRUE(Bar()->IsWide());
     EXPECT_EQ(Bar()->width(), 120);
     EXPECT_EQ(Sky()->x(), 120);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ShellTest, TrackballTurnsTheSkyAndIsAbsentWithoutItsModel) {
+    CopyCatalogue();
+    Start();
+    EXPECT_EQ(View()->TimeBar()->findChild<QWidget*>("ROTATE"), nullptr);
+    Close();
+    std::filesystem::copy_file(JoinPath(LUMO_BIN_DIR, "esfptr.ob3"), folder.File("esfptr.ob3"));
+    Start(640, 520);
+    auto* ball = dynamic_cast<CRotateWidget*>(View()->TimeBar()->findChild<QWidget*>("ROTATE"));
+    ASSERT_NE(ball, nullptr);
+    EXPECT_EQ(ball->geometry(), QRect(QPoint(187, 2), QPoint(240, 48)));
+    EXPECT_FALSE(ball->Picture().isNull());
+    EXPECT_EQ(ball->Picture().pixelIndex(1, 1), kBallClearIndex);
+    const int paints = Sky()->Paints();
+    QTest::mousePress(ball, Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseMove(ball, QPoint(36, 34));
+    QTest::mouseRelease(ball, Qt::LeftButton, {}, QPoint(36, 34));
+    const RotateState& s = ball->State();
+    EXPECT_NE(s.Turned[1] | s.Turned[2], 0);
+    EXPECT_EQ(Doc().m_nViewElevation, -s.Turned[1] % 32768);
+    EXPECT_EQ(Doc().m_nViewAzimuth, -s.Turned[2] % 32768);
+    EXPECT_GT(Sky()->Paints(), paints);
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+#pragma once
+// Builds model files for the program's data: sphere faces with an
+// equirectangular texture and flat polygons, written with the program's own
+// model writer. Colours and texels are model colours: colour number
+// 19 * level + hue (1 white, 2 red, 3 green, 4 blue, 5 yellow, 9 grey at full
+// brightness); texel 250 and up are drawn unlit.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/object.h"
+
+// A texture of width x height texels, row 0 at the north.
+struct Texture {
+    int32_t width = 0, height = 0;
+    std::vector<uint8_t> texels;
+    uint8_t& At(int32_t col, int32_t row) { return texels[size_t(row) * width + col]; }
+};
+
+using Vertex = std::array<int32_t, 3>;  // file units
+
+class ModelBuilder {
+public:
+    ModelBuilder() = default;
+    ModelBuilder(const ModelBuilder&) = delete;
+    ModelBuilder& operator=(const ModelBuilder&) = delete;
+
+    // A sphere of radius (file units) about the centre with the south pole
+    // below it (-y) and the prime meridian towards -z; texture width x width/2.
+    void AddSphere(int32_t radius, const Texture& texture, int32_t colour, Vertex centre = {0, 0, 0});
+    // A flat polygon (3..16 vertices, in order) with its outward normal.
+    void AddPolygon(const std::vector<Vertex>& vertices, Vertex normal, int32_t colour);
+
+    // The model as an .ob3 file (version 266).
+    bool Write(std::vector<uint8_t>& out, std::string& error) const;
+
+private:
+    struct Sphere {
+        int32_t radius, colour;
+        Vertex centre;
+        Texture texture;
+    };
+    struct Polygon {
+        std::vector<Vertex> vertices;
+        Vertex normal;
+        int32_t colour;
+    };
+    std::vector<Sphere> m_spheres;
+    std::vector<Polygon> m_polygons;
+};
+
+// The trackball's pointer: a globe of radius 128 with meridians, an equator,
+// a red north cap and a yellow arrow through it along x, so every turn shows.
+bool MakePointerModel(std::vector<uint8_t>& out, std::string& error);
