@@ -9,24 +9,22 @@ namespace {
 class SeekTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        AddStar("Marfik", 3.8f, 1.0f, 0.2f);
-        AddStar("Sirius", -1.46f, 1.77f, -0.29f);
-        AddStar("Siriusette", 5.0f, 2.0f, 0.5f);
-        CPlanet* mars = FindPlanet(doc.m_planets, "Mars");
-        mars->m_dPos[0] = 1.25e8;
-        mars->m_dPos[1] = -2.5e7;
-        mars->m_dPos[2] = 3.0000001e8;
-    }
-    void AddStar(const char* name, float magnitude, float ra, float dec) {
-        auto s = std::make_unique<CStar>();
-        s->m_strName = name;
-        s->m_fMagnitude = magnitude;
-        s->m_pos.a = ra;
-        s->m_pos.b = dec;
-        s->m_pos.x = 10.0 * ra;
-        s->m_pos.y = 20.0 * dec;
-        s->m_pos.z = -30.0 * ra;
-        doc.m_stars.push_back(std::move(s));
+        // Brightest first, as the catalogue keeps them.
+        for (auto [name, ra, dec] : {std::tuple{"Marfik", 1.0f, 0.2f}, {"Sirius", 1.77f, -0.29f},
+                                     {"Siriusette", 2.0f, 0.5f}}) {
+            auto s = std::make_unique<CStar>();
+            s->m_strName = name;
+            s->m_pos.a = ra;
+            s->m_pos.b = dec;
+            s->m_pos.x = 10.0 * ra;  // sky frame
+            s->m_pos.y = 20.0 * dec;
+            s->m_pos.z = -30.0 * ra;
+            doc.m_stars.push_back(std::move(s));
+        }
+        double* mars = FindPlanet(doc.m_planets, "Mars")->m_dPos;
+        mars[0] = 1.25e8;
+        mars[1] = -2.5e7;
+        mars[2] = 3.0000001e8;
     }
     CLumoDoc doc;
 };
@@ -43,14 +41,15 @@ TEST_F(SeekTest, BodiesComeBeforeStars) {
     EXPECT_EQ(r.target, (std::array<float, 3>{0, 0, 0}));
 }
 
-TEST_F(SeekTest, StarsBrightestFirstWithTheirVectorTurnedToTheBodyFrame) {
+TEST_F(SeekTest, StarsBrightestFirstInAnyLetterCase) {
     for (const char* text : {"Sirius", "SIRIUS", "sirius", "iRiU"}) {
         SeekResult r = SeekSearch(doc, text);
         ASSERT_TRUE(r.found) << text;
         EXPECT_EQ(r.rightAscension, 1.77f) << text;  // Sirius, not the fainter Siriusette
         EXPECT_EQ(r.declination, -0.29f);
-        // (-z, y, x) of the sky-frame point.
-        EXPECT_EQ(r.target, (std::array<float, 3>{float(30.0 * 1.77f), float(20.0 * -0.29f), float(10.0 * 1.77f)}));
+        // The body-position frame: (-z, y, x) of the sky-frame point.
+        EXPECT_EQ(r.target, (std::array<float, 3>{float(30.0 * 1.77f), float(20.0 * -0.29f),
+                                                  float(10.0 * 1.77f)}));
     }
     EXPECT_EQ(SeekSearch(doc, "ETTE").rightAscension, 2.0f);
     EXPECT_FALSE(SeekSearch(doc, "Vega").found);
