@@ -96,6 +96,7 @@ CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc, EngineObject* pointerModel)
     for (int32_t id : {kForwardTimer, kBackwardTimer}) {
         auto* timer = new QTimer(this);
         timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);  // 10 ms ticks: coarse timers would stretch them
         connect(timer, &QTimer::timeout, this, [this, id] { m_core.OnTimer(id); });
         m_timers[id] = timer;
     }
