@@ -20,6 +20,7 @@ CSkyWidget::CSkyWidget(CLumoDoc* doc, const SkyTimeSource* time, SkyTools* tools
     m_wnd.m_pTools = tools;
     m_wnd.OnCreate();
     m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);  // 10 ms ticks: coarse timers would stretch them
     connect(&m_timer, &QTimer::timeout, this, [this] { m_wnd.OnTick(kStylusTimer); });
 }
 
@@ -34,7 +35,7 @@ void CSkyWidget::GetClientSize(int32_t& w, int32_t& h) const {
 }
 
 void CSkyWidget::Present(const PresentedFrame& frame) {
-    m_picture = FrameToImage(frame);
+    FrameToRgb(frame, m_picture);
     m_blit = QPoint(frame.BlitX, frame.BlitY);
     ++m_paints;
     repaint();
@@ -66,7 +67,12 @@ void CSkyWidget::resizeEvent(QResizeEvent*) {
 
 void CSkyWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
+    // The frame is two columns wider than the window and starts BlitX
+    // pixels in: only the columns left of it need the background.
+    if (m_picture.isNull())
+        p.fillRect(rect(), Qt::black);
+    else if (m_blit.x() > 0)
+        p.fillRect(QRect(0, 0, m_blit.x(), height()), Qt::black);
     if (!m_picture.isNull()) p.drawImage(m_blit, m_picture);
 }
 

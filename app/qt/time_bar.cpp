@@ -17,23 +17,29 @@
 #include "framework/message_sink.h"
 
 namespace {
-// Dialog units of the bar's templates to pixels.
-constexpr double kPixelsPerUnit = 1.5;
-QRect Units(int x, int y, int w, int h) {
-    return QRect(int(x * kPixelsPerUnit), int(y * kPixelsPerUnit), int(w * kPixelsPerUnit),
-                 int(h * kPixelsPerUnit));
+// Dialog units of the bar's templates to pixels. The narrow bar may use the
+// window's width; the wide one must fit its 120-pixel column.
+struct Scale {
+    double x, y;
+};
+constexpr Scale kNarrowScale = {2.0, 1.5}, kWideScale = {1.6, 1.5};
+QRect Units(Scale s, int x, int y, int w, int h) {
+    return QRect(int(x * s.x), int(y * s.y), int(w * s.x), int(h * s.y));
 }
 
 struct Placement {
     QRect unit, count, spin, back, forward, date, time, zoom;
 };
 // The closed unit list is 12 units high (its template height includes the list).
-const Placement kNarrow = {Units(1, 2, 48, 12),  Units(50, 2, 17, 12), Units(67, 2, 11, 12),
-                           Units(86, 2, 14, 12), Units(100, 2, 14, 12), Units(1, 16, 57, 12),
-                           Units(61, 16, 53, 12), Units(115, 1, 10, 28)};
-const Placement kWide = {Units(1, 2, 67, 12),  Units(34, 19, 22, 13), Units(56, 19, 11, 12),
-                         Units(4, 19, 14, 12), Units(18, 19, 14, 12), Units(1, 34, 57, 12),
-                         Units(1, 48, 57, 12), Units(60, 34, 10, 28)};
+const Placement kNarrow = {
+    Units(kNarrowScale, 1, 2, 48, 12),   Units(kNarrowScale, 50, 2, 17, 12),
+    Units(kNarrowScale, 67, 2, 11, 12),  Units(kNarrowScale, 86, 2, 14, 12),
+    Units(kNarrowScale, 100, 2, 14, 12), Units(kNarrowScale, 1, 16, 57, 12),
+    Units(kNarrowScale, 61, 16, 53, 12), Units(kNarrowScale, 115, 1, 10, 28)};
+const Placement kWide = {
+    Units(kWideScale, 1, 2, 67, 12),  Units(kWideScale, 34, 19, 22, 13), Units(kWideScale, 56, 19, 11, 12),
+    Units(kWideScale, 4, 19, 14, 12), Units(kWideScale, 18, 19, 14, 12), Units(kWideScale, 1, 34, 57, 12),
+    Units(kWideScale, 1, 48, 57, 12), Units(kWideScale, 60, 34, 10, 28)};
 
 QDateTime ToQt(const CDateTime& t) {
     return QDateTime(QDate(t.GetYear(), t.GetMonth(), t.GetDay()),
@@ -44,6 +50,9 @@ QDateTime ToQt(const CDateTime& t) {
 CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc, EngineObject* pointerModel)
     : QWidget(&view), m_view(view), m_core(doc, this) {
     setObjectName("TimeBar");
+    QFont small = font();
+    small.setPixelSize(11);  // the bar's controls are as small as a pocket screen's
+    setFont(small);
     m_unit = new QComboBox(this);
     m_unit->setObjectName("unit");
     for (const char* name : kTimeUnitNames) m_unit->addItem(name);
@@ -96,6 +105,7 @@ CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc, EngineObject* pointerModel)
     for (int32_t id : {kForwardTimer, kBackwardTimer}) {
         auto* timer = new QTimer(this);
         timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);  // 10 ms ticks: coarse timers would stretch them
         connect(timer, &QTimer::timeout, this, [this, id] { m_core.OnTimer(id); });
         m_timers[id] = timer;
     }
@@ -125,7 +135,10 @@ void CTimeBar::SetWide(bool wide) {
 }
 
 QRect CTimeBar::PointerRect() const {
-    return m_wide ? QRect(QPoint(4, 103), QPoint(80, 160)) : QRect(QPoint(187, 2), QPoint(240, 48));
+    if (m_wide) return QRect(QPoint(4, 103), QPoint(80, 160));
+    // Right of the zoom slider, 53 x 46 pixels as on the pocket screen.
+    const int left = kNarrow.zoom.right() + 6;
+    return QRect(QPoint(left, 2), QPoint(left + 53, 48));
 }
 
 void CTimeBar::SetDocument(CLumoDoc* doc) {
