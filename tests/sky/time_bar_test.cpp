@@ -16,7 +16,7 @@ public:
     int32_t unit = kSeconds;
     std::set<int32_t> timers;
     std::vector<CDateTime> viewTimes;
-    int32_t shownRunning = 0, messages = 0, skyPaints = 0;
+    int32_t shownRunning = 0, messages = 0, skyPaints = 0, zoomPosition = -1;
 
     bool UpdateData(CTimeBarCore& bar, bool save) override {
         if (!save) {
@@ -44,6 +44,7 @@ public:
     void SetViewTime(const CDateTime& t) override { viewTimes.push_back(t); }
     void ShowRunning(int32_t running) override { shownRunning = running; }
     void RedrawSky() override { ++skyPaints; }
+    void ShowZoomPosition(int32_t p) override { zoomPosition = p; }
 };
 
 class TimeBarTest : public ::testing::Test {
@@ -146,6 +147,42 @@ TEST_F(TimeBarTest, ZoomSliderMapping) {
     bar.OnZoomSlider(31);
     EXPECT_EQ(doc.m_nZoom, 251);
     EXPECT_EQ(host.skyPaints, 1);
+}
+
+TEST_F(TimeBarTest, ZoomStepsLandOnSliderPositions) {
+    // zoom(p) = (0.2 p - 0.16) p + 64, truncated.
+    ASSERT_EQ(doc.m_nZoom, 256);  // between positions 31 (251) and 32 (263)
+    bar.StepZoom(1);
+    EXPECT_EQ(doc.m_nZoom, 263);
+    EXPECT_EQ(host.zoomPosition, 32);
+    EXPECT_EQ(host.skyPaints, 1);
+    bar.StepZoom(-2);
+    EXPECT_EQ(host.zoomPosition, 30);  // 251, then 239
+    EXPECT_EQ(doc.m_nZoom, 239);
+    EXPECT_EQ(host.skyPaints, 2);  // one paint for the two steps
+    // Positions 0 to 2 all give 64: one step out of 64 goes to position 3.
+    doc.m_nZoom = 64;
+    bar.StepZoom(-1);
+    EXPECT_EQ(host.skyPaints, 2);  // already at the end: nothing happens
+    bar.StepZoom(1);
+    EXPECT_EQ(doc.m_nZoom, 65);
+    EXPECT_EQ(host.zoomPosition, 3);
+    bar.StepZoom(-5);
+    EXPECT_EQ(doc.m_nZoom, 64);
+    EXPECT_EQ(host.zoomPosition, 2);
+    doc.m_nZoom = 2048;
+    bar.StepZoom(1);
+    EXPECT_EQ(doc.m_nZoom, 2048);
+    bar.StepZoom(-1);
+    EXPECT_EQ(doc.m_nZoom, 2008);
+    EXPECT_EQ(host.zoomPosition, 99);
+    // A stored zoom beyond the slider comes back to its end.
+    doc.m_nZoom = 5000;
+    bar.StepZoom(1);
+    EXPECT_EQ(doc.m_nZoom, 5000);
+    bar.StepZoom(-1);
+    EXPECT_EQ(doc.m_nZoom, 2048);
+    EXPECT_EQ(host.zoomPosition, 100);
 }
 
 TEST_F(TimeBarTest, PointerTurnsSetTheViewAngles) {
