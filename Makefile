@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench clean install
 
 all: build
 
@@ -32,6 +32,12 @@ run: build
 	else \
 	  $(BUILD)/bin/lumo; \
 	fi
+
+# `make install PREFIX=/some/where` (default /usr/local): the program in
+# PREFIX/bin, its data in PREFIX/share/lumo, the menu entry and the icon.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
