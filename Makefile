@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 ASAN_BUILD ?= build-asan
 FUZZ_TARGETS ?= packed_stream object_read render_object stars_db store_directory cmp_file
 
-.PHONY: all deps configure build test test-asan run bench clean
+.PHONY: all deps configure build test test-asan soak run bench clean
 
 all: build
 
@@ -20,7 +20,7 @@ build: deps configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE soak
 
 # Without a display (no DISPLAY, no WAYLAND_DISPLAY) the map is drawn to a
 # picture instead: tonight's sky at the saved place, that is now between
@@ -34,7 +34,11 @@ test-asan: deps
 	  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1:abort_on_error=0 \
 	  LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp):print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE soak
+
+# The long run of time forward and back (about ten minutes).
+soak: build
+	@cd $(BUILD) && ctest --output-on-failure -L soak
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
