@@ -130,12 +130,7 @@ TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
     Doc().m_nViewAzimuth = 1234;
     Key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(Frame()->isVisible());
-    CLumoDoc saved;
-    std::vector<uint8_t> bytes;
-    std::string error;
-    ASSERT_TRUE(ReadWholeFile(folder.File("stars.db"), bytes, error));
-    ASSERT_TRUE(saved.LoadFrom(bytes, error));
-    EXPECT_EQ(saved.m_nViewAzimuth, 1234);
+    EXPECT_EQ(SavedDocument()->m_nViewAzimuth, 1234);
 }
 
 TEST_F(DesktopTest, MenusShowTheirKeys) {

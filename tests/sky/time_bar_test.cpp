@@ -150,39 +150,26 @@ TEST_F(TimeBarTest, ZoomSliderMapping) {
 }
 
 TEST_F(TimeBarTest, ZoomStepsLandOnSliderPositions) {
-    // zoom(p) = (0.2 p - 0.16) p + 64, truncated.
-    ASSERT_EQ(doc.m_nZoom, 256);  // between positions 31 (251) and 32 (263)
-    bar.StepZoom(1);
-    EXPECT_EQ(doc.m_nZoom, 263);
-    EXPECT_EQ(host.zoomPosition, 32);
-    EXPECT_EQ(host.skyPaints, 1);
-    bar.StepZoom(-2);
-    EXPECT_EQ(host.zoomPosition, 30);  // 251, then 239
-    EXPECT_EQ(doc.m_nZoom, 239);
-    EXPECT_EQ(host.skyPaints, 2);  // one paint for the two steps
-    // Positions 0 to 2 all give 64: one step out of 64 goes to position 3.
-    doc.m_nZoom = 64;
-    bar.StepZoom(-1);
-    EXPECT_EQ(host.skyPaints, 2);  // already at the end: nothing happens
-    bar.StepZoom(1);
-    EXPECT_EQ(doc.m_nZoom, 65);
-    EXPECT_EQ(host.zoomPosition, 3);
-    bar.StepZoom(-5);
-    EXPECT_EQ(doc.m_nZoom, 64);
-    EXPECT_EQ(host.zoomPosition, 2);
-    doc.m_nZoom = 2048;
-    bar.StepZoom(1);
-    EXPECT_EQ(doc.m_nZoom, 2048);
-    bar.StepZoom(-1);
-    EXPECT_EQ(doc.m_nZoom, 2008);
-    EXPECT_EQ(host.zoomPosition, 99);
-    // A stored zoom beyond the slider comes back to its end.
-    doc.m_nZoom = 5000;
-    bar.StepZoom(1);
-    EXPECT_EQ(doc.m_nZoom, 5000);
-    bar.StepZoom(-1);
-    EXPECT_EQ(doc.m_nZoom, 2048);
-    EXPECT_EQ(host.zoomPosition, 100);
+    // zoom(p) = (0.2 p - 0.16) p + 64, truncated; positions 0 to 2 all give 64.
+    struct Case {
+        int32_t zoom, steps, expectedZoom, expectedPosition;  // position -1: not moved
+    } cases[] = {
+        {256, 1, 263, 32},     // 256 lies between positions 31 (251) and 32 (263)
+        {256, -1, 251, 31},    {263, -2, 239, 30},  // two steps: 251, then 239
+        {64, -1, 64, -1},      {64, 1, 65, 3},      {65, -5, 64, 2},
+        {2048, 1, 2048, -1},   {2048, -1, 2008, 99},
+        {5000, 1, 5000, -1},   {5000, -1, 2048, 100},  // a stored zoom beyond the slider
+    };
+    for (const Case& c : cases) {
+        doc.m_nZoom = c.zoom;
+        host.zoomPosition = -1;
+        const int32_t paints = host.skyPaints;
+        bar.StepZoom(c.steps);
+        EXPECT_EQ(doc.m_nZoom, c.expectedZoom) << c.zoom << " " << c.steps;
+        EXPECT_EQ(host.zoomPosition, c.expectedPosition) << c.zoom << " " << c.steps;
+        // One paint for all the steps, none when nothing moved.
+        EXPECT_EQ(host.skyPaints - paints, c.expectedPosition < 0 ? 0 : 1);
+    }
 }
 
 TEST_F(TimeBarTest, PointerTurnsSetTheViewAngles) {
