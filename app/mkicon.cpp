@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     for (int side : kProgramIconSides) {
         const QString folder = QString("%1/%2x%2/apps").arg(argv[1]).arg(side);
         if (!QDir().mkpath(folder) || !ProgramIconImage(side).save(folder + "/lumo.png", "PNG")) {
-            std::fprintf(stderr, "lumo-mkicon: cannot write %s/lumo.png\n", folder.toLocal8Bit().constData());
+            std::fprintf(stderr, "lumo-mkicon: cannot write %s/lumo.png\n",
+                         folder.toLocal8Bit().constData());
             return 1;
         }
     }

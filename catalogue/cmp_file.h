@@ -7,8 +7,8 @@
 // itself as the path plus ".tmp"; when that folder cannot take the file, as
 // an installed program's folder cannot, into the user's cache folder,
 // $XDG_CACHE_HOME/lumo, under the same file name), which is opened instead
-// and deleted on close. Readers then see an ordinary open file. Called when the pointer model
-// and the body models are opened.
+// and deleted on close. Readers then see an ordinary open file. Called when
+// the pointer model and the body models are opened.
 
 #include <cstdint>
 #include <string>

@@ -30,7 +30,9 @@ struct SkyScale {
     // marker: the factor rounded, at least 1.
     int32_t Block() const { return Pixels(1); }
     // A designed squared distance (pixels squared) in surface pixels squared.
-    int64_t SquaredPixels(int64_t n2) const { return std::llround(static_cast<double>(n2) * factor * factor); }
+    int64_t SquaredPixels(int64_t n2) const {
+        return std::llround(static_cast<double>(n2) * factor * factor);
+    }
 
     bool operator==(const SkyScale& other) const { return factor == other.factor; }
 };

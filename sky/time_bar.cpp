@@ -1,7 +1,7 @@
 #include "sky/time_bar.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "catalogue/lumo_doc.h"
 
@@ -137,7 +137,10 @@ void CTimeBarCore::OnZoomSlider(int32_t p) {
 void CTimeBarCore::StepZoom(int32_t steps) {
     if (!m_pDoc || steps == 0) return;
     int32_t zoom = m_pDoc->m_nZoom, position = -1;
-    for (int32_t n = 0; n < std::abs(steps); ++n) {
+    // More steps than positions end at an end of the slider anyway.
+    const int32_t count = std::min(steps < 0 ? -int64_t{steps} : int64_t{steps},
+                                   int64_t{kZoomSliderMax - kZoomSliderMin + 1});
+    for (int32_t n = 0; n < count; ++n) {
         // The zoom grows with the position (several low positions share 64),
         // so the next position beyond the zoom is found by walking.
         int32_t found = -1;

@@ -61,7 +61,8 @@ bool ParseScale(const std::string& s, double& scale) {
 // The window size in surface pixels: the size given times the scale.
 bool ScaleSize(Options& o) {
     const long width = std::lround(o.width * o.scale), height = std::lround(o.height * o.scale);
-    if (width < 1 || width > kMaxSurfaceSide - 2 || height < 1 || height > kMaxSurfaceSide) return false;
+    if (width < 1 || width > kMaxSurfaceSide - 2 || height < 1 || height > kMaxSurfaceSide)
+        return false;
     o.width = static_cast<int32_t>(width);
     o.height = static_cast<int32_t>(height);
     return true;

@@ -58,9 +58,8 @@ void CLumoApp::Start(bool showSplash) {
     std::string copyError;
     std::string document = m_files.documentPath;
     if (!PrepareUserDocument(m_files, copyError)) {
-        ShowMessage("Your copy of the catalogue could not be made; your settings will not be saved.\n" +
-                        copyError,
-                    kAppTitle);
+        const std::string why = "Your copy of the catalogue could not be made; ";
+        ShowMessage(why + "your settings will not be saved.\n" + copyError, kAppTitle);
         document = m_files.ShippedDocument();
         m_keepDocument = true;
     }

@@ -10,7 +10,9 @@
 namespace {
 constexpr const char* kSection = "WINDOW";
 
-long long Area(const QRect& r) { return r.isEmpty() ? 0 : static_cast<long long>(r.width()) * r.height(); }
+long long Area(const QRect& r) {
+    return r.isEmpty() ? 0 : static_cast<long long>(r.width()) * r.height();
+}
 }  // namespace
 
 WindowPlacement ReadWindowPlacement(CLumoApp& app) {

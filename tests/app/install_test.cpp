@@ -34,8 +34,9 @@ class InstalledProgram : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         prefix = new TempDir;
-        const std::string cmd = std::string(LUMO_CMAKE) + " --install " + LUMO_BUILD_DIR + " --prefix " +
-                                prefix->Path() + " >" + prefix->File("install.log") + " 2>&1";
+        const std::string cmd = std::string(LUMO_CMAKE) + " --install " + LUMO_BUILD_DIR +
+                                " --prefix " + prefix->Path() + " >" + prefix->File("install.log") +
+                                " 2>&1";
         installStatus = std::system(cmd.c_str());
     }
     static void TearDownTestSuite() {

