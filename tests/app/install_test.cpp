@@ -52,21 +52,19 @@ protected:
     // to end as a session does, and returns its exit status.
     int RunUntilAskedToEnd() {
         const std::string program = Installed("bin/lumo");
-        const std::string env[] = {"QT_QPA_PLATFORM=offscreen", "TZ=Europe/Madrid",
-                                   "HOME=" + user.Path(),       "XDG_DATA_HOME=" + user.File("data"),
-                                   "XDG_CONFIG_HOME=" + user.File("config"),
-                                   "XDG_CACHE_HOME=" + user.File("cache"),
-                                   "XDG_RUNTIME_DIR=" + user.Path()};
-        std::vector<char*> envp;
-        for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-        envp.push_back(nullptr);
         const std::string log = user.File("lumo.log");
         pid_t pid = fork();
         if (pid == 0) {
-            FILE* out = std::freopen(log.c_str(), "w", stderr);
-            (void)out;
-            char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-            execve(program.c_str(), argv, envp.data());
+            // The test's environment (sanitizer options included) with the
+            // user's folders of this test.
+            const std::pair<const char*, std::string> env[] = {
+                {"QT_QPA_PLATFORM", "offscreen"},         {"TZ", "Europe/Madrid"},
+                {"HOME", user.Path()},                    {"XDG_DATA_HOME", user.File("data")},
+                {"XDG_CONFIG_HOME", user.File("config")}, {"XDG_CACHE_HOME", user.File("cache")},
+                {"XDG_RUNTIME_DIR", user.Path()}};
+            for (const auto& [name, value] : env) setenv(name, value.c_str(), 1);
+            if (!std::freopen(log.c_str(), "w", stderr)) _exit(126);
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
         int status = -1;
