@@ -21,6 +21,8 @@
 #include "sky/sky_host.h"
 #include "sky/sky_tools.h"
 
+class CBodyModels;
+
 // Where a star or body that is not drawn in the latest paint is kept: far
 // outside any window, so a tap can never pick it.
 constexpr int32_t kOffScreen = 2000;
@@ -48,6 +50,9 @@ public:
     SkyHost* m_pHost = nullptr;
     const SkyTimeSource* m_pTimeSource = nullptr;
     SkyTools* m_pTools = nullptr;
+    // The body models of VR mode, given by the owner; null: every body is
+    // drawn as its marker.
+    CBodyModels* m_pModels = nullptr;
     // The Moon icon held across paints.
     CMoonIconHolder m_moonIcon;
 

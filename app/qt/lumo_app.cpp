@@ -47,6 +47,7 @@ void CLumoApp::Start(bool showSplash) {
         if (ObjectRead(*model, pointer)) m_pointerModel = std::move(model);
         pointer.Close();
     }
+    m_models = std::make_unique<CBodyModels>(m_store.get(), m_folder);
 
     if (m_docFile.Open(*m_doc, JoinPath(m_folder, "stars.db")) != CDocFile::OpenResult::Loaded)
         ShowMessage("Failed to open document.\n" + m_docFile.Error(), kAppTitle);
