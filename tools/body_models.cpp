@@ -19,7 +19,6 @@ enum Hue : int32_t {
     kRed = 2,
     kBlue = 4,
     kYellow = 5,
-    kDarkGrey = 6,
     kPurpleGrey = 8,
     kGrey = 9,
     kPaleTeal = 10,
@@ -31,8 +30,9 @@ enum Hue : int32_t {
 };
 constexpr int32_t kDarkestTexelLevel = 8;
 
-// A lit texel: hue at a level, the level kept to 0..8 so that the light
-// still has levels to add.
+// A lit texel: hue at a level, the level kept to 0..8. VR mode adds the
+// light's levels (1 facing the Sun, 6 edge-on, 10 at night) and at least
+// three of depth cue, so the textures keep to the bright levels.
 uint8_t Lit(int32_t hue, int32_t level) {
     return static_cast<uint8_t>(19 * std::clamp(level, 0, kDarkestTexelLevel) + hue);
 }
@@ -209,12 +209,12 @@ Texture MoonMap() {
         const Direction d = At(lat, lon);
         for (const Spot& r : rayed) {
             const double apart = Apart(d, At(r.lat, r.lon));
-            if (apart < r.radius) return Lit(kWhite, 1);
+            if (apart < r.radius) return Lit(kWhite, 0);
             // Faint rays: bright streaks around the crater.
-            if (apart < 25 && Noise(d, 20, 13, 1) > 0.78) return Lit(kWhite, 2);
+            if (apart < 25 && Noise(d, 20, 13, 1) > 0.78) return Lit(kWhite, 1);
         }
-        if (InSpots(maria, d, 12) > 0) return Lit(kGrey, 2 + int32_t(Noise(d, 8, 14) * 2));
-        return Lit(kWhite, 4 - CraterShade(craters, d) + int32_t(Noise(d, 6, 15) * 2));
+        if (InSpots(maria, d, 12) > 0) return Lit(kGrey, int32_t(Noise(d, 8, 14) * 2));
+        return Lit(kWhite, 2 - CraterShade(craters, d) + int32_t(Noise(d, 6, 15) * 2));
     });
 }
 
@@ -226,28 +226,28 @@ Texture MarsMap() {
     return PaintMap(128, [&](double lat, double lon) {
         const Direction d = At(lat, lon);
         const double capEdge = (lat > 0 ? 68 : -70) + (Noise(d, 6, 21) - 0.5) * 8;
-        if ((lat > 0 && lat > capEdge) || (lat < 0 && lat < capEdge)) return Lit(kWhite, 1);
+        if ((lat > 0 && lat > capEdge) || (lat < 0 && lat < capEdge)) return Lit(kWhite, 0);
         const double shade = Noise(d, 4, 22);
         // The dark regions, their edges frayed by noise.
         if (InSpots(dark, d, 23) + (Noise(d, 5, 24) - 0.5) * 0.8 > 0.15)
-            return Lit(kRust, 4 + int32_t(shade * 2));
-        return Lit(shade > 0.55 ? kOrange : kRust, shade > 0.55 ? 2 : 1);
+            return Lit(kRust, 3 + int32_t(shade * 2));
+        return Lit(shade > 0.55 ? kOrange : kRust, shade > 0.55 ? 1 : 0);
     });
 }
 
 Texture JupiterMap() {
     const std::vector<Band> bands = {
-        {70, kTan, 4},    {45, kTan, 3},   {33, kTan, 1},   {24, kRust, 3}, {18, kWhite, 2},
-        {8, kRust, 3},    {-6, kWhite, 1}, {-18, kRust, 2}, {-28, kTan, 1}, {-38, kRust, 4},
-        {-48, kTan, 2},   {-70, kTan, 3},  {-90, kTan, 4},
+        {70, kTan, 3},    {45, kTan, 2},   {33, kTan, 0},   {24, kRust, 2}, {18, kWhite, 1},
+        {8, kRust, 2},    {-6, kWhite, 0}, {-18, kRust, 1}, {-28, kTan, 0}, {-38, kRust, 3},
+        {-48, kTan, 1},   {-70, kTan, 2},  {-90, kTan, 3},
     };
     return PaintMap(256, [&](double lat, double lon) {
         const Direction d = At(lat, lon);
         // The Great Red Spot: an oval in the southern belt's edge.
         const double dx = (lon - 60) / 13, dy = (lat + 22) / 6;
         const double oval = dx * dx + dy * dy;
-        if (oval < 0.6) return Lit(kRed, 3);
-        if (oval < 1.0) return Lit(kOrange, 2);
+        if (oval < 0.6) return Lit(kRed, 2);
+        if (oval < 1.0) return Lit(kOrange, 1);
         return BandAt(bands, lat, d, 31, 3);
     });
 }
@@ -258,12 +258,12 @@ Texture IoMap() {
         const Direction d = At(lat, lon);
         for (const Spot& v : vents) {
             const double r = Apart(d, At(v.lat, v.lon)) / v.radius;
-            if (r < 0.4) return Lit(kPurpleGrey, 3);
-            if (r < 1.0) return Lit(v.lon > 0 ? kOrange : kRed, 2);
+            if (r < 0.4) return Lit(kPurpleGrey, 2);
+            if (r < 1.0) return Lit(v.lon > 0 ? kOrange : kRed, 1);
         }
         const double n = Noise(d, 4, 42);
-        if (std::abs(lat) > 60) return Lit(kTan, 3);
-        return n > 0.58 ? Lit(kBrightYellow, 1) : n > 0.45 ? Lit(kYellow, 1) : Lit(kOrange, 1);
+        if (std::abs(lat) > 60) return Lit(kTan, 2);
+        return n > 0.58 ? Lit(kBrightYellow, 0) : n > 0.45 ? Lit(kYellow, 0) : Lit(kOrange, 0);
     });
 }
 
@@ -272,15 +272,15 @@ Texture EuropaMap() {
         const Direction d = At(lat, lon);
         // Long thin cracks: where smooth noise crosses its middle value.
         if (std::abs(Noise(d, 3, 51, 1) - 0.5) < 0.012 || std::abs(Noise(d, 4, 53, 1) - 0.5) < 0.01)
-            return Lit(kRust, 3);
-        return Noise(d, 3, 52) > 0.68 ? Lit(kTan, 1) : Lit(kWhite, 1 + int32_t(Noise(d, 6, 54) * 2));
+            return Lit(kRust, 2);
+        return Noise(d, 3, 52) > 0.68 ? Lit(kTan, 0) : Lit(kWhite, int32_t(Noise(d, 6, 54) * 2));
     });
 }
 
 Texture SaturnMap() {
     const std::vector<Band> bands = {
-        {75, kTan, 4},   {55, kTan, 3},  {40, kTan, 2},   {25, kWhite, 3}, {12, kTan, 1},
-        {-12, kWhite, 2}, {-25, kTan, 1}, {-40, kWhite, 3}, {-55, kTan, 2},  {-90, kTan, 3},
+        {75, kTan, 3},   {55, kTan, 2},  {40, kTan, 1},   {25, kWhite, 2}, {12, kTan, 0},
+        {-12, kWhite, 1}, {-25, kTan, 0}, {-40, kWhite, 2}, {-55, kTan, 1},  {-90, kTan, 2},
     };
     return PaintMap(128, [&](double lat, double lon) { return BandAt(bands, lat, At(lat, lon), 61, 2); });
 }
@@ -288,8 +288,8 @@ Texture SaturnMap() {
 Texture TitanMap() {
     return PaintMap(64, [](double lat, double lon) {
         const double n = Noise(At(lat, lon), 3, 71);
-        if (lat > 60) return Lit(kTan, 3);
-        return Lit(kOrange, n > 0.5 ? 2 : 3);
+        if (lat > 60) return Lit(kTan, 2);
+        return Lit(kOrange, n > 0.5 ? 1 : 2);
     });
 }
 
@@ -298,8 +298,8 @@ Texture IcyGiantMap(int32_t hue, int32_t level, uint32_t seed, bool darkSpot) {
         const Direction d = At(lat, lon);
         if (darkSpot) {
             const double dx = (lon + 40) / 14, dy = (lat + 22) / 7;
-            if (dx * dx + dy * dy < 1) return Lit(kSlate, 5);
-            if (std::abs(lat + 10) < 2 && std::abs(lon + 20) < 25) return Lit(kWhite, 1);
+            if (dx * dx + dy * dy < 1) return Lit(kSlate, 4);
+            if (std::abs(lat + 10) < 2 && std::abs(lon + 20) < 25) return Lit(kWhite, 0);
         }
         // Faint bands.
         const int32_t band = int32_t(std::lround(std::sin(lat * 6 * kDeg) + (Noise(d, 6, seed) - 0.5)));
@@ -311,8 +311,8 @@ Texture TritonMap() {
     const std::vector<Spot> spots = Craters(81, 30, 6);
     return PaintMap(64, [&](double lat, double lon) {
         const Direction d = At(lat, lon);
-        if (lat < -20 + (Noise(d, 5, 82) - 0.5) * 10) return Lit(kTan, 2);
-        return InSpots(spots, d, 83) > 0.5 ? Lit(kGrey, 2) : Lit(kWhite, 3);
+        if (lat < -20 + (Noise(d, 5, 82) - 0.5) * 10) return Lit(kTan, 1);
+        return InSpots(spots, d, 83) > 0.5 ? Lit(kGrey, 1) : Lit(kWhite, 2);
     });
 }
 
@@ -321,9 +321,9 @@ Texture PlutoMap() {
     const std::vector<Spot> heart = {{15, 170, 22}, {-5, 185, 14}};
     return PaintMap(128, [&](double lat, double lon) {
         const Direction d = At(lat, lon);
-        if (InSpots(heart, d, 91) > 0) return Lit(kWhite, 2);
-        if (std::abs(lat + 5) < 15 && Noise(d, 4, 92) > 0.45) return Lit(kRust, 5);
-        return Lit(kTan, 2 + int32_t(Noise(d, 5, 93) * 3));
+        if (InSpots(heart, d, 91) > 0) return Lit(kWhite, 1);
+        if (std::abs(lat + 5) < 15 && Noise(d, 4, 92) > 0.45) return Lit(kRust, 4);
+        return Lit(kTan, 1 + int32_t(Noise(d, 5, 93) * 3));
     });
 }
 
@@ -331,8 +331,8 @@ Texture CharonMap() {
     const std::vector<Spot> craters = Craters(101, 40, 7);
     return PaintMap(64, [&](double lat, double lon) {
         const Direction d = At(lat, lon);
-        if (lat > 65 + (Noise(d, 5, 102) - 0.5) * 10) return Lit(kRust, 5);  // the dark red cap
-        return Lit(kTan, 3 - CraterShade(craters, d) + (Noise(d, 4, 103) > 0.5 ? 1 : 0));
+        if (lat > 65 + (Noise(d, 5, 102) - 0.5) * 10) return Lit(kRust, 4);  // the dark red cap
+        return Lit(kTan, 2 - CraterShade(craters, d) + (Noise(d, 4, 103) > 0.5 ? 1 : 0));
     });
 }
 
@@ -341,8 +341,8 @@ Texture VenusMap() {
         const Direction d = At(lat, lon);
         // Cloud streaks slanting from the equator towards the poles.
         const double swirl = Noise(At(lat, lon + std::abs(lat) * 1.5), 4, 111, 3);
-        if (d.y > 0.9 || d.y < -0.9) return Lit(kWhite, 2);
-        return swirl > 0.6 ? Lit(kYellow, 1) : swirl < 0.38 ? Lit(kTan, 1) : Lit(kWhite, 2);
+        if (d.y > 0.9 || d.y < -0.9) return Lit(kWhite, 1);
+        return swirl > 0.6 ? Lit(kYellow, 0) : swirl < 0.38 ? Lit(kTan, 0) : Lit(kWhite, 1);
     });
 }
 
@@ -382,24 +382,24 @@ bool ReadEarthMap(const std::string& dataDir, Texture& texture, std::string& err
 bool MapOf(const std::string& name, const std::string& dataDir, Texture& t, std::string& error) {
     if (name == "Earth") return ReadEarthMap(dataDir, t, error);
     if (name == "Sun") t = SunMap();
-    else if (name == "Mercury") t = CrateredMap(128, kGrey, 2, 1, 120);
+    else if (name == "Mercury") t = CrateredMap(128, kWhite, 4, 1, 120);
     else if (name == "Venus") t = VenusMap();
     else if (name == "Moon") t = MoonMap();
     else if (name == "Mars") t = MarsMap();
-    else if (name == "Phobos") t = CrateredMap(64, kGrey, 4, 6, 25);
-    else if (name == "Deimos") t = CrateredMap(64, kGrey, 3, 7, 20);
+    else if (name == "Phobos") t = CrateredMap(64, kGrey, 1, 6, 25);
+    else if (name == "Deimos") t = CrateredMap(64, kGrey, 0, 7, 20);
     else if (name == "Jupiter") t = JupiterMap();
     else if (name == "Io") t = IoMap();
     else if (name == "Europa") t = EuropaMap();
-    else if (name == "Ganymede") t = CrateredMap(128, kGrey, 2, 11, 70);
-    else if (name == "Callisto") t = CrateredMap(128, kDarkGrey, 2, 12, 120);
+    else if (name == "Ganymede") t = CrateredMap(128, kWhite, 5, 11, 70);
+    else if (name == "Callisto") t = CrateredMap(128, kGrey, 1, 12, 120);
     else if (name == "Saturn") t = SaturnMap();
-    else if (name == "Tethys") t = CrateredMap(64, kWhite, 3, 14, 40);
-    else if (name == "Dione") t = CrateredMap(64, kWhite, 3, 15, 40);
-    else if (name == "Rhea") t = CrateredMap(64, kWhite, 3, 16, 50);
+    else if (name == "Tethys") t = CrateredMap(64, kWhite, 2, 14, 40);
+    else if (name == "Dione") t = CrateredMap(64, kWhite, 2, 15, 40);
+    else if (name == "Rhea") t = CrateredMap(64, kWhite, 2, 16, 50);
     else if (name == "Titan") t = TitanMap();
-    else if (name == "Uranus") t = IcyGiantMap(kPaleTeal, 1, 18, false);
-    else if (name == "Neptune") t = IcyGiantMap(kBlue, 2, 19, true);
+    else if (name == "Uranus") t = IcyGiantMap(kPaleTeal, 0, 18, false);
+    else if (name == "Neptune") t = IcyGiantMap(kBlue, 1, 19, true);
     else if (name == "Triton") t = TritonMap();
     else if (name == "Pluto") t = PlutoMap();
     else if (name == "Charon") t = CharonMap();

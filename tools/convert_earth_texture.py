@@ -7,8 +7,8 @@ model's texture: data/earth_texture.pgm, 256 x 128 texels of model colours
 longitude growing eastward along the rows.
 
 Each texel is the mean colour of its 8 x 8 block of the picture, matched to
-the nearest colour of a few hues at the brighter levels (0..6, so that the
-model's lighting has levels left to add): the colour's proportions choose
+the nearest colour of a few hues at the brighter levels (0..3, so that the
+model's lighting and depth cue have levels left to add): the colour's proportions choose
 the hue, its luminance, brightened, the level.
 
 Run once by hand (needs python3-pil; the build does not):
@@ -29,7 +29,7 @@ HUES = {
     9: (128, 128, 128), 11: (156, 207, 143), 12: (56, 96, 127), 13: (110, 160, 150),
     14: (207, 128, 80), 16: (80, 100, 75), 17: (224, 159, 112),
 }
-LEVELS = range(0, 7)
+LEVELS = range(0, 4)
 # The picture's luminance is brightened by this power before matching, and
 # weighs this much against the proportions of the colour.
 GAMMA = 0.55
