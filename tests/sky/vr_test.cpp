@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include "catalogue/cmp_file.h"
+#include "catalogue/store_file.h"
 #include "engine/palette.h"
 #include "engine/render_object.h"
 #include "engine/render_settings.h"
@@ -202,6 +203,20 @@ TEST_F(VrTest, MarkersAfterAModelAreNotDarkenedByIt) {
     PlaceBody("Mars", 2e8, 0, 0);
     wnd.PaintSky();
     EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 2));
+}
+
+TEST_F(VrTest, TheBuiltStoreHoldsAModelForEveryBody) {
+    CStoreFile store;
+    ASSERT_TRUE(store.OpenStore(JoinPath(LUMO_BIN_DIR, "planets.sto")));
+    CBodyModels built(&store, folder.Path());
+    for (const auto& body : doc.m_planets) {
+        const EngineObject* model = built.FindModel(body->m_strName);
+        ASSERT_NE(model, nullptr) << body->m_strName;
+        EXPECT_EQ(model->Faces[0].Kind, kFaceSphere) << body->m_strName;
+    }
+    EXPECT_EQ(built.Loads(), 23);
+    // The unpacked members are gone once read.
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 TEST(ModelPlacementTest, SpinAngleIsAQuarterTurnLessAndStaysInOneTurn) {
