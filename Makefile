@@ -3,7 +3,10 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench clean
+ASAN_BUILD ?= build-asan
+FUZZ_TARGETS ?= packed_stream object_read render_object stars_db store_directory cmp_file
+
+.PHONY: all deps configure build test test-asan soak run bench clean
 
 all: build
 
@@ -17,11 +20,26 @@ build: deps configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE soak
 
 # Without a display (no DISPLAY, no WAYLAND_DISPLAY) the map is drawn to a
 # picture instead: tonight's sky at the saved place, that is now between
 # 18:00 and 06:00 local time, else 22:00 local time today.
+# The whole suite again with AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer; any finding fails the run.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DLUMO_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && \
+	  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1:abort_on_error=0 \
+	  LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp):print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) -LE soak
+
+# The long run of time forward and back (about ten minutes).
+soak: build
+	@cd $(BUILD) && ctest --output-on-failure -L soak
+
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  hour=$$(date +%H); \
@@ -46,16 +64,13 @@ SECONDS ?= 60
 .PHONY: fuzz
 fuzz:
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DLUMO_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_packed_stream fuzz_object_read
-	@mkdir -p $(FUZZ_BUILD)/corpus/packed_stream $(FUZZ_BUILD)/corpus/object_read
-	$(FUZZ_BUILD)/fuzz/fuzz_packed_stream -max_total_time=$(SECONDS) -max_len=16384 \
-	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/packed_stream \
-	  fuzz/seeds/packed_stream tests/catalogue/corpus
-	$(FUZZ_BUILD)/fuzz/fuzz_object_read -max_total_time=$(SECONDS) -max_len=16384 \
-	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/object_read \
-	  fuzz/seeds/object_read tests/models/corpus
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_render_object
-	@mkdir -p $(FUZZ_BUILD)/corpus/render_object
-	$(FUZZ_BUILD)/fuzz/fuzz_render_object -max_total_time=$(SECONDS) -max_len=16384 \
-	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/render_object \
-	  fuzz/seeds/render_object fuzz/seeds/object_read tests/models/corpus
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; extra=""; \
+	  case $$t in packed_stream|cmp_file) extra=tests/catalogue/corpus;; \
+	    object_read|render_object) extra="fuzz/seeds/object_read tests/models/corpus";; esac; \
+	  echo "== fuzz_$$t for $(SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(SECONDS) -max_len=16384 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/$$t- $(FUZZ_BUILD)/corpus/$$t fuzz/seeds/$$t \
+	    $$extra || exit 1; \
+	done

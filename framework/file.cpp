@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -125,6 +127,11 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::stri
 
 bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes,
                      std::string& error) {
+    return WriteFileAtomicInterrupted(path, bytes, error, SIZE_MAX);
+}
+
+bool WriteFileAtomicInterrupted(const std::string& path, const std::vector<uint8_t>& bytes,
+                                std::string& error, size_t crashAfter) {
     std::string tmpl = path + ".XXXXXX";
     int fd = mkstemp(tmpl.data());
     if (fd < 0) {
@@ -132,10 +139,11 @@ bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes,
         return false;
     }
     fchmod(fd, 0644);
+    const size_t total = std::min(bytes.size(), crashAfter);
     size_t done = 0;
     bool ok = true;
-    while (done < bytes.size()) {
-        ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (done < total) {
+        ssize_t w = ::write(fd, bytes.data() + done, total - done);
         if (w < 0 && errno == EINTR) continue;
         if (w <= 0) {
             ok = false;
@@ -143,7 +151,16 @@ bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes,
         }
         done += static_cast<size_t>(w);
     }
+    if (crashAfter < bytes.size()) {
+        // The process "dies" here: the temporary file stays as far as it got.
+        ::close(fd);
+        error = "interrupted after " + std::to_string(total) + " bytes";
+        return false;
+    }
     if (ok && ::fsync(fd) != 0) ok = false;
+    // Only a temporary file holding every byte may take the file's place.
+    struct stat st;
+    if (ok && (fstat(fd, &st) != 0 || static_cast<uint64_t>(st.st_size) != bytes.size())) ok = false;
     if (!ok) error = ErrnoText("cannot write", tmpl);
     ::close(fd);
     if (ok && ::rename(tmpl.c_str(), path.c_str()) != 0) {

@@ -53,6 +53,11 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::stri
 // written and flushed, then renamed over path. On failure path is untouched.
 bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes,
                      std::string& error);
+// For crash-safety tests: the same save, with the process taken to die after
+// crashAfter bytes of the temporary file (then the temporary file is left as
+// it is and path is not touched; returns false). SIZE_MAX saves normally.
+bool WriteFileAtomicInterrupted(const std::string& path, const std::vector<uint8_t>& bytes,
+                                std::string& error, size_t crashAfter);
 bool FileExists(const std::string& path);
 // The folder part of a path, without a trailing slash ("." when there is none).
 std::string FolderOf(const std::string& path);

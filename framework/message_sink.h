@@ -12,3 +12,13 @@ using MessageSink = std::function<void(const std::string& text, const std::strin
 MessageSink SetMessageSink(MessageSink sink);
 // Shows a message through the current sink.
 void ShowMessage(const std::string& text, const std::string& caption);
+
+// Yes/no questions go the same way: the shell installs a sink that asks the
+// user; tests install one that answers. Without a sink the answer is no, so
+// nothing that needs a yes happens unasked.
+using ConfirmSink = std::function<bool(const std::string& question, const std::string& caption)>;
+
+// Replaces the question sink; returns the previous one.
+ConfirmSink SetConfirmSink(ConfirmSink sink);
+// Asks a yes/no question through the current sink; true for yes.
+bool AskYesNo(const std::string& question, const std::string& caption);

@@ -5,14 +5,27 @@
 
 #include "app/qt/commands.h"
 #include "app/qt/lumo_app.h"
+#include "app/qt/seek_dialog.h"
 #include "app/qt/sky_widget.h"
 #include "app/qt/time_bar.h"
+#include "app/qt/view_options_dialog.h"
+#include "app/qt/where_dialog.h"
 #include "catalogue/lumo_doc.h"
+#include "catalogue/seek.h"
+#include "framework/message_sink.h"
+#include "sky/aim_commands.h"
 #include "sky/view_layout.h"
 
 namespace {
 constexpr const char* kTimeSection = "TIME";
 constexpr const char* kUtcEntry = "GMT";
+
+// The body of an Aim item, or null for any other command.
+const char* AimBodyOf(int id) {
+    for (const AimItem& item : kAimItems)
+        if (item.id == id) return item.name;
+    return nullptr;
+}
 }  // namespace
 
 CDateTime CurrentViewTime(bool utc) {
@@ -64,7 +77,25 @@ void CLumoView::OnCommand(int id) {
             m_app.WriteProfileInt(kTimeSection, kUtcEntry, m_bUtc ? 1 : 0);
             m_sky->Redraw();
             break;
+        case ID_VIEW_OPTIONS: {
+            CViewOptionsDialog dialog(doc, this);
+            if (dialog.exec() == QDialog::Accepted) m_sky->Redraw();
+            break;
+        }
+        case ID_WHERE: {
+            CWhereDialog dialog(doc, &m_sky->Wnd(), this);
+            if (dialog.exec() == QDialog::Accepted) m_sky->Redraw();
+            break;
+        }
+        case ID_SEEK: {
+            CSeekDialog dialog(this);
+            if (dialog.exec() != QDialog::Accepted) break;
+            if (!SeekCommand(m_sky->Wnd(), dialog.Text())) ShowMessage(kNotFoundMessage, kAppTitle);
+            break;
+        }
         default:
+            // The Aim items belong to the document.
+            if (const char* body = AimBodyOf(id)) AimCommand(doc, body);
             break;
     }
 }
@@ -80,14 +111,11 @@ void CLumoView::UpdateCommand(int id, bool& enabled, bool& checked) const {
         case ID_UTC_TIME:
             checked = m_bUtc;
             break;
-        case ID_VIEW_OPTIONS:
-        case ID_WHERE:
-        case ID_SEEK:
-            enabled = false;  // their dialogs are not part of the program yet
-            break;
         default:
-            for (const AimItem& item : kAimItems)
-                if (item.id == id) enabled = false;
+            if (const char* body = AimBodyOf(id)) {
+                enabled = AimItemEnabled(doc, body);
+                checked = AimItemChecked(doc, body);
+            }
             break;
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The main view: the sky window and the time bar's strip, laid out by the
 // narrow/wide rule of the main window's size; it holds the chosen time and
-// the UTC flag, and handles "VR...", "Now" and "UTC Time".
+// the UTC flag, and handles "VR...", "Now", "UTC Time", the View options,
+// Where and Seek dialogs, and passes the Aim items to the document's commands.
 
 #include <QWidget>
 

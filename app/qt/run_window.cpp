@@ -16,6 +16,10 @@ int RunWindow(int argc, char** argv) {
         QMessageBox::information(QApplication::activeWindow(), QString::fromStdString(caption),
                                  QString::fromStdString(text));
     });
+    SetConfirmSink([](const std::string& question, const std::string& caption) {
+        return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(caption),
+                                     QString::fromStdString(question)) == QMessageBox::Yes;
+    });
     CLumoApp app(ExecutableFolder());
     app.Start();
     int status = qapp.exec();

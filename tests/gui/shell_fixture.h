@@ -43,10 +43,15 @@ protected:
         SetMessageSink([this](const std::string& text, const std::string& caption) {
             messages.push_back(caption + ": " + text);
         });
+        SetConfirmSink([this](const std::string& question, const std::string& caption) {
+            questions.push_back(caption + ": " + question);
+            return answer;
+        });
     }
     void TearDown() override {
         app.reset();
         SetMessageSink(nullptr);
+        SetConfirmSink(nullptr);
     }
 
     void CopyCatalogue() {
@@ -87,4 +92,7 @@ protected:
     TempDir folder, profile;
     std::unique_ptr<CLumoApp> app;
     std::vector<std::string> messages;
+    // Yes/no questions asked, and the answer they get.
+    std::vector<std::string> questions;
+    bool answer = false;
 };

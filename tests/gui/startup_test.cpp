@@ -88,10 +88,9 @@ TEST_F(ShellTest, TitleMenusItemsAndCommandButtons) {
         if (!a->isSeparator()) {
             EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
         }
-    // Until their dialogs exist, these are present and disabled.
     Frame()->UpdateCommandUI();
-    EXPECT_FALSE(Frame()->Action(ID_VIEW_OPTIONS)->isEnabled());
-    EXPECT_FALSE(Frame()->Action(ID_SEEK)->isEnabled());
+    EXPECT_TRUE(Frame()->Action(ID_VIEW_OPTIONS)->isEnabled());
+    EXPECT_TRUE(Frame()->Action(ID_SEEK)->isEnabled());
     EXPECT_TRUE(Frame()->Action(ID_VR)->isEnabled());
     EXPECT_TRUE(Frame()->Action(ID_NOW)->isEnabled());
 }

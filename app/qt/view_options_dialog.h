@@ -1,0 +1,44 @@
+#pragma once
+// "View options": the view mode, the seven layer switches and the two
+// magnitude sliders over the document's view settings. OK writes them into
+// the document (the caller repaints); Cancel changes nothing.
+
+#include <QDialog>
+
+#include "catalogue/view_options.h"
+
+class CLumoDoc;
+class QCheckBox;
+class QRadioButton;
+class QSlider;
+
+class CViewOptionsDialog : public QDialog {
+public:
+    // Control ids.
+    static constexpr int kEquatorial = 1011, kHorizon = 1012;
+    static constexpr int kGrid = 1005, kEcliptic = 1006, kLocalHorizon = 1007, kGround = 1008;
+    static constexpr int kFigures = 1013, kConstNames = 1014, kBounds = 1015;
+    static constexpr int kMagnitudeSlider = 1009, kNamesSlider = 1010;
+
+    CViewOptionsDialog(CLumoDoc& doc, QWidget* parent);
+
+    // OK: the controls into the document, then the dialog closes.
+    void accept() override;
+
+private:
+    void ShowOptions(const ViewOptions& options);
+    ViewOptions ReadControls() const;
+
+    CLumoDoc& m_doc;
+    QRadioButton* m_equatorial;
+    QRadioButton* m_horizon;
+    QCheckBox* m_grid;
+    QCheckBox* m_ecliptic;
+    QCheckBox* m_localHorizon;
+    QCheckBox* m_ground;
+    QCheckBox* m_figures;
+    QCheckBox* m_constNames;
+    QCheckBox* m_bounds;
+    QSlider* m_magnitude;
+    QSlider* m_names;
+};

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/city_list.h"
+#include "catalogue/lumo_doc.h"
+
+namespace {
+
+TypedPlace Place(const std::string& name, double lat = 0, double lon = 0) { return {name, lat, lon}; }
+
+TEST(CityList, SortedIgnoringCaseWithEachIndexAttached) {
+    CLumoDoc doc;
+    for (const char* name : {"Quito", "madrid", "Lima", "Madrid"}) AddNewCity(doc, Place(name));
+    ASSERT_EQ(AddNewCity(doc, Place("Oslo")), AddCityResult::Added);
+    std::vector<std::string> names;
+    for (const CityEntry& e : SortedCityList(doc)) {
+        names.push_back(e.name);
+        EXPECT_EQ(doc.m_cities[e.index]->m_strName, e.name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Lima", "Madrid", "madrid", "Oslo", "Quito"}));
+    EXPECT_EQ(SortedCityList(doc)[3].index, 4);  // the new city: last in m_cities
+}
+
+TEST(CityList, NewRefusesAnEmptyOrExactlyRepeatedName) {
+    CLumoDoc doc;
+    const float lat = doc.m_fLatitude;
+    EXPECT_EQ(AddNewCity(doc, Place("", 10, 20)), AddCityResult::EmptyName);
+    EXPECT_EQ(AddNewCity(doc, Place("Madrid", 40.4, -3.7)), AddCityResult::Added);
+    EXPECT_EQ(AddNewCity(doc, Place("Madrid")), AddCityResult::Duplicate);
+    EXPECT_EQ(AddNewCity(doc, Place("MADRID")), AddCityResult::Added);
+    EXPECT_EQ(AddNewCity(doc, Place("Madrid ")), AddCityResult::Added);  // whole name
+    ASSERT_EQ(doc.m_cities.size(), 3u);
+    EXPECT_EQ(doc.m_cities[0]->m_fLongitude, static_cast<float>(-3.7 * 0.017453292519943295));
+    EXPECT_EQ(doc.m_fLatitude, lat);  // New does not move the observer
+}
+
+TEST(CityList, SelectingMovesTheObserverAndDeletingDoesNot) {
+    CLumoDoc doc;
+    AddNewCity(doc, Place("Quito", -0.22, -78.5));
+    AddNewCity(doc, Place("Null Island"));
+    PlaceTexts shown;
+    ASSERT_TRUE(TakeCityPlace(doc, 0, shown));
+    EXPECT_EQ(doc.m_fLongitude, doc.m_cities[0]->m_fLongitude);
+    EXPECT_EQ(shown.name, "Quito");
+    // Stored as f32 radians: the degrees come back close, not always exact.
+    EXPECT_NEAR(std::stod(shown.latitude), -0.22, 1e-6);
+    EXPECT_FALSE(TakeCityPlace(doc, 2, shown));
+    EXPECT_FALSE(DeleteCity(doc, -1));
+    ASSERT_TRUE(DeleteCity(doc, 0));
+    ASSERT_EQ(doc.m_cities.size(), 1u);
+    EXPECT_EQ(SortedCityList(doc)[0].index, 0);
+    EXPECT_EQ(doc.m_fLongitude, static_cast<float>(-78.5 * 0.017453292519943295));
+    ASSERT_TRUE(TakeCityPlace(doc, 0, shown));
+    EXPECT_EQ(shown.latitude, "0");
+}
+
+TEST(CityList, FieldsAreNumbersWithinTheirRanges) {
+    TypedPlace p;
+    PlaceField bad;
+    std::string message;
+    auto read = [&](const std::string& lat, const std::string& lon) {
+        return ReadPlaceTexts({"X", lat, lon}, p, bad, message);
+    };
+    ASSERT_TRUE(read(" -90 ", "+360"));
+    EXPECT_EQ(p.latitude, -90);
+    EXPECT_EQ(p.longitude, 360);
+    ASSERT_TRUE(read("40.5", "-1e1"));
+    EXPECT_EQ(p.longitude, -10);
+    for (const char* lat : {"", "abc", "90.0001", "-91", "12abc", "1,5", "nan", "inf", "+-5"}) {
+        ASSERT_FALSE(read(lat, "0")) << lat;
+        EXPECT_EQ(bad, PlaceField::Latitude);
+        EXPECT_EQ(message, "Lat must be a number between -90 and 90.");
+    }
+    ASSERT_FALSE(read("0", "360.5"));
+    EXPECT_EQ(bad, PlaceField::Longitude);
+    EXPECT_EQ(message, "Lon must be a number between -360 and 360.");
+    EXPECT_EQ(p.latitude, 40.5);  // a failed read leaves the last good place
+
+    CLumoDoc doc;
+    MoveToPlace(doc, p);
+    EXPECT_EQ(doc.m_fLatitude, static_cast<float>(40.5 * 0.017453292519943295));
+}
+
+}  // namespace

@@ -1,0 +1,244 @@
+// View options, Where, Seek and the Aim menu through the real window: each
+// dialog is opened by its command and worked while it is modal.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "app/qt/control_names.h"
+#include "app/qt/seek_dialog.h"
+#include "app/qt/time_bar.h"
+#include "app/qt/view_options_dialog.h"
+#include "app/qt/where_dialog.h"
+#include "astro/body_table.h"
+#include "catalogue/city_list.h"
+#include "tests/gui/shell_fixture.h"
+
+namespace {
+
+using VO = CViewOptionsDialog;
+using WD = CWhereDialog;
+
+class DialogTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        CopyCatalogue();
+        Start();
+    }
+    // Triggers the command; work gets the modal dialog it opens and closes it.
+    template <class D>
+    void OnDialog(int command, const std::function<void(D&)>& work) {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            opened = true;
+            work(*dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                dialog->reject();
+            }
+        });
+        Frame()->Action(command)->trigger();
+        EXPECT_TRUE(opened);
+    }
+    template <class W = QWidget>
+    static W* C(QWidget& dialog, int id) { return dialog.findChild<W*>(ControlName(id)); }
+    static void Click(QWidget& dialog, int id) { C<QAbstractButton>(dialog, id)->click(); }
+    static void SetFields(QDialog& d, const char* name, const char* lat, const char* lon) {
+        C<QLineEdit>(d, WD::kName)->setText(name);
+        C<QLineEdit>(d, WD::kLatitude)->setText(lat);
+        C<QLineEdit>(d, WD::kLongitude)->setText(lon);
+    }
+    static QListWidget* List(QDialog& d) { return C<QListWidget>(d, WD::kCityList); }
+    static QListWidgetItem* Item(QDialog& d, const char* name) {
+        QList<QListWidgetItem*> found = List(d)->findItems(name, Qt::MatchExactly);
+        return found.size() == 1 ? found.front() : nullptr;
+    }
+    bool HasCity(const std::string& name) {
+        for (const auto& c : Doc().m_cities)
+            if (c->m_strName == name) return true;
+        return false;
+    }
+};
+
+TEST_F(DialogTest, ViewOptionsCancelChangesNothingAndOkWritesWholeMagnitudes) {
+    int paints = Sky()->Paints();
+    OnDialog<VO>(ID_VIEW_OPTIONS, [&](VO& d) {
+        EXPECT_EQ(d.windowTitle(), "View options");
+        EXPECT_EQ(d.findChild<QGroupBox*>()->title(), "View mode");
+        QStringList texts;
+        for (int id : {1011, 1012, 1005, 1006, 1007, 1008, 1013, 1014, 1015})
+            texts << C<QAbstractButton>(d, id)->text();
+        EXPECT_EQ(texts, (QStringList{"Equatorial", "Horizon", "Lat/lon Grid", "Ecliptic",
+                                      "Local horizon", "Ground", "Constellations", "Const. Names",
+                                      "Const. Bounds"}));
+        EXPECT_TRUE(C<QRadioButton>(d, VO::kHorizon)->isChecked());
+        EXPECT_EQ(C<QSlider>(d, VO::kMagnitudeSlider)->minimum(), -10);
+        EXPECT_EQ(C<QSlider>(d, VO::kMagnitudeSlider)->value(), 80);  // the limit of 10000
+        EXPECT_EQ(C<QSlider>(d, VO::kNamesSlider)->value(), 30);
+        Click(d, VO::kEquatorial);
+        Click(d, VO::kBounds);
+        d.reject();
+    });
+    EXPECT_EQ(Doc().m_nViewMode, 1);
+    EXPECT_EQ(Doc().m_bBounds, 1);
+    EXPECT_EQ(Sky()->Paints(), paints);
+    OnDialog<VO>(ID_VIEW_OPTIONS, [](VO& d) {
+        d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    EXPECT_EQ(Doc().m_fMagLimit, 8.0f);
+    EXPECT_EQ(Doc().m_fNameLimit, 3.0f);
+    EXPECT_EQ(Sky()->Paints(), paints + 1);
+}
+
+TEST_F(DialogTest, ViewOptionsModeTakesEffectAtTheRepaintAndSurvivesARestart) {
+    OnDialog<VO>(ID_VIEW_OPTIONS, [](VO& d) {
+        Click(d, VO::kEquatorial);
+        Click(d, VO::kGround);
+        C<QSlider>(d, VO::kMagnitudeSlider)->setValue(65);
+        C<QSlider>(d, VO::kNamesSlider)->setValue(-10);
+        d.accept();
+    });
+    EXPECT_EQ(Doc().m_nViewMode, 0);
+    // Equatorial with both angles 0: the view looks at 0h on the equator.
+    EXPECT_GT(Sky()->Wnd().m_Camera.m_vDepth.x, 32700);
+    Close();
+    Start();
+    EXPECT_EQ(Doc().m_nViewMode, 0);
+    EXPECT_EQ(Doc().m_bGround, 1);
+    EXPECT_EQ(Doc().m_fMagLimit, 6.0f);
+    EXPECT_EQ(Doc().m_fNameLimit, -1.0f);
+}
+
+TEST_F(DialogTest, WhereSelectionMovesTheObserverEvenWhenCancelled) {
+    int paints = Sky()->Paints();
+    OnDialog<WD>(ID_WHERE, [&](WD& d) {
+        EXPECT_EQ(d.windowTitle(), "Where");
+        std::vector<CityEntry> sorted = SortedCityList(Doc());
+        ASSERT_EQ(List(d)->count(), 358);
+        for (int i : {0, 200, 357}) {
+            EXPECT_EQ(List(d)->item(i)->text().toStdString(), sorted[i].name);
+            EXPECT_EQ(List(d)->item(i)->data(Qt::UserRole).toInt(), sorted[i].index);
+        }
+        List(d)->setCurrentItem(Item(d, "Lima"));
+        EXPECT_EQ(C<QLineEdit>(d, WD::kName)->text(), "Lima");
+        EXPECT_NEAR(C<QLineEdit>(d, WD::kLongitude)->text().toDouble(), -77.05, 1e-5);
+        d.reject();
+    });
+    EXPECT_NEAR(Doc().m_fLatitude * kRadiansToDegrees, -12.05, 1e-5);
+    EXPECT_NEAR(Doc().m_fLongitude * kRadiansToDegrees, -77.05, 1e-5);
+    EXPECT_EQ(Sky()->Paints(), paints);  // shown at the next repaint
+}
+
+TEST_F(DialogTest, WhereRejectsABadFieldThenGoesToTheTypedPlace) {
+    const float lat = Doc().m_fLatitude;
+    int paints = Sky()->Paints();
+    OnDialog<WD>(ID_WHERE, [&](WD& d) {
+        SetFields(d, "Atlantis", "95", "0");
+        Click(d, WD::kGo);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.focusWidget(), C(d, WD::kLatitude));
+        SetFields(d, "Atlantis", "10", "east");
+        Click(d, WD::kNew);
+        EXPECT_EQ(d.focusWidget(), C(d, WD::kLongitude));
+        EXPECT_EQ(Doc().m_fLatitude, lat);
+        EXPECT_FALSE(HasCity("Atlantis"));
+        SetFields(d, "", "-33.9", "151.2");
+        Click(d, WD::kGo);
+    });
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "Tarvel Lumo: Lat must be a number between -90 and 90.",
+                            "Tarvel Lumo: Lon must be a number between -360 and 360."}));
+    EXPECT_EQ(Doc().m_fLatitude, static_cast<float>(-33.9 * kDegreesToRadians));
+    EXPECT_EQ(Doc().m_fLongitude, static_cast<float>(151.2 * kDegreesToRadians));
+    EXPECT_EQ(Sky()->Paints(), paints + 2);  // the dialog's repaint and its caller's
+}
+
+TEST_F(DialogTest, WhereNewAndDelChangeTheCitiesAndSurviveARestart) {
+    OnDialog<WD>(ID_WHERE, [&](WD& d) {
+        for (const char* name : {"", "Lima", "lima"}) {  // empty, duplicate, new
+            SetFields(d, name, "1", "2");
+            Click(d, WD::kNew);
+        }
+        ASSERT_EQ(List(d)->count(), 359);
+        EXPECT_EQ(List(d)->row(Item(d, "lima")), List(d)->row(Item(d, "Lima")) + 1);
+        EXPECT_EQ(Item(d, "lima")->data(Qt::UserRole).toInt(), 358);
+        Click(d, WD::kDel);  // nothing selected: nothing asked
+        EXPECT_TRUE(questions.empty());
+        List(d)->setCurrentItem(Item(d, "Madrid"));
+        Click(d, WD::kDel);  // answered no
+        answer = true;
+        Click(d, WD::kDel);
+        EXPECT_EQ(List(d)->count(), 358);
+        EXPECT_EQ(Item(d, "Madrid"), nullptr);
+        EXPECT_EQ(Item(d, "lima")->data(Qt::UserRole).toInt(), 357);
+        d.reject();
+    });
+    EXPECT_EQ(messages, (std::vector<std::string>{"Tarvel Lumo: Fill data before Add city",
+                                                  "Tarvel Lumo: Duplicate City"}));
+    EXPECT_EQ(questions, (std::vector<std::string>(2, "Tarvel Lumo: Delete the city Madrid?")));
+    Close();
+    Start();
+    EXPECT_TRUE(HasCity("lima"));
+    EXPECT_FALSE(HasCity("Madrid"));
+}
+
+TEST_F(DialogTest, SeekFindsOrSaysNotFound) {
+    auto seek = [&](const char* text) {
+        OnDialog<CSeekDialog>(ID_SEEK, [&](CSeekDialog& d) {
+            EXPECT_EQ(d.windowTitle(), "Seek");
+            EXPECT_EQ(d.findChild<QLabel*>()->text(), kSeekPrompt);
+            if (!text) return d.reject();
+            C<QLineEdit>(d, CSeekDialog::kText)->setText(text);
+            Click(d, 1);
+        });
+    };
+    Doc().m_pAim = FindPlanet(Doc().m_planets, "Mars");
+    seek(nullptr);
+    EXPECT_NE(Doc().m_pAim, nullptr);  // cancelled: nothing happens
+    seek("no such thing");
+    EXPECT_EQ(messages, std::vector<std::string>{"Tarvel Lumo: Not found"});
+    EXPECT_EQ(Doc().m_pAim, nullptr);
+    EXPECT_EQ(Doc().m_nViewMode, 0);
+    seek("betelgeuse");  // 5h 55m, +7.4 degrees
+    EXPECT_NEAR(Doc().m_nViewAzimuth, 88.79 / 360 * 32768, 2);
+    EXPECT_NEAR(Doc().m_nViewElevation, -7.41 / 360 * 32768, 2);
+}
+
+TEST_F(DialogTest, AimMenuChecksTheLockedBodyThatStaysCentredWhileTimeRuns) {
+    Frame()->UpdateCommandUI();
+    for (int id : {ID_VIEW_OPTIONS, ID_WHERE, ID_SEEK, ID_AIM_SUN, ID_AIM_PLUTO})
+        EXPECT_TRUE(Frame()->Action(id)->isEnabled()) << id;
+    EXPECT_FALSE(Frame()->Action(ID_AIM_EARTH)->isEnabled());
+    Frame()->Action(ID_AIM_SATURN)->trigger();
+    EXPECT_TRUE(Frame()->Action(ID_AIM_SATURN)->isChecked());
+    Frame()->Action(ID_AIM_SATURN)->trigger();
+    EXPECT_FALSE(Frame()->Action(ID_AIM_SATURN)->isChecked());
+
+    // Ten ticks of one day on the time bar.
+    View()->SetViewTime(CDateTime(2026, 3, 1, 22, 0, 0));
+    Frame()->Action(ID_AIM_JUPITER)->trigger();
+    EXPECT_TRUE(Frame()->Action(ID_AIM_JUPITER)->isChecked());
+    CTimeBar* bar = View()->TimeBar();
+    bar->m_unit->setCurrentIndex(kDays);
+    QTest::mouseClick(bar->m_forward, Qt::LeftButton);
+    const CPlanet* jupiter = FindPlanet(Doc().m_planets, "Jupiter");
+    const Surface& s = Sky()->Wnd().m_Surface;
+    for (int tick = 0; tick < 10; ++tick) {
+        bar->Core().OnTimer(kForwardTimer);
+        EXPECT_LE(std::abs(jupiter->m_ptScreen[0] - s.CentreX), 1) << tick;
+        EXPECT_LE(std::abs(jupiter->m_ptScreen[1] - (s.Height - s.CentreY)), 1) << tick;
+    }
+    QTest::mouseClick(bar->m_forward, Qt::LeftButton);
+    EXPECT_GE((View()->ChosenTime() - CDateTime(2026, 3, 1, 22, 0, 0)).GetTotalDays(), 10);
+}
+
+}  // namespace

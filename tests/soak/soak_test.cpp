@@ -1,0 +1,101 @@
+// The long run: time runs forward one hour per tick for 100,000 ticks, then
+// back again, with every layer on, through the real paint cycle and the real
+// catalogue; the document is saved every 10,000 ticks. Memory must stay flat
+// after the warm-up, every save must load back to the same document, and
+// every tick must paint and present a frame. Run with `make soak`.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "catalogue/doc_file.h"
+#include "catalogue/lumo_doc.h"
+#include "astro/body_table.h"
+#include "engine/trig_tables.h"
+#include "framework/file.h"
+#include "sky/lumo_wnd.h"
+#include "sky/sky_tools.h"
+#include "tests/temp_dir.h"
+
+namespace {
+
+// Resident memory of this process, kB.
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+class CountingHost : public SkyHost {
+public:
+    int presents = 0;
+    void GetClientSize(int32_t& w, int32_t& h) const override {
+        w = 1280;
+        h = 800;
+    }
+    void Present(const PresentedFrame& frame) override {
+        if (frame.Bits && frame.Width > 0) ++presents;
+    }
+};
+
+constexpr int kTicks = 100000;
+constexpr int kSaveEvery = 10000;
+constexpr int kWarmUp = 2000;
+
+TEST(Soak, TimeRunsForwardAndBackWithFlatMemoryAndGoodSaves) {
+    EngineTablesInit();
+    TempDir dir;
+    CLumoDoc doc;
+    CDocFile file;
+    ASSERT_EQ(file.Open(doc, JoinPath(LUMO_BIN_DIR, "stars.db")), CDocFile::OpenResult::Loaded);
+    doc.m_bGrid = doc.m_bEcliptic = doc.m_bHorizon = doc.m_bFigures = doc.m_bConstNames =
+        doc.m_bBounds = doc.m_bLocalCircles = 1;
+    CountingHost host;
+    FixedTimeSource time(CDateTime(2026, 12, 6, 22, 0, 0), false);
+    SkyTools tools;
+    tools.Create();
+    CLumoWnd wnd;
+    wnd.Connect(&doc, &host, &time, &tools);
+    wnd.OnCreate();
+    wnd.OnSize();
+    // VR mode on Jupiter: the observer at its centre, its moons around.
+    doc.m_pAim = FindPlanet(doc.m_planets, "Jupiter");
+    ASSERT_NE(doc.m_pAim, nullptr);
+    doc.m_bObserverOnBody = 1;
+
+    long warm = 0, peak = 0;
+    int saves = 0;
+    const CTimeSpan hour(0, 1, 0, 0);
+    for (int tick = 1; tick <= 2 * kTicks; ++tick) {
+        time.chosen = tick <= kTicks ? time.chosen + hour : time.chosen - hour;
+        ASSERT_TRUE(time.chosen.IsValid()) << tick;
+        wnd.Redraw();
+        ASSERT_EQ(host.presents, tick) << "tick " << tick << " did not paint";
+        if (tick == kWarmUp) warm = ResidentKb();
+        if (tick > kWarmUp) peak = std::max(peak, ResidentKb());
+        if (tick % kSaveEvery == 0) {
+            const std::string path = dir.File("stars" + std::to_string(tick) + ".db");
+            CDocFile saved;
+            ASSERT_TRUE(saved.SaveAs(doc, path)) << saved.Error();
+            std::vector<uint8_t> bytes;
+            std::string error;
+            ASSERT_TRUE(ReadWholeFile(path, bytes, error));
+            CLumoDoc back;
+            ASSERT_TRUE(back.LoadFrom(bytes, error)) << error;
+            ASSERT_EQ(back.StoreToBytes(), doc.StoreToBytes()) << "save at tick " << tick;
+            ++saves;
+        }
+    }
+    EXPECT_EQ(time.chosen, CDateTime(2026, 12, 6, 22, 0, 0));
+    EXPECT_EQ(saves, 2 * kTicks / kSaveEvery);
+    // Flat: no growth beyond a little allocator slack after the warm-up.
+    EXPECT_LT(peak - warm, 2048) << "resident memory grew from " << warm << " kB to " << peak << " kB";
+    std::printf("soak: %d paints, %d saves, resident %ld kB after warm-up, peak %ld kB\n",
+                host.presents, saves, warm, peak);
+    wnd.OnDestroy();
+}
+
+}  // namespace
