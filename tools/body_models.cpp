@@ -147,8 +147,11 @@ int32_t CraterShade(const std::vector<Spot>& craters, const Direction& d) {
     int32_t shade = 0;
     for (const Spot& c : craters) {
         const double r = Apart(d, At(c.lat, c.lon)) / c.radius;
-        if (r < 0.75) shade = -1;
-        else if (r < 1.0 && shade == 0) shade = 1;
+        if (r < 0.75) {
+            shade = -1;
+        } else if (r < 1.0 && shade == 0) {
+            shade = 1;
+        }
     }
     return shade;
 }
@@ -158,7 +161,8 @@ int32_t CraterShade(const std::vector<Spot>& craters, const Direction& d) {
 double InSpots(const std::vector<Spot>& spots, const Direction& d, uint32_t seed) {
     const double ragged = 0.7 + 0.6 * Noise(d, 6, seed);
     double best = 0;
-    for (const Spot& s : spots) best = std::max(best, 1 - Apart(d, At(s.lat, s.lon)) / (s.radius * ragged));
+    for (const Spot& s : spots)
+        best = std::max(best, 1 - Apart(d, At(s.lat, s.lon)) / (s.radius * ragged));
     return best;
 }
 
@@ -182,7 +186,8 @@ uint8_t BandAt(const std::vector<Band>& bands, double lat, const Direction& d, u
                double wave) {
     const double waved = lat + (Noise(d, 8, seed, 2) - 0.5) * wave;
     for (const Band& b : bands)
-        if (waved >= b.south) return Lit(b.hue, b.level + int32_t(std::lround((Noise(d, 5, seed + 7, 2) - 0.5) * 2)));
+        if (waved >= b.south)
+            return Lit(b.hue, b.level + int32_t(std::lround((Noise(d, 5, seed + 7, 2) - 0.5) * 2)));
     return Lit(bands.back().hue, bands.back().level);
 }
 
@@ -199,9 +204,9 @@ Texture SunMap() {
 Texture MoonMap() {
     // The maria of the near side (centred on longitude 0) and two rayed craters.
     const std::vector<Spot> maria = {
-        {33, -16, 15}, {28, 17, 9},   {8, 31, 11},    {17, 59, 6},  {-8, 51, 8},   {-21, -17, 9},
-        {18, -57, 17}, {-2, -38, 12}, {56, 0, 5},     {56, 20, 5},  {-15, 35, 5},  {-24, -39, 5},
-        {13, 4, 4},    {-10, -23, 6}, {30, -40, 10},  {0, 15, 6},
+        {33, -16, 15}, {28, 17, 9},   {8, 31, 11},   {17, 59, 6}, {-8, 51, 8},  {-21, -17, 9},
+        {18, -57, 17}, {-2, -38, 12}, {56, 0, 5},    {56, 20, 5}, {-15, 35, 5}, {-24, -39, 5},
+        {13, 4, 4},    {-10, -23, 6}, {30, -40, 10}, {0, 15, 6},
     };
     const std::vector<Spot> rayed = {{-43, -11, 2.5}, {10, -20, 2}};
     const std::vector<Spot> craters = Craters(11, 90, 9);
@@ -220,7 +225,7 @@ Texture MoonMap() {
 
 Texture MarsMap() {
     const std::vector<Spot> dark = {
-        {10, 70, 14},   {45, -30, 14}, {-25, -40, 16}, {-5, 0, 8},    {-20, 145, 14},
+        {10, 70, 14},   {45, -30, 14}, {-25, -40, 16}, {-5, 0, 8},     {-20, 145, 14},
         {-15, 110, 14}, {-30, 20, 10}, {20, 95, 8},    {-50, -80, 12}, {35, 50, 8},
     };
     return PaintMap(128, [&](double lat, double lon) {
@@ -237,9 +242,9 @@ Texture MarsMap() {
 
 Texture JupiterMap() {
     const std::vector<Band> bands = {
-        {70, kTan, 3},    {45, kTan, 2},   {33, kTan, 0},   {24, kRust, 2}, {18, kWhite, 1},
-        {8, kRust, 2},    {-6, kWhite, 0}, {-18, kRust, 1}, {-28, kTan, 0}, {-38, kRust, 3},
-        {-48, kTan, 1},   {-70, kTan, 2},  {-90, kTan, 3},
+        {70, kTan, 3},  {45, kTan, 2},   {33, kTan, 0},   {24, kRust, 2}, {18, kWhite, 1},
+        {8, kRust, 2},  {-6, kWhite, 0}, {-18, kRust, 1}, {-28, kTan, 0}, {-38, kRust, 3},
+        {-48, kTan, 1}, {-70, kTan, 2},  {-90, kTan, 3},
     };
     return PaintMap(256, [&](double lat, double lon) {
         const Direction d = At(lat, lon);
@@ -279,10 +284,11 @@ Texture EuropaMap() {
 
 Texture SaturnMap() {
     const std::vector<Band> bands = {
-        {75, kTan, 3},   {55, kTan, 2},  {40, kTan, 1},   {25, kWhite, 2}, {12, kTan, 0},
+        {75, kTan, 3},    {55, kTan, 2},  {40, kTan, 1},    {25, kWhite, 2}, {12, kTan, 0},
         {-12, kWhite, 1}, {-25, kTan, 0}, {-40, kWhite, 2}, {-55, kTan, 1},  {-90, kTan, 2},
     };
-    return PaintMap(128, [&](double lat, double lon) { return BandAt(bands, lat, At(lat, lon), 61, 2); });
+    return PaintMap(
+        128, [&](double lat, double lon) { return BandAt(bands, lat, At(lat, lon), 61, 2); });
 }
 
 Texture TitanMap() {
@@ -302,7 +308,8 @@ Texture IcyGiantMap(int32_t hue, int32_t level, uint32_t seed, bool darkSpot) {
             if (std::abs(lat + 10) < 2 && std::abs(lon + 20) < 25) return Lit(kWhite, 0);
         }
         // Faint bands.
-        const int32_t band = int32_t(std::lround(std::sin(lat * 6 * kDeg) + (Noise(d, 6, seed) - 0.5)));
+        const int32_t band =
+            int32_t(std::lround(std::sin(lat * 6 * kDeg) + (Noise(d, 6, seed) - 0.5)));
         return Lit(hue, level + (band > 0 ? 1 : 0));
     });
 }
@@ -348,18 +355,36 @@ Texture VenusMap() {
 
 struct Recipe {
     const char* name;
-    int32_t radius;  // file units
-    int32_t colour;  // the sphere's colour when drawn as a plain disc
+    int32_t radius;    // file units
+    int32_t colour;    // the sphere's colour when drawn as a plain disc
+    Texture (*map)();  // the painted texture; null for the Earth's, read from data/
 };
+
+Texture Mercury() { return CrateredMap(128, kWhite, 4, 1, 120); }
+Texture Phobos() { return CrateredMap(64, kGrey, 1, 6, 25); }
+Texture Deimos() { return CrateredMap(64, kGrey, 0, 7, 20); }
+Texture Ganymede() { return CrateredMap(128, kWhite, 5, 11, 70); }
+Texture Callisto() { return CrateredMap(128, kGrey, 1, 12, 120); }
+Texture Tethys() { return CrateredMap(64, kWhite, 2, 14, 40); }
+Texture Dione() { return CrateredMap(64, kWhite, 2, 15, 40); }
+Texture Rhea() { return CrateredMap(64, kWhite, 2, 16, 50); }
+Texture Uranus() { return IcyGiantMap(kPaleTeal, 0, 18, false); }
+Texture Neptune() { return IcyGiantMap(kBlue, 1, 19, true); }
 
 // In body-table order.
 const Recipe kRecipes[] = {
-    {"Sun", 600, 5},       {"Mercury", 420, 9},  {"Venus", 580, 5},    {"Earth", 600, 4},
-    {"Moon", 400, 9},      {"Mars", 500, 14},    {"Phobos", 200, 9},   {"Deimos", 160, 9},
-    {"Jupiter", 600, 17},  {"Io", 300, 5},       {"Europa", 280, 1},   {"Ganymede", 340, 9},
-    {"Callisto", 320, 9},  {"Saturn", 520, 17},  {"Tethys", 200, 1},   {"Dione", 210, 1},
-    {"Rhea", 240, 1},      {"Titan", 340, 18},   {"Uranus", 560, 10},  {"Neptune", 550, 4},
-    {"Triton", 260, 1},    {"Pluto", 320, 17},   {"Charon", 220, 17},
+    {"Sun", 600, 5, SunMap},          {"Mercury", 420, 9, Mercury},
+    {"Venus", 580, 5, VenusMap},      {"Earth", 600, 4, nullptr},
+    {"Moon", 400, 9, MoonMap},        {"Mars", 500, 14, MarsMap},
+    {"Phobos", 200, 9, Phobos},       {"Deimos", 160, 9, Deimos},
+    {"Jupiter", 600, 17, JupiterMap}, {"Io", 300, 5, IoMap},
+    {"Europa", 280, 1, EuropaMap},    {"Ganymede", 340, 9, Ganymede},
+    {"Callisto", 320, 9, Callisto},   {"Saturn", 520, 17, SaturnMap},
+    {"Tethys", 200, 1, Tethys},       {"Dione", 210, 1, Dione},
+    {"Rhea", 240, 1, Rhea},           {"Titan", 340, 18, TitanMap},
+    {"Uranus", 560, 10, Uranus},      {"Neptune", 550, 4, Neptune},
+    {"Triton", 260, 1, TritonMap},    {"Pluto", 320, 17, PlutoMap},
+    {"Charon", 220, 17, CharonMap},
 };
 
 const Recipe* FindRecipe(const std::string& name) {
@@ -374,37 +399,6 @@ bool ReadEarthMap(const std::string& dataDir, Texture& texture, std::string& err
     if (!ReadWholeFile(path, bytes, error)) return false;
     if (!ReadTexturePgm(bytes, texture, error)) {
         error = path + ": " + error;
-        return false;
-    }
-    return true;
-}
-
-bool MapOf(const std::string& name, const std::string& dataDir, Texture& t, std::string& error) {
-    if (name == "Earth") return ReadEarthMap(dataDir, t, error);
-    if (name == "Sun") t = SunMap();
-    else if (name == "Mercury") t = CrateredMap(128, kWhite, 4, 1, 120);
-    else if (name == "Venus") t = VenusMap();
-    else if (name == "Moon") t = MoonMap();
-    else if (name == "Mars") t = MarsMap();
-    else if (name == "Phobos") t = CrateredMap(64, kGrey, 1, 6, 25);
-    else if (name == "Deimos") t = CrateredMap(64, kGrey, 0, 7, 20);
-    else if (name == "Jupiter") t = JupiterMap();
-    else if (name == "Io") t = IoMap();
-    else if (name == "Europa") t = EuropaMap();
-    else if (name == "Ganymede") t = CrateredMap(128, kWhite, 5, 11, 70);
-    else if (name == "Callisto") t = CrateredMap(128, kGrey, 1, 12, 120);
-    else if (name == "Saturn") t = SaturnMap();
-    else if (name == "Tethys") t = CrateredMap(64, kWhite, 2, 14, 40);
-    else if (name == "Dione") t = CrateredMap(64, kWhite, 2, 15, 40);
-    else if (name == "Rhea") t = CrateredMap(64, kWhite, 2, 16, 50);
-    else if (name == "Titan") t = TitanMap();
-    else if (name == "Uranus") t = IcyGiantMap(kPaleTeal, 0, 18, false);
-    else if (name == "Neptune") t = IcyGiantMap(kBlue, 1, 19, true);
-    else if (name == "Triton") t = TritonMap();
-    else if (name == "Pluto") t = PlutoMap();
-    else if (name == "Charon") t = CharonMap();
-    else {
-        error = "no model is made for '" + name + "'";
         return false;
     }
     return true;
@@ -463,16 +457,22 @@ int32_t BodyModelRadius(const std::string& name) {
 bool MakeBodyModel(const std::string& name, const std::string& dataDir, std::vector<uint8_t>& out,
                    std::string& error) {
     const Recipe* recipe = FindRecipe(name);
+    if (!recipe) {
+        error = "no model is made for '" + name + "'";
+        return false;
+    }
     Texture map;
-    if (!recipe || !MapOf(name, dataDir, map, error)) {
-        if (!recipe) error = "no model is made for '" + name + "'";
+    if (recipe->map) {
+        map = recipe->map();
+    } else if (!ReadEarthMap(dataDir, map, error)) {
         return false;
     }
     ModelBuilder model;
-    if (name == "Saturn") model.BeginPart({0, 0, 0});
+    const bool ringed = name == "Saturn";
+    if (ringed) model.BeginPart({0, 0, 0});
     // The north pole (row 0) along -y: the last row's pole along +y.
     model.AddSphere(recipe->radius, map, recipe->colour, {0, 0, 0}, +1);
-    if (name == "Saturn") AddRings(model, recipe->radius);
+    if (ringed) AddRings(model, recipe->radius);
     return model.Write(out, error);
 }
 

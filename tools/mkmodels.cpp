@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     std::string error;
     bool ok = MakePointerModel(pointer, error) && MakeBodyModels(dataDir, bodies, error);
     if (ok) {
-        for (BodyModel& body : bodies) members.push_back({body.name + ".ob3", std::move(body.bytes)});
+        for (BodyModel& body : bodies)
+            members.push_back({body.name + ".ob3", std::move(body.bytes)});
         members.push_back({"esfptr.ob3", pointer});
         ok = BuildStore(members, store, error) &&
              WriteFileAtomic(JoinPath(outDir, "esfptr.ob3"), pointer, error) &&

@@ -39,7 +39,8 @@ bool ModelBuilder::Write(std::vector<uint8_t>& out, std::string& error) const {
         Face& f = obj.Faces[i++];
         f.Kind = kFaceSphere;
         const Vertex& c = s.centre;
-        const Vertex points[3] = {{c[0], c[1] + s.pole * s.radius, c[2]}, c, {c[0], c[1], c[2] - s.radius}};
+        const Vertex points[3] = {
+            {c[0], c[1] + s.pole * s.radius, c[2]}, c, {c[0], c[1], c[2] - s.radius}};
         for (int v = 0; v < 3; ++v)
             for (int k = 0; k < 3; ++k) f.Vertices[v][k] = points[v][k];
         f.VertexCount = 3;

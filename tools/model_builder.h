@@ -27,11 +27,12 @@ public:
     ModelBuilder(const ModelBuilder&) = delete;
     ModelBuilder& operator=(const ModelBuilder&) = delete;
 
-    // A sphere of radius (file units) about the centre with the pole of the
-    // texture's last row at `pole` (-y unless told: the south pole below)
-    // and the prime meridian towards -z; texture width x width/2.
-    void AddSphere(int32_t radius, const Texture& texture, int32_t colour, Vertex centre = {0, 0, 0},
-                   int32_t pole = -1);
+    // A sphere of radius (file units) about the centre with the prime
+    // meridian towards -z and the pole of the texture's last row on the side
+    // of y that `pole` gives: -1 (the south pole below, row 0 north and up)
+    // or +1 (row 0 towards -y); texture width x width/2.
+    void AddSphere(int32_t radius, const Texture& texture, int32_t colour,
+                   Vertex centre = {0, 0, 0}, int32_t pole = -1);
     // A flat polygon (3..16 vertices, in order) with its outward normal.
     void AddPolygon(const std::vector<Vertex>& vertices, Vertex normal, int32_t colour);
     // Starts a part: the faces added from now on are drawn together, ordered

@@ -166,7 +166,8 @@ TEST_F(VrGoldenSkyTest, OnTheEarthWithTheMoon) {
     auto [mx, my] = Projected("Moon");
     EXPECT_LT(mx, 162 - 100);
     EXPECT_GT(my, 120 + 30);
-    for (int dx : {-8, 0, 8}) EXPECT_EQ(Hue(PixelOf(S(), mx + dx, my)) % 8, 1) << dx;  // grey or white
+    for (int dx : {-8, 0, 8})  // grey or white
+        EXPECT_EQ(Hue(PixelOf(S(), mx + dx, my)) % 8, 1) << dx;
     EXPECT_FALSE(OnScreen(Body("Moon")->m_ptScreen));
     EXPECT_FALSE(OnScreen(Body("Earth")->m_ptScreen));
     EXPECT_TRUE(OnScreen(Body("Saturn")->m_ptScreen));  // far: its marker

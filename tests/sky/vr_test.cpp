@@ -28,7 +28,7 @@
 namespace {
 
 constexpr uint8_t kUnlitYellowTexel = 209 + 5;  // drawn as palette index 15 whatever the light
-constexpr uint8_t kWhiteTexel = 1;               // lit white
+constexpr uint8_t kWhiteTexel = 1;              // lit white
 
 class VrTest : public SkyWindowTest {
 protected:
@@ -127,13 +127,13 @@ TEST_F(VrTest, ModelsOnlyNearerThanTenMillionKilometres) {
 TEST_F(VrTest, AModelRaisesTheFocalLengthTo128ForTheRestOfThePaint) {
     Size(100, 100);  // stride 104, centre (52, 50), F = 83
     WriteModel("Moon", 300, kUnlitYellowTexel);
-    PlaceBody("Moon", 5e6, 0, 0);  // far: drawn first
+    PlaceBody("Moon", 5e6, 0, 0);    // far: drawn first
     PlaceBody("Mars", 1e6, 4e5, 0);  // nearer, no model: its marker after the Moon
     wnd.PaintSky();
     EXPECT_EQ(FocalLength, 128);
     // Mars, 21.8 degrees up, projects with F = 128, not 83.
-    const Vec3i u = Normalize({Body("Mars")->m_vView[0], Body("Mars")->m_vView[1],
-                               Body("Mars")->m_vView[2]});
+    const Vec3i u =
+        Normalize({Body("Mars")->m_vView[0], Body("Mars")->m_vView[1], Body("Mars")->m_vView[2]});
     const int32_t Y = wnd.m_Camera.ToCamera(u.x, u.y, u.z).y;
     EXPECT_EQ(Body("Mars")->m_ptScreen[1], 100 - (50 + 128 * Y / 32768));
     // With the Moon beyond 10 million km, Mars is placed by the zoom's F.

@@ -2,6 +2,8 @@
 // the body table, placed and sized as VR mode expects, Saturn's rings, and
 // the reading of the Earth's texture file.
 
+#include "tools/body_models.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +14,6 @@
 #include "astro/body_table.h"
 #include "catalogue/lumo_doc.h"
 #include "engine/object.h"
-#include "tools/body_models.h"
 
 namespace {
 
@@ -58,8 +59,10 @@ TEST_F(BodyModelTest, EveryBodyOfTheTableHasATexturedGlobe) {
         EXPECT_EQ(f.Vertices[2][2], -r16) << name;
         // The Sun shines by itself; every other body is lit by it.
         const auto texels = Texels();
-        const bool allUnlit = std::all_of(texels.begin(), texels.end(), [](uint8_t t) { return t >= 209; });
-        const bool allLit = std::all_of(texels.begin(), texels.end(), [](uint8_t t) { return t < 209; });
+        const bool allUnlit =
+            std::all_of(texels.begin(), texels.end(), [](uint8_t t) { return t >= 209; });
+        const bool allLit =
+            std::all_of(texels.begin(), texels.end(), [](uint8_t t) { return t < 209; });
         EXPECT_TRUE(name == "Sun" ? allUnlit : allLit) << name;
     }
     std::vector<uint8_t> bytes;
@@ -110,7 +113,9 @@ TEST_F(BodyModelTest, TexturesShowWhatEachBodyIsKnownBy) {
     const auto mars = Texels();
     const int32_t width = Globe().TexWidth;
     const auto hue = [](uint8_t t) { return t % 19; };
-    EXPECT_EQ(std::count_if(mars.begin(), mars.begin() + width, [&](uint8_t t) { return hue(t) == 1; }), width);
+    EXPECT_EQ(
+        std::count_if(mars.begin(), mars.begin() + width, [&](uint8_t t) { return hue(t) == 1; }),
+        width);
     const int equator = hue(mars[mars.size() / 2 + width / 2]);
     EXPECT_TRUE(equator == 14 || equator == 18) << equator;  // rust or orange
     // Jupiter: bands, so a row is nearly one colour while a column is not.
@@ -128,7 +133,8 @@ TEST_F(BodyModelTest, TexturesShowWhatEachBodyIsKnownBy) {
     // The Earth: mostly ocean.
     Load("Earth");
     const auto earth = Texels();
-    const auto ocean = std::count_if(earth.begin(), earth.end(), [&](uint8_t t) { return hue(t) == 4; });
+    const auto ocean =
+        std::count_if(earth.begin(), earth.end(), [&](uint8_t t) { return hue(t) == 4; });
     EXPECT_GT(ocean, long(earth.size()) / 2);
 }
 
@@ -160,15 +166,15 @@ TEST(TexturePgmTest, ReadsAWellFormedGreymap) {
 
 TEST(TexturePgmTest, RefusesMalformedGreymaps) {
     for (const char* bad : {
-             "",                        // empty
-             "P2\n4 2\n255\nABCDEFGH",  // a text greymap
-             "P5\n4 2\n255\nABCDEFG",   // one texel short
-             "P5\n4 3\n255\nABCDEFGHIJKL",  // not twice as wide as high
-             "P5\n4 2\n65535\nABCDEFGH",    // two bytes a texel
-             "P5\n8192 4096\n255\n",        // larger than any texture
-             "P5\n99999999999 2\n255\n",    // a number past its field
+             "",                                        // empty
+             "P2\n4 2\n255\nABCDEFGH",                  // a text greymap
+             "P5\n4 2\n255\nABCDEFG",                   // one texel short
+             "P5\n4 3\n255\nABCDEFGHIJKL",              // not twice as wide as high
+             "P5\n4 2\n65535\nABCDEFGH",                // two bytes a texel
+             "P5\n8192 4096\n255\n",                    // larger than any texture
+             "P5\n99999999999 2\n255\n",                // a number past its field
              "P5\n# made by hand\n4 2\n255\nABCDEFGH",  // comments are not read
-             "P5\n4 2\n255",                // no separator before the texels
+             "P5\n4 2\n255",                            // no separator before the texels
              "P5\n-4 2\n255\nABCDEFGH",
          }) {
         Texture t;
