@@ -71,19 +71,6 @@ TEST_F(BodyModelTest, EveryBodyOfTheTableHasATexturedGlobe) {
     EXPECT_EQ(BodyModelRadius("Vulcan"), 0);
 }
 
-TEST_F(BodyModelTest, SizesSuitTheDepthsVrDrawsAt) {
-    // The observer's own body at depth 4000 fills about a third of the
-    // view's height at the default zoom (F = 0.8 x width, a 4:3 view).
-    for (const char* planet : {"Earth", "Jupiter"}) {
-        const double diameterOverHeight = 2.0 * BodyModelRadius(planet) * 0.8 * 4 / 3 / 4000;
-        EXPECT_NEAR(diameterOverHeight, 1.0 / 3, 0.1) << planet;
-    }
-    // Moons are smaller than the planets they circle.
-    EXPECT_LT(BodyModelRadius("Moon"), BodyModelRadius("Earth"));
-    for (const char* moon : {"Io", "Europa", "Ganymede", "Callisto"})
-        EXPECT_LT(BodyModelRadius(moon), BodyModelRadius("Jupiter") / 1.5) << moon;
-}
-
 TEST_F(BodyModelTest, SaturnsRingsAreDrawnAroundTheGlobeInDepthOrder) {
     Load("Saturn");
     // The globe and twelve ring sectors, each ordered by its own point.
@@ -118,18 +105,6 @@ TEST_F(BodyModelTest, TexturesShowWhatEachBodyIsKnownBy) {
         width);
     const int equator = hue(mars[mars.size() / 2 + width / 2]);
     EXPECT_TRUE(equator == 14 || equator == 18) << equator;  // rust or orange
-    // Jupiter: bands, so a row is nearly one colour while a column is not.
-    Load("Jupiter");
-    const auto jupiter = Texels();
-    const int32_t jw = Globe().TexWidth, jh = jw / 2;
-    auto distinct = [](std::vector<uint8_t> v) {
-        std::sort(v.begin(), v.end());
-        return std::unique(v.begin(), v.end()) - v.begin();
-    };
-    std::vector<uint8_t> row(jupiter.begin() + jw * (jh / 2), jupiter.begin() + jw * (jh / 2 + 1));
-    std::vector<uint8_t> column;
-    for (int32_t r = 0; r < jh; ++r) column.push_back(jupiter[size_t(r) * jw + 5]);
-    EXPECT_GT(distinct(column), distinct(row));
     // The Earth: mostly ocean.
     Load("Earth");
     const auto earth = Texels();
