@@ -22,6 +22,8 @@
 #include "sky/sky_scale.h"
 #include "sky/sky_tools.h"
 
+class CBodyModels;
+
 // Where a star or body that is not drawn in the latest paint is kept: far
 // outside any surface (a large window on a dense screen is thousands of
 // pixels wide), so a tap can never pick it.
@@ -51,6 +53,9 @@ public:
     SkyHost* m_pHost = nullptr;
     const SkyTimeSource* m_pTimeSource = nullptr;
     SkyTools* m_pTools = nullptr;
+    // The body models of VR mode, given by the owner; null: every body is
+    // drawn as its marker.
+    CBodyModels* m_pModels = nullptr;
     // The Moon icon held across paints.
     CMoonIconHolder m_moonIcon;
     // Surface pixels per designed pixel (sky_scale.h): 1 unless the owner

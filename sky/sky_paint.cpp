@@ -9,6 +9,7 @@
 #include "engine/palette.h"
 #include "engine/primitives.h"
 #include "engine/vector_q15.h"
+#include "sky/body_models.h"
 #include "sky/lumo_wnd.h"
 #include "sky/observer_circles.h"
 
@@ -139,6 +140,7 @@ void SelectFontA(CDC& dc, const CLumoWnd& wnd) {
 void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     Surface& s = wnd.m_Surface;
     ClearScreenPositions(doc);
+    BuildShadeBase(0);
     CDC dc;
     dc.Attach(s.MemoryDC);
     dc.SetBkMode(TRANSPARENT);
@@ -236,5 +238,3 @@ void DrawStar(CLumoWnd& wnd, float magnitude, int32_t x, int32_t y) {
         square(x, y + k);
     }
 }
-
-int32_t DrawBodyModel(CLumoDoc&, CLumoWnd&, CPlanet&, int32_t, int32_t, double) { return 0; }

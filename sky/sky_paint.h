@@ -40,6 +40,8 @@ constexpr int32_t kHorizonColour = 5;    // yellow
 // The whole picture, after the camera has been placed and straightened.
 // Every star's and body's stored screen position is first set to
 // (kOffScreen, kOffScreen), so only what this paint draws can be tapped.
+// The light table (ShadeBase) is rebuilt without depth cue first, so no
+// model drawn before (here or in another window) darkens the markers.
 void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd);
 
 // One line between two sky directions, drawn only when both ends are in
@@ -66,11 +68,6 @@ uint8_t StarPaletteIndex(float magnitude);
 // 1 the radius is scaled and each pixel of the cross or dot is a square of
 // the scale's block side.
 void DrawStar(CLumoWnd& wnd, float magnitude, int32_t x, int32_t y);
-
-// The VR model branch of the body layer: 1 when the body was drawn as a 3D
-// model at (x, y) (surface pixels) for its squared distance d ((100 km)^2).
-// Models are not drawn yet: always 0, so every body gets its marker.
-int32_t DrawBodyModel(CLumoDoc& doc, CLumoWnd& wnd, CPlanet& body, int32_t x, int32_t y, double d);
 
 // Selects font A of the window's tools into dc when it exists.
 void SelectFontA(CDC& dc, const CLumoWnd& wnd);

@@ -6,17 +6,31 @@
 #include "engine/engine_alloc.h"
 #include "engine/object_write.h"
 
-void ModelBuilder::AddSphere(int32_t radius, const Texture& texture, int32_t colour, Vertex centre) {
-    m_spheres.push_back({radius, colour, centre, texture});
+void ModelBuilder::AddSphere(int32_t radius, const Texture& texture, int32_t colour, Vertex centre,
+                             int32_t pole) {
+    m_spheres.push_back({radius, colour, centre, texture, pole, CurrentPart()});
 }
 
 void ModelBuilder::AddPolygon(const std::vector<Vertex>& vertices, Vertex normal, int32_t colour) {
-    m_polygons.push_back({vertices, normal, colour});
+    m_polygons.push_back({vertices, normal, colour, CurrentPart()});
+}
+
+void ModelBuilder::BeginPart(Vertex point) { m_parts.push_back(point); }
+
+uint8_t ModelBuilder::CurrentPart() const {
+    return m_parts.empty() ? 0 : static_cast<uint8_t>(m_parts.size() - 1);
 }
 
 bool ModelBuilder::Write(std::vector<uint8_t>& out, std::string& error) const {
+    if (m_parts.size() > size_t(kMaxPartPoints)) {
+        error = "a model has at most 15 parts";
+        return false;
+    }
     EngineObject obj{};
     obj.Version = kObjectVersion;
+    obj.PartPointCount = static_cast<int32_t>(m_parts.size());
+    for (size_t p = 0; p < m_parts.size(); ++p)
+        for (int k = 0; k < 3; ++k) obj.PartPoints[p][k] = m_parts[p][k];
     obj.FaceCount = static_cast<int32_t>(m_spheres.size() + m_polygons.size());
     obj.Faces = static_cast<Face*>(EngineAlloc(sizeof(Face) * size_t(obj.FaceCount + 2)));
     std::memset(obj.Faces, 0, sizeof(Face) * size_t(obj.FaceCount + 2));
@@ -25,7 +39,8 @@ bool ModelBuilder::Write(std::vector<uint8_t>& out, std::string& error) const {
         Face& f = obj.Faces[i++];
         f.Kind = kFaceSphere;
         const Vertex& c = s.centre;
-        const Vertex points[3] = {{c[0], c[1] - s.radius, c[2]}, c, {c[0], c[1], c[2] - s.radius}};
+        const Vertex points[3] = {
+            {c[0], c[1] + s.pole * s.radius, c[2]}, c, {c[0], c[1], c[2] - s.radius}};
         for (int v = 0; v < 3; ++v)
             for (int k = 0; k < 3; ++k) f.Vertices[v][k] = points[v][k];
         f.VertexCount = 3;
@@ -33,6 +48,7 @@ bool ModelBuilder::Write(std::vector<uint8_t>& out, std::string& error) const {
         f.Colour = s.colour;
         f.TexWidth = s.texture.width;
         f.TexHeight = s.radius;
+        f.PartIndex = s.part;
         f.Texture = static_cast<uint8_t*>(EngineAlloc(s.texture.texels.size()));
         std::memcpy(f.Texture, s.texture.texels.data(), s.texture.texels.size());
     }
@@ -51,6 +67,7 @@ bool ModelBuilder::Write(std::vector<uint8_t>& out, std::string& error) const {
             f.Normal[k] = p.normal[k];
         }
         f.Colour = p.colour;
+        f.PartIndex = p.part;
     }
     for (int f = 0; f < obj.FaceCount; ++f) {
         obj.Faces[f].TileU = obj.Faces[f].TileV = 1;

@@ -27,28 +27,41 @@ public:
     ModelBuilder(const ModelBuilder&) = delete;
     ModelBuilder& operator=(const ModelBuilder&) = delete;
 
-    // A sphere of radius (file units) about the centre with the south pole
-    // below it (-y) and the prime meridian towards -z; texture width x width/2.
-    void AddSphere(int32_t radius, const Texture& texture, int32_t colour, Vertex centre = {0, 0, 0});
+    // A sphere of radius (file units) about the centre with the prime
+    // meridian towards -z and the pole of the texture's last row on the side
+    // of y that `pole` gives: -1 (the south pole below, row 0 north and up)
+    // or +1 (row 0 towards -y); texture width x width/2.
+    void AddSphere(int32_t radius, const Texture& texture, int32_t colour,
+                   Vertex centre = {0, 0, 0}, int32_t pole = -1);
     // A flat polygon (3..16 vertices, in order) with its outward normal.
     void AddPolygon(const std::vector<Vertex>& vertices, Vertex normal, int32_t colour);
+    // Starts a part: the faces added from now on are drawn together, ordered
+    // among the other parts by the depth of this reference point (file
+    // units). Up to 15 parts; a model without parts is drawn in one pass.
+    void BeginPart(Vertex point);
 
     // The model as an .ob3 file (version 266).
     bool Write(std::vector<uint8_t>& out, std::string& error) const;
 
 private:
+    uint8_t CurrentPart() const;
+
     struct Sphere {
         int32_t radius, colour;
         Vertex centre;
         Texture texture;
+        int32_t pole;
+        uint8_t part;
     };
     struct Polygon {
         std::vector<Vertex> vertices;
         Vertex normal;
         int32_t colour;
+        uint8_t part;
     };
     std::vector<Sphere> m_spheres;
     std::vector<Polygon> m_polygons;
+    std::vector<Vertex> m_parts;
 };
 
 // The trackball's pointer: a globe of radius 128 with meridians, an equator,

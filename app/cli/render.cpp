@@ -7,9 +7,14 @@
 #include <string>
 
 #include "app/cli/cli_options.h"
+#include "astro/body_table.h"
 #include "catalogue/lumo_doc.h"
+#include "catalogue/store_file.h"
 #include "engine/png_export.h"
 #include "engine/trig_tables.h"
+#include "framework/file.h"
+#include "framework/program_files.h"
+#include "sky/body_models.h"
 #include "sky/lumo_wnd.h"
 #include "sky/sky_tools.h"
 
@@ -19,7 +24,7 @@ const char kUsage[] =
     "usage: lumo render --out FILE.png [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
     "       [--view horizon|equatorial] [--az UNITS --el UNITS] [--zoom 64..2048] [--size WxH]\n"
     "       [--mag-limit M] [--name-limit M] [--scale S]\n"
-    "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local]\n"
+    "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local] [--vr BODY]\n"
     "  angles in 1/32768 of a turn (8192 = 90 degrees)\n"
     "  --scale S: a picture S times the size, with text and markers S times as large (0.5 to 8)\n";
 const char kWho[] = "lumo render";
@@ -35,6 +40,7 @@ struct Options {
     int32_t width = kDefaultWidth, height = kDefaultHeight;
     std::optional<float> magLimit, nameLimit;
     std::optional<std::string> layers;
+    std::optional<std::string> vrBody;
     double scale = 1.0;
 };
 
@@ -154,6 +160,8 @@ bool ParseOptions(int argc, char** args, Options& o, std::ostream& err) {
             ok = Take(number(), o.nameLimit, "name limit", v, "a number", err);
         } else if (a == "--layers") {
             o.layers = v;
+        } else if (a == "--vr") {
+            o.vrBody = v;
         } else if (a == "--scale") {
             ok = ParseScale(v, o.scale);
             if (!ok) err << kWho << ": bad scale '" << v << "' (0.5 to 8)\n";
@@ -179,6 +187,22 @@ bool ParseOptions(int argc, char** args, Options& o, std::ostream& err) {
     return true;
 }
 
+// VR mode on the named body, as aiming at it and choosing "VR..." does (the
+// ground goes off); false with the body names on err for an unknown name.
+bool StandOn(CLumoDoc& doc, const std::string& name, std::ostream& err) {
+    doc.m_pAim = FindPlanet(doc.m_planets, name);
+    if (!doc.m_pAim) {
+        err << kWho << ": no body '" << name << "' (";
+        for (size_t i = 0; i < doc.m_planets.size(); ++i)
+            err << (i ? ", " : "") << doc.m_planets[i]->m_strName;
+        err << ")\n";
+        return false;
+    }
+    doc.m_bObserverOnBody = 1;
+    doc.m_bGround = 0;
+    return true;
+}
+
 }  // namespace
 
 int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
@@ -199,6 +223,13 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
         err << kWho << ": unknown layer '" << unknown << "'\n" << kUsage;
         return 2;
     }
+    if (o.vrBody && !StandOn(doc, *o.vrBody, err)) return 2;
+    // The body models, from the planet store or the Planets folder beside the
+    // program (in share/lumo when it is installed).
+    const std::string folder = LocateProgramFiles(ExecutableFolder()).dataFolder;
+    CStoreFile store;
+    store.OpenStore(JoinPath(folder, "planets.sto"));
+    CBodyModels models(&store, folder);
 
     const SkyScale scale = SkyScaleOf(o.scale);
     SkyTools tools;
@@ -209,6 +240,7 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     CLumoWnd wnd;
     wnd.Connect(&doc, &host, &time, &tools);
     wnd.SetScale(scale);
+    wnd.m_pModels = &models;
     wnd.OnCreate();
     wnd.OnSize();
     if (wnd.m_Surface.Kind != kSurfaceKindLive) {

@@ -52,6 +52,7 @@ void CLumoApp::Start(bool showSplash) {
         if (ObjectRead(*model, pointer)) m_pointerModel = std::move(model);
         pointer.Close();
     }
+    m_models = std::make_unique<CBodyModels>(m_store.get(), m_folder);
 
     // An installed program's user gets a copy of the catalogue on the first
     // run. Without it the installed catalogue is read, and never written.

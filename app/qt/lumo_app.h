@@ -13,6 +13,7 @@
 #include "catalogue/lumo_doc.h"
 #include "catalogue/store_file.h"
 #include "framework/program_files.h"
+#include "sky/body_models.h"
 #include "sky/sky_tools.h"
 
 class CMainFrame;
@@ -38,6 +39,8 @@ public:
     CLumoDoc& Doc() { return *m_doc; }
     CStoreFile* Store() { return m_store.get(); }
     EngineObject* PointerModel() const { return m_pointerModel.get(); }
+    // The body models of VR mode, from the store or the Planets folder.
+    CBodyModels* Models() { return m_models.get(); }
     CMainFrame* Frame() { return m_frame.get(); }
     SkyTools& Tools() { return m_tools; }
     CDocFile& DocFile() { return m_docFile; }
@@ -67,6 +70,7 @@ private:
     CDocFile m_docFile;
     std::unique_ptr<CStoreFile> m_store;
     std::unique_ptr<EngineObject, void (*)(EngineObject*)> m_pointerModel;
+    std::unique_ptr<CBodyModels> m_models;
     SkyTools m_tools;
     QSettings m_profile;
     std::unique_ptr<CMainFrame> m_frame;

@@ -42,6 +42,7 @@ CLumoView::CLumoView(CLumoApp& app)
     setObjectName("LumoView");
     m_time = CurrentViewTime(m_bUtc);
     m_sky = new CSkyWidget(&app.Doc(), this, &app.Tools(), this);
+    m_sky->Wnd().m_pModels = app.Models();
     m_timeBar = new CTimeBar(*this, &app.Doc(), app.PointerModel());
     m_timeBar->Core().ShowTime(m_time);
     // The wheel over the sky zooms as the slider does.

@@ -103,7 +103,7 @@ int InstalledProgram::installStatus = -1;
 
 TEST_F(InstalledProgram, PutsEachFileInItsStandardPlace) {
     EXPECT_EQ(access(Installed("bin/lumo").c_str(), X_OK), 0);
-    for (const char* data : {"stars.db", "esfptr.ob3", "lumo.htm"})
+    for (const char* data : {"stars.db", "esfptr.ob3", "planets.sto", "lumo.htm"})
         EXPECT_TRUE(FileExists(Installed("share/lumo/") + data)) << data;
     // The installed catalogue is made afresh, not the build folder's copy with its settings.
     EXPECT_EQ(Load(Installed("share/lumo/stars.db"))->m_nZoom, 256);

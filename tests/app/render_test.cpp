@@ -125,6 +125,30 @@ TEST_F(RenderTest, BadArgumentsAreRefused) {
     EXPECT_NE(r.err.find("lumo render:"), std::string::npos);
 }
 
+TEST_F(RenderTest, VrStandsOnABodyAndDrawsItsModel) {
+    // Jupiter's globe at the centre, a third of the picture high: warm
+    // colours (its bands) across the middle row, none at the edges.
+    Picture p;
+    ASSERT_EQ(Render("--time 2027-01-03T18:00:00 --utc --vr Jupiter --layers '' --mag-limit -5", p).status, 0);
+    auto warm = [&](int32_t x, int32_t row) {
+        const uint8_t* c = p.At(x, row);
+        return c[0] > c[2] + 20;
+    };
+    int warmRun = 0;
+    for (int32_t x = 0; x < p.width; ++x) warmRun += warm(x, p.height / 2);
+    EXPECT_GT(warmRun, p.height / 4);
+    EXPECT_LT(warmRun, p.height / 2);
+    EXPECT_TRUE(warm(p.width / 2, p.height / 2));
+    // Without VR the same view has no globe there.
+    ASSERT_EQ(Render("--time 2027-01-03T18:00:00 --utc --layers '' --mag-limit -5", p).status, 0);
+    EXPECT_FALSE(warm(p.width / 2, p.height / 2));
+    // An unknown body is refused with the names there are.
+    ProgramResult r = RunLumo(kLumo, "render --out " + dir.File("x.png") + " --vr Vulcan");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("no body 'Vulcan' (Sun, Mercury"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.png")));
+}
+
 // A star's marker pixel: white or a dimmed white, brighter than the grey of
 // the constellation boundaries.
 bool IsStarPixel(const uint8_t* c) { return c[0] == c[1] && c[1] == c[2] && c[0] > 130; }

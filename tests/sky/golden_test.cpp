@@ -9,10 +9,14 @@
 #include <filesystem>
 
 #include "catalogue/doc_file.h"
+#include "catalogue/store_file.h"
 #include "engine/png_export.h"
+#include "engine/vector_q15.h"
 #include "framework/file.h"
+#include "sky/body_models.h"
 #include "sky/sky_paint.h"
 #include "tests/sky/sky_fixture.h"
+#include "tests/temp_dir.h"
 
 namespace {
 
@@ -108,6 +112,105 @@ TEST_F(GoldenSkyTest, HorizonEastWithGround) {
     const CPlanet* uranus = Body("Uranus");
     EXPECT_LT(uranus->m_ptScreen[1], 120);
     ExpectGoldenSky(S(), 0x6da5c33cdd4c73f1ull, "horizon_east_ground");
+}
+
+
+// VR mode: the observer at a body's centre, the body's own model at the
+// view centre and its neighbours' models where they stand in the sky, from
+// the planet store the build makes. Equatorial views, north up.
+class VrGoldenSkyTest : public GoldenSkyTest {
+protected:
+    void SetUp() override {
+        GoldenSkyTest::SetUp();
+        ASSERT_TRUE(store.OpenStore(JoinPath(LUMO_BIN_DIR, "planets.sto")));
+        wnd.m_pModels = &models;
+        doc.m_nViewMode = 0;
+        doc.m_bObserverOnBody = 1;
+    }
+    // VR on a body at an instant (UT), the view centred on right ascension
+    // and declination (angle units).
+    void Paint(const std::string& body, const CDateTime& when, int32_t ra, int32_t dec) {
+        doc.m_pAim = Body(body);
+        time.chosen = when;
+        doc.m_nViewAzimuth = ra;
+        doc.m_nViewElevation = -dec;
+        wnd.PaintSky();
+    }
+    // Surface pixel where a body's direction projects (bodies drawn as
+    // models keep no screen position).
+    std::pair<int32_t, int32_t> Projected(const std::string& name) {
+        const CPlanet* b = Body(name);
+        const Vec3i u = Normalize({b->m_vView[0], b->m_vView[1], b->m_vView[2]});
+        const Vec3i c = wnd.m_Camera.ToCamera(u.x, u.y, u.z);
+        int32_t x, y;
+        wnd.ProjectToScreen(c.x, c.y, x, y);
+        return {x, y};
+    }
+    // The hue (0..18) and level (0..11) of a surface pixel.
+    static int Hue(uint8_t index) { return (index - 10) % 19; }
+    static int Level(uint8_t index) { return (index - 10) / 19; }
+
+    CStoreFile store;
+    TempDir unpackFolder;  // store members are unpacked here while read
+    CBodyModels models{&store, unpackFolder.Path()};
+};
+
+TEST_F(VrGoldenSkyTest, OnTheEarthWithTheMoon) {
+    // 2026-12-20 18:00 UT: the Moon waxing gibbous, 30 degrees left of and
+    // 10 above the view centre (0.5h, +10); the Sun far to the right.
+    Paint("Earth", CDateTime(2026, 12, 20, 18, 0, 0), 683, 910);
+    // The Earth's ocean at the centre; its right side towards the Sun is
+    // brighter than its left.
+    EXPECT_EQ(Hue(PixelOf(S(), 162, 120)), 4);
+    EXPECT_LT(Level(PixelOf(S(), 162 + 30, 120)), Level(PixelOf(S(), 162 - 30, 120)));
+    auto [mx, my] = Projected("Moon");
+    EXPECT_LT(mx, 162 - 100);
+    EXPECT_GT(my, 120 + 30);
+    for (int dx : {-8, 0, 8})  // grey or white
+        EXPECT_EQ(Hue(PixelOf(S(), mx + dx, my)) % 8, 1) << dx;
+    EXPECT_FALSE(OnScreen(Body("Moon")->m_ptScreen));
+    EXPECT_FALSE(OnScreen(Body("Earth")->m_ptScreen));
+    EXPECT_TRUE(OnScreen(Body("Saturn")->m_ptScreen));  // far: its marker
+    ExpectGoldenSky(S(), 0x93282bedb7ac4947ull, "vr_earth");
+}
+
+TEST_F(VrGoldenSkyTest, OnJupiterWithTheGalileanMoons) {
+    // 2027-01-03 18:00 UT: the four moons on the night side of Jupiter,
+    // Io and Callisto left of the view centre (9.2h, +18), Europa and
+    // Ganymede right of it.
+    Paint("Jupiter", CDateTime(2027, 1, 3, 18, 0, 0), 12561, 1638);
+    EXPECT_EQ(Hue(PixelOf(S(), 162, 120)) % 17, 0);  // a tan band
+    auto [ix, iy] = Projected("Io");
+    auto [ex, ey] = Projected("Europa");
+    auto [gx, gy] = Projected("Ganymede");
+    EXPECT_LT(ix, 162 - 100);
+    EXPECT_GT(ex, 162 + 50);
+    EXPECT_GT(gx, ex);
+    const int ioHue = Hue(PixelOf(S(), ix, iy));
+    EXPECT_TRUE(ioHue == 5 || ioHue == 15 || ioHue == 18 || ioHue == 2) << ioHue;  // yellow to red
+    const int europaHue = Hue(PixelOf(S(), ex, ey));
+    EXPECT_TRUE(europaHue == 1 || europaHue == 17 || europaHue == 14) << europaHue;  // ice, cracks
+    EXPECT_NE(PixelOf(S(), gx, gy), 10);
+    for (const char* moon : {"Io", "Europa", "Ganymede", "Callisto"})
+        EXPECT_FALSE(OnScreen(Body(moon)->m_ptScreen)) << moon;
+    ExpectGoldenSky(S(), 0x340621481a35bbc0ull, "vr_jupiter");
+}
+
+TEST_F(VrGoldenSkyTest, OnSaturnWithItsRings) {
+    // 2026-12-06 21:00 UT, looking at 17.5h, +42: the rings open around the
+    // globe, seen from below their plane (the near half above the globe, the
+    // far half behind it), Dione to the left.
+    Paint("Saturn", CDateTime(2026, 12, 6, 21, 0, 0), 23893, 3823);
+    const int saturnHue = Hue(PixelOf(S(), 162, 120));
+    EXPECT_TRUE(saturnHue == 1 || saturnHue == 17) << saturnHue;  // pale bands
+    // Left of the globe the tan B ring, then the dark C ring, then the sky
+    // through the gap between the rings and the globe.
+    EXPECT_EQ(Hue(PixelOf(S(), 100, 120)), 17);
+    EXPECT_EQ(Hue(PixelOf(S(), 122, 120)), 9);
+    EXPECT_EQ(PixelOf(S(), 128, 120), 10);
+    auto [dx, dy] = Projected("Dione");
+    EXPECT_EQ(Hue(PixelOf(S(), dx, dy)), 1);
+    ExpectGoldenSky(S(), 0x3e79949c40d0af5eull, "vr_saturn");
 }
 
 }  // namespace

@@ -1,0 +1,262 @@
+// VR mode on hand-made skies: which bodies become models, where and how
+// large they are drawn, how they are lit, and the model cache. The models
+// are small spheres written by the model builder into a scratch program
+// folder ("planets/<name>.ob3").
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+#include "catalogue/cmp_file.h"
+#include "catalogue/store_file.h"
+#include "engine/palette.h"
+#include "engine/render_object.h"
+#include "engine/render_settings.h"
+#include "engine/trig_tables.h"
+#include "engine/vector_q15.h"
+#include "framework/file.h"
+#include "sky/body_models.h"
+#include "sky/sky_paint.h"
+#include "tests/sky/sky_fixture.h"
+#include "tests/temp_dir.h"
+#include "tools/model_builder.h"
+
+namespace {
+
+constexpr uint8_t kUnlitYellowTexel = 209 + 5;  // drawn as palette index 15 whatever the light
+constexpr uint8_t kWhiteTexel = 1;              // lit white
+
+class VrTest : public SkyWindowTest {
+protected:
+    void SetUp() override {
+        SkyWindowTest::SetUp();
+        Size(320, 240);  // stride 324, centre (162, 120), F = 259
+        EmptySky();
+        wnd.m_pModels = &models;
+        doc.m_pAim = Body("Earth");
+        doc.m_bObserverOnBody = 1;
+    }
+
+    // A sphere model of one texel colour for a body, in the scratch folder.
+    void WriteModel(const std::string& body, int32_t radius, uint8_t texel) {
+        Texture t;
+        t.width = 16;
+        t.height = 8;
+        t.texels.assign(16 * 8, texel);
+        ModelBuilder model;
+        model.AddSphere(radius, t, 1, {0, 0, 0}, +1);
+        std::vector<uint8_t> bytes;
+        std::string error;
+        ASSERT_TRUE(model.Write(bytes, error)) << error;
+        std::filesystem::create_directories(folder.File("planets"));
+        ASSERT_TRUE(WriteFileAtomic(ModelRequestPath(folder.Path(), body), bytes, error)) << error;
+    }
+
+    // Columns of the surface row y holding the palette index, as a span.
+    std::pair<int32_t, int32_t> RunOf(uint8_t index, int32_t y) const {
+        int32_t first = -1, last = -1;
+        for (int32_t x = 0; x + 1 < S().Stride; ++x) {
+            if (PixelOf(S(), x, y) != index) continue;
+            if (first < 0) first = x;
+            last = x;
+        }
+        return {first, last};
+    }
+
+    TempDir folder;
+    CBodyModels models{nullptr, folder.Path()};
+};
+
+TEST_F(VrTest, TheAimedBodyWithoutAModelIsItsMarkerAtTheCentre) {
+    wnd.PaintSky();
+    const CPlanet* earth = Body("Earth");
+    EXPECT_EQ(earth->m_ptScreen[0], 162);
+    EXPECT_EQ(earth->m_ptScreen[1], 120);
+    EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 4));  // the blue disc
+    EXPECT_EQ(models.Loads(), 1);
+}
+
+TEST_F(VrTest, TheObserversOwnBodyIsItsModelAtTheCentreAtDepth4000) {
+    WriteModel("Earth", 400, kUnlitYellowTexel);
+    wnd.PaintSky();
+    // Radius 400 x F / 4000 = 25.9 pixels about the centre.
+    auto [first, last] = RunOf(15, 120);
+    EXPECT_NEAR(first, 162 - 26, 1);
+    EXPECT_NEAR(last, 162 + 25, 1);
+    EXPECT_GT(RunOf(15, 120 + 24).first, first + 15);  // a disc: narrow near its top
+    EXPECT_EQ(RunOf(15, 120 + 27).first, -1);
+    // A model takes the place of the marker, its name and its tap position.
+    EXPECT_FALSE(OnScreen(Body("Earth")->m_ptScreen));
+    EXPECT_EQ(CountColour(kBodyNameColour), 0);
+}
+
+TEST_F(VrTest, OutsideVrNoModelIsEverLoaded) {
+    WriteModel("Moon", 300, kUnlitYellowTexel);
+    WriteModel("Mars", 300, kUnlitYellowTexel);
+    PlaceBody("Moon", 4e5, 0, 0);
+    PlaceBody("Mars", 1e6, 5e5, 0);
+    doc.m_bObserverOnBody = 0;
+    wnd.PaintSky();
+    EXPECT_EQ(models.Loads(), 0);
+    EXPECT_EQ(CountVisible(15), 0);
+    EXPECT_TRUE(OnScreen(Body("Moon")->m_ptScreen));
+    EXPECT_TRUE(OnScreen(Body("Mars")->m_ptScreen));
+}
+
+TEST_F(VrTest, ModelsOnlyNearerThanTenMillionKilometres) {
+    WriteModel("Moon", 8000, kUnlitYellowTexel);
+    // (96000, 28000) units of 100 km: d = 1e10 exactly, a marker.
+    PlaceBody("Moon", 9.6e6, 2.8e6, 0);
+    wnd.PaintSky();
+    EXPECT_EQ(Body("Moon")->m_dDistance, 1e10);
+    EXPECT_TRUE(OnScreen(Body("Moon")->m_ptScreen));
+    EXPECT_EQ(CountVisible(15), 0);
+    EXPECT_EQ(models.Loads(), 1);  // the Earth's, not found
+    PlaceBody("Moon", 9.6e6, 2.79e6, 0);
+    wnd.PaintSky();
+    EXPECT_FALSE(OnScreen(Body("Moon")->m_ptScreen));
+    // Depth about a million (d / 10000 + 4000): a disc of radius 2.
+    EXPECT_GT(CountVisible(15), 4);
+    EXPECT_LT(CountVisible(15), 30);
+}
+
+TEST_F(VrTest, AModelRaisesTheFocalLengthTo128ForTheRestOfThePaint) {
+    Size(100, 100);  // stride 104, centre (52, 50), F = 83
+    WriteModel("Moon", 300, kUnlitYellowTexel);
+    PlaceBody("Moon", 5e6, 0, 0);    // far: drawn first
+    PlaceBody("Mars", 1e6, 4e5, 0);  // nearer, no model: its marker after the Moon
+    wnd.PaintSky();
+    EXPECT_EQ(FocalLength, 128);
+    // Mars, 21.8 degrees up, projects with F = 128, not 83.
+    const Vec3i u =
+        Normalize({Body("Mars")->m_vView[0], Body("Mars")->m_vView[1], Body("Mars")->m_vView[2]});
+    const int32_t Y = wnd.m_Camera.ToCamera(u.x, u.y, u.z).y;
+    EXPECT_EQ(Body("Mars")->m_ptScreen[1], 100 - (50 + 128 * Y / 32768));
+    // With the Moon beyond 10 million km, Mars is placed by the zoom's F.
+    PlaceBody("Moon", 2e7, 0, 0);
+    wnd.PaintSky();
+    EXPECT_EQ(Body("Mars")->m_ptScreen[1], 100 - (50 + 83 * Y / 32768));
+}
+
+TEST_F(VrTest, EachModelIsLoadedOnceAndAMissingOneIsNotRetried) {
+    WriteModel("Moon", 300, kUnlitYellowTexel);
+    PlaceBody("Moon", 4e5, 0, 0);
+    wnd.PaintSky();
+    EXPECT_EQ(models.Loads(), 2);  // the Moon, and the Earth (missing)
+    const int drawn = CountVisible(15);
+    EXPECT_GT(drawn, 0);
+    // The Moon's file goes and the Earth's comes: nothing changes.
+    std::filesystem::remove(ModelRequestPath(folder.Path(), "Moon"));
+    WriteModel("Earth", 400, kWhiteTexel);
+    wnd.PaintSky();
+    wnd.PaintSky();
+    EXPECT_EQ(models.Loads(), 2);
+    EXPECT_EQ(CountVisible(15), drawn);
+    EXPECT_TRUE(OnScreen(Body("Earth")->m_ptScreen));
+}
+
+TEST_F(VrTest, AFileThatIsNotAModelCountsAsMissing) {
+    std::filesystem::create_directories(folder.File("planets"));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(ModelRequestPath(folder.Path(), "Earth"), {1, 2, 3}, error));
+    wnd.PaintSky();
+    EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 4));
+    EXPECT_EQ(models.FindModel("Earth"), nullptr);
+    EXPECT_EQ(models.Loads(), 1);
+}
+
+TEST_F(VrTest, TheLitSideFacesTheSun) {
+    WriteModel("Earth", 1200, kWhiteTexel);
+    // The Earth 1 AU towards right ascension 6h of the Sun: seen from the
+    // Earth the Sun lies towards 18h, which this view (centre 0h) has on its
+    // right; towards 6h it would be on the left.
+    for (double side : {1.0, -1.0}) {
+        PlaceBody("Earth", 0, 0, -1.496e8 * side);
+        wnd.PaintSky();
+        // Light levels: 0 brightest .. 10 darkest.
+        const int right = (PixelOf(S(), 162 + 70, 120) - 10) / 19;
+        const int left = (PixelOf(S(), 162 - 70, 120) - 10) / 19;
+        if (side > 0) {
+            EXPECT_LT(right, left);
+        } else {
+            EXPECT_GT(right, left);
+        }
+        EXPECT_EQ(std::min(right, left), 3);  // the depth cue of depth 4000
+    }
+}
+
+TEST_F(VrTest, MarkersAfterAModelAreNotDarkenedByIt) {
+    WriteModel("Moon", 300, kWhiteTexel);
+    PlaceBody("Moon", 4e5, 0, 0);  // depth 5600: models darkened by 5 levels
+    wnd.PaintSky();
+    // The Earth (no model) is drawn after the Moon: its marker at full light.
+    EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 4));
+    // Another window's model left the light table darkened: the next paint
+    // starts from the full light again.
+    BuildShadeBase(7);
+    doc.m_bObserverOnBody = 0;
+    PlaceBody("Moon", -4e5, 0, 0);
+    PlaceBody("Mars", 2e8, 0, 0);
+    wnd.PaintSky();
+    EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 2));
+}
+
+TEST_F(VrTest, TheBuiltStoreHoldsAModelForEveryBody) {
+    CStoreFile store;
+    ASSERT_TRUE(store.OpenStore(JoinPath(LUMO_BIN_DIR, "planets.sto")));
+    CBodyModels built(&store, folder.Path());
+    for (const auto& body : doc.m_planets) {
+        const EngineObject* model = built.FindModel(body->m_strName);
+        ASSERT_NE(model, nullptr) << body->m_strName;
+        EXPECT_EQ(model->Faces[0].Kind, kFaceSphere) << body->m_strName;
+    }
+    EXPECT_EQ(built.Loads(), 23);
+    // The unpacked members are gone once read.
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+}
+
+TEST(ModelPlacementTest, SpinAngleIsAQuarterTurnLessAndStaysInOneTurn) {
+    EXPECT_EQ(SpinAngle(std::numbers::pi / 2), 0);
+    EXPECT_EQ(SpinAngle(std::numbers::pi), 8192);
+    EXPECT_EQ(SpinAngle(0), -8192);
+    EXPECT_EQ(SpinAngle(0.1), -7670);  // trunc(-7670.3)
+    // Many turns, or no number at all, still give an angle within a turn.
+    EXPECT_NEAR(SpinAngle(1e6 * 2 * std::numbers::pi + std::numbers::pi), 8192, 1);
+    EXPECT_LT(std::abs(SpinAngle(1e300)), 32768);
+    EXPECT_EQ(SpinAngle(std::nan("")), 0);
+    EXPECT_EQ(SpinAngle(INFINITY), 0);
+}
+
+TEST(ModelPlacementTest, OffsetsAreFormedIn64Bits) {
+    // 6000 pixels off centre at a depth near the 10-million-km limit.
+    EXPECT_EQ(ModelOffset(6000, 1003999, 5000), 1204798);
+    EXPECT_EQ(ModelOffset(-6000, 1003999, 5000), -1204798);
+    EXPECT_EQ(ModelOffset(-7, 4000, 259), -108);  // truncated toward zero
+    EXPECT_EQ(ModelOffset(5, 4000, 0), 20000);    // no division by zero
+}
+
+TEST(ModelPlacementTest, ModelMatrixTurnsTheBodyUnderTheCamera) {
+    EngineTablesInit();
+    // With the camera's identity and no spin: a half turn about x, then x
+    // negated: every axis reversed.
+    const MatQ15 m = ModelMatrix(0, kMatQ15Identity);
+    for (int i = 0; i < 9; ++i) {
+        if (i % 4 == 0) {
+            EXPECT_NEAR(m[i], -32767, 8) << i;
+        } else {
+            EXPECT_NEAR(m[i], 0, 16) << i;
+        }
+    }
+    // A quarter-turn spin: the model's x turns towards the viewer, its z
+    // to the right.
+    const MatQ15 q = ModelMatrix(8192, kMatQ15Identity);
+    EXPECT_NEAR(q[6], -32767, 8);
+    EXPECT_NEAR(q[2], 32767, 8);
+    EXPECT_NEAR(q[4], -32767, 8);
+}
+
+}  // namespace
