@@ -51,6 +51,13 @@ run: build
 	  $(BUILD)/bin/lumo; \
 	fi
 
+# `make install PREFIX=/some/where` (default /usr/local): the program in
+# PREFIX/bin, its data in PREFIX/share/lumo, the menu entry and the icon.
+PREFIX ?= /usr/local
+.PHONY: install
+install: build
+	@cmake --install $(BUILD) --prefix "$(PREFIX)"
+
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
 

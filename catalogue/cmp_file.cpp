@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/huffman_codec.h"
+#include "framework/program_files.h"
 #include "framework/text.h"
 
 namespace {
@@ -41,16 +42,25 @@ bool CCmpFile::Open(const std::string& path, unsigned flags, std::string* error)
 bool CCmpFile::OpenUnpacked(CFile& source, int64_t end, const std::string& tmpPath,
                             unsigned flags, std::string* error) {
     CFile out;
-    if (!out.Open(tmpPath, modeCreate | modeWrite, error)) return false;
+    std::string tmp = tmpPath;
+    if (!out.Open(tmp, modeCreate | modeWrite, error)) {
+        // The folder cannot take it (an installed program's folder): the
+        // user's cache folder does.
+        const std::string cache = UserCacheFolder();
+        if (cache.empty() || !MakeFolders(cache)) return false;
+        size_t slash = tmpPath.find_last_of('/');
+        tmp = JoinPath(cache, slash == std::string::npos ? tmpPath : tmpPath.substr(slash + 1));
+        if (!out.Open(tmp, modeCreate | modeWrite, error)) return false;
+    }
     std::string why;
     bool unpacked = UnpackStream(source, end, out, &why);
     out.Close();
     if (!unpacked) {
-        std::remove(tmpPath.c_str());
-        return Fail(error, "cannot unpack " + tmpPath + ": " + why);
+        std::remove(tmp.c_str());
+        return Fail(error, "cannot unpack " + tmp + ": " + why);
     }
-    if (!CFile::Open(tmpPath, flags, error)) {
-        std::remove(tmpPath.c_str());
+    if (!CFile::Open(tmp, flags, error)) {
+        std::remove(tmp.c_str());
         return false;
     }
     m_bTemporary = true;

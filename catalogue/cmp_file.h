@@ -4,9 +4,11 @@
 // ignored), as a plain file, or from its compressed twin, the path plus
 // ".cmp". A packed source is unpacked into a temporary file (a store member
 // into the program folder as the requested name plus ".tmp", a twin beside
-// itself as the path plus ".tmp"), which is opened instead and deleted on
-// close. Readers then see an ordinary open file. Called when the pointer model
-// and the body models are opened.
+// itself as the path plus ".tmp"; when that folder cannot take the file, as
+// an installed program's folder cannot, into the user's cache folder,
+// $XDG_CACHE_HOME/lumo, under the same file name), which is opened instead
+// and deleted on close. Readers then see an ordinary open file. Called when
+// the pointer model and the body models are opened.
 
 #include <cstdint>
 #include <string>

@@ -147,11 +147,11 @@ bool CDC::Polygon(const CPoint* points, int32_t count) {
 
 bool CDC::DrawIcon(int32_t x, int32_t y, const CIcon& icon) {
     if (!IsAttached()) return false;
-    for (int32_t row = 0; row < CIcon::kSize; ++row) {
+    for (int32_t row = 0; row < icon.Side(); ++row) {
         const int64_t wy = int64_t{y} + row;
         if (wy < 0 || wy >= m_target.Height) continue;
         uint8_t* line = m_target.WindowRow(static_cast<int32_t>(wy));
-        for (int32_t column = 0; column < CIcon::kSize; ++column) {
+        for (int32_t column = 0; column < icon.Side(); ++column) {
             const int64_t wx = int64_t{x} + column;
             if (wx < 0 || wx >= m_target.Width || !icon.IsOpaque(column, row)) continue;
             line[wx] = IndexOf(icon.Colour(column, row));

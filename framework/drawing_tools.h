@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "framework/pixel_target.h"
 
@@ -41,22 +42,30 @@ private:
     ColorRef m_colour = 0;
 };
 
-// A 16 x 16 picture with transparency, rows top first.
+// A square picture with transparency, rows top first: 16 x 16 as made, or
+// of another side (1 to kMaxSide) for a denser screen.
 class CIcon {
 public:
     static constexpr int32_t kSize = 16;
+    static constexpr int32_t kMaxSide = 256;
 
-    // Takes 16 x 16 pixels of 4 bytes (red, green, blue, alpha), rows top
-    // first; alpha 128 or more is opaque. False (icon unchanged) unless
-    // exactly 1024 bytes are given.
+    CIcon() : CIcon(kSize) {}
+    // A fully transparent icon; a side outside 1..kMaxSide is taken as 16.
+    explicit CIcon(int32_t side);
+
+    int32_t Side() const { return m_side; }
+    // Takes side x side pixels of 4 bytes (red, green, blue, alpha), rows
+    // top first; alpha 128 or more is opaque. False (icon unchanged) unless
+    // exactly side x side x 4 bytes are given.
     bool LoadRgba(std::span<const uint8_t> rgba);
     // Sets one pixel; coordinates outside the icon are ignored.
     void SetPixel(int32_t x, int32_t y, ColorRef colour, bool opaque = true);
-    bool IsOpaque(int32_t x, int32_t y) const { return m_opaque[Index(x, y)]; }
+    bool IsOpaque(int32_t x, int32_t y) const { return m_opaque[Index(x, y)] != 0; }
     ColorRef Colour(int32_t x, int32_t y) const { return m_colour[Index(x, y)]; }
 
 private:
-    static size_t Index(int32_t x, int32_t y) { return static_cast<size_t>(y * kSize + x); }
-    std::array<ColorRef, kSize * kSize> m_colour{};
-    std::array<bool, kSize * kSize> m_opaque{};
+    size_t Index(int32_t x, int32_t y) const { return static_cast<size_t>(y) * m_side + x; }
+    int32_t m_side;
+    std::vector<ColorRef> m_colour;
+    std::vector<uint8_t> m_opaque;
 };

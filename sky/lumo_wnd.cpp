@@ -70,6 +70,11 @@ void CLumoWnd::OnDestroy() {
     if (g_pSkyWnd == this) g_pSkyWnd = nullptr;
 }
 
+void CLumoWnd::SetScale(const SkyScale& scale) {
+    m_scale = scale;
+    if (m_pTools && !(m_pTools->scale == scale)) m_pTools->Create(scale);
+}
+
 void CLumoWnd::OnSize() {
     int32_t width = 0, height = 0;
     if (m_pHost) m_pHost->GetClientSize(width, height);

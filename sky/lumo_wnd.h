@@ -19,13 +19,16 @@
 #include "sky/moon_phase.h"
 #include "sky/sky_camera.h"
 #include "sky/sky_host.h"
+#include "sky/sky_scale.h"
 #include "sky/sky_tools.h"
 
 class CBodyModels;
 
 // Where a star or body that is not drawn in the latest paint is kept: far
-// outside any window, so a tap can never pick it.
-constexpr int32_t kOffScreen = 2000;
+// outside any surface (a large window on a dense screen is thousands of
+// pixels wide), so a tap can never pick it.
+constexpr int32_t kOffScreen = 1 << 20;
+static_assert(kOffScreen > 4 * kMaxSurfaceSide);
 
 class CLumoWnd {
 public:
@@ -55,6 +58,13 @@ public:
     CBodyModels* m_pModels = nullptr;
     // The Moon icon held across paints.
     CMoonIconHolder m_moonIcon;
+    // Surface pixels per designed pixel (sky_scale.h): 1 unless the owner
+    // sets another with SetScale.
+    SkyScale m_scale;
+
+    // Sets the scale; the tools' fonts are made again for it when they were
+    // made for another. The next OnSize and paint use it.
+    void SetScale(const SkyScale& scale);
 
     // Gives the window its document, host, time source and tools.
     void Connect(CLumoDoc* doc, SkyHost* host, const SkyTimeSource* timeSource, SkyTools* tools) {
@@ -89,20 +99,30 @@ public:
     // F = FocalLength and each division truncating toward zero.
     void ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) const;
 
-    // Stylus handlers, in client pixels (y downward). A press starts the
-    // 10 ms timer and, within 20 pixels of an edge, an edge scroll of
-    // 131072 / F angle units per tick; a move without edge scroll drags the
-    // view by 6000 angle units per F pixels; a release after a diagonal drag
-    // of more than 10 pixels while a body is aimed (not in VR) shows the
-    // locked-view message.
+    // Stylus handlers, in client pixels (y downward), which are surface
+    // pixels: an owner whose window counts smaller pixels converts. A press
+    // starts the 10 ms timer and, within the edge zone (20 pixels), an edge
+    // scroll of EdgeStep() angle units per tick; a move without edge scroll
+    // drags the view by 6000 angle units per F pixels; a release after a
+    // diagonal drag of more than the lock threshold (10 pixels) while a body
+    // is aimed (not in VR) shows the locked-view message. The pixel counts
+    // are designed sizes, multiplied by m_scale.
     void OnPenDown(int32_t x, int32_t y);
     void OnPenMove(int32_t x, int32_t y);
     void OnPenUp(int32_t x, int32_t y);
     // The timer: repaints with the edge-scroll steps added, then restarts.
     void OnTick(int32_t id);
     // A double tap: the Star or Planet dialog of the nearest object drawn
-    // strictly within 15 pixels; bodies win ties.
+    // strictly within the tap radius (15 pixels, scaled); bodies win ties.
     void HitTest(int32_t x, int32_t y);
+    // Angle units (1/32768 turn) the view turns per edge-scroll tick:
+    // 131072 x scale / F, truncated (about 7.4 degrees at F = 195 and scale
+    // 1); 0 before the first paint.
+    int32_t EdgeStep() const;
+    // The arrow keys: the view turns by one edge-scroll step as a press at
+    // that edge does on its first tick. across: -1 left, +1 right, 0 neither;
+    // down: -1 up, +1 down, 0 neither. Repaints.
+    void TurnByEdgeStep(int32_t across, int32_t down);
 };
 
 constexpr int32_t kStylusTimer = 100;

@@ -38,11 +38,13 @@ bool LoadMoonIcon(int32_t id, CIcon& icon) {
     // at first quarter, behind the viewer at full Moon.
     const double elongation = kTwoPi * FractionOfIcon(id);
     const double sunU = std::sin(elongation), sunW = -std::cos(elongation);
-    constexpr double kCentre = 8.0, kRadius = 7.5;
-    for (int32_t y = 0; y < CIcon::kSize; ++y) {
-        for (int32_t x = 0; x < CIcon::kSize; ++x) {
-            const double u = (x + 0.5 - kCentre) / kRadius;
-            const double v = (kCentre - (y + 0.5)) / kRadius;
+    // A 16-pixel icon: centre 8, radius 7.5.
+    const int32_t side = icon.Side();
+    const double centre = side / 2.0, radius = centre - 0.5;
+    for (int32_t y = 0; y < side; ++y) {
+        for (int32_t x = 0; x < side; ++x) {
+            const double u = (x + 0.5 - centre) / radius;
+            const double v = (centre - (y + 0.5)) / radius;
             const double r2 = u * u + v * v;
             if (r2 > 1.0) {
                 icon.SetPixel(x, y, 0, false);
@@ -55,9 +57,11 @@ bool LoadMoonIcon(int32_t id, CIcon& icon) {
     return true;
 }
 
-const CIcon* CMoonIconHolder::Get(int32_t id) {
-    if (id != m_id) {
+const CIcon* CMoonIconHolder::Get(int32_t id, int32_t side) {
+    if (id != m_id || side != m_side) {
         m_id = id;
+        m_side = side;
+        m_icon = CIcon(side);
         m_loaded = LoadMoonIcon(id, m_icon);
     }
     return m_loaded ? &m_icon : nullptr;

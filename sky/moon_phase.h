@@ -1,6 +1,7 @@
 #pragma once
-// The Moon's marker: a 16 x 16 picture of its phase, one of twelve icons
-// with ids 2300 to 2311, chosen from the fraction of the lunation.
+// The Moon's marker: a 16 x 16 picture of its phase (larger on a scaled
+// sky), one of twelve icons with ids 2300 to 2311, chosen from the fraction
+// of the lunation.
 // Id 2306 shows the full Moon; ids fall as the lunation advances, 2311 just
 // after new Moon and 2300 just before it.
 
@@ -21,22 +22,24 @@ double LunationFraction(double julianDay);
 // shown with the new-Moon icon 2300, so the result is always 2300..2311.
 int32_t MoonIconIdForFraction(double f);
 
-// Draws the picture of icon id (2300..2311) into icon: a lit disc whose
-// terminator matches the middle of the id's twelfth of the lunation (waxing
-// lit on the right), the dark part grey, the corners transparent. False for
-// any other id (icon unchanged).
+// Draws the picture of icon id (2300..2311) into icon, filling its side: a
+// lit disc whose terminator matches the middle of the id's twelfth of the
+// lunation (waxing lit on the right), the dark part grey, the corners
+// transparent. False for any other id (icon unchanged).
 bool LoadMoonIcon(int32_t id, CIcon& icon);
 
 // The one Moon icon the painter holds across paints, reloaded only when the
-// id changes.
+// id or the side changes.
 class CMoonIconHolder {
 public:
-    // The icon for id, or null when id has no picture.
-    const CIcon* Get(int32_t id);
+    // The icon for id with a side of side pixels, or null when id has no
+    // picture.
+    const CIcon* Get(int32_t id, int32_t side = CIcon::kSize);
     int32_t HeldId() const { return m_id; }
 
 private:
     int32_t m_id = 0;
+    int32_t m_side = CIcon::kSize;
     bool m_loaded = false;
     CIcon m_icon;
 };

@@ -18,7 +18,7 @@ constexpr double kChordStep = 0.05235987755982988;  // 3 degrees
 constexpr double kMarkStep = 0.2617993877991494;    // 15 degrees
 constexpr double kCircleEnd = 6.284185307179587;    // a turn and a little
 constexpr double kMarkEnd = 6.282185307179586;      // a turn less a little: 24 marks
-constexpr int32_t kMarkRadius = 3;
+constexpr int32_t kMarkRadius = 3;  // designed pixels, also the label's gap
 
 // The closed circle cos(t) a + sin(t) b as 120 chords of 3 degrees.
 void DrawCircleChords(CLumoDoc& doc, CLumoWnd& wnd, const Vec3f& a, const Vec3f& b) {
@@ -38,7 +38,7 @@ bool DrawMark(CLumoWnd& wnd, const Vec3i& p, int32_t& x, int32_t& y) {
     const Vec3i c = wnd.m_Camera.ToCamera(p.x, p.y, p.z);
     if (c.z <= 0) return false;
     wnd.ProjectToScreen(c.x, c.y, x, y);
-    DrawCircle(wnd.m_Surface, x, y, kMarkRadius, kHorizonColour);
+    DrawCircle(wnd.m_Surface, x, y, wnd.m_scale.Pixels(kMarkRadius), kHorizonColour);
     return true;
 }
 
@@ -48,7 +48,7 @@ void DrawAzimuthMarks(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         if (!DrawMark(wnd, CirclePoint(doc.m_vEast, doc.m_vSouth, s), x, y)) continue;
         dc.SetTextColor(kAzimuthLabelColour);
         SelectFontA(dc, wnd);
-        dc.TextOut(x + 3, wnd.m_Surface.Height - y, AzimuthLabel(s));
+        dc.TextOut(x + wnd.m_scale.Pixels(kMarkRadius), wnd.m_Surface.Height - y, AzimuthLabel(s));
     }
 }
 

@@ -21,6 +21,11 @@ constexpr int32_t kEarthIndex = 3;
 constexpr int32_t kMoonIndex = 4;
 constexpr int32_t kMarsIndex = 5;
 
+// Marker radii in designed pixels.
+constexpr int32_t kLargeStarRadius = 2;
+constexpr int32_t kSunRadius = 6;
+constexpr int32_t kBodyRadius = 2;
+
 void SelectFontB(CDC& dc, const CLumoWnd& wnd) {
     if (wnd.m_pTools) dc.SelectObject(&wnd.m_pTools->fontB);
 }
@@ -77,19 +82,21 @@ void SetViewVector(CPlanet& body, const EyeHundredKm& eye) {
 }
 
 void DrawMoonIcon(CDC& dc, CLumoWnd& wnd, double julianDay, int32_t x, int32_t windowY) {
-    const CIcon* icon = wnd.m_moonIcon.Get(MoonIconIdForFraction(LunationFraction(julianDay)));
-    if (icon) dc.DrawIcon(x - 8, windowY - 8, *icon);
+    const int32_t side = wnd.m_scale.Pixels(CIcon::kSize);
+    const CIcon* icon = wnd.m_moonIcon.Get(MoonIconIdForFraction(LunationFraction(julianDay)), side);
+    if (icon) dc.DrawIcon(x - side / 2, windowY - side / 2, *icon);
 }
 
 void DrawBodyMarker(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd, const CPlanet& body, int32_t x,
                     int32_t y) {
     Surface& s = wnd.m_Surface;
+    const int32_t r = wnd.m_scale.Pixels(kBodyRadius);
     switch (body.m_nIndex) {
-        case kSunIndex: DrawBodyDisc(s, x, y, 6, 5); break;
-        case kEarthIndex: DrawBodyDisc(s, x, y, 2, 4); break;
-        case kMarsIndex: DrawBodyDisc(s, x, y, 2, 2); break;
+        case kSunIndex: DrawBodyDisc(s, x, y, wnd.m_scale.Pixels(kSunRadius), 5); break;
+        case kEarthIndex: DrawBodyDisc(s, x, y, r, 4); break;
+        case kMarsIndex: DrawBodyDisc(s, x, y, r, 2); break;
         case kMoonIndex: DrawMoonIcon(dc, wnd, doc.m_dJulianDay, x, s.Height - y); break;
-        default: DrawBodyDisc(s, x, y, 2, 1); break;
+        default: DrawBodyDisc(s, x, y, r, 1); break;
     }
 }
 
@@ -203,17 +210,31 @@ uint8_t StarPaletteIndex(float magnitude) {
 void DrawStar(CLumoWnd& wnd, float magnitude, int32_t x, int32_t y) {
     Surface& s = wnd.m_Surface;
     if (magnitude < 1.0f) {
-        if (x >= 2 && x < s.Stride - 2 && y >= 2 && y < s.Height - 2) DrawBodyDisc(s, x, y, 2, 1);
+        const int32_t r = wnd.m_scale.Pixels(kLargeStarRadius);
+        if (x >= r && x < s.Stride - r && y >= r && y < s.Height - r) DrawBodyDisc(s, x, y, r, 1);
         return;
     }
     const uint8_t index = StarPaletteIndex(magnitude);
-    auto pixel = [&s](int32_t px, int32_t py) -> uint8_t& {
-        return s.RowBase[static_cast<ptrdiff_t>(py) * s.RowStep + px];
+    // Each designed pixel of the cross and the dot is a square of k x k
+    // surface pixels; (x, y) lies in the middle square, h pixels from its
+    // low corner. With k = 1 they are single pixels.
+    const int32_t k = wnd.m_scale.Block();
+    const int32_t h = (k - 1) / 2;
+    auto square = [&s, k, h, index](int32_t cx, int32_t cy) {
+        for (int32_t py = cy - h; py < cy - h + k; ++py) {
+            uint8_t* row = s.RowBase + static_cast<ptrdiff_t>(py) * s.RowStep;
+            for (int32_t px = cx - h; px < cx - h + k; ++px) row[px] = index;
+        }
     };
-    if (magnitude < 2.0f) {
-        if (x >= 1 && x < s.Stride - 1 && y >= 1 && y < s.Height - 1)
-            pixel(x, y) = pixel(x - 1, y) = pixel(x + 1, y) = pixel(x, y - 1) = pixel(x, y + 1) = index;
-        return;
+    // The marker's reach from (x, y): below and left, above and right.
+    const int32_t arm = magnitude < 2.0f ? k : 0;
+    const int32_t low = arm + h, high = arm + k - 1 - h;
+    if (x - low < 0 || x + high >= s.Stride || y - low < 0 || y + high >= s.Height) return;
+    square(x, y);
+    if (arm) {
+        square(x - k, y);
+        square(x + k, y);
+        square(x, y - k);
+        square(x, y + k);
     }
-    if (x >= 0 && x < s.Stride && y >= 0 && y < s.Height) pixel(x, y) = index;
 }

@@ -64,7 +64,9 @@ void DrawLabel(CDC& dc, CLumoWnd& wnd, const SkyPoint& where, std::string_view t
 uint8_t StarPaletteIndex(float magnitude);
 // The star marker at surface pixel (x, y): a disc of radius 2 below
 // magnitude 1.0, a five-pixel cross below 2.0, one pixel otherwise; a marker
-// that would leave the surface is not drawn at all.
+// that would leave the surface is not drawn at all. At a window scale above
+// 1 the radius is scaled and each pixel of the cross or dot is a square of
+// the scale's block side.
 void DrawStar(CLumoWnd& wnd, float magnitude, int32_t x, int32_t y);
 
 // Selects font A of the window's tools into dc when it exists.

@@ -1,17 +1,20 @@
 // The sky window's stylus handlers: drag to turn the view, hold near an edge
 // to turn it continuously, double tap to read about a star or a body.
 
+#include <cmath>
 #include <cstdlib>
 
 #include "catalogue/lumo_doc.h"
 #include "engine/surface.h"
 #include "sky/lumo_wnd.h"
 
-namespace {
-// Edge-scroll step per tick for the current projection scale: 131072 / F
-// angle units (about 7.4 degrees at F = 195); none before the first paint.
-int32_t EdgeStep() { return FocalLength > 0 ? 131072 / FocalLength : 0; }
-}  // namespace
+int32_t CLumoWnd::EdgeStep() const {
+    if (FocalLength <= 0) return 0;
+    // The scale keeps the turn per tick the same on a denser surface, whose
+    // F is larger by the same factor.
+    const int64_t units = std::llround(131072.0 * m_scale.factor);
+    return static_cast<int32_t>(units / FocalLength);
+}
 
 void CLumoWnd::OnPenDown(int32_t x, int32_t y) {
     if (m_pHost) m_pHost->CaptureStylus();
@@ -23,11 +26,12 @@ void CLumoWnd::OnPenDown(int32_t x, int32_t y) {
     m_ptLast[1] = m_ptPress[1] = y;
     m_nElevStep = 0;
     m_nAzimuthStep = 0;
-    int32_t step = EdgeStep();
-    if (x > r - kEdgeZone) m_nAzimuthStep = -step;
-    if (x < l + kEdgeZone) m_nAzimuthStep = step;  // checked second, wins
-    if (y > b - kEdgeZone) m_nElevStep = step;
-    if (y < t + kEdgeZone) m_nElevStep = -step;
+    const int32_t step = EdgeStep();
+    const int32_t zone = m_scale.Pixels(kEdgeZone);
+    if (x > r - zone) m_nAzimuthStep = -step;
+    if (x < l + zone) m_nAzimuthStep = step;  // checked second, wins
+    if (y > b - zone) m_nElevStep = step;
+    if (y < t + zone) m_nElevStep = -step;
     if (m_pDoc) {
         m_pDoc->m_nViewElevation += m_nElevStep;
         m_pDoc->m_nViewAzimuth += m_nAzimuthStep;
@@ -48,6 +52,16 @@ void CLumoWnd::OnTick(int32_t id) {
     if (m_pHost) m_pHost->StartTimer(kStylusTimer, kStylusTickMs);
 }
 
+void CLumoWnd::TurnByEdgeStep(int32_t across, int32_t down) {
+    if (!m_pDoc) return;
+    const int32_t step = EdgeStep();
+    // As the edges do: the right edge lowers the azimuth, the bottom edge
+    // raises the elevation.
+    m_pDoc->m_nViewAzimuth -= across * step;
+    m_pDoc->m_nViewElevation += down * step;
+    Redraw();
+}
+
 void CLumoWnd::OnPenMove(int32_t x, int32_t y) {
     if (!m_bPenDown || m_nElevStep != 0 || m_nAzimuthStep != 0 || !m_pDoc || FocalLength <= 0)
         return;
@@ -62,9 +76,9 @@ void CLumoWnd::OnPenMove(int32_t x, int32_t y) {
 }
 
 void CLumoWnd::OnPenUp(int32_t x, int32_t y) {
+    const int32_t threshold = m_scale.Pixels(kLockThreshold);
     if (m_pDoc && m_pDoc->m_pAim && !m_pDoc->m_bObserverOnBody &&
-        std::abs(m_ptPress[0] - x) > kLockThreshold && std::abs(m_ptPress[1] - y) > kLockThreshold &&
-        m_pHost)
+        std::abs(m_ptPress[0] - x) > threshold && std::abs(m_ptPress[1] - y) > threshold && m_pHost)
         m_pHost->ShowLockedMessage();
     m_bPenDown = 0;
     m_nElevStep = 0;
@@ -84,7 +98,7 @@ void CLumoWnd::HitTest(int32_t x, int32_t y) {
         int64_t dx = pt[0] + shift - x, dy = pt[1] - y;
         return dx * dx + dy * dy;
     };
-    int64_t best = kTapRadiusSquared;
+    int64_t best = m_scale.SquaredPixels(kTapRadiusSquared);
     CPlanet* body = nullptr;
     CStar* star = nullptr;
     for (auto& p : m_pDoc->m_planets) {

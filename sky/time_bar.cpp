@@ -1,5 +1,6 @@
 #include "sky/time_bar.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "catalogue/lumo_doc.h"
@@ -130,6 +131,33 @@ int32_t CTimeBarCore::SliderPositionForZoom(int32_t zoom) const {
 
 void CTimeBarCore::OnZoomSlider(int32_t p) {
     if (m_pDoc) m_pDoc->m_nZoom = ZoomForSliderPosition(p);
+    m_pHost->RedrawSky();
+}
+
+void CTimeBarCore::StepZoom(int32_t steps) {
+    if (!m_pDoc || steps == 0) return;
+    int32_t zoom = m_pDoc->m_nZoom, position = -1;
+    // More steps than positions end at an end of the slider anyway.
+    const int32_t count = std::min(steps < 0 ? -int64_t{steps} : int64_t{steps},
+                                   int64_t{kZoomSliderMax - kZoomSliderMin + 1});
+    for (int32_t n = 0; n < count; ++n) {
+        // The zoom grows with the position (several low positions share 64),
+        // so the next position beyond the zoom is found by walking.
+        int32_t found = -1;
+        if (steps > 0) {
+            for (int32_t p = kZoomSliderMin; p <= kZoomSliderMax && found < 0; ++p)
+                if (ZoomForSliderPosition(p) > zoom) found = p;
+        } else {
+            for (int32_t p = kZoomSliderMax; p >= kZoomSliderMin && found < 0; --p)
+                if (ZoomForSliderPosition(p) < zoom) found = p;
+        }
+        if (found < 0) break;
+        position = found;
+        zoom = ZoomForSliderPosition(found);
+    }
+    if (position < 0) return;
+    m_pDoc->m_nZoom = zoom;
+    m_pHost->ShowZoomPosition(position);
     m_pHost->RedrawSky();
 }
 

@@ -19,6 +19,8 @@ extern const char* const kTimeUnitNames[kTimeUnitCount];
 constexpr int32_t kForwardTimer = 100;
 constexpr int32_t kBackwardTimer = 200;
 constexpr int32_t kTimeBarTickMs = 10;
+constexpr int32_t kZoomSliderMin = 0;
+constexpr int32_t kZoomSliderMax = 100;
 constexpr int32_t kMinCount = 1;
 constexpr int32_t kMaxCount = 9999;
 
@@ -41,6 +43,9 @@ public:
     virtual void ShowRunning(int32_t running) = 0;
     // Repaints the sky window.
     virtual void RedrawSky() = 0;
+    // Puts the zoom slider at position p (0..100) without it counting as
+    // the user's move.
+    virtual void ShowZoomPosition(int32_t p) = 0;
 };
 
 class CTimeBarCore {
@@ -75,6 +80,13 @@ public:
     // The slider position that shows a zoom.
     int32_t SliderPositionForZoom(int32_t zoom) const;
     int32_t ZoomForSliderPosition(int32_t p) const;
+    // The mouse wheel and Page Up / Page Down: each of |steps| steps moves
+    // to the nearest slider position whose zoom is larger (steps > 0, zoom
+    // in) or smaller (steps < 0) than the current zoom; the slider shows the
+    // position and the sky is repainted at once. At either end of the
+    // slider (or with no document) nothing changes and nothing is painted.
+    // A zoom beyond the slider's range comes back to its nearest end.
+    void StepZoom(int32_t steps);
     // The trackball turned: its second and third sums become the view's
     // elevation and azimuth (negated, reduced modulo 32768 keeping the sign).
     void OnPointerTurned(int32_t secondSum, int32_t thirdSum);

@@ -10,6 +10,7 @@
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"
+#include "framework/program_files.h"
 #include "framework/format.h"
 
 namespace {
@@ -97,8 +98,8 @@ CDateTime ChosenTime(const PlaceAndTime& o) {
 
 bool LoadDocument(CLumoDoc& doc, const std::string& who, std::ostream& err) {
     CDocFile file;
-    bool loaded =
-        file.Open(doc, JoinPath(ExecutableFolder(), "stars.db")) == CDocFile::OpenResult::Loaded;
+    const ProgramFiles files = LocateProgramFiles(ExecutableFolder());
+    bool loaded = file.Open(doc, files.DocumentToRead()) == CDocFile::OpenResult::Loaded;
     if (!loaded) err << who << ": " << file.Error() << "; using the initial place and settings\n";
     return loaded;
 }

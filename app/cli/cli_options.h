@@ -39,8 +39,9 @@ bool CheckPlace(const PlaceAndTime& o, const std::string& who, std::ostream& err
 // clock reading taken as UT).
 CDateTime ChosenTime(const PlaceAndTime& o);
 
-// Loads stars.db from the program folder into doc (read only; the file is
-// never written). A missing or unreadable catalogue is reported on err and
+// Loads the user's stars.db into doc (the one beside the program, or for an
+// installed program the user's copy, else the installed one; read only, the
+// file is never written). A missing or unreadable catalogue is reported on err and
 // the document keeps its initial place and settings. True when loaded.
 bool LoadDocument(CLumoDoc& doc, const std::string& who, std::ostream& err);
 // Puts the place given by --lat and --lon (if any) into doc.

@@ -1,5 +1,6 @@
 #include "app/cli/render.h"
 
+#include <cmath>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -21,9 +22,10 @@ namespace {
 const char kUsage[] =
     "usage: lumo render --out FILE.png [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
     "       [--view horizon|equatorial] [--az UNITS --el UNITS] [--zoom 64..2048] [--size WxH]\n"
-    "       [--mag-limit M] [--name-limit M]\n"
+    "       [--mag-limit M] [--name-limit M] [--scale S]\n"
     "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local] [--vr BODY]\n"
-    "  angles in 1/32768 of a turn (8192 = 90 degrees)\n";
+    "  angles in 1/32768 of a turn (8192 = 90 degrees)\n"
+    "  --scale S: a picture S times the size, with text and markers S times as large (0.5 to 8)\n";
 const char kWho[] = "lumo render";
 
 constexpr long kAngleLimit = 1L << 24;  // a few hundred turns either way
@@ -38,6 +40,7 @@ struct Options {
     std::optional<float> magLimit, nameLimit;
     std::optional<std::string> layers;
     std::optional<std::string> vrBody;
+    double scale = 1.0;
 };
 
 // WxH, each side a whole number the sky window can have.
@@ -49,6 +52,24 @@ bool ParseSize(const std::string& s, int32_t& width, int32_t& height) {
     if (!w || !h) return false;
     width = static_cast<int32_t>(*w);
     height = static_cast<int32_t>(*h);
+    return true;
+}
+
+// A scale factor from kMinSkyScale to kMaxSkyScale.
+bool ParseScale(const std::string& s, double& scale) {
+    auto v = ParseDegrees(s, kMaxSkyScale);
+    if (!v || *v < kMinSkyScale) return false;
+    scale = *v;
+    return true;
+}
+
+// The window size in surface pixels: the size given times the scale.
+bool ScaleSize(Options& o) {
+    const long width = std::lround(o.width * o.scale), height = std::lround(o.height * o.scale);
+    if (width < 1 || width > kMaxSurfaceSide - 2 || height < 1 || height > kMaxSurfaceSide)
+        return false;
+    o.width = static_cast<int32_t>(width);
+    o.height = static_cast<int32_t>(height);
     return true;
 }
 
@@ -140,6 +161,9 @@ bool ParseOptions(int argc, char** args, Options& o, std::ostream& err) {
             o.layers = v;
         } else if (a == "--vr") {
             o.vrBody = v;
+        } else if (a == "--scale") {
+            ok = ParseScale(v, o.scale);
+            if (!ok) err << kWho << ": bad scale '" << v << "' (0.5 to 8)\n";
         } else {
             err << kWho << ": unexpected '" << a << "'\n" << kUsage;
             return false;
@@ -152,6 +176,11 @@ bool ParseOptions(int argc, char** args, Options& o, std::ostream& err) {
     }
     if (o.out.empty()) {
         err << kWho << ": --out FILE.png is needed\n" << kUsage;
+        return false;
+    }
+    if (!ScaleSize(o)) {
+        err << kWho << ": " << o.width << " x " << o.height << " pixels at scale " << o.scale
+            << " is too large (at most 16382 by 16384)\n";
         return false;
     }
     return true;
@@ -200,14 +229,16 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     store.OpenStore(JoinPath(folder, "planets.sto"));
     CBodyModels models(&store, folder);
 
+    const SkyScale scale = SkyScaleOf(o.scale);
     SkyTools tools;
-    if (!tools.Create())
+    if (!tools.Create(scale))
         err << kWho << ": not every font or ground tool could be made; defaults are used\n";
     FixedSizeHost host(o.width, o.height);
     FixedTimeSource time(ChosenTime(o.when), o.when.utc);
     CLumoWnd wnd;
     wnd.Connect(&doc, &host, &time, &tools);
     wnd.m_pModels = &models;
+    wnd.SetScale(scale);
     wnd.OnCreate();
     wnd.OnSize();
     if (wnd.m_Surface.Kind != kSurfaceKindLive) {

@@ -1,7 +1,8 @@
 #pragma once
 // `lumo render --out FILE.png [--time YYYY-MM-DDTHH:MM:SS] [--utc]
 //  [--lat DEG --lon DEG] [--view horizon|equatorial] [--az UNITS --el UNITS]
-//  [--zoom N] [--size WxH] [--mag-limit M] [--name-limit M] [--layers LIST] [--vr BODY]`:
+//  [--zoom N] [--size WxH] [--mag-limit M] [--name-limit M] [--layers LIST]
+//  [--vr BODY] [--scale S]`:
 // one complete paint of the sky window, saved as a palettised PNG. The
 // document comes from stars.db in the program folder (read, never saved)
 // with the options put over its settings; the chosen time defaults to now,
@@ -13,6 +14,9 @@
 // --vr BODY puts the observer at the centre of the body (by its exact name,
 // "Jupiter") in VR mode, the ground off: the bodies near it are drawn as
 // their models from planets.sto beside the program.
+// S (0.5 to 8, default 1) paints the window as a screen of S device pixels
+// per pixel shows it: the surface is S times the size (rounded), with text,
+// markers and the Moon S times as large; the view's angles are the same.
 
 #include <iosfwd>
 

@@ -7,9 +7,13 @@
 #include "catalogue/doc_summary.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"
+#include "framework/program_files.h"
 
 int RunSummary(std::ostream& out, std::ostream& err) {
-    std::string path = JoinPath(ExecutableFolder(), "stars.db");
+    const ProgramFiles files = LocateProgramFiles(ExecutableFolder());
+    std::string error;
+    if (!PrepareUserDocument(files, error)) err << "lumo: " << error << "\n";
+    const std::string& path = files.documentPath;
     CLumoDoc doc;
     CDocFile file;
     if (file.Open(doc, path) != CDocFile::OpenResult::Loaded)

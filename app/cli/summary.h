@@ -1,6 +1,7 @@
 #pragma once
-// `lumo summary` (and `lumo` where no display exists): loads stars.db from
-// the program folder, prints what it holds, and saves it back at exit.
+// `lumo summary` (and `lumo` where no display exists): loads the user's
+// stars.db (beside the program, or for an installed program the user's copy,
+// made on the first run), prints what it holds, and saves it back at exit.
 
 #include <iosfwd>
 

@@ -25,6 +25,15 @@ enum CommandId : int {
     ID_FILE_SAVE = 57603,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
+    // Keys without a menu item: the arrows turn the view, Page Up and Page
+    // Down zoom, Space starts and stops running forward.
+    ID_TURN_LEFT = 33001,
+    ID_TURN_RIGHT = 33002,
+    ID_TURN_UP = 33003,
+    ID_TURN_DOWN = 33004,
+    ID_ZOOM_IN = 33005,
+    ID_ZOOM_OUT = 33006,
+    ID_RUN_FORWARD = 33007,
 };
 
 // The Aim menu: body names in menu order with their command ids.

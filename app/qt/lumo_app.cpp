@@ -7,6 +7,7 @@
 #include "app/qt/lumo_view.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/splash.h"
+#include "app/qt/window_placement.h"
 #include "catalogue/cmp_file.h"
 #include "engine/object.h"
 #include "engine/trig_tables.h"
@@ -21,8 +22,12 @@ void FreeModel(EngineObject* model) {
 }
 }  // namespace
 
-CLumoApp::CLumoApp(std::string programFolder)
-    : m_folder(std::move(programFolder)),
+CLumoApp::CLumoApp(const std::string& programFolder)
+    : CLumoApp(ProgramFiles{programFolder, JoinPath(programFolder, "stars.db")}) {}
+
+CLumoApp::CLumoApp(ProgramFiles files)
+    : m_files(std::move(files)),
+      m_folder(m_files.dataFolder),
       m_doc(std::make_unique<CLumoDoc>()),
       m_pointerModel(nullptr, FreeModel),
       m_profile(kProfileOrganisation, kProfileApplication) {}
@@ -49,14 +54,23 @@ void CLumoApp::Start(bool showSplash) {
     }
     m_models = std::make_unique<CBodyModels>(m_store.get(), m_folder);
 
-    if (m_docFile.Open(*m_doc, JoinPath(m_folder, "stars.db")) != CDocFile::OpenResult::Loaded)
+    // An installed program's user gets a copy of the catalogue on the first
+    // run. Without it the installed catalogue is read, and never written.
+    std::string copyError;
+    std::string document = m_files.documentPath;
+    if (!PrepareUserDocument(m_files, copyError)) {
+        const std::string why = "Your copy of the catalogue could not be made; ";
+        ShowMessage(why + "your settings will not be saved.\n" + copyError, kAppTitle);
+        document = m_files.ShippedDocument();
+        m_keepDocument = true;
+    }
+    if (m_docFile.Open(*m_doc, document) != CDocFile::OpenResult::Loaded)
         ShowMessage("Failed to open document.\n" + m_docFile.Error(), kAppTitle);
 
     m_tools.Create();
     auto* view = new CLumoView(*this);
     m_frame = std::make_unique<CMainFrame>(*this, view);
-    m_frame->resize(800, 600);
-    m_frame->show();
+    ShowWindowAsSaved(*this, *m_frame);
 }
 
 int CLumoApp::GetProfileInt(const char* section, const char* entry, int defaultValue) {
@@ -94,6 +108,10 @@ void CLumoApp::OpenDocumentFromDialog(QWidget* parent) {
 }
 
 bool CLumoApp::SaveDocumentNow() {
+    if (m_keepDocument) {
+        ShowMessage(m_docFile.Path() + " is the installed catalogue; it is left as it is", kAppTitle);
+        return false;
+    }
     if (m_docFile.SaveAtExit(*m_doc)) return true;
     ShowMessage(m_docFile.Error(), kAppTitle);
     return false;
@@ -102,6 +120,7 @@ bool CLumoApp::SaveDocumentNow() {
 void CLumoApp::OnFrameClosing() {
     if (m_saved) return;
     m_saved = true;
+    if (m_keepDocument) return;
     if (!m_docFile.SaveAtExit(*m_doc))
         std::fprintf(stderr, "lumo: %s\n", m_docFile.Error().c_str());
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The program as a whole: start-up in order (splash, engine tables, program
 // folder, profile, planet store, pointer model, document, frame, fonts), the
-// document commands, and the save at exit.
+// document commands, and the save at exit. The data files come from the
+// program's data folder and the document from the user's document path
+// (framework/program_files.h).
 
 #include <QSettings>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "catalogue/lumo_doc.h"
 #include "catalogue/store_file.h"
 #include "sky/body_models.h"
+#include "framework/program_files.h"
 #include "sky/sky_tools.h"
 
 class CMainFrame;
@@ -20,8 +23,11 @@ struct EngineObject;
 
 class CLumoApp {
 public:
-    // programFolder: where stars.db, planets.sto and esfptr.ob3 are looked for.
-    explicit CLumoApp(std::string programFolder);
+    // files: where planets.sto, esfptr.ob3 and the help file are looked for,
+    // and the document read at start-up and saved at exit.
+    explicit CLumoApp(ProgramFiles files);
+    // A program whose files all lie in one folder, stars.db among them.
+    explicit CLumoApp(const std::string& programFolder);
     ~CLumoApp();
 
     // Runs the start-up and shows the main window. With showSplash false the
@@ -29,6 +35,7 @@ public:
     void Start(bool showSplash = true);
 
     const std::string& ProgramFolder() const { return m_folder; }
+    const ProgramFiles& Files() const { return m_files; }
     CLumoDoc& Doc() { return *m_doc; }
     CStoreFile* Store() { return m_store.get(); }
     EngineObject* PointerModel() const { return m_pointerModel.get(); }
@@ -57,7 +64,8 @@ public:
 private:
     void ReplaceDocument(std::unique_ptr<CLumoDoc> doc);
 
-    std::string m_folder;
+    ProgramFiles m_files;
+    std::string m_folder;  // the data folder
     std::unique_ptr<CLumoDoc> m_doc;
     CDocFile m_docFile;
     std::unique_ptr<CStoreFile> m_store;
@@ -67,6 +75,7 @@ private:
     QSettings m_profile;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_saved = false;
+    bool m_keepDocument = false;  // the user's copy could not be made: never save
 };
 
 constexpr const char* kProfileOrganisation = "Tarvel Software";

@@ -45,6 +45,9 @@ CLumoView::CLumoView(CLumoApp& app)
     m_sky->Wnd().m_pModels = app.Models();
     m_timeBar = new CTimeBar(*this, &app.Doc(), app.PointerModel());
     m_timeBar->Core().ShowTime(m_time);
+    // The wheel over the sky zooms as the slider does.
+    m_sky->SetWheelHandler([this](int steps) { m_timeBar->Core().StepZoom(steps); });
+    m_sky->setFocus();
 }
 
 CLumoView::~CLumoView() = default;
@@ -93,6 +96,13 @@ void CLumoView::OnCommand(int id) {
             if (!SeekCommand(m_sky->Wnd(), dialog.Text())) ShowMessage(kNotFoundMessage, kAppTitle);
             break;
         }
+        case ID_TURN_LEFT: m_sky->Wnd().TurnByEdgeStep(-1, 0); break;
+        case ID_TURN_RIGHT: m_sky->Wnd().TurnByEdgeStep(1, 0); break;
+        case ID_TURN_UP: m_sky->Wnd().TurnByEdgeStep(0, -1); break;
+        case ID_TURN_DOWN: m_sky->Wnd().TurnByEdgeStep(0, 1); break;
+        case ID_ZOOM_IN: m_timeBar->Core().StepZoom(1); break;
+        case ID_ZOOM_OUT: m_timeBar->Core().StepZoom(-1); break;
+        case ID_RUN_FORWARD: m_timeBar->ToggleForward(); break;
         default:
             // The Aim items belong to the document.
             if (const char* body = AimBodyOf(id)) AimCommand(doc, body);

@@ -11,6 +11,7 @@
 #include "app/qt/lumo_app.h"
 #include "app/qt/lumo_view.h"
 #include "app/qt/pictures.h"
+#include "app/qt/window_placement.h"
 
 CMainFrame::CMainFrame(CLumoApp& app, CLumoView* view) : m_app(app), m_view(view) {
     setWindowTitle(kAppTitle);
@@ -50,13 +51,25 @@ void CMainFrame::BuildMenus() {
     for (QMenu* menu : {file, aim})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 
-    // The standard document keys; the window keeps them while the menus are closed.
+    // The keys. Those of menu items show in the menus; the window keeps all
+    // of them while the menus are closed. A text field with the focus keeps
+    // the keys it types with.
     struct Key {
         int id;
         QKeySequence keys;
     };
     for (const Key& k : {Key{ID_FILE_NEW, QKeySequence::New}, Key{ID_FILE_OPEN, QKeySequence::Open},
-                         Key{ID_FILE_SAVE, QKeySequence::Save}, Key{ID_HELP, QKeySequence(Qt::Key_F1)}}) {
+                         Key{ID_FILE_SAVE, QKeySequence::Save}, Key{ID_HELP, QKeySequence(Qt::Key_F1)},
+                         Key{ID_NOW, QKeySequence(Qt::Key_N)},
+                         Key{ID_SEEK, QKeySequence(Qt::CTRL | Qt::Key_F)},
+                         Key{ID_APP_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                         Key{ID_TURN_LEFT, QKeySequence(Qt::Key_Left)},
+                         Key{ID_TURN_RIGHT, QKeySequence(Qt::Key_Right)},
+                         Key{ID_TURN_UP, QKeySequence(Qt::Key_Up)},
+                         Key{ID_TURN_DOWN, QKeySequence(Qt::Key_Down)},
+                         Key{ID_ZOOM_IN, QKeySequence(Qt::Key_PageUp)},
+                         Key{ID_ZOOM_OUT, QKeySequence(Qt::Key_PageDown)},
+                         Key{ID_RUN_FORWARD, QKeySequence(Qt::Key_Space)}}) {
         QAction* a = m_actions.count(k.id) ? m_actions[k.id] : AddCommand(nullptr, "", k.id);
         a->setShortcut(k.keys);
         addAction(a);
@@ -146,6 +159,7 @@ void CMainFrame::ShowHelp() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    WriteWindowPlacement(m_app, PlacementOf(*this));
     m_app.OnFrameClosing();
     event->accept();
 }

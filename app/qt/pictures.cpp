@@ -122,11 +122,12 @@ QIcon CommandIcon(CommandImage which) {
     return QIcon(pm);
 }
 
-QIcon ProgramIcon() {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+QImage ProgramIconImage(int side) {
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 32.0, side / 32.0);  // drawn on a 32 x 32 grid
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(10, 20, 60));
     p.drawEllipse(1, 1, 30, 30);
@@ -136,5 +137,11 @@ QIcon ProgramIcon() {
     p.setPen(QPen(QColor(120, 160, 255), 1));
     p.drawPolyline(stars, 5);
     p.end();
-    return QIcon(pm);
+    return image;
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int side : kProgramIconSides) icon.addPixmap(QPixmap::fromImage(ProgramIconImage(side)));
+    return icon;
 }

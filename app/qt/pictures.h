@@ -10,5 +10,8 @@ QImage SplashPicture();
 
 enum class CommandImage { Where, ViewOptions, VR, Help };
 QIcon CommandIcon(CommandImage which);
-// The program's window icon.
+// The program's icon, a square picture of side pixels: the window's icon,
+// and the icon installed for the desktop's menus in each of these sides.
+QImage ProgramIconImage(int side);
+constexpr int kProgramIconSides[] = {16, 32, 48, 64, 128, 256};
 QIcon ProgramIcon();

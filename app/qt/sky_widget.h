@@ -1,11 +1,15 @@
 #pragma once
 // The sky window's widget: hosts the sky core (CLumoWnd), shows its surface
 // one pixel right of the left edge, turns mouse events into the stylus
-// handlers and runs the 10 ms timer from press to release.
+// handlers and runs the 10 ms timer from press to release. The surface has
+// the screen's physical pixels: the widget's size times its device pixel
+// ratio, which is also the sky's scale (sky_scale.h); mouse positions are
+// turned into those pixels. The wheel is handed on in whole notches.
 
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "sky/lumo_wnd.h"
 #include "sky/sky_host.h"
@@ -24,6 +28,12 @@ public:
     // The picture shown now (the last presented frame).
     const QImage& Picture() const { return m_picture; }
     int Paints() const { return m_paints; }
+    // Called with the number of wheel notches turned (positive away from
+    // the user), once a whole notch has gathered.
+    void SetWheelHandler(std::function<void(int)> handler) { m_onWheel = std::move(handler); }
+    // Takes the window's current device pixel ratio as the sky's scale;
+    // when it changed, the surface is made again and the sky repainted.
+    void UpdateScale();
 
     // SkyHost
     void GetClientSize(int32_t& width, int32_t& height) const override;
@@ -43,9 +53,19 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // A position in the widget as a surface pixel.
+    QPoint ToSurface(const QPointF& position) const;
+    // The scale of the screen the widget is on.
+    SkyScale ScreenScale() const;
+
     CLumoWnd m_wnd;
+    std::function<void(int)> m_onWheel;
+    int m_wheelEighths = 0;  // wheel turn gathered toward the next notch
+    bool m_screenWatched = false;
     QImage m_picture;
     QPoint m_blit;
     QTimer m_timer;

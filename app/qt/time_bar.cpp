@@ -80,15 +80,12 @@ CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc, EngineObject* pointerModel)
     m_timePicker->setWrapping(true);
     m_zoom = new QSlider(Qt::Vertical, this);
     m_zoom->setObjectName("zoom");
-    m_zoom->setRange(0, 100);
+    m_zoom->setRange(kZoomSliderMin, kZoomSliderMax);
     m_zoom->setTickPosition(QSlider::NoTicks);
     ShowZoom();
 
     // A click toggles the button by itself; it shows the running state after.
-    connect(m_forward, &QPushButton::clicked, this, [this] {
-        m_core.OnForward();
-        ShowRunning(m_core.m_nRunning);
-    });
+    connect(m_forward, &QPushButton::clicked, this, &CTimeBar::ToggleForward);
     connect(m_back, &QPushButton::clicked, this, [this] {
         m_core.OnBackward();
         ShowRunning(m_core.m_nRunning);
@@ -147,10 +144,18 @@ void CTimeBar::SetDocument(CLumoDoc* doc) {
 }
 
 void CTimeBar::ShowZoom() {
+    if (m_core.m_pDoc) ShowZoomPosition(m_core.SliderPositionForZoom(m_core.m_pDoc->m_nZoom));
+}
+
+void CTimeBar::ShowZoomPosition(int32_t p) {
     // Setting the position is not a user's move: the zoom stays as it is.
-    if (!m_core.m_pDoc) return;
     QSignalBlocker quiet(m_zoom);
-    m_zoom->setValue(m_core.SliderPositionForZoom(m_core.m_pDoc->m_nZoom));
+    m_zoom->setValue(p);
+}
+
+void CTimeBar::ToggleForward() {
+    m_core.OnForward();
+    ShowRunning(m_core.m_nRunning);
 }
 
 void CTimeBar::StepCount(int delta) {

@@ -35,6 +35,8 @@ public:
     void SetDocument(CLumoDoc* doc);
     // Puts the zoom slider where the document's zoom is.
     void ShowZoom();
+    // ">>" as clicked (also the Space key): starts or stops running forward.
+    void ToggleForward();
 
     // TimeBarHost
     bool UpdateData(CTimeBarCore& bar, bool save) override;
@@ -43,6 +45,7 @@ public:
     void SetViewTime(const CDateTime& time) override;
     void ShowRunning(int32_t running) override;
     void RedrawSky() override;
+    void ShowZoomPosition(int32_t p) override;
 
     QComboBox* m_unit;
     QLineEdit* m_count;

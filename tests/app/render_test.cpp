@@ -76,11 +76,43 @@ TEST_F(RenderTest, WritesTheWindowsPixelsAndSaysWhere) {
     EXPECT_EQ(p.height, 77);
 }
 
+// Pixels of one colour in a picture.
+int CountRgb(const Picture& p, uint8_t r, uint8_t g, uint8_t b) {
+    int n = 0;
+    for (int32_t row = 0; row < p.height; ++row)
+        for (int32_t x = 0; x < p.width; ++x) {
+            const uint8_t* c = p.At(x, row);
+            n += c[0] == r && c[1] == g && c[2] == b;
+        }
+    return n;
+}
+
+TEST_F(RenderTest, ScaleMakesALargerPictureOfTheSameView) {
+    const std::string view = "--time 2026-12-06T22:00:00 --lat 40.4 --lon -3.7 --size 200x150 --layers names";
+    Picture one, two;
+    ASSERT_EQ(Render(view, one).status, 0);
+    ProgramResult r = Render(view + " --scale 2", two);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("(404 x 300 pixels)"), std::string::npos) << r.out;
+    EXPECT_EQ(two.width, 404);
+    EXPECT_EQ(two.height, 300);
+    // The constellation names: twice the font, about four times the pixels.
+    const int red1 = CountRgb(one, 255, 0, 0), red2 = CountRgb(two, 255, 0, 0);
+    ASSERT_GT(red1, 50);
+    EXPECT_GT(red2, 3 * red1);
+    EXPECT_LT(red2, 5 * red1);
+    Picture half;
+    ASSERT_EQ(Render("--size 101x77 --scale 1.5", half).status, 0);
+    EXPECT_EQ(half.width, 156);  // 152 + 2, rounded up to a multiple of 4
+    EXPECT_EQ(half.height, 116);
+}
+
 TEST_F(RenderTest, BadArgumentsAreRefused) {
     for (const char* args :
          {"", "--view sideways", "--zoom 63", "--zoom 2049", "--size 0x10", "--size 640",
           "--size 16383x10", "--layers grid,stars", "--lat 40", "--mag-limit bright",
-          "--az 1.5", "--el", "--time 2026-13-01T00:00:00", "--frobnicate 1"}) {
+          "--az 1.5", "--el", "--time 2026-13-01T00:00:00", "--frobnicate 1", "--scale 0.4",
+          "--scale 9", "--scale two", "--size 9000x10 --scale 2"}) {
         std::string line = args;
         if (line.rfind("--out", 0) != 0 && !line.empty()) line = "--out " + dir.File("x.png") + " " + line;
         ProgramResult r = RunLumo(kLumo, "render " + line);

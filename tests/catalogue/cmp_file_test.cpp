@@ -10,6 +10,7 @@
 #include "catalogue/store_file.h"
 #include "catalogue/store_writer.h"
 #include "framework/file.h"
+#include "tests/scoped_env.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -136,11 +137,26 @@ TEST_F(CmpFileTest, BadPackedSourcesFailWithoutLeavingTemporaryFiles) {
     EXPECT_TRUE(TempFiles().empty());
 }
 
-TEST_F(CmpFileTest, TemporaryFileThatCannotBeCreatedFailsTheOpen) {
+TEST_F(CmpFileTest, TemporaryFileGoesToTheCacheWhenTheFolderCannotTakeIt) {
+    ScopedEnv cache("XDG_CACHE_HOME", Path("cache"));
+    MakeStore({{"model.ob3", B("from the store")}});
+    // A program folder that cannot take files (here: one that is not there).
+    CCmpFile member(&m_store, Path("no such folder"));
+    ASSERT_TRUE(member.Open(Path("model.ob3"), CFile::modeRead));
+    EXPECT_EQ(member.GetFilePath(), Path("cache/lumo/model.ob3.tmp"));
+    EXPECT_EQ(ReadAll(member), "from the store");
+    member.Close();
+    EXPECT_FALSE(fs::exists(Path("cache/lumo/model.ob3.tmp")));
+}
+
+TEST_F(CmpFileTest, TemporaryFileThatNoFolderCanTakeFailsTheOpen) {
+    Write("a file", B("not a folder"));
+    ScopedEnv cache("XDG_CACHE_HOME", Path("a file/cache"));
     MakeStore({{"model.ob3", B("x")}});
     Write("model.ob3", B("plain"));
     CCmpFile f(&m_store, Path("no such folder"));
     EXPECT_FALSE(f.Open(Path("model.ob3"), CFile::modeRead));
+    EXPECT_FALSE(f.IsOpen());
 }
 
 TEST_F(CmpFileTest, StoreExtractUnpacksByName) {

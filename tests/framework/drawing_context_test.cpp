@@ -216,4 +216,21 @@ TEST(IconTest, OpaquePixelsInNearestColourTransparentLeftAlone) {
     EXPECT_EQ(corner.canvas.Count(kRed), 32);
 }
 
+TEST(IconTest, LargerIconsForDenseScreens) {
+    CIcon big(40);
+    EXPECT_EQ(big.Side(), 40);
+    EXPECT_EQ(CIcon(0).Side(), CIcon::kSize);
+    EXPECT_EQ(CIcon(CIcon::kMaxSide + 1).Side(), CIcon::kSize);
+    // A 16-pixel picture does not fit.
+    EXPECT_FALSE(big.LoadRgba(std::vector<uint8_t>(16 * 16 * 4, 255)));
+    ASSERT_TRUE(big.LoadRgba(std::vector<uint8_t>(40 * 40 * 4, 255)));
+    big.SetPixel(39, 39, Rgb(255, 0, 0));
+    big.SetPixel(40, 0, Rgb(255, 0, 0));  // outside: ignored
+    Scene scene(50, 45);
+    ASSERT_TRUE(scene.dc.DrawIcon(2, 1, big));
+    EXPECT_EQ(scene.canvas.At(41, 40), kRed);
+    EXPECT_EQ(scene.canvas.Count(kRed), 1);
+    EXPECT_TRUE(scene.canvas.UntouchedOutside(2, 1, 42, 41));
+}
+
 }  // namespace

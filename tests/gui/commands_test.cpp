@@ -94,12 +94,7 @@ TEST_F(ShellTest, SaveNowWritesTheDocument) {
     Start();
     Doc().m_nViewAzimuth = 4321;
     QTest::keyClick(Frame(), Qt::Key_S, Qt::ControlModifier);
-    CLumoDoc saved;
-    std::vector<uint8_t> bytes;
-    std::string error;
-    ASSERT_TRUE(ReadWholeFile(folder.File("stars.db"), bytes, error));
-    ASSERT_TRUE(saved.LoadFrom(bytes, error));
-    EXPECT_EQ(saved.m_nViewAzimuth, 4321);
+    EXPECT_EQ(SavedDocument()->m_nViewAzimuth, 4321);
 }
 
 }  // namespace

@@ -69,6 +69,15 @@ protected:
         Frame()->close();
         app.reset();
     }
+    // The document saved in the folder's stars.db (empty when unreadable).
+    std::unique_ptr<CLumoDoc> SavedDocument() {
+        auto saved = std::make_unique<CLumoDoc>();
+        std::vector<uint8_t> bytes;
+        std::string error;
+        EXPECT_TRUE(ReadWholeFile(folder.File("stars.db"), bytes, error)) << error;
+        EXPECT_TRUE(saved->LoadFrom(bytes, error)) << error;
+        return saved;
+    }
     CMainFrame* Frame() { return app->Frame(); }
     CLumoView* View() { return Frame()->View(); }
     CSkyWidget* Sky() { return View()->Sky(); }

@@ -81,7 +81,7 @@ TEST_F(StylusGuiTest, LockedViewMessageAfterADiagonalDrag) {
 TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     const CStar* star = nullptr;
     for (const auto& s : Doc().m_stars)
-        if (s->m_ptScreen[0] != 2000 && s->m_fMagnitude < 2.5f) {
+        if (s->m_ptScreen[0] != kOffScreen && s->m_fMagnitude < 2.5f) {
             star = s.get();
             break;
         }
@@ -109,7 +109,7 @@ TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     auto clear = [&](QPoint p) {
         auto far = [&](const int32_t pt[2]) {
             QPoint s = Shown(pt);
-            int dx = s.x() - p.x(), dy = s.y() - p.y();
+            long long dx = s.x() - p.x(), dy = s.y() - p.y();
             return dx * dx + dy * dy >= 225;
         };
         for (const auto& b : Doc().m_planets)

@@ -16,7 +16,7 @@ public:
     int32_t unit = kSeconds;
     std::set<int32_t> timers;
     std::vector<CDateTime> viewTimes;
-    int32_t shownRunning = 0, messages = 0, skyPaints = 0;
+    int32_t shownRunning = 0, messages = 0, skyPaints = 0, zoomPosition = -1;
 
     bool UpdateData(CTimeBarCore& bar, bool save) override {
         if (!save) {
@@ -44,6 +44,7 @@ public:
     void SetViewTime(const CDateTime& t) override { viewTimes.push_back(t); }
     void ShowRunning(int32_t running) override { shownRunning = running; }
     void RedrawSky() override { ++skyPaints; }
+    void ShowZoomPosition(int32_t p) override { zoomPosition = p; }
 };
 
 class TimeBarTest : public ::testing::Test {
@@ -146,6 +147,29 @@ TEST_F(TimeBarTest, ZoomSliderMapping) {
     bar.OnZoomSlider(31);
     EXPECT_EQ(doc.m_nZoom, 251);
     EXPECT_EQ(host.skyPaints, 1);
+}
+
+TEST_F(TimeBarTest, ZoomStepsLandOnSliderPositions) {
+    // zoom(p) = (0.2 p - 0.16) p + 64, truncated; positions 0 to 2 all give 64.
+    struct Case {
+        int32_t zoom, steps, expectedZoom, expectedPosition;  // position -1: not moved
+    } cases[] = {
+        {256, 1, 263, 32},     // 256 lies between positions 31 (251) and 32 (263)
+        {256, -1, 251, 31},    {263, -2, 239, 30},  // two steps: 251, then 239
+        {64, -1, 64, -1},      {64, 1, 65, 3},      {65, -5, 64, 2},
+        {2048, 1, 2048, -1},   {2048, -1, 2008, 99},
+        {5000, 1, 5000, -1},   {5000, -1, 2048, 100},  // a stored zoom beyond the slider
+    };
+    for (const Case& c : cases) {
+        doc.m_nZoom = c.zoom;
+        host.zoomPosition = -1;
+        const int32_t paints = host.skyPaints;
+        bar.StepZoom(c.steps);
+        EXPECT_EQ(doc.m_nZoom, c.expectedZoom) << c.zoom << " " << c.steps;
+        EXPECT_EQ(host.zoomPosition, c.expectedPosition) << c.zoom << " " << c.steps;
+        // One paint for all the steps, none when nothing moved.
+        EXPECT_EQ(host.skyPaints - paints, c.expectedPosition < 0 ? 0 : 1);
+    }
 }
 
 TEST_F(TimeBarTest, PointerTurnsSetTheViewAngles) {

@@ -1,0 +1,194 @@
+// What desktop users expect: the wheel zooms, keys turn, zoom and run the
+// view, the window comes back where it was left.
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTextBrowser>
+#include <QWheelEvent>
+
+#include "app/qt/time_bar.h"
+#include "app/qt/window_placement.h"
+#include "tests/gui/shell_fixture.h"
+
+namespace {
+
+class DesktopTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        CopyCatalogue();
+    }
+    // Starts as a user does: the window as the profile has it.
+    void StartAsSaved() {
+        app = std::make_unique<CLumoApp>(folder.Path());
+        app->Start(false);
+        QApplication::processEvents();
+    }
+    CTimeBar* Bar() { return View()->TimeBar(); }
+    void Wheel(int eighths) {
+        const QPointF at(Sky()->width() / 2.0, Sky()->height() / 2.0);
+        QWheelEvent e(at, Sky()->mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Sky(), &e);
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(Frame(), static_cast<Qt::Key>(key), modifiers);
+    }
+};
+
+TEST_F(DesktopTest, WheelZoomsInSliderStepsAndRepaintsAtOnce) {
+    Start();
+    ASSERT_EQ(Doc().m_nZoom, 256);
+    int paints = Sky()->Paints();
+    Wheel(120);  // one notch away from the user: zoom in
+    EXPECT_EQ(Doc().m_nZoom, 263);
+    EXPECT_EQ(Bar()->m_zoom->value(), 32);
+    EXPECT_EQ(Sky()->Paints(), paints + 1);
+    Wheel(-240);
+    EXPECT_EQ(Doc().m_nZoom, 239);
+    EXPECT_EQ(Bar()->m_zoom->value(), 30);
+    // A fine wheel: half notches add up to one.
+    Wheel(60);
+    EXPECT_EQ(Doc().m_nZoom, 239);
+    Wheel(60);
+    EXPECT_EQ(Doc().m_nZoom, 251);
+    // The slider's own moves still set the zoom.
+    Bar()->m_zoom->setValue(100);
+    EXPECT_EQ(Doc().m_nZoom, 2048);
+    paints = Sky()->Paints();
+    Wheel(120);
+    EXPECT_EQ(Doc().m_nZoom, 2048);
+    EXPECT_EQ(Sky()->Paints(), paints);
+}
+
+TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
+    Start();
+    Doc().m_nViewMode = 0;
+    Doc().m_nViewAzimuth = Doc().m_nViewElevation = 0;
+    Sky()->Redraw();
+    const int32_t step = 131072 / FocalLength;
+    ASSERT_GT(step, 0);
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Doc().m_nViewAzimuth, step);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Doc().m_nViewAzimuth, -step);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Doc().m_nViewElevation, step);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(Doc().m_nViewElevation, -step);
+
+    Key(Qt::Key_PageUp);
+    EXPECT_EQ(Doc().m_nZoom, 263);
+    EXPECT_EQ(Bar()->m_zoom->value(), 32);
+    Key(Qt::Key_PageDown);
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(Doc().m_nZoom, 239);
+
+    View()->SetViewTime(CDateTime(2026, 12, 6, 22, 0, 0));
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Bar()->Core().m_nRunning, 1);
+    EXPECT_TRUE(Bar()->m_forward->isChecked());
+    QTest::qWait(50);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Bar()->Core().m_nRunning, 0);
+    EXPECT_FALSE(Bar()->m_forward->isChecked());
+    EXPECT_GT((View()->ChosenTime() - CDateTime(2026, 12, 6, 22, 0, 0)).GetTotalSeconds(), 0);
+
+    // A text field with the focus types the keys instead.
+    Bar()->m_count->setFocus();
+    Bar()->m_count->setText("1");
+    QTest::keyClick(Bar()->m_count, Qt::Key_Space);
+    QTest::keyClick(Bar()->m_count, Qt::Key_N);
+    EXPECT_EQ(Bar()->m_count->text(), "1 n");
+    EXPECT_EQ(Bar()->Core().m_nRunning, 0);
+    EXPECT_EQ(View()->ChosenTime().GetYear(), 2026);
+    Sky()->setFocus();
+
+    Key(Qt::Key_N);
+    EXPECT_LE(std::llabs((CDateTime::GetCurrentTime() - View()->ChosenTime()).GetTotalSeconds()), 2);
+
+    ShownDialog seek = CaptureModal([&] { Key(Qt::Key_F, Qt::ControlModifier); });
+    EXPECT_EQ(seek.title, "Seek");
+    QApplication::setActiveWindow(Frame());  // the closed dialog left no window active
+
+    std::filesystem::copy_file(JoinPath(LUMO_BIN_DIR, "lumo.htm"), folder.File("lumo.htm"));
+    Key(Qt::Key_F1);
+    auto* help = Frame()->findChild<QTextBrowser*>("HelpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    // Each key is in the help file.
+    const QString text = help->toPlainText();
+    for (const char* key : {"Arrow keys", "Page Up", "Page Down", "Space", "Ctrl+F", "F1", "Ctrl+Q",
+                            "wheel"})
+        EXPECT_TRUE(text.contains(key)) << key;
+    help->close();
+
+    Doc().m_nViewAzimuth = 1234;
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(Frame()->isVisible());
+    EXPECT_EQ(SavedDocument()->m_nViewAzimuth, 1234);
+}
+
+TEST_F(DesktopTest, MenusShowTheirKeys) {
+    Start();
+    EXPECT_EQ(Frame()->Action(ID_NOW)->shortcut().toString(), "N");
+    EXPECT_EQ(Frame()->Action(ID_SEEK)->shortcut().toString(), "Ctrl+F");
+    EXPECT_EQ(Frame()->Action(ID_APP_EXIT)->shortcut().toString(), "Ctrl+Q");
+}
+
+TEST_F(DesktopTest, WindowComesBackWhereItWasLeft) {
+    StartAsSaved();  // the first run
+    EXPECT_EQ(Frame()->size(), QSize(kFirstWindowWidth, kFirstWindowHeight));
+    const QRect placed(40, 50, 600, 450);
+    Frame()->setGeometry(placed);
+    QApplication::processEvents();
+    Close();
+    StartAsSaved();
+    EXPECT_EQ(Frame()->geometry(), placed);
+    EXPECT_FALSE(Frame()->isMaximized());
+
+    Frame()->showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(Frame()->isMaximized());
+    Close();
+    StartAsSaved();
+    EXPECT_TRUE(Frame()->isMaximized());
+    EXPECT_EQ(Frame()->normalGeometry(), placed);
+    Frame()->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(Frame()->geometry(), placed);
+    // Beside "TIME"/"GMT" in the profile.
+    Close();
+    QSettings profile(kProfileOrganisation, kProfileApplication);
+    EXPECT_EQ(profile.value("WINDOW/Width").toInt(), 600);
+    EXPECT_EQ(profile.value("WINDOW/Maximized").toInt(), 0);
+
+    // A place on a screen that is gone comes back onto this one.
+    profile.setValue("WINDOW/Left", 5000);
+    profile.setValue("WINDOW/Top", -3000);
+    profile.sync();
+    StartAsSaved();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(Frame()->geometry())) << Frame()->geometry().x();
+    EXPECT_EQ(Frame()->size(), placed.size());
+}
+
+TEST(WindowPlacementTest, FitOnScreens) {
+    const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    // On a screen: kept.
+    EXPECT_EQ(FitOnScreens(QRect(100, 100, 800, 600), screens), QRect(100, 100, 800, 600));
+    EXPECT_EQ(FitOnScreens(QRect(2000, 10, 800, 600), screens), QRect(2000, 10, 800, 600));
+    // Across two: onto the one it overlaps most, wholly.
+    EXPECT_EQ(FitOnScreens(QRect(1800, 100, 800, 600), screens), QRect(1920, 100, 800, 600));
+    // Too large: the screen's size.
+    EXPECT_EQ(FitOnScreens(QRect(1950, 50, 3000, 3000), screens), QRect(1920, 0, 1280, 1024));
+    // Off every screen: centred on the primary one.
+    EXPECT_EQ(FitOnScreens(QRect(-5000, 9000, 800, 600), screens), QRect(560, 240, 800, 600));
+    EXPECT_EQ(FitOnScreens(QRect(1, 2, 3, 4), {}), QRect(1, 2, 3, 4));
+}
+
+}  // namespace

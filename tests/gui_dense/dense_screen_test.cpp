@@ -1,0 +1,60 @@
+// On a dense screen the sky has the screen's pixels: the surface is twice the
+// widget in each direction, the fonts are made twice as large, and the mouse
+// is read in the surface's pixels.
+
+#include "tests/gui/shell_fixture.h"
+
+namespace {
+
+class DenseScreenTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        CopyCatalogue();
+        Start();
+        ASSERT_EQ(Sky()->devicePixelRatioF(), 2.0);
+    }
+    const Surface& S() { return Sky()->Wnd().m_Surface; }
+    // The widget point (logical pixels) where a surface pixel is shown.
+    QPoint Shown(const int32_t pt[2]) { return {(pt[0] + S().BlitX) / 2, pt[1] / 2}; }
+};
+
+TEST_F(DenseScreenTest, SkyIsPaintedAtThePhysicalResolution) {
+    EXPECT_EQ(Sky()->Wnd().m_scale.factor, 2.0);
+    EXPECT_GE(S().Stride, 2 * Sky()->width() + 2);
+    EXPECT_EQ(S().Height, 2 * Sky()->height());
+    EXPECT_EQ(Sky()->Picture().devicePixelRatio(), 2.0);
+    EXPECT_EQ(Sky()->Picture().deviceIndependentSize().toSize(),
+              QSize(S().Stride, S().Height) / 2);
+    EXPECT_EQ(app->Tools().scale.factor, 2.0);  // the fonts are made for it
+}
+
+TEST_F(DenseScreenTest, MouseIsReadInSurfacePixels) {
+    Doc().m_nViewMode = 0;
+    Sky()->Redraw();
+    // The edge zone is 20 widget pixels, 40 surface pixels.
+    const int r = Sky()->width();
+    QTest::mousePress(Sky(), Qt::LeftButton, {}, {r - 19, 150});
+    EXPECT_LT(Sky()->Wnd().m_nAzimuthStep, 0);
+    QTest::mouseRelease(Sky(), Qt::LeftButton, {}, {r - 19, 150});
+    QTest::mousePress(Sky(), Qt::LeftButton, {}, {r - 21, 150});
+    EXPECT_EQ(Sky()->Wnd().m_nAzimuthStep, 0);
+    QTest::mouseRelease(Sky(), Qt::LeftButton, {}, {r - 21, 150});
+
+    // A double click on a drawn star opens its dialog.
+    const CStar* star = nullptr;
+    for (const auto& s : Doc().m_stars)
+        if (s->m_ptScreen[0] != kOffScreen && s->m_fMagnitude < 2.5f &&
+            Shown(s->m_ptScreen).x() > 30) {
+            star = s.get();
+            break;
+        }
+    ASSERT_NE(star, nullptr);
+    ShownDialog shown =
+        CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(star->m_ptScreen)); });
+    EXPECT_EQ(shown.title, "Star");
+    ASSERT_FALSE(shown.lines.isEmpty());
+    EXPECT_EQ(shown.lines[0].toStdString(), star->m_strName);
+}
+
+}  // namespace
