@@ -239,8 +239,8 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     FixedTimeSource time(ChosenTime(o.when), o.when.utc);
     CLumoWnd wnd;
     wnd.Connect(&doc, &host, &time, &tools);
-    wnd.SetScale(scale);
     wnd.m_pModels = &models;
+    wnd.SetScale(scale);
     wnd.OnCreate();
     wnd.OnSize();
     if (wnd.m_Surface.Kind != kSurfaceKindLive) {

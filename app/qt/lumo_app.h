@@ -12,8 +12,8 @@
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
 #include "catalogue/store_file.h"
-#include "framework/program_files.h"
 #include "sky/body_models.h"
+#include "framework/program_files.h"
 #include "sky/sky_tools.h"
 
 class CMainFrame;
