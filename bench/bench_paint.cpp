@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/paint_loop.h"
+
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"
@@ -31,16 +33,7 @@ void PaintBench(benchmark::State& state, bool advance, double scale = 1.0) {
     FixedSizeHost host(static_cast<int32_t>(state.range(0) * scale),
                        static_cast<int32_t>(state.range(1) * scale));
     FixedTimeSource time(CDateTime(2026, 12, 6, 21, 0, 0), true);
-    CLumoWnd wnd;
-    wnd.Connect(&doc, &host, &time, &tools);
-    wnd.SetScale(SkyScaleOf(scale));
-    wnd.OnCreate();
-    wnd.OnSize();
-    for (auto _ : state) {
-        if (advance) time.chosen += CTimeSpan(0, 0, 1, 0);
-        wnd.PaintSky();
-        benchmark::ClobberMemory();
-    }
+    RunPaintLoop(state, doc, host, time, tools, nullptr, SkyScaleOf(scale), advance);
 }
 
 void BM_PaintSky(benchmark::State& state) { PaintBench(state, true); }

@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/paint_loop.h"
+
 #include "astro/body_table.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
@@ -38,16 +40,7 @@ void PaintVrBench(benchmark::State& state, bool advance) {
     CBodyModels models(&store, bin);
     FixedSizeHost host(1280, 800);
     FixedTimeSource time(CDateTime(2027, 1, 3, 18, 0, 0), true);
-    CLumoWnd wnd;
-    wnd.Connect(&doc, &host, &time, &tools);
-    wnd.m_pModels = &models;
-    wnd.OnCreate();
-    wnd.OnSize();
-    for (auto _ : state) {
-        if (advance) time.chosen += CTimeSpan(0, 0, 1, 0);
-        wnd.PaintSky();
-        benchmark::ClobberMemory();
-    }
+    RunPaintLoop(state, doc, host, time, tools, &models, SkyScaleOf(1.0), advance);
 }
 
 void BM_PaintVrJupiter(benchmark::State& state) { PaintVrBench(state, true); }
