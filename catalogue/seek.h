@@ -6,6 +6,8 @@
 #include <string_view>
 
 class CLumoDoc;
+class CPlanet;
+class CStar;
 
 constexpr const char* kNotFoundMessage = "Not found";
 
@@ -17,6 +19,9 @@ struct SeekResult {
     // A star's right ascension and declination, radians; both 0 for a body.
     double rightAscension = 0;
     double declination = 0;
+    // The record found: one of the two, or neither.
+    const CPlanet* body = nullptr;
+    const CStar* star = nullptr;
 };
 
 // Searches the bodies in table order, then the stars in catalogue order, for

@@ -1,0 +1,170 @@
+#include "app/cli/telescope.h"
+
+#include <chrono>
+#include <ostream>
+#include <string>
+
+#include "app/cli/cli_options.h"
+#include "astro/julian_day.h"
+#include "astro/time_zone.h"
+#include "catalogue/lumo_doc.h"
+#include "framework/format.h"
+#include "scope/mount_event_queue.h"
+#include "scope/slew_target.h"
+#include "scope/telescope_link.h"
+
+namespace {
+const char kUsage[] =
+    "usage: lumo telescope [--host H] [--port P] [--device NAME] [--timeout SECONDS]\n"
+    "                      [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
+    "                      (goto NAME | where | abort | park)\n";
+const char kWho[] = "lumo telescope";
+
+struct TelescopeOptions {
+    MountAddress address;
+    long timeoutSeconds = 120;
+    PlaceAndTime when;
+    std::string command, target;
+};
+
+bool ParseOptions(int argc, char** args, TelescopeOptions& o, std::ostream& err) {
+    for (int i = 0; i < argc; ++i) {
+        const std::string a = args[i];
+        const bool hasValue = i + 1 < argc;
+        const int taken = ParsePlaceAndTime(argc, args, i, o.when, kWho, err);
+        if (taken < 0) return false;
+        if (taken > 0) continue;
+        if (a == "--host" && hasValue) {
+            o.address.host = args[++i];
+        } else if (a == "--device" && hasValue) {
+            o.address.device = args[++i];
+        } else if (a == "--port" && hasValue) {
+            auto port = ParseInteger(args[++i], 1, 65535);
+            if (!port) {
+                err << kWho << ": bad port '" << args[i] << "' (1 to 65535)\n";
+                return false;
+            }
+            o.address.port = static_cast<int>(*port);
+        } else if (a == "--timeout" && hasValue) {
+            auto seconds = ParseInteger(args[++i], 1, 86400);
+            if (!seconds) {
+                err << kWho << ": bad timeout '" << args[i] << "' (whole seconds, 1 to 86400)\n";
+                return false;
+            }
+            o.timeoutSeconds = *seconds;
+        } else if (o.command.empty() && (a == "where" || a == "abort" || a == "park")) {
+            o.command = a;
+        } else if (o.command.empty() && a == "goto" && hasValue) {
+            o.command = a;
+            o.target = args[++i];
+        } else {
+            err << kWho << ": unexpected '" << a << "'\n" << kUsage;
+            return false;
+        }
+    }
+    if (o.command.empty()) {
+        err << kWho << ": no command\n" << kUsage;
+        return false;
+    }
+    if (!CheckPlace(o.when, kWho, err)) {
+        err << kUsage;
+        return false;
+    }
+    return true;
+}
+
+std::string PointsAt(const MountStatus& s) {
+    if (!s.havePosition) return s.device + " reports no position";
+    return Format("%s points at %s (%s)", s.device.c_str(), FormatRaDec(s.raHours, s.decDeg).c_str(),
+                  s.frame == MountFrame::OfDate ? "of date" : "J2000");
+}
+
+// Waits for one of the kinds: true when it came; otherwise the error or the
+// timeout is reported on err.
+bool Await(MountEventQueue& events, std::initializer_list<MountEventKind> kinds,
+           std::chrono::milliseconds limit, const std::string& late, std::ostream& err,
+           MountEvent* got = nullptr) {
+    auto e = events.WaitFor(kinds, limit);
+    if (!e) {
+        err << kWho << ": " << late << "\n";
+        return false;
+    }
+    if (got) *got = *e;
+    if (e->kind == MountEventKind::Error) {
+        err << kWho << ": " << e->status.message << "\n";
+        return false;
+    }
+    return true;
+}
+}  // namespace
+
+int RunTelescope(int argc, char** args, std::ostream& out, std::ostream& err) {
+    TelescopeOptions o;
+    if (!ParseOptions(argc, args, o, err)) return 2;
+    const std::chrono::milliseconds limit(o.timeoutSeconds * 1000);
+
+    // The target and the horizon check come first: a refused slew never
+    // reaches the mount.
+    std::optional<SlewTarget> target;
+    if (o.command == "goto") {
+        CLumoDoc doc;
+        LoadDocument(doc, kWho, err);
+        ApplyPlace(doc, o.when);
+        const double jd = DateTimeToJulianDay(GetUniversalTime(ChosenTime(o.when), o.when.utc));
+        std::string error;
+        target = FindSlewTarget(doc, o.target, jd, error);
+        if (!target) {
+            err << kWho << ": " << error << "\n";
+            return 1;
+        }
+        if (std::string refusal = HorizonRefusal(*target); !refusal.empty()) {
+            err << kWho << ": " << refusal << "; no slew sent\n";
+            return 1;
+        }
+    }
+
+    MountEventQueue events;
+    TelescopeLink link(events.Sink());
+    link.Connect(o.address);
+    MountEvent connected;
+    if (!Await(events, {MountEventKind::Connected}, limit,
+               Format("no answer from %s within %ld s", o.address.host.c_str(), o.timeoutSeconds), err,
+               &connected))
+        return 1;
+
+    if (o.command == "where") {
+        out << PointsAt(connected.status) << "\n";
+        return 0;
+    }
+    if (o.command == "abort") {
+        link.Abort();
+        MountEvent e;
+        if (!Await(events, {MountEventKind::Aborted}, limit, "the abort was not confirmed", err, &e))
+            return 1;
+        out << e.status.message << "; " << PointsAt(link.Status()) << "\n";
+        return 0;
+    }
+    if (o.command == "park") {
+        link.Park();
+        if (!Await(events, {MountEventKind::Parked}, limit,
+                   Format("not parked within %ld s", o.timeoutSeconds), err))
+            return 1;
+        out << "Parked; " << PointsAt(link.Status()) << "\n";
+        return 0;
+    }
+
+    const MountTarget& m = target->mount;
+    out << Format("Slewing to %s: %s (apparent place of date), altitude %.1f deg\n", m.name.c_str(),
+                  FormatRaDec(m.raHoursOfDate, m.decDegOfDate).c_str(), target->altitudeDeg);
+    out.flush();
+    link.Goto(m);
+    if (!Await(events, {MountEventKind::Arrived}, limit,
+               Format("%s not reached within %ld s; slew aborted", m.name.c_str(), o.timeoutSeconds),
+               err)) {
+        link.Abort();
+        events.WaitFor({MountEventKind::Aborted}, std::chrono::seconds(2));
+        return 1;
+    }
+    out << "Arrived: " << PointsAt(link.Status()) << "\n";
+    return 0;
+}
