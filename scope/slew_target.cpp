@@ -118,12 +118,3 @@ std::string HorizonRefusal(const SlewTarget& target) {
     return Format(below < 1 ? "%s is %.1f deg below the horizon" : "%s is %.0f deg below the horizon",
                   target.mount.name.c_str(), below);
 }
-
-std::string FormatRaDec(double raHours, double decDeg) {
-    // Whole tenths of a second of time and whole seconds of arc, carried.
-    long tenths = std::lround(Reduce360(raHours * 15.0) / 15.0 * 36000.0) % 864000;
-    long arcsec = std::lround(std::fabs(decDeg) * 3600.0);
-    return Format("RA %02ldh%02ldm%04.1fs Dec %c%02ld°%02ld'%02ld\"", tenths / 36000,
-                  tenths / 600 % 60, (tenths % 600) / 10.0, decDeg < 0 ? '-' : '+', arcsec / 3600,
-                  arcsec / 60 % 60, arcsec % 60);
-}

@@ -29,6 +29,3 @@ std::optional<SlewTarget> FindSlewTarget(const CLumoDoc& doc, std::string_view n
 // Empty when the target stands on or above the horizon, else why no slew is
 // sent: "Jupiter is 12 deg below the horizon".
 std::string HorizonRefusal(const SlewTarget& target);
-
-// "RA 18h37m49.3s Dec +38°48'29\"" for hours and degrees.
-std::string FormatRaDec(double raHours, double decDeg);

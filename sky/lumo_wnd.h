@@ -21,6 +21,7 @@
 #include "sky/sky_host.h"
 #include "sky/sky_scale.h"
 #include "sky/sky_tools.h"
+#include "sky/telescope_reticle.h"
 
 class CBodyModels;
 
@@ -56,6 +57,8 @@ public:
     // The body models of VR mode, given by the owner; null: every body is
     // drawn as its marker.
     CBodyModels* m_pModels = nullptr;
+    // Where a connected telescope points; the owner keeps it current.
+    TelescopeMark m_telescope;
     // The Moon icon held across paints.
     CMoonIconHolder m_moonIcon;
     // Surface pixels per designed pixel (sky_scale.h): 1 unless the owner

@@ -12,6 +12,7 @@
 #include "sky/body_models.h"
 #include "sky/lumo_wnd.h"
 #include "sky/observer_circles.h"
+#include "sky/telescope_reticle.h"
 
 namespace {
 
@@ -162,6 +163,8 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     doc.m_frameLines.clear();
     // The ground goes over the stars and bodies below the horizon.
     if (doc.m_bHorizon && doc.m_bGround) DrawHorizon(doc, dc, wnd);
+    // The telescope's reticle stays visible over everything.
+    DrawTelescopeReticle(wnd, wnd.m_telescope);
     dc.Detach();
     SurfaceEndFrame(s);
 }

@@ -10,6 +10,7 @@
 #include "catalogue/lumo_doc.h"
 #include "framework/format.h"
 #include "scope/mount_event_queue.h"
+#include "scope/mount_text.h"
 #include "scope/slew_target.h"
 #include "scope/telescope_link.h"
 

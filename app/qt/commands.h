@@ -34,6 +34,12 @@ enum CommandId : int {
     ID_ZOOM_IN = 33005,
     ID_ZOOM_OUT = 33006,
     ID_RUN_FORWARD = 33007,
+    // The Telescope menu.
+    ID_TELESCOPE_CONNECT = 33101,
+    ID_TELESCOPE_SLEW = 33102,
+    ID_TELESCOPE_SYNC = 33103,
+    ID_TELESCOPE_ABORT = 33104,
+    ID_TELESCOPE_PARK = 33105,
 };
 
 // The Aim menu: body names in menu order with their command ids.

@@ -2,10 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 CInfoDialog::CInfoDialog(const QString& title, const std::vector<std::string>& lines,
-                         QWidget* parent)
+                         QWidget* parent, std::function<void()> slew)
     : QDialog(parent) {
     setWindowTitle(title);
     setObjectName(title + "Dialog");
@@ -18,5 +19,13 @@ CInfoDialog::CInfoDialog(const QString& title, const std::vector<std::string>& l
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (slew) {
+        QPushButton* button = buttons->addButton("Slew", QDialogButtonBox::ActionRole);
+        button->setObjectName("Slew");
+        connect(button, &QPushButton::clicked, this, [this, slew] {
+            accept();
+            slew();
+        });
+    }
     layout->addWidget(buttons);
 }

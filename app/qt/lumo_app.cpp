@@ -82,6 +82,18 @@ void CLumoApp::WriteProfileInt(const char* section, const char* entry, int value
     m_profile.sync();
 }
 
+std::string CLumoApp::GetProfileString(const char* section, const char* entry,
+                                       const std::string& defaultValue) {
+    return m_profile.value(QString(section) + "/" + entry, QString::fromStdString(defaultValue))
+        .toString()
+        .toStdString();
+}
+
+void CLumoApp::WriteProfileString(const char* section, const char* entry, const std::string& value) {
+    m_profile.setValue(QString(section) + "/" + entry, QString::fromStdString(value));
+    m_profile.sync();
+}
+
 void CLumoApp::ReplaceDocument(std::unique_ptr<CLumoDoc> doc) {
     m_doc = std::move(doc);
     if (m_frame) m_frame->View()->SetDocument(m_doc.get());

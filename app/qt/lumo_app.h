@@ -48,6 +48,8 @@ public:
     // The profile: integers by section and entry ("TIME" / "GMT").
     int GetProfileInt(const char* section, const char* entry, int defaultValue);
     void WriteProfileInt(const char* section, const char* entry, int value);
+    std::string GetProfileString(const char* section, const char* entry, const std::string& defaultValue);
+    void WriteProfileString(const char* section, const char* entry, const std::string& value);
 
     // Ctrl+N, Ctrl+O, Ctrl+S.
     void NewDocument();

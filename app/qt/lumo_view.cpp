@@ -93,7 +93,8 @@ void CLumoView::OnCommand(int id) {
         case ID_SEEK: {
             CSeekDialog dialog(this);
             if (dialog.exec() != QDialog::Accepted) break;
-            if (!SeekCommand(m_sky->Wnd(), dialog.Text())) ShowMessage(kNotFoundMessage, kAppTitle);
+            if (SeekCommand(m_sky->Wnd(), dialog.Text())) m_lastSought = dialog.Text();
+            else ShowMessage(kNotFoundMessage, kAppTitle);
             break;
         }
         case ID_TURN_LEFT: m_sky->Wnd().TurnByEdgeStep(-1, 0); break;
@@ -128,6 +129,11 @@ void CLumoView::UpdateCommand(int id, bool& enabled, bool& checked) const {
             }
             break;
     }
+}
+
+std::string CLumoView::AimedObject() const {
+    const CLumoDoc& doc = m_app.Doc();
+    return doc.m_pAim ? doc.m_pAim->m_strName : m_lastSought;
 }
 
 void CLumoView::Relayout() {

@@ -5,6 +5,7 @@
 // Where and Seek dialogs, and passes the Aim items to the document's commands.
 
 #include <QWidget>
+#include <string>
 
 #include "framework/datetime.h"
 #include "sky/sky_host.h"
@@ -31,6 +32,9 @@ public:
     void SetDocument(CLumoDoc* doc);
 
     CSkyWidget* Sky() const { return m_sky; }
+    // The body the view is locked on, else what Seek last found; empty when
+    // neither.
+    std::string AimedObject() const;
     CTimeBar* TimeBar() const { return m_timeBar; }
     // Lays out the children for the current size of the main window.
     void Relayout();
@@ -44,6 +48,7 @@ private:
     CTimeBar* m_timeBar;
     CDateTime m_time;
     bool m_bUtc;
+    std::string m_lastSought;
 };
 
 // The current time as the view takes it: local time, or Universal Time when

@@ -11,9 +11,12 @@
 #include "app/qt/lumo_app.h"
 #include "app/qt/lumo_view.h"
 #include "app/qt/pictures.h"
+#include "app/qt/telescope_control.h"
 #include "app/qt/window_placement.h"
 
 CMainFrame::CMainFrame(CLumoApp& app, CLumoView* view) : m_app(app), m_view(view) {
+    m_telescope = std::make_unique<CTelescopeControl>(app, *view, *this);
+    m_telescope->SetOnChange([this] { UpdateCommandUI(); });
     setWindowTitle(kAppTitle);
     setWindowIcon(ProgramIcon());
     setCentralWidget(view);
@@ -21,6 +24,8 @@ CMainFrame::CMainFrame(CLumoApp& app, CLumoView* view) : m_app(app), m_view(view
     BuildCommandButtons();
     UpdateCommandUI();
 }
+
+CMainFrame::~CMainFrame() = default;
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {
     QAction* action = menu ? menu->addAction(text) : new QAction(text, this);
@@ -48,7 +53,15 @@ void CMainFrame::BuildMenus() {
     aim->addSeparator();
     AddCommand(aim, "Seek", ID_SEEK);
 
-    for (QMenu* menu : {file, aim})
+    QMenu* telescope = menuBar()->addMenu("Telescope");
+    telescope->setObjectName("Telescope");
+    AddCommand(telescope, "Connect...", ID_TELESCOPE_CONNECT);
+    AddCommand(telescope, "Slew to aimed object", ID_TELESCOPE_SLEW);
+    AddCommand(telescope, "Sync on aimed object", ID_TELESCOPE_SYNC);
+    AddCommand(telescope, "Abort slew", ID_TELESCOPE_ABORT);
+    AddCommand(telescope, "Park", ID_TELESCOPE_PARK);
+
+    for (QMenu* menu : {file, aim, telescope})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 
     // The keys. Those of menu items show in the menus; the window keeps all
@@ -69,7 +82,9 @@ void CMainFrame::BuildMenus() {
                          Key{ID_TURN_DOWN, QKeySequence(Qt::Key_Down)},
                          Key{ID_ZOOM_IN, QKeySequence(Qt::Key_PageUp)},
                          Key{ID_ZOOM_OUT, QKeySequence(Qt::Key_PageDown)},
-                         Key{ID_RUN_FORWARD, QKeySequence(Qt::Key_Space)}}) {
+                         Key{ID_RUN_FORWARD, QKeySequence(Qt::Key_Space)},
+                         Key{ID_TELESCOPE_SLEW, QKeySequence(Qt::Key_G)},
+                         Key{ID_TELESCOPE_ABORT, QKeySequence(Qt::Key_Escape)}}) {
         QAction* a = m_actions.count(k.id) ? m_actions[k.id] : AddCommand(nullptr, "", k.id);
         a->setShortcut(k.keys);
         addAction(a);
@@ -125,6 +140,21 @@ void CMainFrame::OnCommand(int id) {
         case ID_FILE_SAVE:
             m_app.SaveDocumentNow();
             break;
+        case ID_TELESCOPE_CONNECT:
+            m_telescope->OnConnectCommand();
+            break;
+        case ID_TELESCOPE_SLEW:
+            m_telescope->SlewTo(m_view->AimedObject());
+            break;
+        case ID_TELESCOPE_SYNC:
+            m_telescope->SyncOn(m_view->AimedObject());
+            break;
+        case ID_TELESCOPE_ABORT:
+            m_telescope->Abort();
+            break;
+        case ID_TELESCOPE_PARK:
+            m_telescope->Park();
+            break;
         default:
             m_view->OnCommand(id);
             break;
@@ -133,9 +163,23 @@ void CMainFrame::OnCommand(int id) {
 }
 
 void CMainFrame::UpdateCommandUI() {
+    const bool connected = m_telescope->IsConnected();
     for (auto& [id, action] : m_actions) {
         bool enabled = true, checked = false;
         m_view->UpdateCommand(id, enabled, checked);
+        switch (id) {
+            case ID_TELESCOPE_CONNECT:
+                action->setText(connected ? "Disconnect" : "Connect...");
+                break;
+            case ID_TELESCOPE_SLEW:
+            case ID_TELESCOPE_SYNC:
+                enabled = connected && !m_view->AimedObject().empty();
+                break;
+            case ID_TELESCOPE_ABORT:
+            case ID_TELESCOPE_PARK:
+                enabled = connected;
+                break;
+        }
         action->setEnabled(enabled);
         if (action->isCheckable()) action->setChecked(checked);
     }

@@ -73,13 +73,18 @@ void CSkyWidget::ShowLockedMessage() {
     QMessageBox::information(this, kAppTitle, QString::fromUtf8(kLockedViewMessage));
 }
 
+std::function<void()> CSkyWidget::SlewAction(const std::string& name) const {
+    if (!m_onSlew) return nullptr;
+    return [handler = m_onSlew, name] { handler(name); };
+}
+
 void CSkyWidget::ShowStarInfo(const CStar& star) {
-    CInfoDialog dialog("Star", StarInfoLines(star), this);
+    CInfoDialog dialog("Star", StarInfoLines(star), this, SlewAction(star.m_strName));
     dialog.exec();
 }
 
 void CSkyWidget::ShowPlanetInfo(const CPlanet& planet) {
-    CInfoDialog dialog("Planet", PlanetInfoLines(planet), this);
+    CInfoDialog dialog("Planet", PlanetInfoLines(planet), this, SlewAction(planet.m_strName));
     dialog.exec();
 }
 

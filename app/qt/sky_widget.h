@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "sky/lumo_wnd.h"
 #include "sky/sky_host.h"
@@ -31,6 +32,9 @@ public:
     // Called with the number of wheel notches turned (positive away from
     // the user), once a whole notch has gathered.
     void SetWheelHandler(std::function<void(int)> handler) { m_onWheel = std::move(handler); }
+    // While set, the Star and Planet dialogs have a "Slew" button that calls
+    // it with the record's name.
+    void SetSlewHandler(std::function<void(const std::string&)> handler) { m_onSlew = std::move(handler); }
     // Takes the window's current device pixel ratio as the sky's scale;
     // when it changed, the surface is made again and the sky repainted.
     void UpdateScale();
@@ -59,11 +63,14 @@ protected:
 private:
     // A position in the widget as a surface pixel.
     QPoint ToSurface(const QPointF& position) const;
+    // The Slew button's action for a record, or none.
+    std::function<void()> SlewAction(const std::string& name) const;
     // The scale of the screen the widget is on.
     SkyScale ScreenScale() const;
 
     CLumoWnd m_wnd;
     std::function<void(int)> m_onWheel;
+    std::function<void(const std::string&)> m_onSlew;
     int m_wheelEighths = 0;  // wheel turn gathered toward the next notch
     bool m_screenWatched = false;
     QImage m_picture;

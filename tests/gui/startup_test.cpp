@@ -69,9 +69,10 @@ TEST_F(ShellTest, TitleMenusItemsAndCommandButtons) {
     EXPECT_EQ(Frame()->windowTitle(), "Tarvel Lumo");
     QList<QMenu*> menus;
     for (QAction* a : Frame()->menuBar()->actions()) menus << a->menu();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->title(), "File");
     EXPECT_EQ(menus[1]->title(), "Aim");
+    EXPECT_EQ(menus[2]->title(), "Telescope");
     QStringList file, aim;
     for (QAction* a : menus[0]->actions()) file << (a->isSeparator() ? "-" : a->text());
     for (QAction* a : menus[1]->actions()) aim << (a->isSeparator() ? "-" : a->text());

@@ -1,0 +1,93 @@
+#pragma once
+// The telescope tests' server: the one CTest started for the run (its port
+// in $LUMO_INDI_DIR/port), or one of a test's own (the same script), which
+// the test may kill. Angles for comparing where the mount points.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "scope/mount_event_queue.h"
+#include "scope/telescope_link.h"
+#include "tests/temp_dir.h"
+
+inline std::string IndiServerScript() { return std::string(LUMO_SOURCE_DIR) + "/tests/scope/indi_server.sh"; }
+
+inline int ReadNumber(const std::string& path) {
+    std::ifstream in(path);
+    int n = 0;
+    in >> n;
+    return n;
+}
+
+// The run's server; 0 when CTest did not start one.
+inline int SharedServerPort() {
+    const char* dir = std::getenv("LUMO_INDI_DIR");
+    return dir ? ReadNumber(std::string(dir) + "/port") : 0;
+}
+
+// A server of the test's own, ended with the test (or killed by it).
+class OwnServer {
+public:
+    OwnServer() {
+        const std::string cmd = "bash " + IndiServerScript() + " start " + m_dir.Path();
+        if (std::system(cmd.c_str()) == 0) {
+            port = ReadNumber(m_dir.File("port"));
+            m_pid = ReadNumber(m_dir.File("pid"));
+        }
+    }
+    ~OwnServer() { Kill(); }
+    // Ends the server and its driver at once (no goodbye to the clients).
+    void Kill() {
+        if (m_pid > 0) kill(-m_pid, SIGKILL);
+        m_pid = 0;
+    }
+    int port = 0;
+
+private:
+    TempDir m_dir;
+    int m_pid = 0;
+};
+
+// Angle between two places, arc minutes.
+inline double SeparationArcmin(double ra1Hours, double dec1Deg, double ra2Hours, double dec2Deg) {
+    constexpr double d = 0.017453292519943295;
+    const double a1 = ra1Hours * 15 * d, a2 = ra2Hours * 15 * d, b1 = dec1Deg * d, b2 = dec2Deg * d;
+    const double c = std::sin(b1) * std::sin(b2) + std::cos(b1) * std::cos(b2) * std::cos(a1 - a2);
+    return std::acos(std::fmin(1.0, std::fmax(-1.0, c))) / d * 60.0;
+}
+
+// Vega's apparent place of date at 2026-12-06 21:00 UT (precession,
+// nutation and aberration from its J2000 place; a published check value).
+constexpr double kVegaRaHours = 18 + 37 / 60.0 + 49.277 / 3600.0;
+constexpr double kVegaDecDeg = 38 + 48 / 60.0 + 29.45 / 3600.0;
+// That instant, and Madrid.
+constexpr double kCheckJulianDay = 2461381.375;
+constexpr double kMadridLatDeg = 40.4168, kMadridLonDeg = -3.7038;
+
+// A link to a server on the loopback with a queue of its events.
+class LinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (SharedServerPort() == 0) GTEST_SKIP() << "no INDI server: run through ctest";
+    }
+    MountAddress At(int port, const std::string& device = "Telescope Simulator") {
+        MountAddress a;
+        a.host = "127.0.0.1";
+        a.port = port;
+        a.device = device;
+        return a;
+    }
+    // Connects and waits for the answer.
+    void ConnectTo(int port) {
+        link.Connect(At(port));
+        auto e = events.WaitFor({MountEventKind::Connected}, std::chrono::seconds(10));
+        ASSERT_TRUE(e && e->kind == MountEventKind::Connected) << (e ? e->status.message : "no answer");
+    }
+    MountEventQueue events;
+    TelescopeLink link{events.Sink(), LinkTimeouts{std::chrono::milliseconds(2000), std::chrono::milliseconds(3000)}};
+};
