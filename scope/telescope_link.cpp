@@ -3,6 +3,7 @@
 #include <libindi/baseclient.h>
 #include <libindi/basedevice.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstring>
@@ -91,8 +92,10 @@ public:
     // INDI callbacks, on the client library's thread.
     void OnNewDevice(INDI::BaseDevice device);
     void OnRemoveDevice(INDI::BaseDevice device);
-    void OnProperty(INDI::Property property);
+    // defined: the property's definition, else an update of its values.
+    void OnProperty(INDI::Property property, bool defined);
     void OnMessage(INDI::BaseDevice device, int id);
+    void OnServerConnected();
     void OnServerDisconnected();
 
 private:
@@ -107,6 +110,9 @@ private:
     MountActivity ActivityLocked() const;
     // Ends the link with an error message (under no lock).
     void Fail(const std::string& message);
+    // Fail on the link's thread, unless another connection was made since
+    // the given one.
+    void FailLater(int generation, const std::string& message);
     // Waits until done() holds (under m_mutex), the wait is cancelled or the
     // time runs out; true when done() holds.
     template <class Done>
@@ -139,7 +145,10 @@ private:
     bool m_deviceConnected = false, m_connectFailed = false;
     std::atomic<bool> m_lost{false};
     bool m_leaving = false;
+    bool m_serverUp = false;  // the client library reported the connection
+    int m_generation = 0;     // counts connections; a late report of an old one is dropped
     const char* m_coords = nullptr;  // the coordinate property the mount has
+    int m_positionReports = 0;       // updates of it since the connection
     IPState m_coordsState = IPS_IDLE;
     bool m_parked = false, m_parking = false, m_tracking = false;
     bool m_slewing = false, m_busySeen = false;
@@ -151,9 +160,10 @@ public:
     explicit Client(Impl& link) : m_link(link) {}
     void newDevice(INDI::BaseDevice device) override { m_link.OnNewDevice(device); }
     void removeDevice(INDI::BaseDevice device) override { m_link.OnRemoveDevice(device); }
-    void newProperty(INDI::Property property) override { m_link.OnProperty(property); }
-    void updateProperty(INDI::Property property) override { m_link.OnProperty(property); }
+    void newProperty(INDI::Property property) override { m_link.OnProperty(property, true); }
+    void updateProperty(INDI::Property property) override { m_link.OnProperty(property, false); }
     void newMessage(INDI::BaseDevice device, int id) override { m_link.OnMessage(device, id); }
+    void serverConnected() override { m_link.OnServerConnected(); }
     void serverDisconnected(int) override { m_link.OnServerDisconnected(); }
 
 private:
@@ -197,8 +207,10 @@ void TelescopeLink::Impl::DropClient(bool disconnect) {
     m_devicesSeen.clear();
     m_deviceSeen = m_connectionSeen = m_deviceConnected = m_connectFailed = false;
     m_coords = nullptr;
+    m_positionReports = 0;
     m_coordsState = IPS_IDLE;
     m_parked = m_parking = m_tracking = m_slewing = m_busySeen = false;
+    m_serverUp = false;
     m_status.activity = MountActivity::Disconnected;
     m_status.havePosition = false;
     m_leaving = false;
@@ -231,6 +243,7 @@ void TelescopeLink::Impl::DoConnect(const MountAddress& address) {
         std::lock_guard lock(m_mutex);
         m_address = address;
         m_lost = false;
+        ++m_generation;
         m_status = MountStatus{};
         m_status.activity = MountActivity::Connecting;
         m_status.device = address.device;
@@ -274,6 +287,11 @@ void TelescopeLink::Impl::DoConnect(const MountAddress& address) {
         Fail(Format("\"%s\" could not connect: %s", name.c_str(), driverSays.c_str()));
         return;
     }
+    // A definition may carry placeholder values: wait briefly for the
+    // mount's first report of where it points.
+    WaitFor(std::min(m_timeouts.device, std::chrono::milliseconds(2000)),
+            [this] { return m_positionReports > 0; });
+    if (m_lost) return;
     {
         std::lock_guard lock(m_mutex);
         m_status.activity = ActivityLocked();
@@ -415,17 +433,18 @@ void TelescopeLink::Impl::OnNewDevice(INDI::BaseDevice device) {
 
 void TelescopeLink::Impl::OnRemoveDevice(INDI::BaseDevice device) {
     bool ours;
+    int generation;
     {
         std::lock_guard lock(m_mutex);
         ours = device.isDeviceNameMatch(m_address.device) && m_deviceConnected && !m_leaving;
         if (ours) m_lost = true;
+        generation = m_generation;
     }
     m_changed.notify_all();
-    if (ours)
-        Post([this, name = std::string(device.getDeviceName())] { Fail("\"" + name + "\" went away"); }, true);
+    if (ours) FailLater(generation, "\"" + std::string(device.getDeviceName()) + "\" went away");
 }
 
-void TelescopeLink::Impl::OnProperty(INDI::Property property) {
+void TelescopeLink::Impl::OnProperty(INDI::Property property, bool defined) {
     MountEventKind kind = MountEventKind::Moved;
     bool emit = false;
     {
@@ -450,6 +469,7 @@ void TelescopeLink::Impl::OnProperty(INDI::Property property) {
             m_status.decDeg = dec->value;
             m_status.frame = m_coords == kCoordsOfDate ? MountFrame::OfDate : MountFrame::J2000;
             m_coordsState = state;
+            if (!defined) ++m_positionReports;
             emit = m_deviceConnected;
             if (state == IPS_BUSY) m_busySeen = true;
             if (m_slewing && m_busySeen && state == IPS_OK) {
@@ -492,25 +512,35 @@ void TelescopeLink::Impl::OnMessage(INDI::BaseDevice device, int id) {
     m_driverMessage = tag == std::string::npos ? text : text.substr(tag + 2);
 }
 
+void TelescopeLink::Impl::OnServerConnected() {
+    std::lock_guard lock(m_mutex);
+    m_serverUp = true;
+}
+
 void TelescopeLink::Impl::OnServerDisconnected() {
-    bool unexpected;
+    std::string message;
+    int generation;
     {
         std::lock_guard lock(m_mutex);
-        unexpected = !m_leaving;
+        // Only a connection that was up and not being closed by the link.
+        if (!m_serverUp || m_leaving) return;
+        m_serverUp = false;
         m_lost = true;
-        if (unexpected) {
-            m_status.message = "Lost the connection to the telescope server at " + Where() +
-                               (m_slewing ? " during the slew to " + m_status.target : "");
-        }
+        generation = m_generation;
+        message = "Lost the connection to the telescope server at " + Where() +
+                  (m_slewing ? " during the slew to " + m_status.target : "");
     }
     m_changed.notify_all();
-    if (!unexpected) return;
-    // The client goes on the link's thread, never on the library's own.
-    Post([this] {
-        std::string message;
+    FailLater(generation, message);
+}
+
+void TelescopeLink::Impl::FailLater(int generation, const std::string& message) {
+    // The client goes on the link's thread, never on the library's own;
+    // a connection made since then is left alone.
+    Post([this, generation, message] {
         {
             std::lock_guard lock(m_mutex);
-            message = m_status.message;
+            if (generation != m_generation) return;
         }
         Fail(message);
     }, true);

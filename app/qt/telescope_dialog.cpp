@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 CTelescopeDialog::CTelescopeDialog(const MountAddress& address, QWidget* parent)
