@@ -1,0 +1,113 @@
+// The window with the telescope simulator: connect, slew to the aimed object
+// with G, the reticle and the status text while it slews, Esc, and the
+// refusal of a target below the horizon. The window's picture in the middle
+// of the slew is kept as telescope_pictures/slewing.png beside the tests.
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+
+#include "app/qt/telescope_control.h"
+#include "astro/julian_day.h"
+#include "sky/telescope_reticle.h"
+#include "tests/gui/shell_fixture.h"
+#include "tests/scope/scope_fixture.h"
+
+namespace {
+
+std::string TestOutputFile(const std::string& name) {
+    const std::string folder = JoinPath(ExecutableFolder(), "telescope_pictures");
+    std::filesystem::create_directories(folder);
+    return JoinPath(folder, name);
+}
+
+class TelescopeWindowTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        if (SharedServerPort() == 0) GTEST_SKIP() << "no INDI server: run through ctest";
+        CopyCatalogue();
+        Start(800, 600);
+        Control()->SetClock([] { return kCheckJulianDay; });
+        Doc().m_fLatitude = static_cast<float>(kMadridLatDeg * 0.017453292519943295);
+        Doc().m_fLongitude = static_cast<float>(kMadridLonDeg * 0.017453292519943295);
+    }
+    CTelescopeControl* Control() { return Frame()->Telescope(); }
+    // Lets the window handle events until done() or the seconds run out.
+    bool Until(const std::function<bool()>& done, int seconds) {
+        for (int i = 0; i < seconds * 100 && !done(); ++i) QTest::qWait(10);
+        return done();
+    }
+    void Connect() {
+        MountAddress a;
+        a.host = "127.0.0.1";
+        a.port = SharedServerPort();
+        Control()->ConnectTo(a);
+        ASSERT_TRUE(Until([this] { return Control()->IsConnected(); }, 10)) << Control()->StatusText();
+    }
+    void Key(int key) { QTest::keyClick(Frame(), static_cast<Qt::Key>(key)); }
+};
+
+TEST_F(TelescopeWindowTest, SlewToTheAimedStarShowsTheReticleMovingAndArriving) {
+    Connect();
+    EXPECT_EQ(Frame()->Action(ID_TELESCOPE_CONNECT)->text(), "Disconnect");
+    EXPECT_TRUE(Sky()->Wnd().m_telescope.shown);
+    // Park first, so the slew to Vega is a long one.
+    Frame()->OnCommand(ID_TELESCOPE_PARK);
+    ASSERT_TRUE(Until([this] { return Control()->Last().activity == MountActivity::Parked; }, 60))
+        << Control()->StatusText();
+
+    QTimer::singleShot(0, [] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) return;
+        w->findChild<QLineEdit*>()->setText("Vega");
+        static_cast<QDialog*>(w)->accept();
+    });
+    Frame()->OnCommand(ID_SEEK);
+    ASSERT_EQ(View()->AimedObject(), "Vega");
+    Frame()->UpdateCommandUI();
+    Key(Qt::Key_G);
+    ASSERT_TRUE(Until([this] { return Control()->IsSlewing(); }, 10)) << Control()->StatusText();
+    EXPECT_EQ(Control()->StatusText(), "Telescope Simulator: slewing to Vega");
+    // A moment into the slew the reticle is on the sky.
+    QTest::qWait(1500);
+    const int reticle = Sky()->Picture().isNull() ? 0 : [this] {
+        int n = 0;
+        const QImage& p = Sky()->Picture();
+        for (int y = 0; y < p.height(); ++y)
+            for (int x = 0; x < p.width(); ++x) n += p.pixelIndex(x, y) == 10 + kTelescopeColour;
+        return n;
+    }();
+    Frame()->grab().save(QString::fromStdString(TestOutputFile("slewing.png")));
+    EXPECT_GT(reticle, 50);
+    ASSERT_TRUE(Until([this] { return Control()->Last().message == "Arrived at Vega"; }, 90))
+        << Control()->StatusText();
+    EXPECT_EQ(Control()->StatusText(), "Telescope Simulator: tracking");
+    EXPECT_LT(SeparationArcmin(Control()->Last().raHours, Control()->Last().decDeg, kVegaRaHours,
+                               kVegaDecDeg), 1.0);
+    Frame()->grab().save(QString::fromStdString(TestOutputFile("arrived.png")));
+}
+
+TEST_F(TelescopeWindowTest, BelowTheHorizonIsRefusedAndEscStopsASlew) {
+    Connect();
+    Frame()->OnCommand(ID_AIM_SUN);
+    Frame()->UpdateCommandUI();
+    Key(Qt::Key_G);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Telescope: Sun is "), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find(" deg below the horizon"), std::string::npos) << messages[0];
+    EXPECT_FALSE(Control()->IsSlewing());
+
+    Frame()->OnCommand(ID_AIM_SUN);  // unlocked
+    Frame()->OnCommand(ID_TELESCOPE_PARK);
+    ASSERT_TRUE(Until([this] { return Control()->Last().activity == MountActivity::Parking; }, 10));
+    Key(Qt::Key_Escape);
+    ASSERT_TRUE(Until([this] { return Control()->Last().message == "Slew aborted"; }, 10))
+        << Control()->StatusText();
+    Frame()->OnCommand(ID_TELESCOPE_CONNECT);  // disconnects
+    ASSERT_TRUE(Until([this] { return !Control()->IsConnected(); }, 10));
+    EXPECT_FALSE(Sky()->Wnd().m_telescope.shown);
+    EXPECT_EQ(Frame()->Action(ID_TELESCOPE_CONNECT)->text(), "Connect...");
+}
+
+}  // namespace
