@@ -149,6 +149,8 @@ private:
     int m_generation = 0;     // counts connections; a late report of an old one is dropped
     const char* m_coords = nullptr;  // the coordinate property the mount has
     int m_positionReports = 0;       // updates of it since the connection
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point m_lastReport;  // of the position, or the slew's start
     IPState m_coordsState = IPS_IDLE;
     bool m_parked = false, m_parking = false, m_tracking = false;
     bool m_slewing = false, m_busySeen = false;
@@ -173,15 +175,24 @@ private:
 void TelescopeLink::Impl::Run() {
     for (;;) {
         std::function<void()> task;
+        std::string silent;
         {
             std::unique_lock lock(m_mutex);
-            m_work.wait(lock, [this] { return m_stop || !m_tasks.empty(); });
+            m_work.wait_for(lock, std::chrono::milliseconds(500),
+                            [this] { return m_stop || !m_tasks.empty(); });
             if (m_stop) return;
-            task = std::move(m_tasks.front());
-            m_tasks.pop_front();
-            m_cancel = false;
+            if (!m_tasks.empty()) {
+                task = std::move(m_tasks.front());
+                m_tasks.pop_front();
+                m_cancel = false;
+            } else if (m_slewing && Clock::now() - m_lastReport > m_timeouts.device) {
+                // A mount that moves reports where it is several times a second.
+                silent = Format("\"%s\" stopped answering during the slew to %s",
+                                m_address.device.c_str(), m_status.target.c_str());
+            }
         }
-        task();
+        if (task) task();
+        else if (!silent.empty()) Fail(silent);
     }
 }
 
@@ -338,6 +349,7 @@ void TelescopeLink::Impl::DoGoto(const MountTarget& target) {
         coords = m_coords;
         m_slewing = true;
         m_busySeen = false;
+        m_lastReport = Clock::now();
         m_status.target = target.name;
         m_status.activity = MountActivity::Slewing;
         m_status.message = "Slewing to " + target.name;
@@ -470,6 +482,7 @@ void TelescopeLink::Impl::OnProperty(INDI::Property property, bool defined) {
             m_status.frame = m_coords == kCoordsOfDate ? MountFrame::OfDate : MountFrame::J2000;
             m_coordsState = state;
             if (!defined) ++m_positionReports;
+            m_lastReport = Clock::now();
             emit = m_deviceConnected;
             if (state == IPS_BUSY) m_busySeen = true;
             if (m_slewing && m_busySeen && state == IPS_OK) {

@@ -46,6 +46,11 @@ public:
         if (m_pid > 0) kill(-m_pid, SIGKILL);
         m_pid = 0;
     }
+    // Stops the server and its driver: they keep their sockets but answer
+    // nothing.
+    void Freeze() {
+        if (m_pid > 0) kill(-m_pid, SIGSTOP);
+    }
     int port = 0;
 
 private:

@@ -95,6 +95,19 @@ TEST_F(LinkTest, ServerKilledInTheMiddleOfASlewIsReported) {
     EXPECT_FALSE(e->status.havePosition);
 }
 
+TEST_F(LinkTest, AMountThatFallsSilentInTheMiddleOfASlewIsReported) {
+    OwnServer server;
+    ASSERT_NE(server.port, 0);
+    ConnectTo(server.port);
+    link.Goto(FarFrom(link.Status()));
+    ASSERT_TRUE(SlewUnderWay(events));
+    server.Freeze();
+    auto e = events.WaitFor({}, 10s);
+    ASSERT_TRUE(e) << "no word within 10 s of the mount's silence";
+    EXPECT_EQ(e->status.message, "\"Telescope Simulator\" stopped answering during the slew to Far");
+    EXPECT_EQ(e->status.activity, MountActivity::Disconnected);
+}
+
 TEST_F(LinkTest, WrongDeviceAndClosedPortSayWhatIsWrong) {
     const int port = SharedServerPort();
     link.Connect(At(port, "Mount Nobody Has"));

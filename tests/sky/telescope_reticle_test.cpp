@@ -29,8 +29,9 @@ TEST_F(ReticleTest, TwoCirclesAndACrossWhereTheMountPoints) {
     const CPlanet* jupiter = Body("Jupiter");
     ASSERT_TRUE(OnScreen(jupiter->m_ptScreen));
     const int32_t x = jupiter->m_ptScreen[0], y = S().Height - jupiter->m_ptScreen[1];
-    EXPECT_EQ(x, 91);
-    EXPECT_EQ(y, 165);
+    // 160 - trunc(256 cos 10° sin 15°), 120 + trunc(256 sin 10°).
+    EXPECT_EQ(x, 95);
+    EXPECT_EQ(y, 164);
     // The circles' rightmost points, the cross's ends, and nothing between
     // the circles off the cross.
     EXPECT_EQ(PixelOf(S(), x + kReticleInnerRadius, y), kReticle);
@@ -40,7 +41,7 @@ TEST_F(ReticleTest, TwoCirclesAndACrossWhereTheMountPoints) {
     EXPECT_EQ(PixelOf(S(), x, y + kReticleArm), kReticle);
     EXPECT_NE(PixelOf(S(), x + 7, y + 7), kReticle);
     EXPECT_NE(PixelOf(S(), x + kReticleArm + 1, y), kReticle);
-    ExpectGoldenFrame(S(), 0x0ull, "telescope_reticle");
+    ExpectGoldenFrame(S(), 0x139fa058e528d895ull, "telescope_reticle");
 }
 
 TEST_F(ReticleTest, NothingWhenHiddenOrBehindTheView) {
