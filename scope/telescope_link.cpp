@@ -151,6 +151,7 @@ private:
     int m_positionReports = 0;       // updates of it since the connection
     using Clock = std::chrono::steady_clock;
     Clock::time_point m_lastReport;  // of the position, or the slew's start
+    Clock::time_point m_slewStart;
     IPState m_coordsState = IPS_IDLE;
     bool m_parked = false, m_parking = false, m_tracking = false;
     bool m_slewing = false, m_busySeen = false;
@@ -176,6 +177,7 @@ void TelescopeLink::Impl::Run() {
     for (;;) {
         std::function<void()> task;
         std::string silent;
+        bool refused = false;
         {
             std::unique_lock lock(m_mutex);
             m_work.wait_for(lock, std::chrono::milliseconds(500),
@@ -189,10 +191,17 @@ void TelescopeLink::Impl::Run() {
                 // A mount that moves reports where it is several times a second.
                 silent = Format("\"%s\" stopped answering during the slew to %s",
                                 m_address.device.c_str(), m_status.target.c_str());
+            } else if (m_slewing && !m_busySeen && Clock::now() - m_slewStart > m_timeouts.device) {
+                m_slewing = false;
+                m_status.message = Format("\"%s\" did not start the slew to %s", m_address.device.c_str(),
+                                          m_status.target.c_str());
+                if (!m_driverMessage.empty()) m_status.message += ": " + m_driverMessage;
+                refused = true;
             }
         }
         if (task) task();
         else if (!silent.empty()) Fail(silent);
+        else if (refused) Emit(MountEventKind::Error);
     }
 }
 
@@ -243,8 +252,12 @@ bool TelescopeLink::Impl::HasProperty(const char* property) const {
 bool TelescopeLink::Impl::SendSwitch(const char* property, const char* element) {
     if (!HasProperty(property)) return false;
     INDI::PropertySwitch p = m_client->getDevice(m_address.device.c_str()).getSwitch(property);
-    if (!p.findWidgetByName(element)) return false;
-    m_client->sendNewSwitch(m_address.device.c_str(), property, element);
+    ISwitch* on = p.findWidgetByName(element);
+    if (!on) return false;
+    // The whole vector goes: the one element on, the others off.
+    p.reset();
+    on->s = ISS_ON;
+    m_client->sendNewSwitch(p);
     return true;
 }
 
@@ -325,7 +338,14 @@ void TelescopeLink::Impl::DoGoto(const MountTarget& target) {
         Fail("Not connected to a telescope");
         return;
     }
-    if (Status().activity == MountActivity::Parked) {
+    const MountActivity before = Status().activity;
+    if (before == MountActivity::Parking) {
+        // A slew ordered while parking ends the parking.
+        SendSwitch(kAbortMotion, "ABORT");
+        std::lock_guard lock(m_mutex);
+        m_parking = false;
+    }
+    if (before == MountActivity::Parked || before == MountActivity::Parking) {
         SendSwitch(kPark, "UNPARK");
         if (!WaitFor(m_timeouts.device, [this] { return !m_parked; })) {
             if (!m_cancel && !m_lost) {
@@ -349,7 +369,8 @@ void TelescopeLink::Impl::DoGoto(const MountTarget& target) {
         coords = m_coords;
         m_slewing = true;
         m_busySeen = false;
-        m_lastReport = Clock::now();
+        m_lastReport = m_slewStart = Clock::now();
+        m_driverMessage.clear();
         m_status.target = target.name;
         m_status.activity = MountActivity::Slewing;
         m_status.message = "Slewing to " + target.name;
@@ -496,7 +517,8 @@ void TelescopeLink::Impl::OnProperty(INDI::Property property, bool defined) {
                                    (m_driverMessage.empty() ? "" : ": " + m_driverMessage);
             }
         } else if (std::strcmp(name, kPark) == 0) {
-            const bool parked = SwitchOn(property, "PARK") && state == IPS_OK;
+            // Parked once the switch is on and the motion there is over.
+            const bool parked = SwitchOn(property, "PARK") && state != IPS_BUSY;
             if (parked && m_parking) {
                 kind = MountEventKind::Parked;
                 m_status.message = "Parked";
