@@ -124,6 +124,19 @@ private:
     void DropClient(bool disconnect);
     std::string Where() const { return Format("%s:%d", m_address.host.c_str(), m_address.port); }
     bool SendSwitch(const char* property, const char* element);
+    // The target's place in the frame of the mount's coordinates; false
+    // (and the link ended) when they have no RA and DEC.
+    bool SendCoordinates(const MountTarget& target);
+    // False, with the Error event, when no mount is connected.
+    bool RequireConnection();
+    // Sets the message and sends the event.
+    void Report(MountEventKind kind, const std::string& message) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_status.message = message;
+        }
+        Emit(kind);
+    }
     bool HasProperty(const char* property) const;
 
     Sink m_sink;
@@ -238,11 +251,7 @@ void TelescopeLink::Impl::DropClient(bool disconnect) {
 
 void TelescopeLink::Impl::Fail(const std::string& message) {
     DropClient(true);
-    {
-        std::lock_guard lock(m_mutex);
-        m_status.message = message;
-    }
-    Emit(MountEventKind::Error);
+    Report(MountEventKind::Error, message);
 }
 
 bool TelescopeLink::Impl::HasProperty(const char* property) const {
@@ -319,25 +328,43 @@ void TelescopeLink::Impl::DoConnect(const MountAddress& address) {
     {
         std::lock_guard lock(m_mutex);
         m_status.activity = ActivityLocked();
-        m_status.message = Format("Connected to %s at %s", name.c_str(), Where().c_str());
     }
-    Emit(MountEventKind::Connected);
+    Report(MountEventKind::Connected, Format("Connected to %s at %s", name.c_str(), Where().c_str()));
 }
 
 void TelescopeLink::Impl::DoDisconnect() {
     DropClient(true);
+    Report(MountEventKind::Disconnected, "Disconnected");
+}
+
+bool TelescopeLink::Impl::RequireConnection() {
+    if (Status().activity != MountActivity::Disconnected) return true;
+    Fail("Not connected to a telescope");
+    return false;
+}
+
+bool TelescopeLink::Impl::SendCoordinates(const MountTarget& target) {
+    const char* coords;
     {
         std::lock_guard lock(m_mutex);
-        m_status.message = "Disconnected";
+        coords = m_coords;
     }
-    Emit(MountEventKind::Disconnected);
+    const bool ofDate = std::strcmp(coords, kCoordsOfDate) == 0;
+    INDI::PropertyNumber p = m_client->getDevice(m_address.device.c_str()).getNumber(coords);
+    INumber* ra = p.findWidgetByName("RA");
+    INumber* dec = p.findWidgetByName("DEC");
+    if (!ra || !dec) {
+        Fail(Format("\"%s\" has no RA and DEC in %s", m_address.device.c_str(), coords));
+        return false;
+    }
+    ra->value = ofDate ? target.raHoursOfDate : target.raHoursJ2000;
+    dec->value = ofDate ? target.decDegOfDate : target.decDegJ2000;
+    m_client->sendNewNumber(p);
+    return true;
 }
 
 void TelescopeLink::Impl::DoGoto(const MountTarget& target) {
-    if (Status().activity == MountActivity::Disconnected) {
-        Fail("Not connected to a telescope");
-        return;
-    }
+    if (!RequireConnection()) return;
     const MountActivity before = Status().activity;
     if (before == MountActivity::Parking) {
         // A slew ordered while parking ends the parking.
@@ -348,13 +375,8 @@ void TelescopeLink::Impl::DoGoto(const MountTarget& target) {
     if (before == MountActivity::Parked || before == MountActivity::Parking) {
         SendSwitch(kPark, "UNPARK");
         if (!WaitFor(m_timeouts.device, [this] { return !m_parked; })) {
-            if (!m_cancel && !m_lost) {
-                {
-                    std::lock_guard lock(m_mutex);
-                    m_status.message = Format("\"%s\" did not unpark", m_address.device.c_str());
-                }
-                Emit(MountEventKind::Error);
-            }
+            if (!m_cancel && !m_lost)
+                Report(MountEventKind::Error, Format("\"%s\" did not unpark", m_address.device.c_str()));
             return;
         }
     }
@@ -363,86 +385,45 @@ void TelescopeLink::Impl::DoGoto(const MountTarget& target) {
     SendSwitch(kTrackMode, TrackModeElement(target.rate));
     SendSwitch(kTrackState, "TRACK_ON");
     if (!SendSwitch(kOnCoordSet, "TRACK")) SendSwitch(kOnCoordSet, "SLEW");
-    const char* coords;
     {
         std::lock_guard lock(m_mutex);
-        coords = m_coords;
         m_slewing = true;
         m_busySeen = false;
         m_lastReport = m_slewStart = Clock::now();
         m_driverMessage.clear();
         m_status.target = target.name;
         m_status.activity = MountActivity::Slewing;
-        m_status.message = "Slewing to " + target.name;
     }
-    const bool ofDate = std::strcmp(coords, kCoordsOfDate) == 0;
-    INDI::PropertyNumber p = m_client->getDevice(m_address.device.c_str()).getNumber(coords);
-    INumber* ra = p.findWidgetByName("RA");
-    INumber* dec = p.findWidgetByName("DEC");
-    if (!ra || !dec) {
-        Fail(Format("\"%s\" has no RA and DEC in %s", m_address.device.c_str(), coords));
-        return;
-    }
-    ra->value = ofDate ? target.raHoursOfDate : target.raHoursJ2000;
-    dec->value = ofDate ? target.decDegOfDate : target.decDegJ2000;
-    m_client->sendNewNumber(p);
-    Emit(MountEventKind::SlewStarted);
+    if (SendCoordinates(target)) Report(MountEventKind::SlewStarted, "Slewing to " + target.name);
 }
 
 void TelescopeLink::Impl::DoSync(const MountTarget& target) {
-    if (Status().activity == MountActivity::Disconnected) {
-        Fail("Not connected to a telescope");
-        return;
-    }
+    if (!RequireConnection()) return;
     if (!SendSwitch(kOnCoordSet, "SYNC")) {
-        {
-            std::lock_guard lock(m_mutex);
-            m_status.message = Format("\"%s\" cannot sync", m_address.device.c_str());
-        }
-        Emit(MountEventKind::Error);
+        Report(MountEventKind::Error, Format("\"%s\" cannot sync", m_address.device.c_str()));
         return;
     }
-    const char* coords;
-    {
-        std::lock_guard lock(m_mutex);
-        coords = m_coords;
-    }
-    const bool ofDate = std::strcmp(coords, kCoordsOfDate) == 0;
-    INDI::PropertyNumber p = m_client->getDevice(m_address.device.c_str()).getNumber(coords);
-    if (INumber* ra = p.findWidgetByName("RA")) ra->value = ofDate ? target.raHoursOfDate : target.raHoursJ2000;
-    if (INumber* dec = p.findWidgetByName("DEC")) dec->value = ofDate ? target.decDegOfDate : target.decDegJ2000;
-    m_client->sendNewNumber(p);
+    if (!SendCoordinates(target)) return;
     if (!SendSwitch(kOnCoordSet, "TRACK")) SendSwitch(kOnCoordSet, "SLEW");
-    {
-        std::lock_guard lock(m_mutex);
-        m_status.message = "Synced on " + target.name;
-    }
-    Emit(MountEventKind::Synced);
+    Report(MountEventKind::Synced, "Synced on " + target.name);
 }
 
 void TelescopeLink::Impl::DoAbort() {
     if (Status().activity == MountActivity::Disconnected) return;
     SendSwitch(kAbortMotion, "ABORT");
+    bool moving;
     {
         std::lock_guard lock(m_mutex);
-        const bool moving = m_slewing || m_parking;
+        moving = m_slewing || m_parking;
         m_slewing = m_parking = false;
-        m_status.message = moving ? "Slew aborted" : "Stopped";
     }
-    Emit(MountEventKind::Aborted);
+    Report(MountEventKind::Aborted, moving ? "Slew aborted" : "Stopped");
 }
 
 void TelescopeLink::Impl::DoPark() {
-    if (Status().activity == MountActivity::Disconnected) {
-        Fail("Not connected to a telescope");
-        return;
-    }
+    if (!RequireConnection()) return;
     if (!SendSwitch(kPark, "PARK")) {
-        {
-            std::lock_guard lock(m_mutex);
-            m_status.message = Format("\"%s\" cannot park", m_address.device.c_str());
-        }
-        Emit(MountEventKind::Error);
+        Report(MountEventKind::Error, Format("\"%s\" cannot park", m_address.device.c_str()));
         return;
     }
     {
@@ -450,9 +431,8 @@ void TelescopeLink::Impl::DoPark() {
         m_slewing = false;
         m_parking = true;
         m_status.activity = MountActivity::Parking;
-        m_status.message = "Parking";
     }
-    Emit(MountEventKind::Moved);
+    Report(MountEventKind::Moved, "Parking");
 }
 
 void TelescopeLink::Impl::OnNewDevice(INDI::BaseDevice device) {
