@@ -490,6 +490,11 @@ void TelescopeLink::Impl::OnProperty(INDI::Property property, bool defined) {
                 m_slewing = false;
                 kind = MountEventKind::Arrived;
                 m_status.message = "Arrived at " + m_status.target;
+            } else if (m_slewing && m_busySeen && state == IPS_IDLE) {
+                // Stopped by someone else (a hand box, another program).
+                m_slewing = false;
+                kind = MountEventKind::Error;
+                m_status.message = "The slew to " + m_status.target + " was stopped before it arrived";
             } else if (m_slewing && state == IPS_ALERT) {
                 m_slewing = false;
                 kind = MountEventKind::Error;
