@@ -410,13 +410,15 @@ void TelescopeLink::Impl::DoSync(const MountTarget& target) {
 
 void TelescopeLink::Impl::DoAbort() {
     if (Status().activity == MountActivity::Disconnected) return;
-    SendSwitch(kAbortMotion, "ABORT");
     bool moving;
     {
+        // Before the order goes, so the mount's stop is not taken for
+        // someone else's.
         std::lock_guard lock(m_mutex);
         moving = m_slewing || m_parking;
         m_slewing = m_parking = false;
     }
+    SendSwitch(kAbortMotion, "ABORT");
     Report(MountEventKind::Aborted, moving ? "Slew aborted" : "Stopped");
 }
 
