@@ -1,0 +1,107 @@
+#include "astro/body_tracks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "astro/angles.h"
+#include "astro/positions.h"
+
+namespace {
+constexpr double kMaxStepDays = 0.125;
+}  // namespace
+
+void DirectionOfBodyVector(const std::array<double, 3>& v, double& ra, double& dec) {
+    // Body-position frame: z to right ascension 0h, x to 6h, y to the pole.
+    double r = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    ra = r > 0 ? WrapAngle(std::atan2(v[0], v[2]), 2 * kPi) : 0;
+    dec = r > 0 ? std::asin(std::clamp(v[1] / r, -1.0, 1.0)) : 0;
+}
+
+BodyTracks::BodyTracks(const PlanetArray& planets, const Mat3f& eclipticMatrix, double jdStart,
+                       double jdEnd) {
+    PlanetArray copy;
+    copy.reserve(planets.size());
+    for (const auto& p : planets) {
+        if (p->m_strName == "Earth" && m_earth < 0) m_earth = static_cast<int>(copy.size());
+        if (p->m_strName == "Sun" && m_sun < 0) m_sun = static_cast<int>(copy.size());
+        if (p->m_nTheory == kTheoryMoon && m_moon < 0) m_moon = static_cast<int>(copy.size());
+        copy.push_back(std::make_unique<CPlanet>(*p));
+    }
+    if (m_earth < 0 || !(jdEnd > jdStart)) return;
+    m_bodyCount = static_cast<int>(copy.size());
+    m_steps = std::max(1, static_cast<int>(std::ceil((jdEnd - jdStart) / kMaxStepDays)));
+    m_step = (jdEnd - jdStart) / m_steps;
+    m_start = jdStart;
+    m_samples.resize(static_cast<size_t>(m_steps + 3) * m_bodyCount);
+    double cache = std::nan("");
+    for (int k = 0; k < m_steps + 3; ++k) {
+        ComputePositions(copy, eclipticMatrix, cache, jdStart + (k - 1) * m_step);
+        const CPlanet& earth = *copy[m_earth];
+        for (int b = 0; b < m_bodyCount; ++b)
+            for (int c = 0; c < 3; ++c)
+                m_samples[static_cast<size_t>(k) * m_bodyCount + b][c] = copy[b]->m_dPos[c] - earth.m_dPos[c];
+    }
+    m_valid = true;
+}
+
+std::array<double, 3> BodyTracks::GeocentricKm(int body, double jd) const {
+    if (!m_valid || body < 0 || body >= m_bodyCount) return {0, 0, 0};
+    // Sample k + 1 is at m_start + k step; interpolate on samples i .. i + 3
+    // around the interval [i + 1, i + 2].
+    double u = std::clamp((jd - m_start) / m_step, 0.0, static_cast<double>(m_steps));
+    int i = std::min(static_cast<int>(u), m_steps - 1);
+    double s = u - i;  // 0..1 between samples i + 1 and i + 2
+    // Lagrange weights at nodes -1, 0, 1, 2.
+    const double w[4] = {-s * (s - 1) * (s - 2) / 6, (s + 1) * (s - 1) * (s - 2) / 2,
+                         -(s + 1) * s * (s - 2) / 2, (s + 1) * s * (s - 1) / 6};
+    std::array<double, 3> v = {0, 0, 0};
+    for (int n = 0; n < 4; ++n) {
+        const auto& p = m_samples[static_cast<size_t>(i + n) * m_bodyCount + body];
+        for (int c = 0; c < 3; ++c) v[c] += w[n] * p[c];
+    }
+    return v;
+}
+
+EventPlace BodyTracks::PlaceOf(int body, double jd) const {
+    std::array<double, 3> v = GeocentricKm(body, jd);
+    EventPlace p;
+    DirectionOfBodyVector(v, p.rightAscensionRad, p.declinationRad);
+    double altitudeDeg = kStarStandardAltitudeDeg;
+    if (body == m_sun) altitudeDeg = kSunStandardAltitudeDeg;
+    else if (body == m_moon)
+        altitudeDeg = MoonStandardAltitudeDeg(std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]));
+    p.standardAltitudeRad = altitudeDeg * kDegToRad;
+    return p;
+}
+
+BodyTrack::BodyTrack(const BodyTracks& tracks, int body, double standardAltitudeDeg)
+    : m_tracks(tracks), m_body(body), m_fixedAltitude(true),
+      m_altitudeRad(standardAltitudeDeg * kDegToRad) {}
+
+EventPlace BodyTrack::At(double jd) const {
+    EventPlace p = m_tracks.PlaceOf(m_body, jd);
+    if (m_fixedAltitude) p.standardAltitudeRad = m_altitudeRad;
+    return p;
+}
+
+std::vector<DayEvents> AllBodyEvents(const BodyTracks& tracks, const EarthPlace& place,
+                                     double jdStart, double jdEnd) {
+    std::vector<DayEvents> out(static_cast<size_t>(tracks.BodyCount()));
+    for (int b = 0; b < tracks.BodyCount(); ++b)
+        if (b != tracks.EarthIndex()) out[b] = FindDayEvents(BodyTrack(tracks, b), place, jdStart, jdEnd);
+    return out;
+}
+
+Twilights SunTwilights(const BodyTracks& tracks, const EarthPlace& place, double jdStart,
+                       double jdEnd) {
+    Twilights t;
+    if (tracks.SunIndex() < 0) return t;
+    auto at = [&](double altitudeDeg) {
+        return FindDayEvents(BodyTrack(tracks, tracks.SunIndex(), altitudeDeg), place, jdStart, jdEnd);
+    };
+    t.civil = at(kCivilTwilightDeg);
+    t.nautical = at(kNauticalTwilightDeg);
+    t.astronomical = at(kAstronomicalTwilightDeg);
+    return t;
+}
