@@ -8,7 +8,7 @@
 #include "astro/positions.h"
 
 namespace {
-constexpr double kMaxStepDays = 0.125;
+constexpr double kMaxStepDays = 0.25;
 }  // namespace
 
 void DirectionOfBodyVector(const std::array<double, 3>& v, double& ra, double& dec) {
@@ -26,6 +26,14 @@ BodyTracks::BodyTracks(const PlanetArray& planets, const Mat3f& eclipticMatrix, 
         if (p->m_strName == "Earth" && m_earth < 0) m_earth = static_cast<int>(copy.size());
         if (p->m_strName == "Sun" && m_sun < 0) m_sun = static_cast<int>(copy.size());
         if (p->m_nTheory == kTheoryMoon && m_moon < 0) m_moon = static_cast<int>(copy.size());
+        // A moon of another planet circles it in hours or days (far faster
+        // in the program's own orbits) and never strays more than a few
+        // arcminutes from it as seen from here: it takes its planet's track.
+        const int index = static_cast<int>(copy.size());
+        const int parent = p->m_nParent;
+        const bool otherMoon = parent > 0 && parent < index && p->m_nTheory != kTheoryMoon &&
+                               planets[parent]->m_strName != "Earth";
+        m_trackOf.push_back(otherMoon ? m_trackOf[parent] : index);
         copy.push_back(std::make_unique<CPlanet>(*p));
     }
     if (m_earth < 0 || !(jdEnd > jdStart)) return;
@@ -47,6 +55,7 @@ BodyTracks::BodyTracks(const PlanetArray& planets, const Mat3f& eclipticMatrix, 
 
 std::array<double, 3> BodyTracks::GeocentricKm(int body, double jd) const {
     if (!m_valid || body < 0 || body >= m_bodyCount) return {0, 0, 0};
+    body = m_trackOf[body];
     // Sample k + 1 is at m_start + k step; interpolate on samples i .. i + 3
     // around the interval [i + 1, i + 2].
     double u = std::clamp((jd - m_start) / m_step, 0.0, static_cast<double>(m_steps));

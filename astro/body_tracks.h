@@ -1,9 +1,9 @@
 #pragma once
 // The bodies' paths over a day, for their rise, transit and set: the
 // program's own position update (ComputePositions) run at a few instants
-// three hours apart on a copy of the bodies, and each body's geocentric
+// six hours apart on a copy of the bodies, and each body's geocentric
 // vector interpolated between them (four-point Lagrange; the Moon's error
-// is far below an arcsecond).
+// is far below an arcsecond). A moon of another planet follows its planet.
 
 #include <array>
 #include <vector>
@@ -16,7 +16,7 @@ class BodyTracks {
 public:
     // Samples every body of planets from one step before jdStart to one
     // step after jdEnd (Julian days, UT; jdEnd after jdStart), steps of at
-    // most three hours. planets is copied, never changed. Without a body
+    // most six hours. planets is copied, never changed. Without a body
     // named "Earth" every track stays empty (Valid() is false).
     BodyTracks(const PlanetArray& planets, const Mat3f& eclipticMatrix, double jdStart, double jdEnd);
 
@@ -28,7 +28,8 @@ public:
     int MoonIndex() const { return m_moon; }
 
     // The body's vector from the Earth's centre, km, body-position frame,
-    // at a Julian day within the sampled span (held at its ends outside).
+    // at a Julian day within the sampled span (held at its ends outside); a
+    // moon of another planet gets its planet's.
     std::array<double, 3> GeocentricKm(int body, double julianDay) const;
 
     // The body as the event search sees it: geocentric right ascension and
@@ -41,6 +42,9 @@ private:
     int m_bodyCount = 0, m_earth = -1, m_sun = -1, m_moon = -1;
     double m_start = 0, m_step = 0;
     int m_steps = 0;
+    // The body whose samples each body follows: its own, or for a moon of
+    // another planet its planet's.
+    std::vector<int> m_trackOf;
     // [sample][body]: geocentric vector, km.
     std::vector<std::array<double, 3>> m_samples;
 };

@@ -96,4 +96,68 @@ TEST(Ephemeris, ReadsThePlaceButNeverSavesTheCatalogue) {
     EXPECT_EQ(fs::last_write_time(folder.File("stars.db")), before);
 }
 
+// Minutes after midnight of an "HH:MM" cell.
+int Minutes(const std::string& hhmm) {
+    if (hhmm.size() != 5 || hhmm[2] != ':') return -1;
+    return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(3, 2));
+}
+
+// The winter solstice at Madrid, in local time (TZ Europe/Madrid): the Sun
+// culminates at 90 - 40.42 - 23.44 = 26.1 degrees, rises near 08:34 and sets
+// near 17:51 (Spain's official almanac); the Moon and the planets follow,
+// then the twilights around the Sun's rise and set.
+TEST(Ephemeris, EventsOfADayAtMadrid) {
+    Result r = RunLumo(kLumo, "ephemeris --events --time 2026-12-21T12:00:00 --lat 40.4168 --lon -3.7038");
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto rows = Rows(r.out);
+    ASSERT_EQ(rows.size(), 15u) << r.out;
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"body", "rise", "transit", "altitude (deg)", "set"}));
+    const std::vector<std::string> names = {"Sun", "Mercury", "Venus", "Moon", "Mars", "Jupiter",
+                                            "Saturn", "Uranus", "Neptune", "Pluto"};
+    for (size_t i = 0; i < names.size(); ++i) {
+        ASSERT_EQ(rows[i + 1].size(), 5u) << r.out;
+        EXPECT_EQ(rows[i + 1][0], names[i]);
+    }
+    const auto& sun = rows[1];
+    EXPECT_NEAR(Minutes(sun[1]), 8 * 60 + 34, 3) << sun[1];
+    EXPECT_NEAR(Minutes(sun[2]), 13 * 60 + 12, 3) << sun[2];
+    EXPECT_NEAR(std::stod(sun[3]), 26.1, 0.15);
+    EXPECT_NEAR(Minutes(sun[4]), 17 * 60 + 51, 3) << sun[4];
+    EXPECT_EQ(rows[11][0], "civil twilight");
+    EXPECT_EQ(rows[12][0], "nautical twilight");
+    EXPECT_EQ(rows[13][0], "astronomical twilight");
+    for (int i = 11; i <= 13; ++i) {
+        ASSERT_EQ(rows[i].size(), 3u);
+        EXPECT_LT(Minutes(rows[i][1]), Minutes(i == 11 ? sun[1] : rows[i - 1][1]));
+        EXPECT_GT(Minutes(rows[i][2]), Minutes(i == 11 ? sun[4] : rows[i - 1][2]));
+    }
+    // The night: the day's 24 hours less the Sun's time above the horizon.
+    ASSERT_EQ(rows[14].size(), 2u);
+    EXPECT_EQ(rows[14][0], "night");
+    const int dayMinutes = Minutes(sun[4]) - Minutes(sun[1]);
+    EXPECT_EQ(rows[14][1], std::to_string((1440 - dayMinutes) / 60) + "h " +
+                               (((1440 - dayMinutes) % 60) < 10 ? "0" : "") +
+                               std::to_string((1440 - dayMinutes) % 60) + "m");
+    // In UT the same day is an hour earlier on the clock.
+    Result utc = RunLumo(kLumo, "ephemeris --events --utc --time 2026-12-21T12:00:00 --lat 40.4168 --lon -3.7038");
+    auto utcRows = Rows(utc.out);
+    ASSERT_GE(utcRows.size(), 2u);
+    EXPECT_NEAR(Minutes(utcRows[1][1]), Minutes(sun[1]) - 60, 1);
+}
+
+// North of the polar circle at the solstice the Sun stays below the horizon
+// all day; civil twilight still comes around noon.
+TEST(Ephemeris, PolarNightAtTromso) {
+    Result r = RunLumo(kLumo, "ephemeris --events --time 2026-12-21T12:00:00 --lat 69.65 --lon 18.96");
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto rows = Rows(r.out);
+    ASSERT_EQ(rows.size(), 15u) << r.out;
+    EXPECT_EQ(rows[1][0], "Sun");
+    EXPECT_EQ(rows[1][1], "-");
+    EXPECT_EQ(rows[1][4], "-");
+    EXPECT_NEAR(std::stod(rows[1][3]), 90 - 69.65 - 23.44, 0.15);
+    EXPECT_NE(rows[11][1], "-");
+    EXPECT_EQ(rows[14][1], "24h 00m");
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include "astro/body_tracks.h"
 #include "astro/day_span.h"
 #include "astro/julian_day.h"
+#include "astro/positions.h"
 #include "astro/rise_set.h"
 #include "astro/sidereal.h"
 
@@ -196,6 +197,39 @@ TEST(RiseSet, TheMoonSkipsARiseOnceAMonth) {
     // the thirty days catch both ends of a month).
     EXPECT_GE(daysWithoutRise, 1);
     EXPECT_LE(daysWithoutRise, 2);
+}
+
+// The interpolated tracks agree with the position update itself between the
+// samples, for every body (the Moon, the fastest, included).
+TEST(BodyTracks, InterpolationMatchesThePositionUpdate) {
+    PlanetArray planets;
+    Mat3f ecliptic = kIdentity3f;
+    BuildBodyTable(planets, ecliptic);
+    const double jd0 = JulianDayFromFields(2026, 12, 6, 0, 0, 0) - 1.0 / 24;
+    BodyTracks tracks(planets, ecliptic, jd0, jd0 + 25.0 / 24);
+    ASSERT_TRUE(tracks.Valid());
+    double cache = std::nan(""), worstArcsec = 0;
+    for (double t = jd0; t <= jd0 + 25.0 / 24; t += 0.0371) {
+        ComputePositions(planets, ecliptic, cache, t);
+        const CPlanet& earth = *planets[tracks.EarthIndex()];
+        for (int b = 0; b < tracks.BodyCount(); ++b) {
+            // The moons of the other planets take their planet's track.
+            const bool moonOfAnother = planets[b]->m_nParent != 0 && b != tracks.MoonIndex();
+            if (b == tracks.EarthIndex() || moonOfAnother) continue;
+            std::array<double, 3> direct, track = tracks.GeocentricKm(b, t);
+            for (int c = 0; c < 3; ++c) direct[c] = planets[b]->m_dPos[c] - earth.m_dPos[c];
+            double dot = 0, nd = 0, nt = 0;
+            for (int c = 0; c < 3; ++c) {
+                dot += direct[c] * track[c];
+                nd += direct[c] * direct[c];
+                nt += track[c] * track[c];
+            }
+            const double arcsec = std::asin(std::sqrt(std::max(0.0, 1 - dot * dot / (nd * nt)))) * kRadToDeg * 3600;
+            worstArcsec = std::max(worstArcsec, arcsec);
+            EXPECT_NEAR(std::sqrt(nt) / std::sqrt(nd), 1, 1e-6) << planets[b]->m_strName;
+        }
+    }
+    EXPECT_LT(worstArcsec, 1.0);
 }
 
 TEST(RiseSet, MoonStandardAltitude) {

@@ -88,11 +88,14 @@ TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     ASSERT_NE(star, nullptr);
     ShownDialog shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(star->m_ptScreen)); });
     EXPECT_EQ(shown.title, "Star");
-    ASSERT_EQ(shown.lines.size(), 5);
+    ASSERT_EQ(shown.lines.size(), 8);
     EXPECT_EQ(shown.lines[0].toStdString(), star->m_strName);
     EXPECT_TRUE(shown.lines[1].startsWith("Magnitud: "));
     EXPECT_TRUE(shown.lines[3].startsWith("Right ascension: "));
     EXPECT_TRUE(shown.lines[4].startsWith("Declination: "));
+    EXPECT_TRUE(shown.lines[5].startsWith("Rise: "));
+    EXPECT_TRUE(shown.lines[6].startsWith("Transit: "));
+    EXPECT_TRUE(shown.lines[7].startsWith("Set: "));
 
     CPlanet* jupiter = FindPlanet(Doc().m_planets, "Jupiter");
     Doc().m_pAim = jupiter;
@@ -102,8 +105,14 @@ TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     ASSERT_EQ(Shown(jupiter->m_ptScreen).x(), Sky()->Wnd().m_Surface.CentreX + 1);
     shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(jupiter->m_ptScreen)); });
     EXPECT_EQ(shown.title, "Planet");
-    ASSERT_EQ(shown.lines.size(), 11);
+    ASSERT_EQ(shown.lines.size(), 17);
     EXPECT_EQ(shown.lines[0], "Name: Jupiter");
+    EXPECT_TRUE(shown.lines[11].endsWith(" au"));
+    EXPECT_TRUE(shown.lines[12].startsWith("Apparent diameter: "));
+    EXPECT_TRUE(shown.lines[13].startsWith("Illuminated: "));
+    EXPECT_TRUE(shown.lines[14].startsWith("Rise: "));
+    EXPECT_TRUE(shown.lines[15].startsWith("Transit: "));
+    EXPECT_TRUE(shown.lines[16].startsWith("Set: "));
 
     // A point 15 pixels or more from everything drawn opens nothing.
     auto clear = [&](QPoint p) {
