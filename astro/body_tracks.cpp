@@ -9,14 +9,9 @@
 
 namespace {
 constexpr double kMaxStepDays = 0.25;
+const double kSinSunAltitude = std::sin(kSunStandardAltitudeDeg * kDegToRad);
+const double kSinStarAltitude = std::sin(kStarStandardAltitudeDeg * kDegToRad);
 }  // namespace
-
-void DirectionOfBodyVector(const std::array<double, 3>& v, double& ra, double& dec) {
-    // Body-position frame: z to right ascension 0h, x to 6h, y to the pole.
-    double r = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-    ra = r > 0 ? WrapAngle(std::atan2(v[0], v[2]), 2 * kPi) : 0;
-    dec = r > 0 ? std::asin(std::clamp(v[1] / r, -1.0, 1.0)) : 0;
-}
 
 BodyTracks::BodyTracks(const PlanetArray& planets, const Mat3f& eclipticMatrix, double jdStart,
                        double jdEnd) {
@@ -73,32 +68,35 @@ std::array<double, 3> BodyTracks::GeocentricKm(int body, double jd) const {
 }
 
 EventPlace BodyTracks::PlaceOf(int body, double jd) const {
-    std::array<double, 3> v = GeocentricKm(body, jd);
+    const std::array<double, 3> v = GeocentricKm(body, jd);
+    const double r = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
     EventPlace p;
-    DirectionOfBodyVector(v, p.rightAscensionRad, p.declinationRad);
-    double altitudeDeg = kStarStandardAltitudeDeg;
-    if (body == m_sun) altitudeDeg = kSunStandardAltitudeDeg;
-    else if (body == m_moon)
-        altitudeDeg = MoonStandardAltitudeDeg(std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]));
-    p.standardAltitudeRad = altitudeDeg * kDegToRad;
+    if (r > 0) p.direction = {v[0] / r, v[1] / r, v[2] / r};
+    p.sinStandardAltitude = body == m_sun    ? kSinSunAltitude
+                            : body == m_moon ? std::sin(MoonStandardAltitudeDeg(r) * kDegToRad)
+                                             : kSinStarAltitude;
     return p;
 }
 
 BodyTrack::BodyTrack(const BodyTracks& tracks, int body, double standardAltitudeDeg)
     : m_tracks(tracks), m_body(body), m_fixedAltitude(true),
-      m_altitudeRad(standardAltitudeDeg * kDegToRad) {}
+      m_sinAltitude(std::sin(standardAltitudeDeg * kDegToRad)) {}
 
 EventPlace BodyTrack::At(double jd) const {
     EventPlace p = m_tracks.PlaceOf(m_body, jd);
-    if (m_fixedAltitude) p.standardAltitudeRad = m_altitudeRad;
+    if (m_fixedAltitude) p.sinStandardAltitude = m_sinAltitude;
     return p;
 }
 
 std::vector<DayEvents> AllBodyEvents(const BodyTracks& tracks, const EarthPlace& place,
                                      double jdStart, double jdEnd) {
     std::vector<DayEvents> out(static_cast<size_t>(tracks.BodyCount()));
-    for (int b = 0; b < tracks.BodyCount(); ++b)
-        if (b != tracks.EarthIndex()) out[b] = FindDayEvents(BodyTrack(tracks, b), place, jdStart, jdEnd);
+    for (int b = 0; b < tracks.BodyCount(); ++b) {
+        if (b == tracks.EarthIndex()) continue;
+        // The planet comes before its moons.
+        const int followed = tracks.TrackOf(b);
+        out[b] = followed == b ? FindDayEvents(BodyTrack(tracks, b), place, jdStart, jdEnd) : out[followed];
+    }
     return out;
 }
 

@@ -26,15 +26,17 @@ public:
     int EarthIndex() const { return m_earth; }
     int SunIndex() const { return m_sun; }
     int MoonIndex() const { return m_moon; }
+    // The body whose samples body follows (itself, or a moon's planet).
+    int TrackOf(int body) const { return m_trackOf[body]; }
 
     // The body's vector from the Earth's centre, km, body-position frame,
     // at a Julian day within the sampled span (held at its ends outside); a
     // moon of another planet gets its planet's.
     std::array<double, 3> GeocentricKm(int body, double julianDay) const;
 
-    // The body as the event search sees it: geocentric right ascension and
-    // declination, and its standard altitude (the Sun's, the Moon's from its
-    // distance, else the stars' one).
+    // The body as the event search sees it: its geocentric direction and its
+    // standard altitude (the Sun's, the Moon's from its distance, else the
+    // stars' one).
     EventPlace PlaceOf(int body, double julianDay) const;
 
 private:
@@ -61,16 +63,12 @@ private:
     const BodyTracks& m_tracks;
     int m_body;
     bool m_fixedAltitude = false;
-    double m_altitudeRad = 0;
+    double m_sinAltitude = 0;
 };
 
-// Equatorial direction of a vector of the body-position frame: right
-// ascension in [0, 2 pi) and declination, radians.
-void DirectionOfBodyVector(const std::array<double, 3>& v, double& rightAscensionRad,
-                           double& declinationRad);
-
 // Every body's rise, transit and set in [jdStart, jdEnd) at place, in the
-// array's order (the Earth's entry stays empty: kind NeverRises, no events).
+// array's order (the Earth's entry stays empty: kind NeverRises, no events;
+// a moon of another planet gets its planet's).
 std::vector<DayEvents> AllBodyEvents(const BodyTracks& tracks, const EarthPlace& place,
                                      double jdStart, double jdEnd);
 

@@ -10,19 +10,32 @@ namespace {
 constexpr double kSampleStepDays = 10.0 / 1440.0;
 constexpr double kToleranceDays = 0.5 / 86400.0;
 
-// The object at one instant: its altitude above the standard altitude and
-// its hour angle, radians, the hour angle in [-pi, pi).
-struct Sample {
-    double elevation, hourAngle;
+// The observer's latitude, ready for every sample.
+struct Observer {
+    explicit Observer(const EarthPlace& place)
+        : sinLat(std::sin(place.latitudeRad)), cosLat(std::cos(place.latitudeRad)),
+          longitudeRad(place.eastLongitudeRad) {}
+    double sinLat, cosLat, longitudeRad;
 };
 
-Sample SampleAt(const EarthPlace& place, const EventTrack& track, double jd) {
-    EventPlace p = track.At(jd);
-    double h = GreenwichMeanSiderealTime(jd) * kDegToRad + place.eastLongitudeRad - p.rightAscensionRad;
-    double s = std::sin(place.latitudeRad) * std::sin(p.declinationRad) +
-               std::cos(place.latitudeRad) * std::cos(p.declinationRad) * std::cos(h);
-    return {std::asin(std::clamp(s, -1.0, 1.0)) - p.standardAltitudeRad,
-            WrapAngle(h + kPi, 2 * kPi) - kPi};
+// The object at one instant: the sine of its altitude less that of its
+// standard altitude (the sign tells above or below), the sine of its
+// altitude, and its hour angle, radians in [-pi, pi].
+struct Sample {
+    double elevation, sinAltitude, hourAngle;
+};
+
+Sample SampleAt(const Observer& o, const EventTrack& track, double jd) {
+    const EventPlace p = track.At(jd);
+    const double lst = GreenwichMeanSiderealTime(jd) * kDegToRad + o.longitudeRad;
+    const double s = std::sin(lst), c = std::cos(lst);
+    const auto& v = p.direction;
+    // With right ascension a and declination d, v = (cos d sin a, sin d,
+    // cos d cos a); the hour angle is H = lst - a.
+    const double cosDecCosH = v[0] * s + v[2] * c;
+    const double cosDecSinH = v[2] * s - v[0] * c;
+    const double sinAltitude = o.sinLat * v[1] + o.cosLat * cosDecCosH;
+    return {sinAltitude - p.sinStandardAltitude, sinAltitude, std::atan2(cosDecSinH, cosDecCosH)};
 }
 
 // A root of f between t0 and t1 where f changes sign (f0 = f(t0), f1 =
@@ -56,11 +69,11 @@ double MoonStandardAltitudeDeg(double distanceKm) {
     return 0.7275 * parallaxDeg - 34.0 / 60.0;
 }
 
-double AltitudeRad(const EarthPlace& place, double ra, double dec, double jd) {
-    double h = GreenwichMeanSiderealTime(jd) * kDegToRad + place.eastLongitudeRad - ra;
-    double s = std::sin(place.latitudeRad) * std::sin(dec) +
-               std::cos(place.latitudeRad) * std::cos(dec) * std::cos(h);
-    return std::asin(std::clamp(s, -1.0, 1.0));
+EventPlace EquatorialEventPlace(double ra, double dec, double standardAltitudeDeg) {
+    EventPlace p;
+    p.direction = {std::cos(dec) * std::sin(ra), std::sin(dec), std::cos(dec) * std::cos(ra)};
+    p.sinStandardAltitude = std::sin(standardAltitudeDeg * kDegToRad);
+    return p;
 }
 
 DayEvents FindDayEvents(const EventTrack& track, const EarthPlace& place, double jdStart,
@@ -69,18 +82,19 @@ DayEvents FindDayEvents(const EventTrack& track, const EarthPlace& place, double
     if (!(jdEnd > jdStart)) return out;
     const int steps = std::max(1, static_cast<int>(std::ceil((jdEnd - jdStart) / kSampleStepDays)));
     const double step = (jdEnd - jdStart) / steps;
-    auto elevation = [&](double t) { return SampleAt(place, track, t).elevation; };
-    auto hourAngle = [&](double t) { return SampleAt(place, track, t).hourAngle; };
+    const Observer o(place);
+    auto elevation = [&](double t) { return SampleAt(o, track, t).elevation; };
+    auto hourAngle = [&](double t) { return SampleAt(o, track, t).hourAngle; };
 
     double t0 = jdStart;
-    Sample s0 = SampleAt(place, track, t0);
+    Sample s0 = SampleAt(o, track, t0);
     double e0 = s0.elevation, h0 = s0.hourAngle;
     // A culmination exactly at the start belongs to this span.
     if (h0 == 0) out.transits.Add(t0);
     const bool upAtStart = e0 >= 0;
     for (int i = 1; i <= steps; ++i) {
         double t1 = i == steps ? jdEnd : jdStart + i * step;
-        Sample s1 = SampleAt(place, track, t1);
+        Sample s1 = SampleAt(o, track, t1);
         double e1 = s1.elevation, h1 = s1.hourAngle;
         if ((e0 >= 0) != (e1 >= 0)) {
             double t = Refine(elevation, t0, e0, t1, e1);
@@ -105,9 +119,8 @@ DayEvents FindDayEvents(const EventTrack& track, const EarthPlace& place, double
         t0 = t1, e0 = e1, h0 = h1;
     }
     for (int i = 0; i < out.transits.count; ++i) {
-        double t = out.transits.julianDay[i];
-        EventPlace p = track.At(t);
-        out.transitAltitudeDeg[i] = AltitudeRad(place, p.rightAscensionRad, p.declinationRad, t) * kRadToDeg;
+        const double sinAltitude = SampleAt(o, track, out.transits.julianDay[i]).sinAltitude;
+        out.transitAltitudeDeg[i] = std::asin(std::clamp(sinAltitude, -1.0, 1.0)) * kRadToDeg;
     }
     if (out.rises.empty() && out.sets.empty())
         out.kind = upAtStart ? DayKind::AlwaysUp : DayKind::NeverRises;

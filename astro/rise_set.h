@@ -7,7 +7,7 @@
 // altitude sampled instead of the three-day interpolation). Times are Julian
 // days in UT, as everywhere in the program.
 
-#include <cstddef>
+#include <array>
 
 // An observer on the Earth: geographic latitude and east longitude, radians.
 struct EarthPlace {
@@ -15,14 +15,19 @@ struct EarthPlace {
     double eastLongitudeRad = 0;
 };
 
-// Where an object stands at an instant, seen from the Earth's centre:
-// right ascension and declination of date (radians), and the altitude at
-// which it is said to rise and set (radians; negative below the horizon).
+// Where an object stands at an instant, seen from the Earth's centre: its
+// direction as a unit vector of the body-position frame of date (z to right
+// ascension 0h, x to 6h, y to the north pole), and the sine of the altitude
+// at which it is said to rise and set (negative below the horizon).
 struct EventPlace {
-    double rightAscensionRad = 0;
-    double declinationRad = 0;
-    double standardAltitudeRad = 0;
+    std::array<double, 3> direction = {0, 0, 1};
+    double sinStandardAltitude = 0;
 };
+
+// The place of an object at right ascension and declination of date
+// (radians) with its standard altitude (degrees).
+EventPlace EquatorialEventPlace(double rightAscensionRad, double declinationRad,
+                                double standardAltitudeDeg);
 
 // The path of an object through the sky over time. At(jd) is called with
 // Julian days (UT) inside the span being searched.
@@ -82,14 +87,10 @@ struct DayEvents {
 };
 
 // The rises (crossing the standard altitude upwards), upper transits (hour
-// angle through zero) and sets of track in [jdStart, jdEnd) (Julian days,
-// UT) at place. Crossings closer together than the ten-minute sampling (an
+// angle through zero, with the geometric altitude then) and sets of track in
+// [jdStart, jdEnd) (Julian days, UT) at place. Crossings closer together than the ten-minute sampling (an
 // object grazing the horizon) can be missed. The mean sidereal time gives
 // the hour angle.
 DayEvents FindDayEvents(const EventTrack& track, const EarthPlace& place, double jdStart,
                         double jdEnd);
 
-// The geometric altitude (radians) of an object at right ascension and
-// declination (radians, of date) at place and instant (UT Julian day).
-double AltitudeRad(const EarthPlace& place, double rightAscensionRad, double declinationRad,
-                   double julianDay);

@@ -133,7 +133,8 @@ std::vector<std::string> BodyDayLines(const CLumoDoc& doc, const CPlanet& body, 
 std::vector<std::string> FixedObjectDayLines(const CLumoDoc& doc, double ra, double dec, const CDateTime& chosen,
                                              bool utc) {
     const ShownDay shown{DayOfChosenTime(chosen, utc), utc};
+    if (!(shown.day.jdEnd > shown.day.jdStart)) return {};
     const EarthPlace place{doc.m_fLatitude, doc.m_fLongitude};
-    FixedTrack track({ra, dec, kStarStandardAltitudeDeg * kDegToRad});
+    FixedTrack track(EquatorialEventPlace(ra, dec, kStarStandardAltitudeDeg));
     return EventLines(shown, FindDayEvents(track, place, shown.day.jdStart, shown.day.jdEnd));
 }

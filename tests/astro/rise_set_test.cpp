@@ -89,7 +89,7 @@ TEST(RiseSet, CircumpolarAndNeverRisingAtSeventyNorth) {
     const EarthPlace north = Place(70, 10);
     const double jd0 = JulianDayFromFields(2026, 12, 21, 0, 0, 0);
     auto star = [&](double decDeg) {
-        return FindDayEvents(FixedTrack({1.0, decDeg * kDegToRad, kStarStandardAltitudeDeg * kDegToRad}),
+        return FindDayEvents(FixedTrack(EquatorialEventPlace(1.0, decDeg * kDegToRad, kStarStandardAltitudeDeg)),
                              north, jd0, jd0 + 1);
     };
     DayEvents up = star(30), down = star(-30), crossing = star(10);
@@ -138,7 +138,7 @@ TEST(RiseSet, SemiDiurnalArcsMatchTheHorizonGeometry) {
         const double dec = decDeg * kDegToRad;
         // A right ascension that puts the transit near noon UT.
         const double ra = WrapAngle((GreenwichMeanSiderealTime(jd0 + 0.5) - 3.7) * kDegToRad, 2 * kPi);
-        DayEvents e = FindDayEvents(FixedTrack({ra, dec, h0}), place, jd0, jd0 + 1);
+        DayEvents e = FindDayEvents(FixedTrack(EquatorialEventPlace(ra, dec, kStarStandardAltitudeDeg)), place, jd0, jd0 + 1);
         ASSERT_EQ(e.transits.count, 1) << decDeg;
         ASSERT_EQ(e.rises.count, 1) << decDeg;
         ASSERT_EQ(e.sets.count, 1) << decDeg;
@@ -157,7 +157,7 @@ TEST(RiseSet, SemiDiurnalArcsMatchTheHorizonGeometry) {
 TEST(RiseSet, TwoTransitsInOneDay) {
     const double jd0 = JulianDayFromFields(2026, 5, 1, 0, 0, 0);
     const double ra = WrapAngle((GreenwichMeanSiderealTime(jd0 + 0.5 * kMinute)) * kDegToRad, 2 * kPi);
-    DayEvents e = FindDayEvents(FixedTrack({ra, 0.3, 0}), Place(45, 0), jd0, jd0 + 1);
+    DayEvents e = FindDayEvents(FixedTrack(EquatorialEventPlace(ra, 0.3, 0)), Place(45, 0), jd0, jd0 + 1);
     ASSERT_EQ(e.transits.count, 2);
     EXPECT_NEAR(e.transits.julianDay[1] - e.transits.julianDay[0], 1 / 1.00273790935, 1e-5);
 }
