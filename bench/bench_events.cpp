@@ -10,16 +10,22 @@
 
 namespace {
 const EarthPlace kMadrid = {40.4168 * kDegToRad, -3.7038 * kDegToRad};
+
+// The body table, and a new day at every iteration.
+struct Days {
+    Days() { BuildBodyTable(planets, ecliptic); }
+    double Next() { return jd0 += 1; }
+    PlanetArray planets;
+    Mat3f ecliptic = kIdentity3f;
+    double jd0 = 2461380.5;
+};
 }  // namespace
 
 static void BM_DayEventsAllBodies(benchmark::State& state) {
-    PlanetArray planets;
-    Mat3f ecliptic = kIdentity3f;
-    BuildBodyTable(planets, ecliptic);
-    double jd0 = 2461380.5;
+    Days days;
     for (auto _ : state) {
-        jd0 += 1;
-        BodyTracks tracks(planets, ecliptic, jd0, jd0 + 1);
+        const double jd0 = days.Next();
+        BodyTracks tracks(days.planets, days.ecliptic, jd0, jd0 + 1);
         std::vector<DayEvents> events = AllBodyEvents(tracks, kMadrid, jd0, jd0 + 1);
         Twilights twilights = SunTwilights(tracks, kMadrid, jd0, jd0 + 1);
         benchmark::DoNotOptimize(events.data());
@@ -30,13 +36,10 @@ BENCHMARK(BM_DayEventsAllBodies)->Unit(benchmark::kMicrosecond);
 
 // The sampling alone: the position update at the day's sample instants.
 static void BM_DayTracks(benchmark::State& state) {
-    PlanetArray planets;
-    Mat3f ecliptic = kIdentity3f;
-    BuildBodyTable(planets, ecliptic);
-    double jd0 = 2461380.5;
+    Days days;
     for (auto _ : state) {
-        jd0 += 1;
-        BodyTracks tracks(planets, ecliptic, jd0, jd0 + 1);
+        const double jd0 = days.Next();
+        BodyTracks tracks(days.planets, days.ecliptic, jd0, jd0 + 1);
         benchmark::DoNotOptimize(&tracks);
     }
 }
