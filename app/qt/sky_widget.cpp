@@ -69,16 +69,23 @@ void CSkyWidget::StopTimer(int32_t) { m_timer.stop(); }
 void CSkyWidget::CaptureStylus() { grabMouse(); }
 void CSkyWidget::ReleaseStylus() { releaseMouse(); }
 
+void CSkyWidget::LetGoOfMouse() {
+    if (QWidget::mouseGrabber() == this) releaseMouse();
+}
+
 void CSkyWidget::ShowLockedMessage() {
+    LetGoOfMouse();
     QMessageBox::information(this, kAppTitle, QString::fromUtf8(kLockedViewMessage));
 }
 
 void CSkyWidget::ShowStarInfo(const CStar& star) {
+    LetGoOfMouse();
     CInfoDialog dialog("Star", StarInfoLines(star), this);
     dialog.exec();
 }
 
 void CSkyWidget::ShowPlanetInfo(const CPlanet& planet) {
+    LetGoOfMouse();
     CInfoDialog dialog("Planet", PlanetInfoLines(planet), this);
     dialog.exec();
 }

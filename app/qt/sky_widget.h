@@ -59,6 +59,9 @@ protected:
 private:
     // A position in the widget as a surface pixel.
     QPoint ToSurface(const QPointF& position) const;
+    // Ends the mouse grab, if this widget holds it: every box shown from a
+    // mouse handler calls it first, so the box can be clicked.
+    void LetGoOfMouse();
     // The scale of the screen the widget is on.
     SkyScale ScreenScale() const;
 
