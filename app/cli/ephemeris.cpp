@@ -41,7 +41,8 @@ int ParseOptions(int argc, char** args, PlaceAndTime& o, std::ostream& out, std:
 CommandHelp EphemerisHelp() {
     CommandHelp help{
         "ephemeris [OPTION]...",
-        "Prints where the Sun, the Moon and the planets stand for an observer on the Earth: "
+        "Prints where every body of the solar system (the Sun, the planets, the Moon and "
+        "the other moons) stands for an observer on the Earth: "
         "right ascension, declination, distance, altitude and azimuth as seen from the "
         "observer's place, one body a line, tab-separated, after a line with the Julian day, the time in UT and the place. "
         "The catalogue is read, never written.",
