@@ -18,15 +18,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tarvel Software")
 set(CPACK_PACKAGE_CONTACT "Tarvel Software <lumo@tarvel.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "star map: the sky over any place at any instant")
+# The long description; CPack puts the summary above it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "star map: the sky over any place at any instant\n\
- Lumo draws the sky over a chosen place at a chosen instant: the stars\n\
- brighter than magnitude 6.5, the constellations, the Sun, the Moon and the\n\
- planets, with time that runs forward or back, a list of cities, search,\n\
- aiming at a body and a view from another body of the solar system.\n\
- .\n\
- lumo render and lumo ephemeris draw the sky into a picture and list the\n\
- bodies' places from the command line; lumo-data inspects the data files.")
+    "Lumo draws the sky over a chosen place at a chosen instant: the stars\n\
+brighter than magnitude 6.5, the constellations, the Sun, the Moon and the\n\
+planets, with time that runs forward or back, a list of cities, search,\n\
+aiming at a body and a view from another body of the solar system.\n\
+\n\
+lumo render and lumo ephemeris draw the sky into a picture and list the\n\
+bodies' places from the command line; lumo-data inspects the data files.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

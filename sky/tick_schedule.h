@@ -1,9 +1,11 @@
 #pragma once
 // When the ticks of a repeating timer are due. Each tick is due one period
 // after the previous one was due, so the work a tick does (a paint) does not
-// stretch the period. A tick that could not run when due runs at once, and
-// the next one is due a period after that: late ticks are never made up in
-// a burst. Times are milliseconds on any steady clock.
+// stretch the period. A tick that could not run when due runs at once, as
+// soon as the one before it has ended (never two at a time); a tick that is
+// a whole period or more behind is dropped, and the schedule starts again
+// from the late tick, so a stall is never made up in a burst. Times are
+// milliseconds on any steady clock.
 //
 // The window's timers are single shots started again at the end of each
 // tick; the host asks here how long to wait.
@@ -22,8 +24,8 @@ public:
     // it is already late).
     int64_t Next(int64_t nowMs, int64_t periodMs) {
         m_dueMs += periodMs;
-        if (m_dueMs < nowMs) m_dueMs = nowMs;
-        return m_dueMs - nowMs;
+        if (m_dueMs <= nowMs - periodMs) m_dueMs = nowMs;  // a tick or more behind
+        return m_dueMs > nowMs ? m_dueMs - nowMs : 0;
     }
     int64_t DueMs() const { return m_dueMs; }
 

@@ -44,7 +44,8 @@ TempDir* Package::scratch = nullptr;
 std::string Package::deb;
 int Package::packStatus = -1, Package::unpackStatus = -1;
 
-TEST_F(Package, HoldsTheInstalledFilesUnderUsrWithTheirDependencies) {
+// One test: making the package takes a while.
+TEST_F(Package, HoldsTheInstalledFilesAndRunsWhereItIsUnpacked) {
     ProgramResult contents = RunLumo("dpkg-deb -c", deb);
     ASSERT_EQ(contents.status, 0) << contents.err;
     for (const char* path :
@@ -67,9 +68,8 @@ TEST_F(Package, HoldsTheInstalledFilesUnderUsrWithTheirDependencies) {
         EXPECT_NE(fields.out.find(library), std::string::npos) << library << "\n" << fields.out;
     const std::string entry = SlurpFile(Root("share/applications/lumo.desktop"));
     EXPECT_NE(entry.find("Exec=\"/usr/bin/lumo\" %f\n"), std::string::npos) << entry;
-}
 
-TEST_F(Package, TheUnpackedProgramRunsFromItsFolder) {
+    // The unpacked program runs from its folder, finding its data there.
     TempDir home;
     const std::string lumo = "HOME=" + home.Path() + " " + Root("bin/lumo");
     ProgramResult version = RunLumo(lumo, "--version");
@@ -80,9 +80,8 @@ TEST_F(Package, TheUnpackedProgramRunsFromItsFolder) {
     ASSERT_EQ(render.status, 0) << render.err;
     EXPECT_EQ(render.err, "");  // the installed catalogue and models were found
     EXPECT_EQ(SlurpFile(home.File("sky.png")).substr(1, 3), "PNG");
-}
 
-TEST_F(Package, AppStreamMetadataIsValid) {
+    // Its AppStream metadata is valid, with this release.
     ProgramResult r = RunLumo("appstreamcli validate --no-net", Root("share/metainfo/lumo.metainfo.xml"));
     EXPECT_EQ(r.status, 0) << r.out << r.err;
     const std::string xml = SlurpFile(Root("share/metainfo/lumo.metainfo.xml"));

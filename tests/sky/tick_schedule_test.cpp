@@ -19,16 +19,21 @@ TEST(TickSchedule, EachTickIsDueAPeriodAfterThePreviousWasDue) {
     }
 }
 
-TEST(TickSchedule, ALateTickRunsAtOnceAndMissedTicksAreNotMadeUp) {
+TEST(TickSchedule, ALateTickRunsAtOnceAndAStallIsNotMadeUp) {
     TickSchedule s;
     int64_t now = 0;
-    now += s.Start(now, 10);           // tick 1 at 10
-    now += 35;                         // a long paint: ends at 45, ticks at 20..40 missed
-    EXPECT_EQ(s.Next(now, 10), 0);     // the next runs at once...
-    EXPECT_EQ(s.DueMs(), 45);
+    now += s.Start(now, 10);            // tick 1 due at 10
+    now += 13;                          // a slow paint ends at 23, after tick 2 was due
+    EXPECT_EQ(s.Next(now, 10), 0);      // tick 2 runs at once...
     now += 2;
-    EXPECT_EQ(s.Next(now, 10), 8);     // ...and the one after is due 10 ms later
-    EXPECT_EQ(s.DueMs(), 55);
+    EXPECT_EQ(s.Next(now, 10), 5);      // ...and tick 3 is due at 30, on the schedule
+    now += 5;
+    now += 35;                          // a stall: tick 3 ends at 65, ticks 4 to 6 missed
+    EXPECT_EQ(s.Next(now, 10), 0);      // one tick at once, not four
+    EXPECT_EQ(s.DueMs(), 65);
+    now += 2;
+    EXPECT_EQ(s.Next(now, 10), 8);      // the next 10 ms after it
+    EXPECT_EQ(s.DueMs(), 75);
     // A fresh start forgets the schedule.
     EXPECT_EQ(s.Start(500, 10), 10);
     EXPECT_EQ(s.Next(512, 10), 8);
