@@ -5,7 +5,6 @@
 #include "catalogue/store_writer.h"
 #include "engine/object.h"
 #include "engine/object_write.h"
-#include "app/qt/splash.h"
 #include "tests/gui/shell_fixture.h"
 #include "tests/models/model_sample.h"
 
@@ -94,13 +93,6 @@ TEST_F(ShellTest, TitleMenusItemsAndCommandButtons) {
     EXPECT_TRUE(Frame()->Action(ID_SEEK)->isEnabled());
     EXPECT_TRUE(Frame()->Action(ID_VR)->isEnabled());
     EXPECT_TRUE(Frame()->Action(ID_NOW)->isEnabled());
-}
-
-TEST_F(ShellTest, TheSplashIsPaintedAsSoonAsItIsShown) {
-    CSplashWindow* splash = CSplashWindow::ShowSplash();
-    ASSERT_NE(splash, nullptr);
-    EXPECT_GE(splash->Paints(), 1);  // before the caller goes on with its start-up
-    splash->close();
 }
 
 TEST_F(ShellTest, AboutAndHelp) {
