@@ -1,10 +1,10 @@
 #include "app/qt/splash.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -26,11 +26,12 @@ CSplashWindow* CSplashWindow::ShowSplash() {
     splash->show();
     // The picture is on the screen before the rest of the start-up work:
     // wait (briefly) for the window system to map the window, then paint.
-    QElapsedTimer waited;
-    waited.start();
-    while (splash->windowHandle() && !splash->windowHandle()->isExposed() &&
-           waited.elapsed() < kSplashExposeWaitMs)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    constexpr int kWaitStepMs = 10;
+    for (int waited = 0; waited < kSplashExposeWaitMs; waited += kWaitStepMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!splash->windowHandle() || splash->windowHandle()->isExposed()) break;
+        QThread::msleep(kWaitStepMs);
+    }
     splash->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return splash;
