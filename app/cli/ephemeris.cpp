@@ -17,15 +17,21 @@
 #include "catalogue/lumo_doc.h"
 #include "framework/datetime.h"
 #include "framework/format.h"
+#include "sky/event_texts.h"
 
 namespace {
 const char kWho[] = "lumo ephemeris";
 
 // Reads the options. Returns -1 when the command is to run, else the exit
 // status (0 after --help, 2 after a fault, whose reason is on err).
-int ParseOptions(int argc, char** args, PlaceAndTime& o, std::ostream& out, std::ostream& err) {
+int ParseOptions(int argc, char** args, PlaceAndTime& o, bool& events, std::ostream& out,
+                 std::ostream& err) {
     for (int i = 0; i < argc; ++i) {
         if (IsHelpOption(args[i])) return PrintHelp(EphemerisHelp(), out);
+        if (std::string(args[i]) == "--events") {
+            events = true;
+            continue;
+        }
         int taken = ParsePlaceAndTime(argc, args, i, o, kWho, err);
         if (taken < 0) return UsageError(EphemerisHelp(), err);
         if (taken == 0) {
@@ -35,6 +41,37 @@ int ParseOptions(int argc, char** args, PlaceAndTime& o, std::ostream& out, std:
     }
     if (!CheckPlace(o, kWho, err)) return UsageError(EphemerisHelp(), err);
     return -1;
+}
+
+// The day's rise, transit and set of the Sun, the Moon and the planets, then
+// the Sun's twilights and the length of the night, in the time shown.
+void WriteEvents(const CLumoDoc& doc, const PlaceAndTime& o, std::ostream& out) {
+    ObserverDay day(doc, ChosenTime(o), o.utc);
+    const ShownDay& shown = day.shown;
+    const std::vector<DayEvents> events =
+        AllBodyEvents(day.tracks, day.place, shown.day.jdStart, shown.day.jdEnd);
+    out << "body\trise\ttransit\taltitude (deg)\tset\n";
+    for (size_t i = 0; i < events.size(); ++i) {
+        const CPlanet& body = *doc.m_planets[i];
+        const bool planetOrMoon = body.m_nParent == 0 || body.m_nTheory == kTheoryMoon;
+        if (static_cast<int>(i) == day.tracks.EarthIndex() || !planetOrMoon) continue;
+        const DayEvents& e = events[i];
+        out << body.m_strName << '\t' << EventTimesText(shown, e.rises) << '\t'
+            << EventTimesText(shown, e.transits) << '\t' << TransitAltitudesText(e) << '\t'
+            << EventTimesText(shown, e.sets) << '\n';
+    }
+    const Twilights t = SunTwilights(day.tracks, day.place, shown.day.jdStart, shown.day.jdEnd);
+    auto twilight = [&](const char* name, const DayEvents& e) {
+        out << name << '\t' << EventTimesText(shown, e.rises) << '\t' << EventTimesText(shown, e.sets)
+            << '\n';
+    };
+    twilight("civil twilight", t.civil);
+    twilight("nautical twilight", t.nautical);
+    twilight("astronomical twilight", t.astronomical);
+    if (day.tracks.SunIndex() >= 0)
+        out << "night\t" << DurationText(shown.day.jdEnd - shown.day.jdStart -
+                                         events[day.tracks.SunIndex()].daysUp)
+            << '\n';
 }
 }  // namespace
 
@@ -46,18 +83,29 @@ CommandHelp EphemerisHelp() {
         "right ascension, declination, distance, altitude and azimuth as seen from the "
         "observer's place, one body a line, tab-separated, after a line with the Julian day, the time in UT and the place. "
         "The catalogue is read, never written.",
-        PlaceAndTimeHelp()};
+        {{"--events",
+          "Prints instead the rise, transit (with its altitude) and set of the Sun, the Moon "
+          "and the planets over the calendar day of the chosen time, then the Sun's civil, "
+          "nautical and astronomical twilights and the length of the night; times HH:MM in "
+          "the same time as --time (local, or UT with --utc), - where an event does not "
+          "happen."}}};
+    for (const OptionHelp& option : PlaceAndTimeHelp()) help.options.push_back(option);
     help.options.push_back({"--help", "Prints this text and exits."});
     return help;
 }
 
 int RunEphemeris(int argc, char** args, std::ostream& out, std::ostream& err) {
     PlaceAndTime o;
-    if (int status = ParseOptions(argc, args, o, out, err); status >= 0) return status;
+    bool events = false;
+    if (int status = ParseOptions(argc, args, o, events, out, err); status >= 0) return status;
     CLumoDoc doc;
     // The saved place is needed only when none is given.
     if (o.latitudeDeg) ApplyPlace(doc, o);
     else LoadDocument(doc, kWho, err);
+    if (events) {
+        WriteEvents(doc, o, out);
+        return 0;
+    }
 
     CDateTime ut = GetUniversalTime(ChosenTime(o), o.utc);
     double jd = DateTimeToJulianDay(ut);

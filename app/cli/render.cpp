@@ -67,8 +67,9 @@ bool ScaleSize(Options& o) {
     return true;
 }
 
-// Turns the named layers on and every other layer off; false on an unknown name.
-bool ApplyLayers(CLumoDoc& doc, const std::string& list, std::string& unknown) {
+// Turns the named layers on and every other layer off (daylight is the
+// window's, not the document's); false on an unknown name.
+bool ApplyLayers(CLumoDoc& doc, bool& daylight, const std::string& list, std::string& unknown) {
     struct Layer {
         const char* name;
         int32_t CLumoDoc::*flag;
@@ -80,9 +81,14 @@ bool ApplyLayers(CLumoDoc& doc, const std::string& list, std::string& unknown) {
         {"bounds", &CLumoDoc::m_bBounds},   {"local", &CLumoDoc::m_bLocalCircles},
     };
     for (const Layer& l : kLayers) doc.*l.flag = 0;
+    daylight = false;
     std::istringstream words(list);
     for (std::string word; std::getline(words, word, ',');) {
         if (word.empty()) continue;
+        if (word == "daylight") {
+            daylight = true;
+            continue;
+        }
         const Layer* layer = nullptr;
         for (const Layer& l : kLayers)
             if (word == l.name) layer = &l;
@@ -222,7 +228,7 @@ CommandHelp RenderHelp() {
         {"--name-limit M", "Stars fainter than magnitude M are drawn without their names."},
         {"--layers LIST",
          "The layers to draw, separated by commas, from grid, ecliptic, horizon, ground, "
-         "figures, names, bounds and local; the others are not drawn."},
+         "figures, names, bounds, local and daylight; the others are not drawn."},
         {"--vr BODY",
          "Stands at the centre of BODY (its name as the Aim menu writes it, such as Jupiter) "
          "in VR mode, the ground off: the bodies near it are drawn as models."},
@@ -249,7 +255,8 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     if (o.magLimit) doc.m_fMagLimit = *o.magLimit;
     if (o.nameLimit) doc.m_fNameLimit = *o.nameLimit;
     std::string unknown;
-    if (o.layers && !ApplyLayers(doc, *o.layers, unknown)) {
+    bool daylight = false;
+    if (o.layers && !ApplyLayers(doc, daylight, *o.layers, unknown)) {
         err << kWho << ": unknown layer '" << unknown << "'\n";
         return UsageError(RenderHelp(), err);
     }
@@ -270,6 +277,7 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     CLumoWnd wnd;
     wnd.Connect(&doc, &host, &time, &tools);
     wnd.m_pModels = &models;
+    wnd.m_bDaylight = daylight;
     wnd.SetScale(scale);
     wnd.OnCreate();
     wnd.OnSize();
