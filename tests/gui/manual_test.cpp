@@ -47,7 +47,7 @@ TEST_F(ShellTest, TheManualNamesEveryMenuItemButtonAndControl) {
         for (QAction* button : bar->actions())
             if (!button->isSeparator()) names << button->text();
     names << ControlTexts(*View()->TimeBar());
-    CViewOptionsDialog options(Doc(), Frame());
+    CViewOptionsDialog options(Doc(), false, Frame());
     CWhereDialog where(Doc(), nullptr, Frame());
     CSeekDialog seek(Frame());
     for (QWidget* dialog : std::initializer_list<QWidget*>{&options, &where, &seek})
