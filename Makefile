@@ -66,6 +66,11 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD) --prefix "$(PREFIX)"
 
+# `make package`: the Debian package lumo_VERSION_ARCH.deb in the build folder.
+.PHONY: package
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
 

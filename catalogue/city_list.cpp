@@ -98,6 +98,20 @@ bool TakeCityPlace(CLumoDoc& doc, int32_t index, PlaceTexts& shown) {
     return true;
 }
 
+int32_t CurrentPlace(const CLumoDoc& doc, PlaceTexts& shown) {
+    shown.name.clear();
+    shown.latitude = DegreesText(doc.m_fLatitude * kRadiansToDegrees);
+    shown.longitude = DegreesText(doc.m_fLongitude * kRadiansToDegrees);
+    for (size_t i = 0; i < doc.m_cities.size(); ++i) {
+        const CLocalizacion& city = *doc.m_cities[i];
+        if (city.m_fLatitude == doc.m_fLatitude && city.m_fLongitude == doc.m_fLongitude) {
+            shown.name = city.m_strName;
+            return static_cast<int32_t>(i);
+        }
+    }
+    return -1;
+}
+
 AddCityResult AddNewCity(CLumoDoc& doc, const TypedPlace& place) {
     if (place.name.empty()) return AddCityResult::EmptyName;
     for (const auto& city : doc.m_cities)

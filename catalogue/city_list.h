@@ -61,6 +61,12 @@ std::string DegreesText(double degrees);
 // changed, for an index that is not in m_cities.
 bool TakeCityPlace(CLumoDoc& doc, int32_t index, PlaceTexts& shown);
 
+// What the dialog opens with: the document's place as the fields show it,
+// with the name of the first city of m_cities at exactly that place. Returns
+// that city's index, or -1 (and an empty name) when no city is there. Go
+// with these texts leaves the place exactly as it was.
+int32_t CurrentPlace(const CLumoDoc& doc, PlaceTexts& shown);
+
 enum class AddCityResult { Added, EmptyName, Duplicate };
 
 // New: appends a city made of the typed place to m_cities, unless its name

@@ -76,17 +76,18 @@ void CLumoWnd::OnPenMove(int32_t x, int32_t y) {
 }
 
 void CLumoWnd::OnPenUp(int32_t x, int32_t y) {
-    const int32_t threshold = m_scale.Pixels(kLockThreshold);
-    if (m_pDoc && m_pDoc->m_pAim && !m_pDoc->m_bObserverOnBody &&
-        std::abs(m_ptPress[0] - x) > threshold && std::abs(m_ptPress[1] - y) > threshold && m_pHost)
-        m_pHost->ShowLockedMessage();
     m_bPenDown = 0;
     m_nElevStep = 0;
     m_nAzimuthStep = 0;
-    if (m_pHost) {
-        m_pHost->ReleaseStylus();
-        m_pHost->StopTimer(kStylusTimer);
-    }
+    if (!m_pHost) return;
+    // The stylus is let go before any message: a box shown while this
+    // window keeps the stylus could not be clicked.
+    m_pHost->ReleaseStylus();
+    m_pHost->StopTimer(kStylusTimer);
+    const int32_t threshold = m_scale.Pixels(kLockThreshold);
+    if (m_pDoc && m_pDoc->m_pAim && !m_pDoc->m_bObserverOnBody &&
+        std::abs(m_ptPress[0] - x) > threshold && std::abs(m_ptPress[1] - y) > threshold)
+        m_pHost->ShowLockedMessage();
 }
 
 void CLumoWnd::HitTest(int32_t x, int32_t y) {

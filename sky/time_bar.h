@@ -1,7 +1,7 @@
 #pragma once
 // The time bar's logic: the step of one tick (unit and count), running
-// forward or backward on timers 100 and 200 (10 ms, re-armed after each
-// tick's paint), the date and time pickers with the midnight rule, the zoom
+// forward or backward on timers 100 and 200 (re-armed after each tick's
+// paint; the host keeps the ticks 10 ms apart, tick_schedule.h), the date and time pickers with the midnight rule, the zoom
 // slider and the trackball's turns. The widgets live in the desktop shell;
 // it implements TimeBarHost and calls the handlers below.
 

@@ -2,45 +2,86 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 
+#include "framework/command_help.h"
 #include "tools/data_commands.h"
 
 namespace {
 struct Command {
     const char* name;
-    const char* usage;
     int (*run)(int argc, char** argv);  // argv[0] is the command name
+    CommandHelp help;
 };
+
+const OptionHelp kHelpOption = {"--help", "Prints this text and exits."};
 
 const Command kCommands[] = {
-    {"catalogue", "catalogue FILE [--stars N]   counts, settings and the first stars of a stars.db",
-     RunCatalogueCommand},
-    {"store", "store FILE                   the directory of a planet store", RunStoreCommand},
-    {"pack", "pack IN OUT                   packs a file (the .cmp form)", RunPackCommand},
-    {"unpack", "unpack IN OUT                 unpacks a packed file", RunUnpackCommand},
-    {"store-pack", "store-pack OUT NAME=FILE...   writes a planet store of the files",
-     RunStorePackCommand},
-    {"store-extract", "store-extract STORE NAME OUT  unpacks one member of a planet store",
-     RunStoreExtractCommand},
-    {"model",
-     "model FILE [--render OUT.png [--angle A,B,C] [--distance Z] [--size WxH]]\n"
-     "                                faces, slots, parts and extent of an .ob3 model; --render\n"
-     "                                also draws it (angles in degrees; distance in model units,\n"
-     "                                fitted to the picture when not given; size 320x240)",
-     RunModelCommand},
+    {"catalogue", RunCatalogueCommand,
+     {"catalogue FILE [--stars N]",
+      "Prints what a stars.db holds: the counts of its records, its settings, and its first "
+      "stars.",
+      {{"--stars N", "How many stars to list (default 10)."}, kHelpOption}}},
+    {"store", RunStoreCommand,
+     {"store FILE", "Prints the directory of a planet store.",
+      {kHelpOption}}},
+    {"pack", RunPackCommand,
+     {"pack IN OUT", "Packs the file IN into OUT in the packed (.cmp) form.", {kHelpOption}}},
+    {"unpack", RunUnpackCommand,
+     {"unpack IN OUT", "Unpacks the packed file IN into OUT.", {kHelpOption}}},
+    {"store-pack", RunStorePackCommand,
+     {"store-pack OUT NAME=FILE...",
+      "Writes a planet store OUT holding each FILE, packed, under its NAME.", {kHelpOption}}},
+    {"store-extract", RunStoreExtractCommand,
+     {"store-extract STORE NAME OUT", "Unpacks the member NAME of a planet store into OUT.",
+      {kHelpOption}}},
+    {"model", RunModelCommand,
+     {"model FILE [--render OUT.png [OPTION]...]",
+      "Prints the faces, slots, parts and extent of an .ob3 model; with --render also draws it "
+      "into a PNG picture.",
+      {{"--render OUT.png", "Draws the model into the picture OUT.png."},
+       {"--angle A,B,C", "The model's turn about its three axes, in degrees."},
+       {"--distance Z",
+        "The model's distance from the eye, in model units; by default the model is fitted to "
+        "the picture."},
+       {"--size WxH", "The picture's size in pixels (default 320x240)."},
+       kHelpOption}}},
 };
 
+const CommandHelp kVersionHelp = {
+    "--help | --version", "Prints this text, or the program's version, and exits.", {}};
+
+void WriteAllUsage(std::ostream& out) {
+    std::vector<CommandHelp> all;
+    for (const Command& c : kCommands) all.push_back(c.help);
+    all.push_back(kVersionHelp);
+    WriteUsage(out, "lumo-data", all);
+}
+
 int Usage() {
-    std::fprintf(stderr, "usage: lumo-data COMMAND ...\n");
-    for (const Command& c : kCommands) std::fprintf(stderr, "  lumo-data %s\n", c.usage);
+    WriteAllUsage(std::cerr);
     return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
-    for (const Command& c : kCommands)
-        if (std::strcmp(argv[1], c.name) == 0) return c.run(argc - 1, argv + 1);
+    if (IsHelpOption(argv[1]) || std::strcmp(argv[1], "--version") == 0) {
+        if (argc > 2) return Usage();
+        if (IsHelpOption(argv[1])) WriteAllUsage(std::cout);
+        else std::cout << "lumo-data " << LUMO_VERSION << "\n";
+        return 0;
+    }
+    for (const Command& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) != 0) continue;
+        for (int i = 2; i < argc; ++i) {
+            if (IsHelpOption(argv[i])) {
+                WriteUsage(std::cout, "lumo-data", {c.help});
+                return 0;
+            }
+        }
+        return c.run(argc - 1, argv + 1);
+    }
     std::fprintf(stderr, "lumo-data: unknown command '%s'\n", argv[1]);
     return Usage();
 }

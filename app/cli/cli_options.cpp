@@ -54,6 +54,27 @@ std::string IsoTime(const CDateTime& t) {
                   t.GetHour(), t.GetMinute(), t.GetSecond());
 }
 
+std::vector<OptionHelp> PlaceAndTimeHelp() {
+    return {
+        {"--time YYYY-MM-DDTHH:MM:SS",
+         "The instant, in local time (years 100 to 9999). By default, now."},
+        {"--utc", "The time given (or the present instant) is Universal Time, not local time."},
+        {"--lat DEG --lon DEG",
+         "The observer's place: latitude in degrees north (-90 to 90) and longitude in degrees "
+         "east (-180 to 180), given together. By default, the place saved in the catalogue."},
+    };
+}
+
+int PrintHelp(const CommandHelp& command, std::ostream& out) {
+    WriteUsage(out, "lumo", {command});
+    return 0;
+}
+
+int UsageError(const CommandHelp& command, std::ostream& err) {
+    WriteUsage(err, "lumo", {command});
+    return 2;
+}
+
 int ParsePlaceAndTime(int argc, char** args, int& i, PlaceAndTime& o, const std::string& who,
                       std::ostream& err) {
     const std::string a = args[i];

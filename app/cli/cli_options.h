@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/command_help.h"
 #include "framework/datetime.h"
 
 class CLumoDoc;
@@ -25,6 +26,14 @@ struct PlaceAndTime {
     bool utc = false;
     std::optional<double> latitudeDeg, longitudeDeg;
 };
+
+// The help of --time, --utc, --lat and --lon, for the commands that take them.
+std::vector<OptionHelp> PlaceAndTimeHelp();
+
+// What a command does with --help or a wrong argument: prints its usage on
+// out (status 0) or err (status 2) and returns that exit status.
+int PrintHelp(const CommandHelp& command, std::ostream& out);
+int UsageError(const CommandHelp& command, std::ostream& err);
 
 // Reads --time, --utc, --lat or --lon (with its value) at args[i], advancing
 // i past a value. Returns 1 when consumed, 0 when args[i] is none of them,

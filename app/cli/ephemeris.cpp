@@ -20,29 +20,27 @@
 #include "sky/event_texts.h"
 
 namespace {
-const char kUsage[] =
-    "usage: lumo ephemeris [--events] [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n";
 const char kWho[] = "lumo ephemeris";
 
-// Reads the options; on a fault writes the reason and returns false.
-bool ParseOptions(int argc, char** args, PlaceAndTime& o, bool& events, std::ostream& err) {
+// Reads the options. Returns -1 when the command is to run, else the exit
+// status (0 after --help, 2 after a fault, whose reason is on err).
+int ParseOptions(int argc, char** args, PlaceAndTime& o, bool& events, std::ostream& out,
+                 std::ostream& err) {
     for (int i = 0; i < argc; ++i) {
+        if (IsHelpOption(args[i])) return PrintHelp(EphemerisHelp(), out);
         if (std::string(args[i]) == "--events") {
             events = true;
             continue;
         }
         int taken = ParsePlaceAndTime(argc, args, i, o, kWho, err);
-        if (taken < 0) return false;
+        if (taken < 0) return UsageError(EphemerisHelp(), err);
         if (taken == 0) {
-            err << kWho << ": unexpected '" << args[i] << "'\n" << kUsage;
-            return false;
+            err << kWho << ": unexpected '" << args[i] << "'\n";
+            return UsageError(EphemerisHelp(), err);
         }
     }
-    if (!CheckPlace(o, kWho, err)) {
-        err << kUsage;
-        return false;
-    }
-    return true;
+    if (!CheckPlace(o, kWho, err)) return UsageError(EphemerisHelp(), err);
+    return -1;
 }
 
 // The day's rise, transit and set of the Sun, the Moon and the planets, then
@@ -77,10 +75,29 @@ void WriteEvents(const CLumoDoc& doc, const PlaceAndTime& o, std::ostream& out) 
 }
 }  // namespace
 
+CommandHelp EphemerisHelp() {
+    CommandHelp help{
+        "ephemeris [OPTION]...",
+        "Prints where every body of the solar system (the Sun, the planets, the Moon and "
+        "the other moons) stands for an observer on the Earth: "
+        "right ascension, declination, distance, altitude and azimuth as seen from the "
+        "observer's place, one body a line, tab-separated, after a line with the Julian day, the time in UT and the place. "
+        "The catalogue is read, never written.",
+        {{"--events",
+          "Prints instead the rise, transit (with its altitude) and set of the Sun, the Moon "
+          "and the planets over the calendar day of the chosen time, then the Sun's civil, "
+          "nautical and astronomical twilights and the length of the night; times HH:MM in "
+          "the same time as --time (local, or UT with --utc), - where an event does not "
+          "happen."}}};
+    for (const OptionHelp& option : PlaceAndTimeHelp()) help.options.push_back(option);
+    help.options.push_back({"--help", "Prints this text and exits."});
+    return help;
+}
+
 int RunEphemeris(int argc, char** args, std::ostream& out, std::ostream& err) {
     PlaceAndTime o;
     bool events = false;
-    if (!ParseOptions(argc, args, o, events, err)) return 2;
+    if (int status = ParseOptions(argc, args, o, events, out, err); status >= 0) return status;
     CLumoDoc doc;
     // The saved place is needed only when none is given.
     if (o.latitudeDeg) ApplyPlace(doc, o);

@@ -12,6 +12,12 @@
 
 #include <iosfwd>
 
+#include "framework/command_help.h"
+
+// The command's usage and options, for --help and the manual page.
+CommandHelp EphemerisHelp();
+
 // args are the words after "ephemeris". Returns the exit status: 0, or 2 for
-// a usage error (with a message on err).
+// a usage error (with a message and the usage on err); --help prints
+// the usage on out.
 int RunEphemeris(int argc, char** args, std::ostream& out, std::ostream& err);

@@ -20,13 +20,6 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: lumo render --out FILE.png [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
-    "       [--view horizon|equatorial] [--az UNITS --el UNITS] [--zoom 64..2048] [--size WxH]\n"
-    "       [--mag-limit M] [--name-limit M] [--scale S]\n"
-    "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local,daylight] [--vr BODY]\n"
-    "  angles in 1/32768 of a turn (8192 = 90 degrees)\n"
-    "  --scale S: a picture S times the size, with text and markers S times as large (0.5 to 8)\n";
 const char kWho[] = "lumo render";
 
 constexpr long kAngleLimit = 1L << 24;  // a few hundred turns either way
@@ -121,15 +114,18 @@ bool Take(std::optional<T> value, std::optional<T>& into, const std::string& opt
     return true;
 }
 
-bool ParseOptions(int argc, char** args, Options& o, std::ostream& err) {
+// Reads the options. Returns -1 when the picture is to be made, else the
+// exit status (0 after --help, 2 after a fault, whose reason is on err).
+int ParseOptions(int argc, char** args, Options& o, std::ostream& out, std::ostream& err) {
     for (int i = 0; i < argc; ++i) {
+        if (IsHelpOption(args[i])) return PrintHelp(RenderHelp(), out);
         int taken = ParsePlaceAndTime(argc, args, i, o.when, kWho, err);
-        if (taken < 0) return false;
+        if (taken < 0) return UsageError(RenderHelp(), err);
         if (taken > 0) continue;
         const std::string a = args[i];
         if (i + 1 >= argc) {
-            err << kWho << ": unexpected '" << a << "'\n" << kUsage;
-            return false;
+            err << kWho << ": unexpected '" << a << "'\n";
+            return UsageError(RenderHelp(), err);
         }
         const std::string v = args[++i];
         auto integer = [&](long lo, long hi) -> std::optional<int32_t> {
@@ -172,25 +168,22 @@ bool ParseOptions(int argc, char** args, Options& o, std::ostream& err) {
             ok = ParseScale(v, o.scale);
             if (!ok) err << kWho << ": bad scale '" << v << "' (0.5 to 8)\n";
         } else {
-            err << kWho << ": unexpected '" << a << "'\n" << kUsage;
-            return false;
+            err << kWho << ": unexpected '" << a << "'\n";
+            return UsageError(RenderHelp(), err);
         }
-        if (!ok) return false;
+        if (!ok) return UsageError(RenderHelp(), err);
     }
-    if (!CheckPlace(o.when, kWho, err)) {
-        err << kUsage;
-        return false;
-    }
+    if (!CheckPlace(o.when, kWho, err)) return UsageError(RenderHelp(), err);
     if (o.out.empty()) {
-        err << kWho << ": --out FILE.png is needed\n" << kUsage;
-        return false;
+        err << kWho << ": --out FILE.png is needed\n";
+        return UsageError(RenderHelp(), err);
     }
     if (!ScaleSize(o)) {
         err << kWho << ": " << o.width << " x " << o.height << " pixels at scale " << o.scale
             << " is too large (at most 16382 by 16384)\n";
-        return false;
+        return 2;
     }
-    return true;
+    return -1;
 }
 
 // VR mode on the named body, as aiming at it and choosing "VR..." does (the
@@ -211,9 +204,46 @@ bool StandOn(CLumoDoc& doc, const std::string& name, std::ostream& err) {
 
 }  // namespace
 
+CommandHelp RenderHelp() {
+    CommandHelp help{
+        "render --out FILE.png [OPTION]...",
+        "Paints the sky window once, as the window would show it, and saves the picture as a "
+        "palettised PNG. The catalogue's settings (place, view, zoom, layers, limits) are used "
+        "unless an option says otherwise; the catalogue is read, never written. Angles of the "
+        "view are in 1/32768 of a turn (8192 is 90 degrees).",
+        {{"--out FILE.png", "The picture to write (needed)."}}};
+    for (OptionHelp& o : PlaceAndTimeHelp()) help.options.push_back(o);
+    const OptionHelp more[] = {
+        {"--view horizon|equatorial",
+         "The view: the horizon's (altitude and azimuth) or the equator's (declination and "
+         "right ascension)."},
+        {"--az UNITS --el UNITS",
+         "The direction of the view's centre: azimuth (or right ascension) and elevation (or "
+         "declination), in 1/32768 of a turn."},
+        {"--zoom N", "The zoom, 64 to 2048; 256 shows the sky at 1:1."},
+        {"--size WxH",
+         "The size of the sky window in pixels, 1 to 16382 by 1 to 16384 (default 640x480). "
+         "The picture is two columns wider, rounded up to a multiple of four."},
+        {"--mag-limit M", "Stars fainter than magnitude M are not drawn."},
+        {"--name-limit M", "Stars fainter than magnitude M are drawn without their names."},
+        {"--layers LIST",
+         "The layers to draw, separated by commas, from grid, ecliptic, horizon, ground, "
+         "figures, names, bounds, local and daylight; the others are not drawn."},
+        {"--vr BODY",
+         "Stands at the centre of BODY (its name as the Aim menu writes it, such as Jupiter) "
+         "in VR mode, the ground off: the bodies near it are drawn as models."},
+        {"--scale S",
+         "Paints as a screen of S device pixels per pixel shows it (0.5 to 8, default 1): the "
+         "picture S times the size, text and markers S times as large, the same angles."},
+        {"--help", "Prints this text and exits."},
+    };
+    for (const OptionHelp& o : more) help.options.push_back(o);
+    return help;
+}
+
 int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     Options o;
-    if (!ParseOptions(argc, args, o, err)) return 2;
+    if (int status = ParseOptions(argc, args, o, out, err); status >= 0) return status;
     EngineTablesInit();
     CLumoDoc doc;
     LoadDocument(doc, kWho, err);
@@ -227,8 +257,8 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     std::string unknown;
     bool daylight = false;
     if (o.layers && !ApplyLayers(doc, daylight, *o.layers, unknown)) {
-        err << kWho << ": unknown layer '" << unknown << "'\n" << kUsage;
-        return 2;
+        err << kWho << ": unknown layer '" << unknown << "'\n";
+        return UsageError(RenderHelp(), err);
     }
     if (o.vrBody && !StandOn(doc, *o.vrBody, err)) return 2;
     // The body models, from the planet store or the Planets folder beside the

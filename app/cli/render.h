@@ -22,7 +22,12 @@
 
 #include <iosfwd>
 
+#include "framework/command_help.h"
+
+// The command's usage and options, for --help and the manual page.
+CommandHelp RenderHelp();
+
 // args are the words after "render". Returns the exit status: 0, 1 when the
 // picture could not be made or written, 2 for a usage error (with a message
-// on err). On success says on out where the picture went.
+// and the usage on err); --help prints the usage on out. On success says on out where the picture went.
 int RunRender(int argc, char** args, std::ostream& out, std::ostream& err);

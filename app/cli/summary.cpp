@@ -23,3 +23,11 @@ int RunSummary(std::ostream& out, std::ostream& err) {
     if (!file.SaveAtExit(doc)) err << "lumo: " << file.Error() << "\n";
     return 0;
 }
+
+CommandHelp SummaryHelp() {
+    return {"summary",
+            "Prints what the catalogue holds: its file, the counts of stars, figure and boundary "
+            "lines, labels, cities and bodies, the layers, the place, the view and the limits. An installed program's user gets a copy of "
+            "the catalogue first, as the window does; the catalogue is saved back at the end.",
+            {{"--help", "Prints this text and exits."}}};
+}

@@ -5,4 +5,9 @@
 
 #include <iosfwd>
 
+#include "framework/command_help.h"
+
+// The command's usage, for --help and the manual page.
+CommandHelp SummaryHelp();
+
 int RunSummary(std::ostream& out, std::ostream& err);

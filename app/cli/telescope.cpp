@@ -15,10 +15,6 @@
 #include "scope/telescope_link.h"
 
 namespace {
-const char kUsage[] =
-    "usage: lumo telescope [--host H] [--port P] [--device NAME] [--timeout SECONDS]\n"
-    "                      [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
-    "                      (goto NAME | where | abort | park)\n";
 const char kWho[] = "lumo telescope";
 
 struct TelescopeOptions {
@@ -28,12 +24,16 @@ struct TelescopeOptions {
     std::string command, target;
 };
 
-bool ParseOptions(int argc, char** args, TelescopeOptions& o, std::ostream& err) {
+// Reads the options. Returns -1 when the command is to run, else the exit
+// status (0 after --help, 2 after a fault, whose reason is on err).
+int ParseOptions(int argc, char** args, TelescopeOptions& o, std::ostream& out,
+                 std::ostream& err) {
     for (int i = 0; i < argc; ++i) {
         const std::string a = args[i];
+        if (IsHelpOption(a)) return PrintHelp(TelescopeHelp(), out);
         const bool hasValue = i + 1 < argc;
         const int taken = ParsePlaceAndTime(argc, args, i, o.when, kWho, err);
-        if (taken < 0) return false;
+        if (taken < 0) return UsageError(TelescopeHelp(), err);
         if (taken > 0) continue;
         if (a == "--host" && hasValue) {
             o.address.host = args[++i];
@@ -43,14 +43,14 @@ bool ParseOptions(int argc, char** args, TelescopeOptions& o, std::ostream& err)
             auto port = ParseInteger(args[++i], 1, 65535);
             if (!port) {
                 err << kWho << ": bad port '" << args[i] << "' (1 to 65535)\n";
-                return false;
+                return UsageError(TelescopeHelp(), err);
             }
             o.address.port = static_cast<int>(*port);
         } else if (a == "--timeout" && hasValue) {
             auto seconds = ParseInteger(args[++i], 1, 86400);
             if (!seconds) {
                 err << kWho << ": bad timeout '" << args[i] << "' (whole seconds, 1 to 86400)\n";
-                return false;
+                return UsageError(TelescopeHelp(), err);
             }
             o.timeoutSeconds = *seconds;
         } else if (o.command.empty() && (a == "where" || a == "abort" || a == "park")) {
@@ -59,19 +59,16 @@ bool ParseOptions(int argc, char** args, TelescopeOptions& o, std::ostream& err)
             o.command = a;
             o.target = args[++i];
         } else {
-            err << kWho << ": unexpected '" << a << "'\n" << kUsage;
-            return false;
+            err << kWho << ": unexpected '" << a << "'\n";
+            return UsageError(TelescopeHelp(), err);
         }
     }
     if (o.command.empty()) {
-        err << kWho << ": no command\n" << kUsage;
-        return false;
+        err << kWho << ": no command\n";
+        return UsageError(TelescopeHelp(), err);
     }
-    if (!CheckPlace(o.when, kWho, err)) {
-        err << kUsage;
-        return false;
-    }
-    return true;
+    if (!CheckPlace(o.when, kWho, err)) return UsageError(TelescopeHelp(), err);
+    return -1;
 }
 
 std::string PointsAt(const MountStatus& s) {
@@ -99,9 +96,27 @@ bool Await(MountEventQueue& events, std::initializer_list<MountEventKind> kinds,
 }
 }  // namespace
 
+CommandHelp TelescopeHelp() {
+    CommandHelp help{
+        "telescope [OPTION]... (goto NAME | where | abort | park)",
+        "Drives a mount through an INDI server: goto slews to a body, star or deep-sky object "
+        "by name (never below the horizon) and returns when the mount has arrived or an "
+        "error was reported, printing where it ended; where prints where the mount points; "
+        "abort stops a slew; park parks the mount.",
+        {{"--host H", "The INDI server's host. By default, localhost."},
+         {"--port P", "The INDI server's port (1 to 65535). By default, 7624."},
+         {"--device NAME", "The mount's device name. By default, \"Telescope Simulator\"."},
+         {"--timeout SECONDS",
+          "How long goto waits for the mount (1 to 86400 s; the slew is aborted then). By "
+          "default, 120."}}};
+    for (const OptionHelp& option : PlaceAndTimeHelp()) help.options.push_back(option);
+    help.options.push_back({"--help", "Prints this text and exits."});
+    return help;
+}
+
 int RunTelescope(int argc, char** args, std::ostream& out, std::ostream& err) {
     TelescopeOptions o;
-    if (!ParseOptions(argc, args, o, err)) return 2;
+    if (int status = ParseOptions(argc, args, o, out, err); status >= 0) return status;
     const std::chrono::milliseconds limit(o.timeoutSeconds * 1000);
 
     // The target and the horizon check come first: a refused slew never

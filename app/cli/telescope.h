@@ -6,4 +6,8 @@
 
 #include <iosfwd>
 
+#include "framework/command_help.h"
+
 int RunTelescope(int argc, char** args, std::ostream& out, std::ostream& err);
+// Its --help text.
+CommandHelp TelescopeHelp();

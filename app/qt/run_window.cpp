@@ -12,7 +12,7 @@
 #include "framework/message_sink.h"
 #include "framework/program_files.h"
 
-int RunWindow(int argc, char** argv) {
+int RunWindow(int argc, char** argv, const std::string& document) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     // Messages of the core appear as message boxes with their caption.
@@ -36,6 +36,7 @@ int RunWindow(int argc, char** argv) {
             quitPending = true;
     });
     app.Start();
+    if (!document.empty()) app.OpenDocument(document);
     if (quitPending) QTimer::singleShot(0, app.Frame(), &QWidget::close);
     int status = qapp.exec();
     app.OnFrameClosing();

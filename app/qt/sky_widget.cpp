@@ -70,7 +70,12 @@ void CSkyWidget::StopTimer(int32_t) { m_timer.stop(); }
 void CSkyWidget::CaptureStylus() { grabMouse(); }
 void CSkyWidget::ReleaseStylus() { releaseMouse(); }
 
+void CSkyWidget::LetGoOfMouse() {
+    if (QWidget::mouseGrabber() == this) releaseMouse();
+}
+
 void CSkyWidget::ShowLockedMessage() {
+    LetGoOfMouse();
     QMessageBox::information(this, kAppTitle, QString::fromUtf8(kLockedViewMessage));
 }
 
@@ -80,6 +85,7 @@ std::function<void()> CSkyWidget::SlewAction(const std::string& name) const {
 }
 
 void CSkyWidget::ShowStarInfo(const CStar& star) {
+    LetGoOfMouse();
     std::vector<std::string> lines = StarInfoLines(star);
     const SkyTimeSource* time = m_wnd.m_pTimeSource;
     if (m_wnd.m_pDoc && time)
@@ -91,6 +97,7 @@ void CSkyWidget::ShowStarInfo(const CStar& star) {
 }
 
 void CSkyWidget::ShowPlanetInfo(const CPlanet& planet) {
+    LetGoOfMouse();
     std::vector<std::string> lines = PlanetInfoLines(planet);
     const SkyTimeSource* time = m_wnd.m_pTimeSource;
     if (m_wnd.m_pDoc && time)

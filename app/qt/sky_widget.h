@@ -65,6 +65,9 @@ private:
     QPoint ToSurface(const QPointF& position) const;
     // The Slew button's action for a record, or none.
     std::function<void()> SlewAction(const std::string& name) const;
+    // Ends the mouse grab, if this widget holds it: every box shown from a
+    // mouse handler calls it first, so the box can be clicked.
+    void LetGoOfMouse();
     // The scale of the screen the widget is on.
     SkyScale ScreenScale() const;
 

@@ -1,9 +1,12 @@
 #include "app/qt/splash.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/qt/pictures.h"
 
@@ -21,10 +24,21 @@ CSplashWindow* CSplashWindow::ShowSplash() {
     if (picture.isNull()) return nullptr;
     auto* splash = new CSplashWindow(picture);
     splash->show();
+    // The picture is on the screen before the rest of the start-up work:
+    // wait (briefly) for the window system to map the window, then paint.
+    constexpr int kWaitStepMs = 10;
+    for (int waited = 0; waited < kSplashExposeWaitMs; waited += kWaitStepMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!splash->windowHandle() || splash->windowHandle()->isExposed()) break;
+        QThread::msleep(kWaitStepMs);
+    }
+    splash->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return splash;
 }
 
 void CSplashWindow::paintEvent(QPaintEvent*) {
+    ++m_paints;
     QPainter p(this);
     p.drawImage(0, 0, m_picture);
 }

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -59,6 +60,7 @@ CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc, EngineObject* pointerModel)
     m_unit->setCurrentIndex(kSeconds);
     m_count = new QLineEdit("1", this);
     m_count->setObjectName("count");
+    m_count->installEventFilter(this);
     m_up = new QToolButton(this);
     m_up->setArrowType(Qt::UpArrow);
     m_up->setObjectName("up");
@@ -103,7 +105,11 @@ CTimeBar::CTimeBar(CLumoView& view, CLumoDoc* doc, EngineObject* pointerModel)
         auto* timer = new QTimer(this);
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);  // 10 ms ticks: coarse timers would stretch them
-        connect(timer, &QTimer::timeout, this, [this, id] { m_core.OnTimer(id); });
+        connect(timer, &QTimer::timeout, this, [this, id] {
+            m_tickingTimer = id;
+            m_core.OnTimer(id);
+            m_tickingTimer = -1;
+        });
         m_timers[id] = timer;
     }
     if (pointerModel) {
@@ -166,6 +172,20 @@ void CTimeBar::StepCount(int delta) {
     m_count->setText(QString::number(n));
 }
 
+bool CTimeBar::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (watched != m_count || !key) return QWidget::eventFilter(watched, event);
+    const int k = static_cast<QKeyEvent*>(event)->key();
+    if (k != Qt::Key_Up && k != Qt::Key_Down) return false;
+    // Taken before the window's arrow keys (which turn the sky) see it.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    StepCount(k == Qt::Key_Up ? 1 : -1);
+    return true;
+}
+
 bool CTimeBar::UpdateData(CTimeBarCore& bar, bool save) {
     if (!save) {
         m_refreshing = true;
@@ -198,7 +218,13 @@ bool CTimeBar::UpdateData(CTimeBarCore& bar, bool save) {
 }
 
 void CTimeBar::StartTimer(int32_t id, int32_t milliseconds) {
-    if (m_timers.count(id)) m_timers[id]->start(milliseconds);
+    if (!m_timers.count(id)) return;
+    if (!m_clock.isValid()) m_clock.start();
+    const int64_t now = m_clock.elapsed();
+    TickSchedule& schedule = m_schedules[id];
+    const int64_t wait =
+        id == m_tickingTimer ? schedule.Next(now, milliseconds) : schedule.Start(now, milliseconds);
+    m_timers[id]->start(static_cast<int>(wait));
 }
 
 void CTimeBar::KillTimer(int32_t id) {

@@ -4,10 +4,12 @@
 // (below the sky) or wide (left column) layout has them. The logic is the
 // core's CTimeBarCore; this widget is its host.
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <map>
 
+#include "sky/tick_schedule.h"
 #include "sky/time_bar.h"
 
 class QComboBox;
@@ -58,11 +60,20 @@ public:
     QSlider* m_zoom;
     CRotateWidget* m_pointer = nullptr;
 
+protected:
+    // Up and Down in the count field step the count, as its arrows do.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void StepCount(int delta);
     CLumoView& m_view;
     CTimeBarCore m_core;
     std::map<int32_t, QTimer*> m_timers;
+    // Running time ticks 10 ms after the previous tick was due: a timer
+    // started again from its own tick keeps its schedule.
+    std::map<int32_t, TickSchedule> m_schedules;
+    int32_t m_tickingTimer = -1;  // the timer whose tick runs now, if any
+    QElapsedTimer m_clock;
     bool m_wide = false;
     bool m_refreshing = false;  // controls being set from the bar's values
 };

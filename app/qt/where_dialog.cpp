@@ -27,8 +27,6 @@ CWhereDialog::CWhereDialog(CLumoDoc& doc, CLumoWnd* sky, QWidget* parent)
     m_name = NamedControl(new QLineEdit(this), kName);
     m_latitude = NamedControl(new QLineEdit(this), kLatitude);
     m_longitude = NamedControl(new QLineEdit(this), kLongitude);
-    m_latitude->setText("0");
-    m_longitude->setText("0");
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel("City", this), 0, 0);
     fields->addWidget(m_name, 0, 1, 1, 3);
@@ -57,6 +55,23 @@ CWhereDialog::CWhereDialog(CLumoDoc& doc, CLumoWnd* sky, QWidget* parent)
     resize(300, 360);
 
     FillList();
+    ShowCurrentPlace();
+}
+
+void CWhereDialog::ShowCurrentPlace() {
+    PlaceTexts shown;
+    const int32_t city = CurrentPlace(m_doc, shown);
+    m_name->setText(QString::fromStdString(shown.name));
+    m_latitude->setText(QString::fromStdString(shown.latitude));
+    m_longitude->setText(QString::fromStdString(shown.longitude));
+    for (int row = 0; row < m_list->count() && city >= 0; ++row) {
+        QListWidgetItem* item = m_list->item(row);
+        if (item->data(Qt::UserRole).toInt() != city) continue;
+        m_filling = true;  // the place is the city's already
+        m_list->setCurrentItem(item);
+        m_filling = false;
+        m_list->scrollToItem(item);
+    }
 }
 
 void CWhereDialog::FillList() {

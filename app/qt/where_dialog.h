@@ -1,7 +1,8 @@
 #pragma once
 // "Where": the observer's place. The sorted city list (each item carries its
 // city's index in m_cities), the name, "Lat" and "Lon" fields in degrees,
-// "New" and "Del" for the city list and "&Go" for the typed place.
+// "New" and "Del" for the city list and "&Go" for the typed place. It opens
+// with the current place in the fields and its city, if any, selected.
 // Selecting a city moves the observer at once, even if the dialog is then
 // cancelled. Messages go through the message sink with the program's title.
 
@@ -33,6 +34,8 @@ public:
 
 private:
     void FillList();
+    // The fields show the document's place, and the list its city if any.
+    void ShowCurrentPlace();
     void OnSelectionChanged();
     // The fields read and checked; on failure the message is shown and the
     // field in error gets the focus.

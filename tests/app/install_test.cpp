@@ -21,15 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// True once the process catches SIGTERM (its handler is in place).
-bool CatchesTerm(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("SigCgt:", 0) == 0)
-            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
-    return false;
-}
-
 class InstalledProgram : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -51,38 +42,7 @@ protected:
     // Starts the installed program with the window, lets it come up, asks it
     // to end as a session does, and returns its exit status.
     int RunUntilAskedToEnd() {
-        const std::string program = Installed("bin/lumo");
-        const std::string log = user.File("lumo.log");
-        pid_t pid = fork();
-        if (pid == 0) {
-            // The test's environment (sanitizer options included) with the
-            // user's folders of this test.
-            const std::pair<const char*, std::string> env[] = {
-                {"QT_QPA_PLATFORM", "offscreen"},         {"TZ", "Europe/Madrid"},
-                {"HOME", user.Path()},                    {"XDG_DATA_HOME", user.File("data")},
-                {"XDG_CONFIG_HOME", user.File("config")}, {"XDG_CACHE_HOME", user.File("cache")},
-                {"XDG_RUNTIME_DIR", user.Path()}};
-            for (const auto& [name, value] : env) setenv(name, value.c_str(), 1);
-            if (!std::freopen(log.c_str(), "w", stderr)) _exit(126);
-            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        int status = -1;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (!CatchesTerm(pid) && std::chrono::steady_clock::now() < deadline) {
-            if (waitpid(pid, &status, WNOHANG) == pid) return -1;  // ended on its own
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        kill(pid, SIGTERM);
-        while (waitpid(pid, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                kill(pid, SIGKILL);
-                waitpid(pid, &status, 0);
-                return -2;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
+        return RunWindowUntilAskedToEnd(Installed("bin/lumo"), {}, user, user.File("lumo.log"));
     }
 
     static std::unique_ptr<CLumoDoc> Load(const std::string& path) {
@@ -109,7 +69,7 @@ TEST_F(InstalledProgram, PutsEachFileInItsStandardPlace) {
     EXPECT_EQ(Load(Installed("share/lumo/stars.db"))->m_nZoom, 256);
     const std::string entry = SlurpFile(Installed("share/applications/lumo.desktop"));
     EXPECT_NE(entry.find("[Desktop Entry]"), std::string::npos);
-    EXPECT_NE(entry.find("Exec=\"" + Installed("bin/lumo") + "\"\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("Exec=\"" + Installed("bin/lumo") + "\" %f\n"), std::string::npos) << entry;
     EXPECT_NE(entry.find("Icon=lumo\n"), std::string::npos);
     for (const char* side : {"16x16", "48x48", "256x256"}) {
         const std::string icon = SlurpFile(Installed("share/icons/hicolor/") + side + "/apps/lumo.png");

@@ -2,10 +2,14 @@
 // Running the built lumo as a user does, from the tests: a command line in a
 // scratch folder with a fixed time zone, its exit status and its output.
 
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <thread>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,3 +65,56 @@ inline std::vector<std::vector<std::string>> Rows(const std::string& text) {
 }
 
 inline const std::string kLumo = JoinPath(LUMO_BIN_DIR, "lumo");
+
+inline const std::string kLumoData = JoinPath(LUMO_BIN_DIR, "lumo-data");
+
+// True once the process catches SIGTERM (its handler is in place).
+inline bool CatchesTerm(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
+    return false;
+}
+
+// Starts program with its window on Qt's offscreen platform as a user with
+// the folders of user, lets it come up, asks it to end as a session does,
+// and returns its exit status (negative when it ended on its own or had to
+// be killed). Its standard error goes to log.
+inline int RunWindowUntilAskedToEnd(const std::string& program,
+                                    const std::vector<std::string>& args, const TempDir& user,
+                                    const std::string& log) {
+    pid_t pid = fork();
+    if (pid == 0) {
+        // The test's environment (sanitizer options included) with the
+        // user's folders of this test.
+        const std::pair<const char*, std::string> env[] = {
+            {"QT_QPA_PLATFORM", "offscreen"},         {"TZ", "Europe/Madrid"},
+            {"HOME", user.Path()},                    {"XDG_DATA_HOME", user.File("data")},
+            {"XDG_CONFIG_HOME", user.File("config")}, {"XDG_CACHE_HOME", user.File("cache")},
+            {"XDG_RUNTIME_DIR", user.Path()}};
+        for (const auto& [name, value] : env) setenv(name, value.c_str(), 1);
+        if (!std::freopen(log.c_str(), "w", stderr)) _exit(126);
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!CatchesTerm(pid) && std::chrono::steady_clock::now() < deadline) {
+        if (waitpid(pid, &status, WNOHANG) == pid) return -1;  // ended on its own
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    kill(pid, SIGTERM);
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -2;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
+}

@@ -108,6 +108,15 @@ TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
     EXPECT_EQ(Bar()->m_count->text(), "1 n");
     EXPECT_EQ(Bar()->Core().m_nRunning, 0);
     EXPECT_EQ(View()->ChosenTime().GetYear(), 2026);
+    // Up and Down there step the count, within 1 to 9999; the view stays.
+    const int32_t elevation = Doc().m_nViewElevation;
+    for (auto [from, key, to] : {std::tuple{"9", Qt::Key_Up, "10"}, {"10", Qt::Key_Down, "9"},
+                                 {"1", Qt::Key_Down, "1"}, {"9999", Qt::Key_Up, "9999"}}) {
+        Bar()->m_count->setText(from);
+        QTest::keyClick(Bar()->m_count, key);
+        EXPECT_EQ(Bar()->m_count->text(), to) << from;
+    }
+    EXPECT_EQ(Doc().m_nViewElevation, elevation);
     Sky()->setFocus();
 
     Key(Qt::Key_N);

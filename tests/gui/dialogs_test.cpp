@@ -168,6 +168,37 @@ TEST_F(DialogTest, WhereRejectsABadFieldThenGoesToTheTypedPlace) {
     EXPECT_EQ(Sky()->Paints(), paints + 2);  // the dialog's repaint and its caller's
 }
 
+TEST_F(DialogTest, WhereOpensAtTheCurrentPlaceSoGoKeepsIt) {
+    auto open = [&](const std::function<void(WD&)>& check) {
+        OnDialog<WD>(ID_WHERE, [&](WD& d) {
+            check(d);
+            QTest::keyClick(&d, Qt::Key_Return);  // Go is the default button
+        });
+    };
+    // At a city of the list: its name and place, and the city selected.
+    Doc().m_fLatitude = Doc().m_cities[0]->m_fLatitude;
+    Doc().m_fLongitude = Doc().m_cities[0]->m_fLongitude;
+    const std::string city = Doc().m_cities[0]->m_strName;
+    open([&](WD& d) {
+        EXPECT_EQ(C<QLineEdit>(d, WD::kName)->text().toStdString(), city);
+        ASSERT_EQ(List(d)->selectedItems().size(), 1);
+        EXPECT_EQ(List(d)->selectedItems().front()->text().toStdString(), city);
+    });
+    EXPECT_EQ(Doc().m_fLatitude, Doc().m_cities[0]->m_fLatitude);
+    EXPECT_EQ(Doc().m_fLongitude, Doc().m_cities[0]->m_fLongitude);
+    // Elsewhere: the place, no name, nothing selected.
+    const float lat = 0.7123f, lon = -0.0531f;
+    Doc().m_fLatitude = lat;
+    Doc().m_fLongitude = lon;
+    open([&](WD& d) {
+        EXPECT_TRUE(C<QLineEdit>(d, WD::kName)->text().isEmpty());
+        EXPECT_NEAR(C<QLineEdit>(d, WD::kLatitude)->text().toDouble(), lat * kRadiansToDegrees, 1e-9);
+        EXPECT_TRUE(List(d)->selectedItems().isEmpty());
+    });
+    EXPECT_EQ(Doc().m_fLatitude, lat);
+    EXPECT_EQ(Doc().m_fLongitude, lon);
+}
+
 TEST_F(DialogTest, WhereNewAndDelChangeTheCitiesAndSurviveARestart) {
     OnDialog<WD>(ID_WHERE, [&](WD& d) {
         for (const char* name : {"", "Lima", "lima"}) {  // empty, duplicate, new
@@ -177,6 +208,7 @@ TEST_F(DialogTest, WhereNewAndDelChangeTheCitiesAndSurviveARestart) {
         ASSERT_EQ(List(d)->count(), 359);
         EXPECT_EQ(List(d)->row(Item(d, "lima")), List(d)->row(Item(d, "Lima")) + 1);
         EXPECT_EQ(Item(d, "lima")->data(Qt::UserRole).toInt(), 358);
+        List(d)->clearSelection();
         Click(d, WD::kDel);  // nothing selected: nothing asked
         EXPECT_TRUE(questions.empty());
         List(d)->setCurrentItem(Item(d, "Madrid"));

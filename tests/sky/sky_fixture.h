@@ -33,13 +33,17 @@ public:
     // What the stylus handlers asked for.
     bool timerRunning = false, captured = false;
     int lockedMessages = 0;
+    bool heldAtMessage = false;  // the stylus captured or the timer running when a box was shown
     const CStar* starShown = nullptr;
     const CPlanet* planetShown = nullptr;
     void StartTimer(int32_t, int32_t) override { timerRunning = true; }
     void StopTimer(int32_t) override { timerRunning = false; }
     void CaptureStylus() override { captured = true; }
     void ReleaseStylus() override { captured = false; }
-    void ShowLockedMessage() override { ++lockedMessages; }
+    void ShowLockedMessage() override {
+        ++lockedMessages;
+        heldAtMessage = heldAtMessage || captured || timerRunning;
+    }
     void ShowStarInfo(const CStar& star) override { starShown = &star; }
     void ShowPlanetInfo(const CPlanet& planet) override { planetShown = &planet; }
 };

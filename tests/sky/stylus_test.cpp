@@ -85,6 +85,7 @@ TEST_F(StylusTest, LockedViewMessageAfterADiagonalDragOnly) {
         return host.lockedMessages - before;
     };
     EXPECT_EQ(drag(11, 11), 1);
+    EXPECT_FALSE(host.heldAtMessage) << "the box came while the stylus was still held";
     EXPECT_EQ(drag(50, 0), 0);
     EXPECT_EQ(drag(10, 30), 0);
     doc.m_bObserverOnBody = 1;

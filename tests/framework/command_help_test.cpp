@@ -1,0 +1,77 @@
+#include "framework/command_help.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+const std::vector<CommandHelp> kCommands = {
+    {"draw --out FILE [OPTION]...",
+     "Draws a picture of something rather large, with a summary long enough to be wrapped over "
+     "more than one line of the usage text, and a backslash \\ in it.",
+     {{"--out FILE", "Where the picture goes."},
+      {"--angle A,B,C",
+       "The turn about the three axes, in degrees; a text long enough to take two lines when "
+       "it is wrapped at seventy-nine columns. -90 starts no option."}}},
+    {"--help | --version", "Prints this text.", {}},
+};
+
+std::string Usage() {
+    std::ostringstream out;
+    WriteUsage(out, "prog", kCommands);
+    return out.str();
+}
+
+TEST(CommandHelp, UsageWrapsAtSeventyNineColumnsInTheFixedShape) {
+    const std::string text = Usage();
+    EXPECT_EQ(text.rfind("usage: prog draw --out FILE [OPTION]...\n"
+                         "       prog --help | --version\n\n"
+                         "prog draw --out FILE [OPTION]...\n  Draws a picture",
+                         0),
+              0u)
+        << text;
+    std::istringstream lines(text);
+    int wrapped = 0;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(line.size(), 79u) << line;
+        wrapped += line.rfind("        ", 0) == 0;
+    }
+    EXPECT_GE(wrapped, 3);  // the long option text took more than one line
+    EXPECT_NE(text.find("\n    --angle A,B,C\n        The turn"), std::string::npos);
+}
+
+TEST(CommandHelp, ManPageHasTheSynopsisAndATaggedParagraphPerOption) {
+    std::string page, error;
+    ASSERT_TRUE(UsageToManPage(Usage(), ".TH PROG 1\n.SH SYNOPSIS\n@SYNOPSIS@\n.SH OPTIONS\n@COMMANDS@\n",
+                               page, error))
+        << error;
+    EXPECT_NE(page.find(".SH SYNOPSIS\n.nf\nprog draw \\-\\-out FILE [OPTION]...\n"
+                        "prog \\-\\-help | \\-\\-version\n.fi\n"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find(".SS \"prog draw \\-\\-out FILE [OPTION]...\"\nDraws a picture"),
+              std::string::npos);
+    // The wrapped text is one paragraph again, its backslash shown as one.
+    EXPECT_NE(page.find("more than one line of the usage text, and a backslash \\e in it.\n"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find(".TP\n.B \\-\\-angle A,B,C\nThe turn about the three axes, in degrees; a "
+                        "text long enough to take two lines when it is wrapped at seventy\\-nine "
+                        "columns. \\-90 starts no option.\n"),
+              std::string::npos)
+        << page;
+}
+
+TEST(CommandHelp, ManPageRefusesTextOfAnotherShape) {
+    std::string page, error;
+    const std::string manTemplate = "@SYNOPSIS@\n@COMMANDS@\n";
+    EXPECT_FALSE(UsageToManPage("prog: no usage here\n", manTemplate, page, error));
+    EXPECT_FALSE(UsageToManPage("usage: prog x\n\nprog x\n   odd indent\n", manTemplate, page, error));
+    EXPECT_NE(error.find("indented 3"), std::string::npos) << error;
+    EXPECT_FALSE(UsageToManPage(Usage(), "@SYNOPSIS@\n", page, error));
+    EXPECT_EQ(page, "");
+    EXPECT_TRUE(IsHelpOption("--help") && IsHelpOption("-h") && !IsHelpOption("--helpme"));
+}
+
+}  // namespace
