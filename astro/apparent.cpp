@@ -11,10 +11,10 @@
 namespace {
 // The Earth's heliocentric position, mean ecliptic of date, AU, standard
 // coordinates.
-Vec3d EarthEcliptic(double jde) {
+DVec3 EarthEcliptic(double jde) {
     double L, B, R;
     EarthPosition(jde, L, B, R);
-    const Vec3d u = UnitFromAngles(L, B);
+    const DVec3 u = UnitFromAngles(L, B);
     return {u[0] * R, u[1] * R, u[2] * R};
 }
 }  // namespace
@@ -30,12 +30,12 @@ FrameOfDate ComputeFrameOfDate(double jdUt) {
     f.nutationLongitudeRad = n.psiArcsec * kArcsecToRad;
     f.eclipticToTrueEquator =
         Mat3Multiply(FrameRotation1(-f.trueObliquityRad), FrameRotation3(-f.nutationLongitudeRad));
-    const Mat3d nutation = Mat3Multiply(f.eclipticToTrueEquator, FrameRotation1(f.meanObliquityRad));
+    const DMat3 nutation = Mat3Multiply(f.eclipticToTrueEquator, FrameRotation1(f.meanObliquityRad));
     f.precessionNutation = Mat3Multiply(nutation, PrecessionMatrix(jde));
     // The Earth's velocity by a central difference of its series, h = 0.01 day.
     constexpr double h = 0.01;
-    const Vec3d a = EarthEcliptic(jde + h), b = EarthEcliptic(jde - h);
-    Vec3d v;
+    const DVec3 a = EarthEcliptic(jde + h), b = EarthEcliptic(jde - h);
+    DVec3 v;
     for (int k = 0; k < 3; ++k) v[k] = (a[k] - b[k]) / (2 * h) / kLightAuPerDay;
     f.earthVelocityOverC = Mat3Apply(f.eclipticToTrueEquator, v);
     const double equationOfEquinoxes = f.nutationLongitudeRad * std::cos(f.trueObliquityRad) * kRadToDeg;
@@ -43,31 +43,31 @@ FrameOfDate ComputeFrameOfDate(double jdUt) {
     return f;
 }
 
-Vec3d Aberrate(const Vec3d& u, const Vec3d& v) {
+DVec3 Aberrate(const DVec3& u, const DVec3& v) {
     const double d = u[0] * v[0] + u[1] * v[1] + u[2] * v[2];
     return Vec3Unit({u[0] + v[0] - d * u[0], u[1] + v[1] - d * u[1], u[2] + v[2] - d * u[2]});
 }
 
 void ApparentStarPlace(const FrameOfDate& f, double raJ2000, double decJ2000, double& ra, double& dec) {
-    const Vec3d date = Mat3Apply(f.precessionNutation, UnitFromAngles(raJ2000, decJ2000));
+    const DVec3 date = Mat3Apply(f.precessionNutation, UnitFromAngles(raJ2000, decJ2000));
     AnglesFromVector(Aberrate(date, f.earthVelocityOverC), ra, dec);
 }
 
-Mat3d CatalogueToDateSky(const FrameOfDate& f) {
+DMat3 CatalogueToDateSky(const FrameOfDate& f) {
     // S NP S^T with S the permutation standard -> sky.
-    constexpr Mat3d S = {1, 0, 0, 0, 0, 1, 0, -1, 0};
+    constexpr DMat3 S = {1, 0, 0, 0, 0, 1, 0, -1, 0};
     return Mat3Multiply(Mat3Multiply(S, f.precessionNutation), Mat3Transpose(S));
 }
 
-Mat3d AberrationRotationAt(const FrameOfDate& f, const Vec3d& centreSky) {
-    const Vec3d u = Vec3Unit(centreSky);
-    if (Vec3Norm(u) == 0) return kIdentity3d;
-    const Vec3d a = Aberrate(u, SkyFromStandard(f.earthVelocityOverC));
+DMat3 AberrationRotationAt(const FrameOfDate& f, const DVec3& centreSky) {
+    const DVec3 u = Vec3Unit(centreSky);
+    if (Vec3Norm(u) == 0) return kDIdentity3;
+    const DVec3 a = Aberrate(u, SkyFromStandard(f.earthVelocityOverC));
     // Rodrigues' formula about k = u x a, with sin and cos of the angle.
-    const Vec3d k = {u[1] * a[2] - u[2] * a[1], u[2] * a[0] - u[0] * a[2], u[0] * a[1] - u[1] * a[0]};
+    const DVec3 k = {u[1] * a[2] - u[2] * a[1], u[2] * a[0] - u[0] * a[2], u[0] * a[1] - u[1] * a[0]};
     const double s = Vec3Norm(k), c = u[0] * a[0] + u[1] * a[1] + u[2] * a[2];
-    if (s == 0) return kIdentity3d;
-    const Vec3d n = {k[0] / s, k[1] / s, k[2] / s};
+    if (s == 0) return kDIdentity3;
+    const DVec3 n = {k[0] / s, k[1] / s, k[2] / s};
     const double t = 1 - c;
     return {c + t * n[0] * n[0],        t * n[0] * n[1] - s * n[2], t * n[0] * n[2] + s * n[1],
             t * n[1] * n[0] + s * n[2], c + t * n[1] * n[1],        t * n[1] * n[2] - s * n[0],

@@ -16,12 +16,12 @@ struct FrameOfDate {
     double trueObliquityRad = 0;    // eps_A + nutation in obliquity
     double nutationLongitudeRad = 0;  // Delta psi
     // Mean ecliptic of date -> true equator of date: R1(-eps) R3(-Delta psi).
-    Mat3d eclipticToTrueEquator = kIdentity3d;
+    DMat3 eclipticToTrueEquator = kDIdentity3;
     // J2000 (ICRS) equator -> true equator of date: nutation times precession.
-    Mat3d precessionNutation = kIdentity3d;
+    DMat3 precessionNutation = kDIdentity3;
     // The Earth's heliocentric velocity over c (dimensionless), true equator
     // of date, standard coordinates; |v| is about 1e-4.
-    Vec3d earthVelocityOverC = {0, 0, 0};
+    DVec3 earthVelocityOverC = {0, 0, 0};
     // Greenwich apparent sidereal time (GMST at UT plus the equation of the
     // equinoxes at TT), degrees in [0, 360).
     double apparentSiderealDeg = 0;
@@ -33,7 +33,7 @@ FrameOfDate ComputeFrameOfDate(double julianDayUt);
 
 // Annual aberration of a direction u (unit vector) for the observer's
 // velocity over c, both in one frame: u + v - (u.v) u, made unit length.
-Vec3d Aberrate(const Vec3d& u, const Vec3d& velocityOverC);
+DVec3 Aberrate(const DVec3& u, const DVec3& velocityOverC);
 
 // A J2000 catalogue direction (right ascension, declination, radians) to its
 // apparent right ascension and declination of date (radians): precession,
@@ -42,15 +42,15 @@ void ApparentStarPlace(const FrameOfDate& f, double raJ2000, double decJ2000, do
 
 // The precession-nutation matrix in the sky frame (x to 0h, y to the pole,
 // z to 18h): J2000 catalogue directions -> true equator of date.
-Mat3d CatalogueToDateSky(const FrameOfDate& f);
+DMat3 CatalogueToDateSky(const FrameOfDate& f);
 
 // The rotation (sky frame) that carries the direction centreSky (true
 // equator of date) to its aberrated direction: folded into the catalogue's
 // matrix it gives every star its aberration exactly at centreSky and to
 // better than 1e-4 of the angle from it elsewhere (at most about 5" across a
 // 60-degree field).
-Mat3d AberrationRotationAt(const FrameOfDate& f, const Vec3d& centreSky);
+DMat3 AberrationRotationAt(const FrameOfDate& f, const DVec3& centreSky);
 
 // Sky frame <-> standard equatorial coordinates.
-inline Vec3d SkyFromStandard(const Vec3d& s) { return {s[0], s[2], -s[1]}; }
-inline Vec3d StandardFromSky(const Vec3d& k) { return {k[0], -k[2], k[1]}; }
+inline DVec3 SkyFromStandard(const DVec3& s) { return {s[0], s[2], -s[1]}; }
+inline DVec3 StandardFromSky(const DVec3& k) { return {k[0], -k[2], k[1]}; }

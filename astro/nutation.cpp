@@ -31,7 +31,7 @@ double MeanObliquityArcsec(double jde) {
            T * (-46.836769 + T * (-0.0001831 + T * (0.00200340 + T * (-0.000000576 + T * -0.0000000434))));
 }
 
-Mat3d PrecessionMatrix(double jde) {
+DMat3 PrecessionMatrix(double jde) {
     const double T = JulianCenturies(jde);
     const double zeta =
         2.650545 + T * (2306.083227 + T * (0.2988499 + T * (0.01801828 + T * (-0.000005971 + T * -0.0000003173))));

@@ -21,6 +21,6 @@ constexpr double kObliquityJ2000Arcsec = 84381.406;
 
 // Precession J2000 -> mean equator and equinox of date (IAU 2006, angles
 // zeta, z, theta): r_date = P r_J2000, standard equatorial coordinates.
-Mat3d PrecessionMatrix(double julianEphemerisDay);
+DMat3 PrecessionMatrix(double julianEphemerisDay);
 
 constexpr double kArcsecToRad = 4.84813681109536e-6;  // pi / 648000

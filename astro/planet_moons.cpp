@@ -8,11 +8,11 @@
 namespace {
 // A vector turned by +q (radians) about z or x, as the element rotations are
 // stated (the vector turns, not the frame).
-Vec3d TurnZ(double q, const Vec3d& v) {
+DVec3 TurnZ(double q, const DVec3& v) {
     const double c = std::cos(q), s = std::sin(q);
     return {v[0] * c - v[1] * s, v[0] * s + v[1] * c, v[2]};
 }
-Vec3d TurnX(double q, const Vec3d& v) {
+DVec3 TurnX(double q, const DVec3& v) {
     const double c = std::cos(q), s = std::sin(q);
     return {v[0], v[1] * c - v[2] * s, v[1] * s + v[2] * c};
 }
@@ -24,7 +24,7 @@ const MoonElements* FindMoonElements(std::string_view name) {
     return nullptr;
 }
 
-Vec3d PlanetMoonOffsetKm(const MoonElements& m, double jde) {
+DVec3 PlanetMoonOffsetKm(const MoonElements& m, double jde) {
     const double dt = jde - m.epochJd;
     // Periapsis and node rates, degrees per day; the mean anomaly advances at
     // n less both (the node's sign turned for a retrograde orbit).
@@ -35,7 +35,7 @@ Vec3d PlanetMoonOffsetKm(const MoonElements& m, double jde) {
     const double node = (m.nodeDeg + nodeDot * dt) * kDegToRad;
     const double M = Reduce360(m.mDeg + (m.nDegPerDay - wDot - s * nodeDot) * dt) * kDegToRad;
     const double E = SolveKepler(M, m.e);
-    Vec3d r = {m.aKm * (std::cos(E) - m.e), m.aKm * std::sqrt(1 - m.e * m.e) * std::sin(E), 0};
+    DVec3 r = {m.aKm * (std::cos(E) - m.e), m.aKm * std::sqrt(1 - m.e * m.e) * std::sin(E), 0};
     r = TurnZ(w, r);
     r = TurnX(m.iDeg * kDegToRad, r);
     r = TurnZ(node, r);

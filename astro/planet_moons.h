@@ -13,4 +13,4 @@ const MoonElements* FindMoonElements(std::string_view name);
 
 // The moon relative to its planet's centre, km, J2000 (ICRF) equatorial,
 // standard coordinates, geometric, at a Julian Ephemeris Day (TT).
-Vec3d PlanetMoonOffsetKm(const MoonElements& moon, double julianEphemerisDay);
+DVec3 PlanetMoonOffsetKm(const MoonElements& moon, double julianEphemerisDay);

@@ -26,21 +26,21 @@ constexpr double kMoonSeriesUnitKm = 6378.0;  // the lunar series' distance unit
 struct Chain {
     FrameOfDate frame;
     bool apparent = true;
-    Mat3d eclipticToOut = kIdentity3d;   // mean ecliptic of date -> output equator
-    Mat3d j2000ToOut = kIdentity3d;      // J2000 equator -> output equator
-    Mat3d plutoToEcliptic = kIdentity3d;  // J2000 ecliptic -> mean ecliptic of date
-    Vec3d earthAu{};                     // heliocentric, mean ecliptic of date
+    DMat3 eclipticToOut = kDIdentity3;   // mean ecliptic of date -> output equator
+    DMat3 j2000ToOut = kDIdentity3;      // J2000 equator -> output equator
+    DMat3 plutoToEcliptic = kDIdentity3;  // J2000 ecliptic -> mean ecliptic of date
+    DVec3 earthAu{};                     // heliocentric, mean ecliptic of date
 };
 
-Vec3d Scaled(const Vec3d& v, double s) { return {v[0] * s, v[1] * s, v[2] * s}; }
-Vec3d Sum(const Vec3d& a, const Vec3d& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
-Vec3d Difference(const Vec3d& a, const Vec3d& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+DVec3 Scaled(const DVec3& v, double s) { return {v[0] * s, v[1] * s, v[2] * s}; }
+DVec3 Sum(const DVec3& a, const DVec3& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
+DVec3 Difference(const DVec3& a, const DVec3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
 
-Vec3d FromSpherical(double L, double B, double R) { return Scaled(UnitFromAngles(L, B), R); }
+DVec3 FromSpherical(double L, double B, double R) { return Scaled(UnitFromAngles(L, B), R); }
 
 // A Kepler ellipse from the record's elements, in its distance unit, in the
 // ecliptic (standard coordinates); the mean longitude counts from J2000.0.
-Vec3d KeplerOrbit(const CPlanet& p, double jde) {
+DVec3 KeplerOrbit(const CPlanet& p, double jde) {
     const double e = p.m_fEccentricity;
     const double perihelion = p.PerihelionLongitudeRad(), node = p.AscendingNodeRad();
     const double M = p.EpochLongitudeRad() + p.MeanMotionRadPerDay() * (jde - kJ2000) - perihelion;
@@ -49,14 +49,14 @@ Vec3d KeplerOrbit(const CPlanet& p, double jde) {
     const double y = p.m_fMeanDistance * std::sqrt(std::max(0.0, 1 - e * e)) * std::sin(E);
     // Turn from the orbit plane (x to perihelion) by the argument of
     // perihelion, the inclination and the node.
-    const Mat3d turn = Mat3Multiply(
+    const DMat3 turn = Mat3Multiply(
         Mat3Multiply(FrameRotation3(-node), FrameRotation1(-p.OrbitInclinationRad())),
         FrameRotation3(-(perihelion - node)));
     return Mat3Apply(turn, {x, y, 0});
 }
 
 // A body that goes round the Sun: heliocentric, mean ecliptic of date, AU.
-Vec3d Heliocentric(const Chain& c, const CPlanet& body, int theory, double jde) {
+DVec3 Heliocentric(const Chain& c, const CPlanet& body, int theory, double jde) {
     double L, B, R;
     if (theory >= 1 && theory <= 8) {
         kPlanetSeries[theory](jde, L, B, R);
@@ -72,24 +72,24 @@ Vec3d Heliocentric(const Chain& c, const CPlanet& body, int theory, double jde) 
 // The geocentric vector of a body round the Sun (output frame, AU): the body
 // where it was when its light left, as seen from the moving Earth. Writes
 // the light time, days.
-Vec3d Geocentric(const Chain& c, const CPlanet& body, int theory, double& lightTime) {
+DVec3 Geocentric(const Chain& c, const CPlanet& body, int theory, double& lightTime) {
     const double jde = c.frame.julianEphemerisDay;
-    Vec3d g = Difference(Heliocentric(c, body, theory, jde), c.earthAu);
+    DVec3 g = Difference(Heliocentric(c, body, theory, jde), c.earthAu);
     lightTime = Vec3Norm(g) / kLightAuPerDay;
     // One repeat is enough: the next one moves Jupiter by a few km.
     if (lightTime > 0) g = Difference(Heliocentric(c, body, theory, jde - lightTime), c.earthAu);
     lightTime = Vec3Norm(g) / kLightAuPerDay;
-    Vec3d out = Mat3Apply(c.eclipticToOut, g);
+    DVec3 out = Mat3Apply(c.eclipticToOut, g);
     if (c.apparent) out = Scaled(Aberrate(Vec3Unit(out), c.frame.earthVelocityOverC), Vec3Norm(out));
     return out;
 }
 
-void SetPosition(CPlanet& body, const Vec3d& standardKm) {
-    const Vec3d b = BodyFromStandard(standardKm);
+void SetPosition(CPlanet& body, const DVec3& standardKm) {
+    const DVec3 b = BodyFromStandard(standardKm);
     for (int k = 0; k < 3; ++k) body.m_dPos[k] = b[k];
 }
 
-Vec3d PositionOf(const CPlanet& body) {
+DVec3 PositionOf(const CPlanet& body) {
     return StandardFromBody({body.m_dPos[0], body.m_dPos[1], body.m_dPos[2]});
 }
 
@@ -100,21 +100,21 @@ void PlaceBody(const Chain& c, PlanetArray& planets, size_t index, std::vector<d
     const int theory = body.m_nTheory > 0 && body.m_nTheory < kTheoryCount ? body.m_nTheory : 0;
     const int parent = body.m_nParent > 0 && static_cast<size_t>(body.m_nParent) < index ? body.m_nParent : 0;
     const double jde = c.frame.julianEphemerisDay;
-    const Vec3d earthOutAu = Mat3Apply(c.eclipticToOut, c.earthAu);
+    const DVec3 earthOutAu = Mat3Apply(c.eclipticToOut, c.earthAu);
     lightTimes[index] = 0;
     if (theory == kTheoryEarth && parent == 0) {
         SetPosition(body, Scaled(earthOutAu, kAstronomicalUnitKm));
         return;
     }
     if (parent == 0 && theory != kTheoryMoon) {
-        const Vec3d g = Geocentric(c, body, theory, lightTimes[index]);
+        const DVec3 g = Geocentric(c, body, theory, lightTimes[index]);
         SetPosition(body, Scaled(Sum(earthOutAu, g), kAstronomicalUnitKm));
         return;
     }
     // Round a parent (the Moon is round the Earth, or a body at the origin).
     const CPlanet* P = parent ? planets[parent].get() : nullptr;
-    const Vec3d base = P ? PositionOf(*P) : Vec3d{0, 0, 0};
-    Vec3d offsetKm;
+    const DVec3 base = P ? PositionOf(*P) : DVec3{0, 0, 0};
+    DVec3 offsetKm;
     if (theory == kTheoryMoon) {
         double lambda, beta, distance;
         MoonPosition(jde, lambda, beta, distance);
@@ -136,7 +136,7 @@ Chain MakeChain(double jdUt, bool apparent) {
     c.frame = ComputeFrameOfDate(jdUt);
     c.apparent = apparent;
     const double jde = c.frame.julianEphemerisDay;
-    const Mat3d precession = PrecessionMatrix(jde);
+    const DMat3 precession = PrecessionMatrix(jde);
     if (apparent) {
         c.eclipticToOut = c.frame.eclipticToTrueEquator;
         c.j2000ToOut = c.frame.precessionNutation;

@@ -151,8 +151,8 @@ void CLumoWnd::ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) con
 }
 
 namespace {
-Vec3d FromQ15(const Vec3i& v) { return {v.x / 32768.0, v.y / 32768.0, v.z / 32768.0}; }
-Vec3i RowToQ15(const Vec3d& v) {
+DVec3 FromQ15(const Vec3i& v) { return {v.x / 32768.0, v.y / 32768.0, v.z / 32768.0}; }
+Vec3i RowToQ15(const DVec3& v) {
     auto c = [](double f) { return static_cast<int32_t>(std::lround(f * 32768.0)); };
     return {c(v[0]), c(v[1]), c(v[2])};
 }
@@ -164,8 +164,8 @@ void CLumoWnd::PlaceCatalogueCamera() {
     const FrameOfDate f = ComputeFrameOfDate(m_pDoc->m_dJulianDay);
     const CSkyCamera& c = m_Camera;
     // A camera row r dotted with M s equals (M^T r) dotted with s.
-    const Mat3d M = Mat3Multiply(AberrationRotationAt(f, FromQ15(c.m_vDepth)), CatalogueToDateSky(f));
-    const Mat3d Mt = Mat3Transpose(M);
+    const DMat3 M = Mat3Multiply(AberrationRotationAt(f, FromQ15(c.m_vDepth)), CatalogueToDateSky(f));
+    const DMat3 Mt = Mat3Transpose(M);
     m_CatalogueCamera.m_vSide = RowToQ15(Mat3Apply(Mt, FromQ15(c.m_vSide)));
     m_CatalogueCamera.m_vUp = RowToQ15(Mat3Apply(Mt, FromQ15(c.m_vUp)));
     m_CatalogueCamera.m_vDepth = RowToQ15(Mat3Apply(Mt, FromQ15(c.m_vDepth)));

@@ -25,8 +25,8 @@ double UtOf(double jde) { return jde - DeltaTSeconds(jde) / 86400; }
 
 // Angular separation, arcseconds.
 double Separation(double ra1, double dec1, double ra2, double dec2) {
-    const Vec3d a = UnitFromAngles(ra1, dec1), b = UnitFromAngles(ra2, dec2);
-    const Vec3d c = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+    const DVec3 a = UnitFromAngles(ra1, dec1), b = UnitFromAngles(ra2, dec2);
+    const DVec3 c = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
     return std::atan2(Vec3Norm(c), a[0] * b[0] + a[1] * b[1] + a[2] * b[2]) * kRadToDeg * 3600;
 }
 
@@ -69,7 +69,7 @@ TEST(Precession, MatrixAtTheDataSheetDate) {
     const double expected[9] = {+0.999978443033, -0.006022215415, -0.002616560935,
                                 +0.006022215502, +0.999981866265, -0.000007845563,
                                 +0.002616560735, -0.000007912100, +0.999996576768};
-    const Mat3d P = PrecessionMatrix(2461381.375);
+    const DMat3 P = PrecessionMatrix(2461381.375);
     for (int k = 0; k < 9; ++k) EXPECT_NEAR(P[k], expected[k], 2e-12) << k;
 }
 
@@ -101,13 +101,13 @@ TEST(Stars, ApparentPlacesOfTheDataSheet) {
 
 TEST(Stars, AberrationRotationMatchesTheVectorFormNearTheCentre) {
     const FrameOfDate f = ComputeFrameOfDate(2461381.375);
-    const Vec3d centre = Vec3Unit({0.3, 0.5, -0.8});
-    const Mat3d A = AberrationRotationAt(f, centre);
-    const Vec3d v = SkyFromStandard(f.earthVelocityOverC);
+    const DVec3 centre = Vec3Unit({0.3, 0.5, -0.8});
+    const DMat3 A = AberrationRotationAt(f, centre);
+    const DVec3 v = SkyFromStandard(f.earthVelocityOverC);
     // Exact at the centre, within 1e-4 of the angle out to 30 degrees.
     for (double off : {0.0, 0.1, 0.3, 0.5}) {
-        const Vec3d p = Vec3Unit({centre[0] + off, centre[1] - off / 2, centre[2]});
-        const Vec3d exact = Aberrate(p, v), folded = Mat3Apply(A, p);
+        const DVec3 p = Vec3Unit({centre[0] + off, centre[1] - off / 2, centre[2]});
+        const DVec3 exact = Aberrate(p, v), folded = Mat3Apply(A, p);
         double ra1, dec1, ra2, dec2;
         AnglesFromVector(exact, ra1, dec1);
         AnglesFromVector(folded, ra2, dec2);
@@ -125,7 +125,7 @@ protected:
         const CPlanet* body = FindPlanet(planets, name);
         const CPlanet* earth = FindPlanet(planets, "Earth");
         ASSERT_TRUE(body && earth);
-        const Vec3d g = StandardFromBody({body->m_dPos[0] - earth->m_dPos[0], body->m_dPos[1] - earth->m_dPos[1],
+        const DVec3 g = StandardFromBody({body->m_dPos[0] - earth->m_dPos[0], body->m_dPos[1] - earth->m_dPos[1],
                                           body->m_dPos[2] - earth->m_dPos[2]});
         AnglesFromVector(g, ra, dec);
         km = Vec3Norm(g);

@@ -29,7 +29,7 @@ TEST(PlanetMoons, CheckVectorsOfTheDataSheet) {
     for (const auto& c : cases) {
         const MoonElements* m = FindMoonElements(c.moon);
         ASSERT_NE(m, nullptr) << c.moon;
-        const Vec3d r = PlanetMoonOffsetKm(*m, c.jde);
+        const DVec3 r = PlanetMoonOffsetKm(*m, c.jde);
         EXPECT_NEAR(r[0], c.x, 1.0) << c.moon << " " << c.jde;
         EXPECT_NEAR(r[1], c.y, 1.0) << c.moon << " " << c.jde;
         EXPECT_NEAR(r[2], c.z, 1.0) << c.moon << " " << c.jde;
@@ -61,8 +61,8 @@ TEST(PlanetMoons, ThePeriodIsTheMeanMotions) {
         const MoonElements* m = FindMoonElements(name);
         ASSERT_NE(m, nullptr);
         const double period = 360.0 / m->nDegPerDay;
-        const Vec3d a = PlanetMoonOffsetKm(*m, 2461000.5), b = PlanetMoonOffsetKm(*m, 2461000.5 + period);
-        const Vec3d h = PlanetMoonOffsetKm(*m, 2461000.5 + period / 2);
+        const DVec3 a = PlanetMoonOffsetKm(*m, 2461000.5), b = PlanetMoonOffsetKm(*m, 2461000.5 + period);
+        const DVec3 h = PlanetMoonOffsetKm(*m, 2461000.5 + period / 2);
         double d = 0, opposite = 0;
         for (int k = 0; k < 3; ++k) {
             d += (a[k] - b[k]) * (a[k] - b[k]);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "astro/apparent.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/store_file.h"
 #include "engine/png_export.h"
@@ -114,6 +115,39 @@ TEST_F(GoldenSkyTest, HorizonEastWithGround) {
     ExpectGoldenSky(S(), 0x6da5c33cdd4c73f1ull, "horizon_east_ground");
 }
 
+
+// Every star drawn at zoom 2048 (100" a pixel) lands within a pixel of its
+// apparent place of date as `lumo ephemeris --stars` computes it
+// (precession-nutation matrix, then the vector aberration), read back from
+// the position the hit test uses.
+TEST_F(GoldenSkyTest, StarsAreDrawnAtTheirApparentPlaces) {
+    doc.m_nZoom = 2048;
+    doc.m_nViewMode = 0;
+    int checked = 0;
+    for (int32_t azimuth : {7509, 0, -9000, 14000})
+        for (int32_t elevation : {0, -4000, 3000, -8000}) {
+            doc.m_nViewAzimuth = azimuth;
+            doc.m_nViewElevation = elevation;
+            wnd.PaintSky();
+            const FrameOfDate f = ComputeFrameOfDate(doc.m_dJulianDay);
+            const CSkyCamera& c = wnd.m_Camera;
+            auto dot = [](const Vec3i& r, const DVec3& v) { return (r.x * v[0] + r.y * v[1] + r.z * v[2]); };
+            for (const auto& star : doc.m_stars) {
+                if (star->m_ptScreen[0] == kOffScreen) continue;
+                double ra, dec;
+                ApparentStarPlace(f, star->m_pos.a, star->m_pos.b, ra, dec);
+                const DVec3 d = SkyFromStandard(UnitFromAngles(ra, dec));
+                // The paint's own rounding: each product truncated toward zero.
+                const double x = S().CentreX - std::trunc(FocalLength * dot(c.m_vSide, d) / 32768);
+                const double y = S().Height - (S().CentreY + std::trunc(FocalLength * dot(c.m_vUp, d) / 32768));
+                if (x < 0 || x >= S().Stride || y < 0 || y >= S().Height) continue;
+                EXPECT_NEAR(star->m_ptScreen[0], x, 1.0) << star->m_strName;
+                EXPECT_NEAR(star->m_ptScreen[1], y, 1.0) << star->m_strName;
+                ++checked;
+            }
+        }
+    EXPECT_GT(checked, 50);
+}
 
 // VR mode: the observer at a body's centre, the body's own model at the
 // view centre and its neighbours' models where they stand in the sky, from
