@@ -8,16 +8,6 @@
 #include "astro/sidereal.h"
 #include "astro/time_scales.h"
 
-namespace {
-// The Earth's heliocentric position, mean ecliptic of date, AU, standard
-// coordinates.
-DVec3 EarthEcliptic(double jde) {
-    double L, B, R;
-    EarthPosition(jde, L, B, R);
-    const DVec3 u = UnitFromAngles(L, B);
-    return {u[0] * R, u[1] * R, u[2] * R};
-}
-}  // namespace
 
 FrameOfDate ComputeFrameOfDate(double jdUt) {
     FrameOfDate f;
@@ -32,11 +22,13 @@ FrameOfDate ComputeFrameOfDate(double jdUt) {
         Mat3Multiply(FrameRotation1(-f.trueObliquityRad), FrameRotation3(-f.nutationLongitudeRad));
     const DMat3 nutation = Mat3Multiply(f.eclipticToTrueEquator, FrameRotation1(f.meanObliquityRad));
     f.precessionNutation = Mat3Multiply(nutation, PrecessionMatrix(jde));
-    // The Earth's velocity by a central difference of its series, h = 0.01 day.
-    constexpr double h = 0.01;
-    const DVec3 a = EarthEcliptic(jde + h), b = EarthEcliptic(jde - h);
+    // The Earth's velocity from the rates of its series (the same as a
+    // central difference of its positions).
+    SeriesPlace earth;
+    PlanetPositionAndRate(2, jde, earth);
     DVec3 v;
-    for (int k = 0; k < 3; ++k) v[k] = (a[k] - b[k]) / (2 * h) / kLightAuPerDay;
+    SeriesCartesian(earth, f.earthEclipticAu, v);
+    for (double& c : v) c /= kLightAuPerDay;
     f.earthVelocityOverC = Mat3Apply(f.eclipticToTrueEquator, v);
     const double equationOfEquinoxes = f.nutationLongitudeRad * std::cos(f.trueObliquityRad) * kRadToDeg;
     f.apparentSiderealDeg = WrapAngle(GreenwichMeanSiderealTime(jdUt) + equationOfEquinoxes, 360.0);

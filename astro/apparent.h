@@ -22,13 +22,16 @@ struct FrameOfDate {
     // The Earth's heliocentric velocity over c (dimensionless), true equator
     // of date, standard coordinates; |v| is about 1e-4.
     DVec3 earthVelocityOverC = {0, 0, 0};
+    // The Earth's heliocentric position, mean ecliptic of date, AU, standard
+    // coordinates (x to the equinox).
+    DVec3 earthEclipticAu = {0, 0, 0};
     // Greenwich apparent sidereal time (GMST at UT plus the equation of the
     // equinoxes at TT), degrees in [0, 360).
     double apparentSiderealDeg = 0;
 };
 
-// Everything above for a Julian day (UT). About two Earth series evaluations
-// and the nutation series; called once per instant.
+// Everything above for a Julian day (UT): one evaluation of the Earth's
+// series with its rates, and the nutation series. Called once per instant.
 FrameOfDate ComputeFrameOfDate(double julianDayUt);
 
 // Annual aberration of a direction u (unit vector) for the observer's

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/series_angles.h"
 #include "astro/series_tables.h"
 
 Nutation NutationIau1980(double jde) {
@@ -14,11 +15,13 @@ Nutation NutationIau1980(double jde) {
     const double Mp = Reduce360(134.96298 + 477198.867398 * T + 0.0086972 * T2 + T3 / 56250) * kDegToRad;
     const double F = Reduce360(93.27191 + 483202.017538 * T - 0.0036825 * T2 + T3 / 327270) * kDegToRad;
     const double Om = Reduce360(125.04452 - 1934.136261 * T + 0.0020708 * T2 + T3 / 450000) * kDegToRad;
+    // The multiples of each argument once, each term's angle by addition.
+    const AngleMultiples<kMaxNutationMultiple> d(D), m(M), mp(Mp), f(F), om(Om);
     Nutation n;
     for (const NutationTerm& t : NutationTerms()) {
-        const double arg = t.D * D + t.M * M + t.Mp * Mp + t.F * F + t.Om * Om;
-        n.psiArcsec += (t.psi + t.psiT * T) * std::sin(arg);
-        n.epsArcsec += (t.eps + t.epsT * T) * std::cos(arg);
+        const UnitAngle a = d[t.D] * m[t.M] * mp[t.Mp] * f[t.F] * om[t.Om];
+        n.psiArcsec += (t.psi + t.psiT * T) * a.s;
+        n.epsArcsec += (t.eps + t.epsT * T) * a.c;
     }
     n.psiArcsec *= 1e-4;
     n.epsArcsec *= 1e-4;

@@ -12,12 +12,6 @@
 #include "astro/pluto.h"
 
 namespace {
-using SeriesRoutine = void (*)(double, double&, double&, double&);
-
-// The series routine of theories 1..8 (Mercury..Neptune).
-constexpr SeriesRoutine kPlanetSeries[9] = {nullptr,       MercuryPosition, VenusPosition,
-                                            EarthPosition, MarsPosition,    JupiterPosition,
-                                            SaturnPosition, UranusPosition, NeptunePosition};
 constexpr int kTheoryEarth = 3;
 constexpr double kMoonSeriesUnitKm = 6378.0;  // the lunar series' distance unit
 
@@ -55,13 +49,10 @@ DVec3 KeplerOrbit(const CPlanet& p, double jde) {
     return Mat3Apply(turn, {x, y, 0});
 }
 
-// A body that goes round the Sun: heliocentric, mean ecliptic of date, AU.
+// Pluto or a Kepler orbit round the Sun: heliocentric, mean ecliptic of
+// date, AU.
 DVec3 Heliocentric(const Chain& c, const CPlanet& body, int theory, double jde) {
     double L, B, R;
-    if (theory >= 1 && theory <= 8) {
-        kPlanetSeries[theory](jde, L, B, R);
-        return FromSpherical(L, B, R);
-    }
     if (theory == kTheoryPluto) {
         PlutoPositionJ2000(jde, L, B, R);
         return Mat3Apply(c.plutoToEcliptic, FromSpherical(L, B, R));
@@ -69,16 +60,40 @@ DVec3 Heliocentric(const Chain& c, const CPlanet& body, int theory, double jde) 
     return KeplerOrbit(body, jde);
 }
 
-// The geocentric vector of a body round the Sun (output frame, AU): the body
-// where it was when its light left, as seen from the moving Earth. Writes
-// the light time, days.
-DVec3 Geocentric(const Chain& c, const CPlanet& body, int theory, double& lightTime) {
+// The geometric geocentric vector (mean ecliptic of date, AU) of a body where
+// it was when its light left; writes the light time, days. A planet's series
+// is evaluated once with its rates and moved back along its velocity: over
+// the light time the curvature of the orbit amounts to at most 10 km
+// (Mercury). Other bodies are evaluated again at the earlier time.
+DVec3 RetardedGeocentric(const Chain& c, const CPlanet& body, int theory, double& lightTime) {
     const double jde = c.frame.julianEphemerisDay;
+    if (theory >= 1 && theory <= 8) {
+        SeriesPlace place;
+        PlanetPositionAndRate(theory - 1, jde, place);
+        DVec3 h, v;
+        SeriesCartesian(place, h, v);
+        DVec3 g = Difference(h, c.earthAu);
+        // Two repeats settle the light time to far below a second.
+        for (int k = 0; k < 2; ++k) {
+            lightTime = Vec3Norm(g) / kLightAuPerDay;
+            g = Difference(Difference(h, Scaled(v, lightTime)), c.earthAu);
+        }
+        lightTime = Vec3Norm(g) / kLightAuPerDay;
+        return g;
+    }
     DVec3 g = Difference(Heliocentric(c, body, theory, jde), c.earthAu);
     lightTime = Vec3Norm(g) / kLightAuPerDay;
-    // One repeat is enough: the next one moves Jupiter by a few km.
+    // One repeat is enough: the next one moves Pluto by a few km.
     if (lightTime > 0) g = Difference(Heliocentric(c, body, theory, jde - lightTime), c.earthAu);
     lightTime = Vec3Norm(g) / kLightAuPerDay;
+    return g;
+}
+
+// The geocentric vector of a body round the Sun (output frame, AU): as
+// RetardedGeocentric, then seen from the moving Earth. Writes the light
+// time, days.
+DVec3 Geocentric(const Chain& c, const CPlanet& body, int theory, double& lightTime) {
+    const DVec3 g = RetardedGeocentric(c, body, theory, lightTime);
     DVec3 out = Mat3Apply(c.eclipticToOut, g);
     if (c.apparent) out = Scaled(Aberrate(Vec3Unit(out), c.frame.earthVelocityOverC), Vec3Norm(out));
     return out;
@@ -145,9 +160,7 @@ Chain MakeChain(double jdUt, bool apparent) {
     }
     c.plutoToEcliptic = Mat3Multiply(Mat3Multiply(FrameRotation1(c.frame.meanObliquityRad), precession),
                                      FrameRotation1(-kObliquityJ2000Arcsec * kArcsecToRad));
-    double L, B, R;
-    EarthPosition(jde, L, B, R);
-    c.earthAu = FromSpherical(L, B, R);
+    c.earthAu = c.frame.earthEclipticAu;
     return c;
 }
 

@@ -78,6 +78,7 @@ struct MoonElements {
 // refuses data beyond it, so the evaluators can precompute the multiples.
 constexpr int kMaxMoonMultiple = 4;
 constexpr int kMaxPlutoMultiple = 6;
+constexpr int kMaxNutationMultiple = 4;
 
 // All planetary terms, Mercury to Neptune, in the order of the data file.
 std::span<const SeriesTerm> VsopTerms();

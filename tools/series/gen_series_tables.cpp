@@ -26,6 +26,7 @@ namespace {
 
 constexpr int kMaxMoonMultiple = 4;   // as in astro/series_tables.h
 constexpr int kMaxPlutoMultiple = 6;  // as in astro/series_tables.h
+constexpr int kMaxNutationMultiple = 4;  // as in astro/series_tables.h
 const char* const kPlanets[] = {"Mercury", "Venus", "Earth", "Mars",
                                 "Jupiter", "Saturn", "Uranus", "Neptune"};
 const char kCoordinates[] = {'L', 'B', 'R'};
@@ -236,7 +237,8 @@ void EmitNutation(const Table& t, std::ostream& out) {
         if (Integer(t, row, 0, 1, 1000) != static_cast<long>(row + 1))
             Fail(t, row, "term number out of order");
         out << "    {";
-        for (size_t col = 1; col <= 5; ++col) out << Integer(t, row, col, -4, 4) << ", ";
+        for (size_t col = 1; col <= 5; ++col)
+            out << Integer(t, row, col, -kMaxNutationMultiple, kMaxNutationMultiple) << ", ";
         for (size_t col = 6; col <= 9; ++col) out << Decimal(t, row, col) << (col < 9 ? ", " : "");
         out << "},\n";
     }
