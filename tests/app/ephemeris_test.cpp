@@ -134,7 +134,7 @@ TEST(Ephemeris, StarsAndAstrometricPlaces) {
 
 TEST(Ephemeris, UnknownOrEmptyStarNamesAreRefused) {
     for (const char* args : {"--stars Nosuchstar", "--stars", "--stars Vega,,Deneb", "--stars ,"}) {
-        Result r = RunLumo(kLumo, std::string("ephemeris --lat 0 --lon 0 ") + args);
+        Result r = RunLumo(kLumo, std::string("ephemeris --time 2026-12-06T21:00:00 --utc --lat 0 --lon 0 ") + args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_TRUE(r.out.empty()) << args;
         EXPECT_NE(r.err.find("lumo ephemeris:"), std::string::npos) << args;
