@@ -1,5 +1,6 @@
 #include "astro/planet_series.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/angles.h"
@@ -21,22 +22,26 @@ double EvaluateCoordinate(double t, const SeriesSlice* slices, int powers) {
     return x;
 }
 
-// One coordinate and its rate (per Julian millennium): each term's cosine
-// and sine from one argument, d/dt of t^p S_p(t) by the product rule.
+// Terms of each series that enter the rates: the series are sorted by
+// falling amplitude, and the rates only move a planet along its orbit over
+// the light time and give the Earth's velocity for the aberration, where a
+// relative error of 1e-3 costs at most 0.05" (Mercury).
+constexpr uint16_t kRateTerms = 16;
+
+// One coordinate and its rate (per Julian millennium): d/dt of t^p S_p(t) by
+// the product rule, the sines only for the leading terms.
 void EvaluateCoordinateAndRate(double t, const SeriesSlice* slices, int powers, double& x, double& rate) {
     std::span<const SeriesTerm> terms = VsopTerms();
     x = 0;
     rate = 0;
     for (int p = powers - 1; p >= 0; --p) {
-        double s = 0, ds = 0;
-        for (const SeriesTerm& term : terms.subspan(slices[p].first, slices[p].count)) {
-            const double a = term.B + term.C * t;
-            s += term.A * std::cos(a);
-            ds -= term.A * term.C * std::sin(a);
-        }
+        const std::span<const SeriesTerm> series = terms.subspan(slices[p].first, slices[p].count);
+        double ds = 0;
+        for (const SeriesTerm& term : series.first(std::min(kRateTerms, slices[p].count)))
+            ds -= term.A * term.C * std::sin(term.B + term.C * t);
         // x = x t + s; rate = rate t + x_old + ds (Horner on the derivative).
         rate = rate * t + x + ds * 1e-8;
-        x = x * t + s * 1e-8;
+        x = x * t + EvaluateSeries(t, series);
     }
 }
 

@@ -32,8 +32,8 @@ struct SeriesPlace {
 };
 
 // The same series for planet 0 (Mercury) .. 7 (Neptune), with the rates from
-// the derivative of every term (one sine and one cosine of each argument):
-// the light-time correction and the Earth's velocity for the aberration.
+// the derivative of the leading terms of each series (to about 1e-3): the
+// light-time correction and the Earth's velocity for the aberration.
 void PlanetPositionAndRate(int planet, double julianDay, SeriesPlace& place);
 
 // The place as ecliptic rectangular position (AU) and velocity (AU per day),
