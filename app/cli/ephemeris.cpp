@@ -22,16 +22,18 @@
 #include "framework/datetime.h"
 #include "framework/format.h"
 #include "framework/text.h"
+#include "sky/event_texts.h"
 
 namespace {
 const char kUsage[] =
-    "usage: lumo ephemeris [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
+    "usage: lumo ephemeris [--events] [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
     "                      [--astrometric] [--stars NAME[,NAME...]]\n";
 const char kWho[] = "lumo ephemeris";
 
 struct EphemerisOptions {
     PlaceAndTime place;
     bool astrometric = false;
+    bool events = false;
     std::vector<std::string> stars;
 };
 
@@ -53,6 +55,10 @@ bool ParseOptions(int argc, char** args, EphemerisOptions& e, std::ostream& err)
     PlaceAndTime& o = e.place;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = args[i];
+        if (arg == "--events") {
+            e.events = true;
+            continue;
+        }
         if (arg == "--astrometric") {
             e.astrometric = true;
             continue;
@@ -77,6 +83,36 @@ bool ParseOptions(int argc, char** args, EphemerisOptions& e, std::ostream& err)
         return false;
     }
     return true;
+}
+// The day's rise, transit and set of the Sun, the Moon and the planets, then
+// the Sun's twilights and the length of the night, in the time shown.
+void WriteEvents(const CLumoDoc& doc, const PlaceAndTime& o, std::ostream& out) {
+    ObserverDay day(doc, ChosenTime(o), o.utc);
+    const ShownDay& shown = day.shown;
+    const std::vector<DayEvents> events =
+        AllBodyEvents(day.tracks, day.place, shown.day.jdStart, shown.day.jdEnd);
+    out << "body\trise\ttransit\taltitude (deg)\tset\n";
+    for (size_t i = 0; i < events.size(); ++i) {
+        const CPlanet& body = *doc.m_planets[i];
+        const bool planetOrMoon = body.m_nParent == 0 || body.m_nTheory == kTheoryMoon;
+        if (static_cast<int>(i) == day.tracks.EarthIndex() || !planetOrMoon) continue;
+        const DayEvents& e = events[i];
+        out << body.m_strName << '\t' << EventTimesText(shown, e.rises) << '\t'
+            << EventTimesText(shown, e.transits) << '\t' << TransitAltitudesText(e) << '\t'
+            << EventTimesText(shown, e.sets) << '\n';
+    }
+    const Twilights t = SunTwilights(day.tracks, day.place, shown.day.jdStart, shown.day.jdEnd);
+    auto twilight = [&](const char* name, const DayEvents& e) {
+        out << name << '\t' << EventTimesText(shown, e.rises) << '\t' << EventTimesText(shown, e.sets)
+            << '\n';
+    };
+    twilight("civil twilight", t.civil);
+    twilight("nautical twilight", t.nautical);
+    twilight("astronomical twilight", t.astronomical);
+    if (day.tracks.SunIndex() >= 0)
+        out << "night\t" << DurationText(shown.day.jdEnd - shown.day.jdStart -
+                                         events[day.tracks.SunIndex()].daysUp)
+            << '\n';
 }
 // The catalogue star of that name: exact first, else ignoring case.
 const CStar* FindStar(const CLumoDoc& doc, const std::string& name) {
@@ -111,6 +147,10 @@ int RunEphemeris(int argc, char** args, std::ostream& out, std::ostream& err) {
     // come from the catalogue.
     if (!o.latitudeDeg || !e.stars.empty()) LoadDocument(doc, kWho, err);
     ApplyPlace(doc, o);
+    if (e.events) {
+        WriteEvents(doc, o, out);
+        return 0;
+    }
     std::vector<const CStar*> stars;
     for (const std::string& name : e.stars) {
         const CStar* s = FindStar(doc, name);
