@@ -39,7 +39,7 @@ BodyTracks::BodyTracks(const PlanetArray& planets, const Mat3f& eclipticMatrix, 
     m_samples.resize(static_cast<size_t>(m_steps + 3) * m_bodyCount);
     double cache = std::nan("");
     for (int k = 0; k < m_steps + 3; ++k) {
-        ComputePositions(copy, eclipticMatrix, cache, jdStart + (k - 1) * m_step);
+        ComputePositions(copy, cache, jdStart + (k - 1) * m_step);
         const CPlanet& earth = *copy[m_earth];
         for (int b = 0; b < m_bodyCount; ++b)
             for (int c = 0; c < 3; ++c)

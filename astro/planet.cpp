@@ -1,5 +1,6 @@
 #include "astro/planet.h"
 
+#include "astro/angles.h"
 #include "framework/archive.h"
 
 LUMO_IMPLEMENT_SERIAL(CPlanet, 1)
@@ -31,3 +32,7 @@ void CPlanet::Serialize(CArchive& ar) {
     for (int32_t& v : m_vView) ar.Exchange(v);
     ar.Exchange(m_dDistance);
 }
+
+double CPlanet::OrbitInclinationRad() const { return m_fInclination * kDegToRad; }
+double CPlanet::EpochLongitudeRad() const { return m_fEpochLongitude * kDegToRad; }
+double CPlanet::MeanMotionRadPerDay() const { return m_fMeanMotion * kDegToRad; }

@@ -17,16 +17,19 @@ public:
     float m_fDeltaRotation = 0;   // current rotation of the surface, degrees
     float m_fRadius = 0;          // Earth radii
     float m_fShape[3] = {0, 0, 0};  // shape factors of the 3D model
-    float m_fInclination = 0;     // degrees
-    float m_fRotationRate = 0;    // degrees per day
+    // The archived orbit and rotation fields, in archive order. Several hold
+    // something else than their names say: read them through the accessors
+    // below, which name what they hold and in which unit.
+    float m_fInclination = 0;     // orbital inclination to the ecliptic, degrees
+    float m_fRotationRate = 0;    // spin of the surface, degrees per day
     float m_fOrbitalPeriod = 0;   // days
-    float m_fNode = 0;            // radians (a moon's orbit tilt)
-    float m_fAscendingNode = 0;   // radians; not set by the body table
+    float m_fNode = 0;            // longitude of the ascending node, radians
+    float m_fAscendingNode = 0;   // unused; not set by the body table
     float m_fPerihelion = 0;      // longitude of perihelion, radians
-    float m_fMeanDistance = 0;    // AU, or parent radii for a moon
+    float m_fMeanDistance = 0;    // semi-major axis: AU, or parent radii for a moon
     float m_fMeanMotion = 0;      // degrees per day
     float m_fEccentricity = 0;
-    float m_fEpochLongitude = 0;  // degrees
+    float m_fEpochLongitude = 0;  // mean longitude at J2000.0, degrees
     float m_fExtra[4] = {0, 0, 0, 0};  // not set by the body table
     double m_dPos[3] = {0, 0, 0};  // position, km, body-position frame (Sun at origin)
     float m_fAxialTilt = 0;       // degrees
@@ -37,6 +40,13 @@ public:
     int32_t m_ptScreen[2] = {2000, 2000};  // where last drawn, window pixels
     int32_t m_vView[3] = {0, 0, 0};  // body relative to the eye, as the sky painting scales it
     double m_dDistance = 0;       // squared length of m_vView (far-to-near sort key)
+
+    double OrbitInclinationRad() const;
+    double AscendingNodeRad() const { return m_fNode; }
+    double PerihelionLongitudeRad() const { return m_fPerihelion; }
+    double EpochLongitudeRad() const;
+    double MeanMotionRadPerDay() const;
+    double SpinDegPerDay() const { return m_fRotationRate; }
 
     void Serialize(CArchive& ar) override;
 };

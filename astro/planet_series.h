@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "astro/rotation.h"
 #include "astro/series_tables.h"
 
 // The value of one series at t (Julian millennia from J2000.0): the sum of
@@ -23,3 +24,18 @@ void JupiterPosition(double julianDay, double& L, double& B, double& R);
 void SaturnPosition(double julianDay, double& L, double& B, double& R);
 void UranusPosition(double julianDay, double& L, double& B, double& R);
 void NeptunePosition(double julianDay, double& L, double& B, double& R);
+
+// A planet's L, B (radians), R (AU) and their rates per day.
+struct SeriesPlace {
+    double L = 0, B = 0, R = 0;
+    double dL = 0, dB = 0, dR = 0;
+};
+
+// The same series for planet 0 (Mercury) .. 7 (Neptune), with the rates from
+// the derivative of the leading terms of each series (to about 1e-3): the
+// light-time correction and the Earth's velocity for the aberration.
+void PlanetPositionAndRate(int planet, double julianDay, SeriesPlace& place);
+
+// The place as ecliptic rectangular position (AU) and velocity (AU per day),
+// standard coordinates (x to the equinox, z to the ecliptic pole).
+void SeriesCartesian(const SeriesPlace& place, DVec3& position, DVec3& velocity);

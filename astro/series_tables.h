@@ -44,10 +44,41 @@ struct PlutoTerm {
     int32_t lA, lB, bA, bB, rA, rB;
 };
 
+// One range of the Delta T polynomials: for decimal years yMin <= y < yMax,
+// x = (y - x0) / xScale and Delta T = sum c[k] x^k seconds.
+struct DeltaTRange {
+    double yMin, yMax, x0, xScale;
+    double c[8];
+};
+
+// One term of the IAU 1980 nutation series: multiples of D, M, M', F and the
+// Moon's node, the longitude sine and obliquity cosine coefficients (0.0001
+// arcsec) and their rates (0.0001 arcsec per Julian century).
+struct NutationTerm {
+    int8_t D, M, Mp, F, Om;
+    double psi, psiT, eps, epsT;
+};
+
+// The mean elements of one planetary moon in its local Laplace plane: epoch
+// (Julian day, TT), a (km), e, argument of periapsis, mean anomaly at the
+// epoch, inclination and node (degrees), n (rate of the mean longitude,
+// degrees per day), the unsigned precession periods of the periapsis and node
+// (Julian years) and their senses (+1, -1), and the Laplace pole (ICRF right
+// ascension and declination, degrees).
+struct MoonElements {
+    const char* name;
+    const char* planet;
+    double epochJd, aKm, e, wDeg, mDeg, iDeg, nodeDeg, nDegPerDay, periapsisPeriodYears,
+        nodePeriodYears;
+    int8_t periapsisSense, nodeSense;
+    double poleRaDeg, poleDecDeg;
+};
+
 // Largest multiple of a base argument that the tables use; the generator
 // refuses data beyond it, so the evaluators can precompute the multiples.
 constexpr int kMaxMoonMultiple = 4;
 constexpr int kMaxPlutoMultiple = 6;
+constexpr int kMaxNutationMultiple = 4;
 
 // All planetary terms, Mercury to Neptune, in the order of the data file.
 std::span<const SeriesTerm> VsopTerms();
@@ -59,3 +90,9 @@ std::span<const MoonTerm> MoonLongitudeDistanceTerms();
 std::span<const MoonTerm> MoonLatitudeTerms();
 // The 43 periodic terms of Pluto.
 std::span<const PlutoTerm> PlutoTerms();
+// The Delta T polynomials, ranges in rising order.
+std::span<const DeltaTRange> DeltaTRanges();
+// The 106 terms of the nutation series.
+std::span<const NutationTerm> NutationTerms();
+// The mean elements of the planetary moons.
+std::span<const MoonElements> MoonElementRows();

@@ -1,8 +1,10 @@
 #include "sky/lumo_wnd.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
+#include "astro/apparent.h"
 #include "astro/body_table.h"
 #include "astro/eye.h"
 #include "astro/julian_day.h"
@@ -94,7 +96,7 @@ void CLumoWnd::PaintSky() {
     if (m_pTimeSource) {
         CDateTime ut = GetUniversalTime(m_pTimeSource->ChosenTime(), m_pTimeSource->IsUtc());
         if (ut.IsValid())
-            ComputePositions(doc.m_planets, doc.m_eclipticMatrix, doc.m_dJulianDay,
+            ComputePositions(doc.m_planets, doc.m_dJulianDay,
                              DateTimeToJulianDay(ut));
     }
     CPlanet* observer = doc.m_bObserverOnBody && doc.m_pAim ? doc.m_pAim
@@ -102,6 +104,7 @@ void CLumoWnd::PaintSky() {
     const bool daylight = m_bDaylight && doc.m_nViewMode == 1 && !doc.m_bObserverOnBody;
     PlaceCamera(observer);
     Orthonormalise();
+    PlaceCatalogueCamera();
     uint8_t background = kFirstShadeIndex;  // black
     m_fSkyLimit = kNoSkyLimit;
     if (daylight) {
@@ -155,4 +158,25 @@ void CLumoWnd::ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) con
     const int64_t f = FocalLength;
     x = ScreenCoordinate(m_Surface.CentreX - f * X / 32768);
     y = ScreenCoordinate(m_Surface.CentreY + f * Y / 32768);
+}
+
+namespace {
+DVec3 FromQ15(const Vec3i& v) { return {v.x / 32768.0, v.y / 32768.0, v.z / 32768.0}; }
+Vec3i RowToQ15(const DVec3& v) {
+    auto c = [](double f) { return static_cast<int32_t>(std::lround(f * 32768.0)); };
+    return {c(v[0]), c(v[1]), c(v[2])};
+}
+}  // namespace
+
+void CLumoWnd::PlaceCatalogueCamera() {
+    m_CatalogueCamera = m_Camera;
+    if (!m_pDoc || !std::isfinite(m_pDoc->m_dJulianDay)) return;
+    const FrameOfDate f = ComputeFrameOfDate(m_pDoc->m_dJulianDay);
+    const CSkyCamera& c = m_Camera;
+    // A camera row r dotted with M s equals (M^T r) dotted with s.
+    const DMat3 M = Mat3Multiply(AberrationRotationAt(f, FromQ15(c.m_vDepth)), CatalogueToDateSky(f));
+    const DMat3 Mt = Mat3Transpose(M);
+    m_CatalogueCamera.m_vSide = RowToQ15(Mat3Apply(Mt, FromQ15(c.m_vSide)));
+    m_CatalogueCamera.m_vUp = RowToQ15(Mat3Apply(Mt, FromQ15(c.m_vUp)));
+    m_CatalogueCamera.m_vDepth = RowToQ15(Mat3Apply(Mt, FromQ15(c.m_vDepth)));
 }

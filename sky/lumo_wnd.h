@@ -41,6 +41,12 @@ public:
     ~CLumoWnd();
 
     CSkyCamera m_Camera;
+    // The camera turned back to the catalogue's J2000 directions: the camera
+    // rows times the precession-nutation matrix of the paint's instant (with
+    // the aberration at the view centre folded in). Stars, figures,
+    // boundaries and constellation labels are drawn through it, so they land
+    // at their apparent places of date at no cost per star.
+    CSkyCamera m_CatalogueCamera;
     EyeHundredKm m_vEye = {0, 0, 0};  // units of 100 km, body-position frame
     Surface m_Surface;
     // Stylus state, driven by the stylus handlers.
@@ -105,6 +111,8 @@ public:
     void PlaceCamera(CPlanet* observer);
     // Restores an orthonormal camera basis after fixed-point drift.
     void Orthonormalise();
+    // Builds m_CatalogueCamera from m_Camera for the document's Julian day.
+    void PlaceCatalogueCamera();
     // Camera coordinates (X, Y: Q15 scale) to surface pixels (y up from the
     // bottom row): x = CentreX - F X / 32768, y = CentreY + F Y / 32768, with
     // F = FocalLength and each division truncating toward zero.

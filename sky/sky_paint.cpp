@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "catalogue/lumo_doc.h"
@@ -49,8 +50,16 @@ void DrawSkyLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lin
     for (const CSkyLine& line : lines) DrawSegment(doc, wnd, colour, line.m_start, line.m_end);
 }
 
+// Catalogue lines (J2000 directions): drawn through the catalogue camera.
+void DrawCatalogueLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lines,
+                        int32_t colour) {
+    std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
+    DrawSkyLines(doc, wnd, lines, colour);
+    std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
+}
+
 void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
-    const CSkyCamera& camera = wnd.m_Camera;
+    const CSkyCamera& camera = wnd.m_CatalogueCamera;
     const int32_t height = wnd.m_Surface.Height;
     // The Daylight layer's sky hides what is fainter than it lets through.
     const float magLimit = std::min(doc.m_fMagLimit, wnd.m_fSkyLimit);
@@ -155,11 +164,14 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     if (doc.m_bEcliptic) DrawLineSet(doc, wnd, doc.m_eclipticLines, kEclipticColour);
     if (doc.m_bLocalCircles) DrawLocalCircles(doc, wnd);
     if (doc.m_bHorizon && !doc.m_bGround) DrawHorizon(doc, dc, wnd);
-    if (doc.m_bFigures) DrawSkyLines(doc, wnd, doc.m_figures, kFigureColour);
-    if (doc.m_bBounds) DrawSkyLines(doc, wnd, doc.m_bounds, kBoundsColour);
-    if (doc.m_bConstNames)
+    if (doc.m_bFigures) DrawCatalogueLines(doc, wnd, doc.m_figures, kFigureColour);
+    if (doc.m_bBounds) DrawCatalogueLines(doc, wnd, doc.m_bounds, kBoundsColour);
+    if (doc.m_bConstNames) {
+        std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
         for (const CSkyLabel& label : doc.m_labels)
             DrawLabel(dc, wnd, label.m_pos, label.m_strName, kConstellationNameColour);
+        std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
+    }
     doc.m_frameLines.clear();
     DrawStars(doc, dc, wnd);
     DrawBodies(doc, dc, wnd);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -156,6 +157,52 @@ TEST(Ephemeris, PolarNightAtTromso) {
     EXPECT_NEAR(std::stod(rows[1][3]), 90 - 69.65 - 23.44, 0.15);
     EXPECT_NE(rows[11][1], "-");
     EXPECT_EQ(rows[14][1], "24h 00m");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Ephemeris, StarsAndAstrometricPlaces) {
+    const std::string when = "ephemeris --time 2026-12-06T21:00:00 --utc --lat 40.4 --lon -3.7";
+    Result apparent = RunLumo(kLumo, when + " --stars Vega,sirius");
+    ASSERT_EQ(apparent.status, 0) << apparent.err;
+    auto rows = Rows(apparent.out);
+    ASSERT_EQ(rows.size(), 27u) << apparent.out;
+    EXPECT_NE(apparent.out.find("\tDelta T 75.65 s\t"), std::string::npos) << rows[0][0];
+    // The data sheet's apparent places (its J2000 inputs are the catalogue's to
+    // a fraction of an arcsecond): 18h37m49.277s +38 48' 29.45",
+    // 06h46m22.881s -16 44' 34.43".
+    ASSERT_EQ(rows[25][0], "Vega");
+    EXPECT_NEAR(std::stod(rows[25][1]), 18.630355, 3e-5);
+    EXPECT_NEAR(std::stod(rows[25][2]), 38.808181, 3e-4);
+    ASSERT_EQ(rows[26][0], "Sirius");
+    EXPECT_NEAR(std::stod(rows[26][1]), 6.773022, 3e-5);
+    EXPECT_NEAR(std::stod(rows[26][2]), -16.742897, 3e-4);
+    // Astrometric: the catalogue's own J2000 place for a star, and bodies
+    // moved back by the 26.9 years of precession (about 22').
+    Result astrometric = RunLumo(kLumo, when + " --stars Vega --astrometric");
+    ASSERT_EQ(astrometric.status, 0) << astrometric.err;
+    auto j2000 = Rows(astrometric.out);
+    ASSERT_EQ(j2000.size(), 26u);
+    EXPECT_NE(astrometric.out.find("astrometric J2000"), std::string::npos);
+    EXPECT_NEAR(std::stod(j2000[25][1]), 18.615647, 2e-6);  // 279.23470 deg
+    EXPECT_EQ(j2000[25][4], rows[25][4]);  // altitude stays where the star is seen
+    for (size_t i = 2; i < 25; ++i) {
+        if (rows[i][0] == "Earth") continue;
+        const double dRa = std::fabs(std::stod(rows[i][1]) - std::stod(j2000[i][1])) * 15;
+        EXPECT_GT(dRa, 0.1) << rows[i][0];
+        EXPECT_LT(dRa, 0.6) << rows[i][0];
+    }
+}
+
+TEST(Ephemeris, UnknownOrEmptyStarNamesAreRefused) {
+    for (const char* args : {"--stars Nosuchstar", "--stars", "--stars Vega,,Deneb", "--stars ,"}) {
+        Result r = RunLumo(kLumo, std::string("ephemeris --time 2026-12-06T21:00:00 --utc --lat 0 --lon 0 ") + args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
+        EXPECT_NE(r.err.find("lumo ephemeris:"), std::string::npos) << args;
+    }
 }
 
 }  // namespace

@@ -98,10 +98,11 @@ TEST_F(RenderTest, ScaleMakesALargerPictureOfTheSameView) {
     EXPECT_NE(r.out.find("(404 x 300 pixels)"), std::string::npos) << r.out;
     EXPECT_EQ(two.width, 404);
     EXPECT_EQ(two.height, 300);
-    // The constellation names: twice the font, about four times the pixels.
+    // The constellation names: twice the font, about four times the pixels
+    // (fewer where a name is cut at the picture's edge).
     const int red1 = CountRgb(one, 255, 0, 0), red2 = CountRgb(two, 255, 0, 0);
     ASSERT_GT(red1, 50);
-    EXPECT_GT(red2, 3 * red1);
+    EXPECT_GT(red2, 2.5 * red1);
     EXPECT_LT(red2, 5 * red1);
     Picture half;
     ASSERT_EQ(Render("--size 101x77 --scale 1.5", half).status, 0);
@@ -192,13 +193,21 @@ bool CatalogueStar(const std::string& name, double& raDeg, double& decDeg) {
 }
 
 TEST_F(RenderTest, PolarisIsTheStarNearestThePole) {
+    const std::string when = "--time 2026-12-06T22:00:00 --lat 40.4168 --lon -3.7038";
     Picture p;
-    ASSERT_EQ(Render("--time 2026-12-06T22:00:00 --lat 40.4168 --lon -3.7038 --view equatorial "
-                     "--el -8192 --zoom 2048 --layers grid",
-                     p).status,
-              0);
-    double ra = 0, dec = 0;
-    ASSERT_TRUE(CatalogueStar("Polaris", ra, dec));
+    ASSERT_EQ(Render(when + " --view equatorial --el -8192 --zoom 2048 --layers grid", p).status, 0);
+    // Polaris at its apparent place of date, as `lumo ephemeris --stars` gives it
+    // (precession has carried it 8' nearer the pole since J2000).
+    ProgramResult e = RunLumo(kLumo, "ephemeris " + when + " --stars Polaris");
+    ASSERT_EQ(e.status, 0) << e.err;
+    const auto rows = Rows(e.out);
+    ASSERT_EQ(rows.back().size(), 6u);
+    ASSERT_EQ(rows.back()[0], "Polaris");
+    EXPECT_EQ(rows.back()[3], "-");
+    const double ra = std::stod(rows.back()[1]) * 15, dec = std::stod(rows.back()[2]);
+    double raJ2000 = 0, decJ2000 = 0;
+    ASSERT_TRUE(CatalogueStar("Polaris", raJ2000, decJ2000));
+    EXPECT_GT(dec - decJ2000, 0.1);
     // The pole at the centre, right ascension 12h up, 6h to the left.
     const double f = Focal(p, 2048), cx = p.width / 2, cy = p.height / 2;
     const double x = cx - f * std::cos(dec * kDeg) * std::sin(ra * kDeg);
@@ -212,7 +221,7 @@ TEST_F(RenderTest, PolarisIsTheStarNearestThePole) {
         }
     EXPECT_NEAR(bestX, x, 2.0);
     EXPECT_NEAR(bestRow, row, 2.0);
-    EXPECT_GT(best, 40);  // Polaris is 0.74 degrees (53 pixels) off the pole
+    EXPECT_GT(best, 30);  // Polaris is 0.62 degrees (44 pixels) off the pole
 }
 
 struct Place {

@@ -210,7 +210,7 @@ TEST(BodyTracks, InterpolationMatchesThePositionUpdate) {
     ASSERT_TRUE(tracks.Valid());
     double cache = std::nan(""), worstArcsec = 0;
     for (double t = jd0; t <= jd0 + 25.0 / 24; t += 0.0371) {
-        ComputePositions(planets, ecliptic, cache, t);
+        ComputePositions(planets, cache, t);
         const CPlanet& earth = *planets[tracks.EarthIndex()];
         for (int b = 0; b < tracks.BodyCount(); ++b) {
             // The moons of the other planets take their planet's track.

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "astro/apparent.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/store_file.h"
 #include "engine/png_export.h"
@@ -77,7 +78,7 @@ TEST_F(GoldenSkyTest, EquatorialOrion) {
     EXPECT_EQ(PixelOf(S(), 5, 120), 10 + kGridColour);
     EXPECT_GT(CountColour(kConstellationNameColour), 50);
     EXPECT_GT(CountColour(kStarNameColour), 100);
-    ExpectGoldenSky(S(), 0x4d794d8dab70fccull, "equatorial_orion");
+    ExpectGoldenSky(S(), 0x4be3fe0163dc2d52ull, "equatorial_orion");
 }
 
 TEST_F(GoldenSkyTest, HorizonSouth) {
@@ -92,7 +93,7 @@ TEST_F(GoldenSkyTest, HorizonSouth) {
     EXPECT_LT(saturn->m_ptScreen[1], 120 - 50);
     EXPECT_EQ(WindowPixel(saturn->m_ptScreen[0] - 1, saturn->m_ptScreen[1]), ShadeBase[448] + 1);
     EXPECT_GT(CountColour(kAzimuthLabelColour), 10);
-    ExpectGoldenSky(S(), 0xb022a191b423b881ull, "horizon_south");
+    ExpectGoldenSky(S(), 0xb8345379907f0ed3ull, "horizon_south");
 }
 
 TEST_F(GoldenSkyTest, HorizonEastWithGround) {
@@ -111,9 +112,42 @@ TEST_F(GoldenSkyTest, HorizonEastWithGround) {
     // Uranus: altitude 54.8, azimuth 113.8.
     const CPlanet* uranus = Body("Uranus");
     EXPECT_LT(uranus->m_ptScreen[1], 120);
-    ExpectGoldenSky(S(), 0x6da5c33cdd4c73f1ull, "horizon_east_ground");
+    ExpectGoldenSky(S(), 0xa62ae7ef06794e72ull, "horizon_east_ground");
 }
 
+
+// Every star drawn at zoom 2048 (100" a pixel) lands within a pixel of its
+// apparent place of date as `lumo ephemeris --stars` computes it
+// (precession-nutation matrix, then the vector aberration), read back from
+// the position the hit test uses.
+TEST_F(GoldenSkyTest, StarsAreDrawnAtTheirApparentPlaces) {
+    doc.m_nZoom = 2048;
+    doc.m_nViewMode = 0;
+    int checked = 0;
+    for (int32_t azimuth : {7509, 0, -9000, 14000})
+        for (int32_t elevation : {0, -4000, 3000, -8000}) {
+            doc.m_nViewAzimuth = azimuth;
+            doc.m_nViewElevation = elevation;
+            wnd.PaintSky();
+            const FrameOfDate f = ComputeFrameOfDate(doc.m_dJulianDay);
+            const CSkyCamera& c = wnd.m_Camera;
+            auto dot = [](const Vec3i& r, const DVec3& v) { return (r.x * v[0] + r.y * v[1] + r.z * v[2]); };
+            for (const auto& star : doc.m_stars) {
+                if (star->m_ptScreen[0] == kOffScreen) continue;
+                double ra, dec;
+                ApparentStarPlace(f, star->m_pos.a, star->m_pos.b, ra, dec);
+                const DVec3 d = SkyFromStandard(UnitFromAngles(ra, dec));
+                // The paint's own rounding: each product truncated toward zero.
+                const double x = S().CentreX - std::trunc(FocalLength * dot(c.m_vSide, d) / 32768);
+                const double y = S().Height - (S().CentreY + std::trunc(FocalLength * dot(c.m_vUp, d) / 32768));
+                if (x < 0 || x >= S().Stride || y < 0 || y >= S().Height) continue;
+                EXPECT_NEAR(star->m_ptScreen[0], x, 1.0) << star->m_strName;
+                EXPECT_NEAR(star->m_ptScreen[1], y, 1.0) << star->m_strName;
+                ++checked;
+            }
+        }
+    EXPECT_GT(checked, 50);
+}
 
 // VR mode: the observer at a body's centre, the body's own model at the
 // view centre and its neighbours' models where they stand in the sky, from
@@ -171,35 +205,35 @@ TEST_F(VrGoldenSkyTest, OnTheEarthWithTheMoon) {
     EXPECT_FALSE(OnScreen(Body("Moon")->m_ptScreen));
     EXPECT_FALSE(OnScreen(Body("Earth")->m_ptScreen));
     EXPECT_TRUE(OnScreen(Body("Saturn")->m_ptScreen));  // far: its marker
-    ExpectGoldenSky(S(), 0x93282bedb7ac4947ull, "vr_earth");
+    ExpectGoldenSky(S(), 0x3d29d70d42df4119ull, "vr_earth");
 }
 
 TEST_F(VrGoldenSkyTest, OnJupiterWithTheGalileanMoons) {
-    // 2027-01-03 18:00 UT: the four moons on the night side of Jupiter,
-    // Io and Callisto left of the view centre (9.2h, +18), Europa and
-    // Ganymede right of it.
+    // 2027-01-03 18:00 UT, from Jupiter's centre (mean elements): Ganymede
+    // (8.5h, +20) and Europa (7.9h, +22) right of the view centre (9.2h, +18),
+    // Europa the farther; Callisto (6.9h) beyond them; Io (18.7h, -25) behind.
     Paint("Jupiter", CDateTime(2027, 1, 3, 18, 0, 0), 12561, 1638);
     EXPECT_EQ(Hue(PixelOf(S(), 162, 120)) % 17, 0);  // a tan band
-    auto [ix, iy] = Projected("Io");
     auto [ex, ey] = Projected("Europa");
     auto [gx, gy] = Projected("Ganymede");
-    EXPECT_LT(ix, 162 - 100);
-    EXPECT_GT(ex, 162 + 50);
-    EXPECT_GT(gx, ex);
-    const int ioHue = Hue(PixelOf(S(), ix, iy));
-    EXPECT_TRUE(ioHue == 5 || ioHue == 15 || ioHue == 18 || ioHue == 2) << ioHue;  // yellow to red
+    EXPECT_GT(gx, 162 + 30);
+    EXPECT_GT(ex, gx + 20);
+    EXPECT_GT(ey, 120);  // north of the centre
     const int europaHue = Hue(PixelOf(S(), ex, ey));
     EXPECT_TRUE(europaHue == 1 || europaHue == 17 || europaHue == 14) << europaHue;  // ice, cracks
     EXPECT_NE(PixelOf(S(), gx, gy), 10);
+    const CPlanet* io = Body("Io");
+    const Vec3i u = Normalize({io->m_vView[0], io->m_vView[1], io->m_vView[2]});
+    EXPECT_LT(wnd.m_Camera.ToCamera(u.x, u.y, u.z).z, 0);  // behind the observer
     for (const char* moon : {"Io", "Europa", "Ganymede", "Callisto"})
         EXPECT_FALSE(OnScreen(Body(moon)->m_ptScreen)) << moon;
-    ExpectGoldenSky(S(), 0x340621481a35bbc0ull, "vr_jupiter");
+    ExpectGoldenSky(S(), 0x77d82c09f256bde5ull, "vr_jupiter");
 }
 
 TEST_F(VrGoldenSkyTest, OnSaturnWithItsRings) {
     // 2026-12-06 21:00 UT, looking at 17.5h, +42: the rings open around the
     // globe, seen from below their plane (the near half above the globe, the
-    // far half behind it), Dione to the left.
+    // far half behind it); no moon in this part of Saturn's sky.
     Paint("Saturn", CDateTime(2026, 12, 6, 21, 0, 0), 23893, 3823);
     const int saturnHue = Hue(PixelOf(S(), 162, 120));
     EXPECT_TRUE(saturnHue == 1 || saturnHue == 17) << saturnHue;  // pale bands
@@ -208,9 +242,7 @@ TEST_F(VrGoldenSkyTest, OnSaturnWithItsRings) {
     EXPECT_EQ(Hue(PixelOf(S(), 100, 120)), 17);
     EXPECT_EQ(Hue(PixelOf(S(), 122, 120)), 9);
     EXPECT_EQ(PixelOf(S(), 128, 120), 10);
-    auto [dx, dy] = Projected("Dione");
-    EXPECT_EQ(Hue(PixelOf(S(), dx, dy)), 1);
-    ExpectGoldenSky(S(), 0x3e79949c40d0af5eull, "vr_saturn");
+    ExpectGoldenSky(S(), 0x4ea83dca2531ca61ull, "vr_saturn");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // Build-time generator of the series coefficient tables.
 //
-//   lumo-series-gen VSOP.tsv MOON.tsv PLUTO.tsv OUT.cpp
+//   lumo-series-gen VSOP.tsv MOON.tsv PLUTO.tsv DELTAT.tsv NUTATION.tsv MOONS.tsv OUT.cpp
 //
-// Reads the three coefficient files of astro/data, checks every row (column
+// Reads the coefficient files of astro/data (comment lines starting with '#'
+// before the header are skipped: they carry the provenance), checks every row (column
 // count, numbers, the order of planets, coordinates, powers and term indices,
 // the range of the argument multiples) and writes a C++ source file that
 // defines the tables declared in astro/series_tables.h. The numbers are copied
@@ -25,6 +26,7 @@ namespace {
 
 constexpr int kMaxMoonMultiple = 4;   // as in astro/series_tables.h
 constexpr int kMaxPlutoMultiple = 6;  // as in astro/series_tables.h
+constexpr int kMaxNutationMultiple = 4;  // as in astro/series_tables.h
 const char* const kPlanets[] = {"Mercury", "Venus", "Earth", "Mars",
                                 "Jupiter", "Saturn", "Uranus", "Neptune"};
 const char kCoordinates[] = {'L', 'B', 'R'};
@@ -65,7 +67,8 @@ Table ReadTable(const std::string& path, const std::string& header, size_t colum
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!sawHeader) {
-            if (line != header) throw Failure{path + ":1: unexpected header"};
+            if (!line.empty() && line[0] == '#') continue;
+            if (line != header) throw Failure{path + ":" + std::to_string(number) + ": unexpected header"};
             sawHeader = true;
             continue;
         }
@@ -203,11 +206,70 @@ void EmitPluto(const Table& t, std::ostream& out) {
     out << "};\n\n";
 }
 
+// A decimal cell that may be empty (then 0).
+std::string DecimalOrZero(const Table& t, size_t row, size_t col) {
+    return t.rows[row][col].empty() ? "0.0" : Decimal(t, row, col);
+}
+
+// Delta T: one polynomial per range of decimal years, ranges in order and
+// touching.
+void EmitDeltaT(const Table& t, std::ostream& out) {
+    if (t.rows.empty()) throw Failure{t.path + ": no rows"};
+    out << "const DeltaTRange kDeltaT[] = {\n";
+    for (size_t row = 0; row < t.rows.size(); ++row) {
+        if (row > 0 && t.rows[row][0] != t.rows[row - 1][1])
+            Fail(t, row, "range does not start where the previous one ends");
+        if (std::strtod(t.rows[row][3].c_str(), nullptr) <= 0) Fail(t, row, "scale must be positive");
+        out << "    {";
+        for (size_t col = 0; col < 4; ++col) out << Decimal(t, row, col) << ", ";
+        out << "{";
+        for (size_t col = 4; col < 12; ++col) out << DecimalOrZero(t, row, col) << (col < 11 ? ", " : "");
+        out << "}},\n";
+    }
+    out << "};\n\n";
+}
+
+// The nutation series: multiples of D, M, M', F, Om and four coefficients.
+void EmitNutation(const Table& t, std::ostream& out) {
+    if (t.rows.empty()) throw Failure{t.path + ": no terms"};
+    out << "const NutationTerm kNutation[] = {\n";
+    for (size_t row = 0; row < t.rows.size(); ++row) {
+        if (Integer(t, row, 0, 1, 1000) != static_cast<long>(row + 1))
+            Fail(t, row, "term number out of order");
+        out << "    {";
+        for (size_t col = 1; col <= 5; ++col)
+            out << Integer(t, row, col, -kMaxNutationMultiple, kMaxNutationMultiple) << ", ";
+        for (size_t col = 6; col <= 9; ++col) out << Decimal(t, row, col) << (col < 9 ? ", " : "");
+        out << "},\n";
+    }
+    out << "};\n\n";
+}
+
+// The mean elements of the planetary moons, one row per moon.
+void EmitMoonElements(const Table& t, std::ostream& out) {
+    if (t.rows.empty()) throw Failure{t.path + ": no moons"};
+    out << "const MoonElements kMoonElements[] = {\n";
+    for (size_t row = 0; row < t.rows.size(); ++row) {
+        for (size_t col : {0u, 1u})
+            if (t.rows[row][col].empty() ||
+                t.rows[row][col].find_first_of("\"\\") != std::string::npos)
+                Fail(t, row, "bad name '" + t.rows[row][col] + "'");
+        out << "    {\"" << t.rows[row][0] << "\", \"" << t.rows[row][1] << "\", ";
+        for (size_t col = 2; col <= 11; ++col) out << Decimal(t, row, col) << ", ";
+        for (size_t col : {10u, 11u})
+            if (std::strtod(t.rows[row][col].c_str(), nullptr) <= 0) Fail(t, row, "period must be positive");
+        for (size_t col = 12; col <= 13; ++col) out << Integer(t, row, col, -1, 1) << ", ";
+        out << Decimal(t, row, 14) << ", " << Decimal(t, row, 15) << "},\n";
+    }
+    out << "};\n\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::cerr << "usage: lumo-series-gen VSOP.tsv MOON.tsv PLUTO.tsv OUT.cpp\n";
+    if (argc != 8) {
+        std::cerr << "usage: lumo-series-gen VSOP.tsv MOON.tsv PLUTO.tsv DELTAT.tsv NUTATION.tsv "
+                     "MOONS.tsv OUT.cpp\n";
         return 2;
     }
     std::ostringstream out;
@@ -215,6 +277,12 @@ int main(int argc, char** argv) {
         Table vsop = ReadTable(argv[1], "planet\tcoordinate\tpower\tindex\tA\tB\tC", 7);
         Table moon = ReadTable(argv[2], "table\tindex\tD\tM\tMp\tF\tsl_sb\tsr", 8);
         Table pluto = ReadTable(argv[3], "i\tj\tk\tlA\tlB\tbA\tbB\trA\trB", 9);
+        Table deltaT = ReadTable(argv[4], "y_min\ty_max\tx0\txscale\tc0\tc1\tc2\tc3\tc4\tc5\tc6\tc7\tpublished", 13);
+        Table nutation = ReadTable(argv[5], "i\tD\tM\tMp\tF\tOm\tpsi\tpsi_T\teps\teps_T\tmeeus22A", 11);
+        Table moons = ReadTable(argv[6],
+                                "moon\tplanet\tepoch_jd\ta_km\te\tw_deg\tM_deg\ti_deg\tnode_deg\t"
+                                "n_deg_per_day\tPw_yr\tPnode_yr\tPw_sense\tnode_sense\tpole_ra_deg\t"
+                                "pole_dec_deg\tsrc", 17);
         out << "// Generated by tools/series/gen_series_tables.cpp from astro/data/*.tsv.\n"
                "// Do not edit: change the data files and rebuild.\n\n"
                "#include \"astro/series_tables.h\"\n\n"
@@ -222,18 +290,24 @@ int main(int argc, char** argv) {
         EmitVsop(vsop, out);
         EmitMoon(moon, out);
         EmitPluto(pluto, out);
+        EmitDeltaT(deltaT, out);
+        EmitNutation(nutation, out);
+        EmitMoonElements(moons, out);
         out << "}  // namespace\n\n"
                "std::span<const SeriesTerm> VsopTerms() { return kTerms; }\n"
                "std::span<const PlanetSeries> VsopPlanets() { return kPlanets; }\n"
                "std::span<const MoonTerm> MoonLongitudeDistanceTerms() { return kMoonA; }\n"
                "std::span<const MoonTerm> MoonLatitudeTerms() { return kMoonB; }\n"
-               "std::span<const PlutoTerm> PlutoTerms() { return kPluto; }\n";
+               "std::span<const PlutoTerm> PlutoTerms() { return kPluto; }\n"
+               "std::span<const DeltaTRange> DeltaTRanges() { return kDeltaT; }\n"
+               "std::span<const NutationTerm> NutationTerms() { return kNutation; }\n"
+               "std::span<const MoonElements> MoonElementRows() { return kMoonElements; }\n";
     } catch (const Failure& f) {
         std::cerr << "lumo-series-gen: " << f.message << "\n";
         return 1;
     }
     // Write beside the target and rename, so a failed run leaves no half file.
-    std::string target = argv[4];
+    std::string target = argv[7];
     std::string temporary = target + ".tmp";
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
