@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "astro/angles.h"
+#include "astro/apparent.h"
 #include "astro/body_table.h"
 #include "astro/eye.h"
 #include "astro/frames.h"
@@ -33,7 +34,7 @@ struct SolarSystemAt {
     SolarSystemAt(const CLumoDoc& doc, double julianDay) {
         BuildBodyTable(planets, eclipticMatrix);
         double cache = std::numeric_limits<double>::quiet_NaN();
-        ComputePositions(planets, eclipticMatrix, cache, julianDay);
+        ComputePositions(planets, cache, julianDay);
         CPlanet* earth = FindPlanet(planets, "Earth");
         CPlanet* observer = nullptr;
         LocalFrame(earth, doc.m_fLatitude, doc.m_fLongitude, observer, zenith, east, south);
@@ -54,26 +55,6 @@ const CPlanet* BodyNamed(const CLumoDoc& doc, const std::string& folded) {
     for (const auto& body : doc.m_planets)
         if (FoldCase(body->m_strName) == folded) return body.get();
     return nullptr;
-}
-
-// A J2000 catalogue place (radians) carried to the mean equator and equinox
-// of the date by the IAU 2006 precession angles (Capitaine et al. 2003, as
-// USNO Circular 179 prints them). Nutation
-// and aberration (together under 30") are left out.
-void PrecessFromJ2000(double julianDay, double& ra, double& dec) {
-    const double t = JulianCenturies(julianDay);
-    auto arcsec = [t](const double (&c)[6]) {
-        return (c[0] + t * (c[1] + t * (c[2] + t * (c[3] + t * (c[4] + t * c[5]))))) / 3600.0 * kDegToRad;
-    };
-    static constexpr double kZeta[6] = {2.650545, 2306.083227, 0.2988499, 0.01801828, -0.000005971, -0.0000003173};
-    static constexpr double kZ[6] = {-2.650545, 2306.077181, 1.0927348, 0.01826837, -0.000028596, -0.0000002904};
-    static constexpr double kTheta[6] = {0, 2004.191903, -0.4294934, -0.04182264, -0.000007089, -0.0000001274};
-    const double zeta = arcsec(kZeta), z = arcsec(kZ), theta = arcsec(kTheta);
-    const double a = std::cos(dec) * std::sin(ra + zeta);
-    const double b = std::cos(theta) * std::cos(dec) * std::cos(ra + zeta) - std::sin(theta) * std::sin(dec);
-    const double c = std::sin(theta) * std::cos(dec) * std::cos(ra + zeta) + std::cos(theta) * std::sin(dec);
-    ra = std::atan2(a, b) + z;
-    dec = std::asin(std::clamp(c, -1.0, 1.0));
 }
 
 TrackRate RateOf(const CPlanet& body) {
@@ -116,8 +97,8 @@ std::optional<SlewTarget> FindSlewTarget(const CLumoDoc& doc, std::string_view n
         t.mount.decDegJ2000 = place.declinationDeg;
     } else {
         const SkyPoint& p = star->m_pos;
-        double ra = p.a, dec = p.b;
-        PrecessFromJ2000(julianDay, ra, dec);
+        double ra = 0, dec = 0;
+        ApparentStarPlace(ComputeFrameOfDate(julianDay), p.a, p.b, ra, dec);
         const double cosDec = std::cos(dec);
         const std::array<double, 3> dirSky = {cosDec * std::cos(ra), std::sin(dec), -cosDec * std::sin(ra)};
         const std::array<double, 3> dirBody = BodyFromSky(dirSky);
