@@ -113,6 +113,21 @@ void DrawBodyMarker(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd, const CPlanet& body, 
     }
 }
 
+// How far (surface pixels) a moon seen from elsewhere must stand from its
+// planet's centre to be drawn, and to be named.
+constexpr int64_t kMoonApartPixels = 3;
+constexpr int64_t kMoonNamedPixels = 24;
+
+// Where a body (its view vector set) falls on the surface; false when it is
+// behind the viewer.
+bool ProjectBody(CLumoWnd& wnd, const CPlanet& body, int32_t& x, int32_t& y) {
+    const Vec3i u = Normalize({body.m_vView[0], body.m_vView[1], body.m_vView[2]});
+    const Vec3i c = wnd.m_Camera.ToCamera(u.x, u.y, u.z);
+    if (c.z < 0) return false;  // a body exactly on the rim is drawn
+    wnd.ProjectToScreen(c.x, c.y, x, y);
+    return true;
+}
+
 void DrawBodies(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     std::vector<CPlanet*> order;
     order.reserve(doc.m_planets.size());
@@ -127,17 +142,27 @@ void DrawBodies(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     const int32_t height = wnd.m_Surface.Height;
     for (CPlanet* body : order) {
         if (body == observer && !doc.m_bObserverOnBody) continue;
-        // Moons are shown only around the body the observer stands on.
-        if (body->m_nParent != 0 && !(observer && body->m_nParent == observer->m_nIndex)) continue;
-        const Vec3i u = Normalize({body->m_vView[0], body->m_vView[1], body->m_vView[2]});
-        const Vec3i c = wnd.m_Camera.ToCamera(u.x, u.y, u.z);
-        if (c.z < 0) continue;  // a body exactly on the rim is drawn
         int32_t x, y;
-        wnd.ProjectToScreen(c.x, c.y, x, y);
+        if (!ProjectBody(wnd, *body, x, y)) continue;
+        // Around the body the observer stands on its moons are always
+        // shown; another planet's moons once they stand apart from it on
+        // the screen, and named once there is room for the name.
+        bool named = true;
+        const bool ownMoon = observer && body->m_nParent == observer->m_nIndex;
+        if (body->m_nParent != 0 && !ownMoon) {
+            const size_t parent = static_cast<size_t>(body->m_nParent);
+            int32_t px, py;
+            if (parent >= doc.m_planets.size() || !ProjectBody(wnd, *doc.m_planets[parent], px, py))
+                continue;
+            const int64_t dx = x - px, dy = y - py, apart = dx * dx + dy * dy;
+            if (apart < kMoonApartPixels * kMoonApartPixels) continue;
+            named = apart >= kMoonNamedPixels * kMoonNamedPixels;
+        }
         if (DrawBodyModel(doc, wnd, *body, x, y, body->m_dDistance)) continue;
         DrawBodyMarker(doc, dc, wnd, *body, x, y);
         body->m_ptScreen[0] = x;
         body->m_ptScreen[1] = height - y;
+        if (!named) continue;
         dc.SetTextColor(kBodyNameColour);
         SelectFontB(dc, wnd);
         dc.TextOut(x, height - y, body->m_strName);
