@@ -12,6 +12,7 @@
 // the top: y_window = Height - y_surface.
 
 #include <cstdint>
+#include <vector>
 
 #include "astro/aim.h"
 #include "catalogue/lumo_doc.h"
@@ -23,6 +24,14 @@
 #include "sky/sky_tools.h"
 
 class CBodyModels;
+class CDeepSky;
+
+// A deep-sky object drawn in the latest paint: its index in the deep sky's
+// objects and where it landed, window pixels.
+struct DeepSkyMark {
+    int32_t index;
+    int32_t x, y;
+};
 
 // Where a star or body that is not drawn in the latest paint is kept: far
 // outside any surface (a large window on a dense screen is thousands of
@@ -56,6 +65,10 @@ public:
     // The body models of VR mode, given by the owner; null: every body is
     // drawn as its marker.
     CBodyModels* m_pModels = nullptr;
+    // The deep-sky objects and the Milky Way, given by the owner; null: none.
+    const CDeepSky* m_pDeepSky = nullptr;
+    // The deep-sky objects the latest paint drew.
+    std::vector<DeepSkyMark> m_deepSkyDrawn;
     // The Moon icon held across paints.
     CMoonIconHolder m_moonIcon;
     // Surface pixels per designed pixel (sky_scale.h): 1 unless the owner
@@ -112,8 +125,9 @@ public:
     void OnPenUp(int32_t x, int32_t y);
     // The timer: repaints with the edge-scroll steps added, then restarts.
     void OnTick(int32_t id);
-    // A double tap: the Star or Planet dialog of the nearest object drawn
-    // strictly within the tap radius (15 pixels, scaled); bodies win ties.
+    // A double tap: the Star, Planet or deep-sky dialog of the nearest object
+    // drawn strictly within the tap radius (15 pixels, scaled); bodies win
+    // ties, then stars.
     void HitTest(int32_t x, int32_t y);
     // Angle units (1/32768 turn) the view turns per edge-scroll tick:
     // 131072 x scale / F, truncated (about 7.4 degrees at F = 195 and scale

@@ -10,6 +10,7 @@
 #include "engine/primitives.h"
 #include "engine/vector_q15.h"
 #include "sky/body_models.h"
+#include "sky/deep_sky_paint.h"
 #include "sky/lumo_wnd.h"
 #include "sky/observer_circles.h"
 
@@ -146,6 +147,8 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     dc.SetBkMode(TRANSPARENT);
     FocalLength = doc.m_nZoom;
     SurfaceBeginFrame(s, doc.m_nZoom);
+    wnd.m_deepSkyDrawn.clear();
+    DrawMilkyWay(doc, wnd);
     DrawCircle(s, s.CentreX, s.CentreY, FocalLength, kGridColour);  // the rim
     if (doc.m_bGrid) DrawLineSet(doc, wnd, doc.m_gridLines, kGridColour);
     if (doc.m_bEcliptic) DrawLineSet(doc, wnd, doc.m_eclipticLines, kEclipticColour);
@@ -157,6 +160,7 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
         for (const CSkyLabel& label : doc.m_labels)
             DrawLabel(dc, wnd, label.m_pos, label.m_strName, kConstellationNameColour);
     doc.m_frameLines.clear();
+    DrawDeepSky(doc, dc, wnd);
     DrawStars(doc, dc, wnd);
     DrawBodies(doc, dc, wnd);
     doc.m_frameLines.clear();

@@ -15,6 +15,8 @@ struct Command {
 const Command kCommands[] = {
     {"catalogue", "catalogue FILE [--stars N]   counts, settings and the first stars of a stars.db",
      RunCatalogueCommand},
+    {"deepsky", "deepsky FILE [--objects N] counts and the first objects of a deepsky.dat",
+     RunDeepSkyCommand},
     {"store", "store FILE                   the directory of a planet store", RunStoreCommand},
     {"pack", "pack IN OUT                   packs a file (the .cmp form)", RunPackCommand},
     {"unpack", "unpack IN OUT                 unpacks a packed file", RunUnpackCommand},

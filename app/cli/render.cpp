@@ -8,6 +8,7 @@
 
 #include "app/cli/cli_options.h"
 #include "astro/body_table.h"
+#include "catalogue/deep_sky.h"
 #include "catalogue/lumo_doc.h"
 #include "catalogue/store_file.h"
 #include "engine/png_export.h"
@@ -24,7 +25,8 @@ const char kUsage[] =
     "usage: lumo render --out FILE.png [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
     "       [--view horizon|equatorial] [--az UNITS --el UNITS] [--zoom 64..2048] [--size WxH]\n"
     "       [--mag-limit M] [--name-limit M] [--scale S]\n"
-    "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local] [--vr BODY]\n"
+    "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local,deepsky,milkyway]\n"
+    "       [--vr BODY]\n"
     "  angles in 1/32768 of a turn (8192 = 90 degrees)\n"
     "  --scale S: a picture S times the size, with text and markers S times as large (0.5 to 8)\n";
 const char kWho[] = "lumo render";
@@ -85,6 +87,7 @@ bool ApplyLayers(CLumoDoc& doc, const std::string& list, std::string& unknown) {
         {"horizon", &CLumoDoc::m_bHorizon}, {"ground", &CLumoDoc::m_bGround},
         {"figures", &CLumoDoc::m_bFigures}, {"names", &CLumoDoc::m_bConstNames},
         {"bounds", &CLumoDoc::m_bBounds},   {"local", &CLumoDoc::m_bLocalCircles},
+        {"deepsky", &CLumoDoc::m_bDeepSky}, {"milkyway", &CLumoDoc::m_bMilkyWay},
     };
     for (const Layer& l : kLayers) doc.*l.flag = 0;
     std::istringstream words(list);
@@ -230,6 +233,10 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     CStoreFile store;
     store.OpenStore(JoinPath(folder, "planets.sto"));
     CBodyModels models(&store, folder);
+    // The deep sky; a missing or damaged file leaves it out, as in the program.
+    CDeepSky deepSky;
+    std::string deepSkyError;
+    const bool haveDeepSky = deepSky.LoadFile(JoinPath(folder, kDeepSkyFileName), deepSkyError);
 
     const SkyScale scale = SkyScaleOf(o.scale);
     SkyTools tools;
@@ -240,6 +247,7 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     CLumoWnd wnd;
     wnd.Connect(&doc, &host, &time, &tools);
     wnd.m_pModels = &models;
+    if (haveDeepSky) wnd.m_pDeepSky = &deepSky;
     wnd.SetScale(scale);
     wnd.OnCreate();
     wnd.OnSize();

@@ -43,6 +43,7 @@ CLumoView::CLumoView(CLumoApp& app)
     m_time = CurrentViewTime(m_bUtc);
     m_sky = new CSkyWidget(&app.Doc(), this, &app.Tools(), this);
     m_sky->Wnd().m_pModels = app.Models();
+    m_sky->Wnd().m_pDeepSky = app.DeepSky();
     m_timeBar = new CTimeBar(*this, &app.Doc(), app.PointerModel());
     m_timeBar->Core().ShowTime(m_time);
     // The wheel over the sky zooms as the slider does.
@@ -82,7 +83,10 @@ void CLumoView::OnCommand(int id) {
             break;
         case ID_VIEW_OPTIONS: {
             CViewOptionsDialog dialog(doc, this);
-            if (dialog.exec() == QDialog::Accepted) m_sky->Redraw();
+            if (dialog.exec() == QDialog::Accepted) {
+                m_app.SaveViewSwitches(doc);
+                m_sky->Redraw();
+            }
             break;
         }
         case ID_WHERE: {

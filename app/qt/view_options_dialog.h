@@ -1,5 +1,5 @@
 #pragma once
-// "View options": the view mode, the seven layer switches and the two
+// "View options": the view mode, the nine layer switches and the two
 // magnitude sliders over the document's view settings. OK writes them into
 // the document (the caller repaints); Cancel changes nothing.
 
@@ -18,6 +18,7 @@ public:
     static constexpr int kEquatorial = 1011, kHorizon = 1012;
     static constexpr int kGrid = 1005, kEcliptic = 1006, kLocalHorizon = 1007, kGround = 1008;
     static constexpr int kFigures = 1013, kConstNames = 1014, kBounds = 1015;
+    static constexpr int kDeepSky = 1016, kMilkyWay = 1017;
     static constexpr int kMagnitudeSlider = 1009, kNamesSlider = 1010;
 
     CViewOptionsDialog(CLumoDoc& doc, QWidget* parent);
@@ -39,6 +40,8 @@ private:
     QCheckBox* m_figures;
     QCheckBox* m_constNames;
     QCheckBox* m_bounds;
+    QCheckBox* m_deepSky;
+    QCheckBox* m_milkyWay;
     QSlider* m_magnitude;
     QSlider* m_names;
 };

@@ -35,6 +35,7 @@ public:
     int lockedMessages = 0;
     const CStar* starShown = nullptr;
     const CPlanet* planetShown = nullptr;
+    const DeepSkyObject* deepSkyShown = nullptr;
     void StartTimer(int32_t, int32_t) override { timerRunning = true; }
     void StopTimer(int32_t) override { timerRunning = false; }
     void CaptureStylus() override { captured = true; }
@@ -42,6 +43,7 @@ public:
     void ShowLockedMessage() override { ++lockedMessages; }
     void ShowStarInfo(const CStar& star) override { starShown = &star; }
     void ShowPlanetInfo(const CPlanet& planet) override { planetShown = &planet; }
+    void ShowDeepSkyInfo(const DeepSkyObject& object) override { deepSkyShown = &object; }
 };
 
 // A direction of right ascension and declination (degrees) as a sky point.

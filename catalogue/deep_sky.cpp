@@ -1,0 +1,260 @@
+#include "catalogue/deep_sky.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "astro/reference_lines.h"
+#include "framework/archive.h"
+#include "framework/file.h"
+
+namespace {
+constexpr char kMagic[8] = {'L', 'U', 'M', 'O', '-', 'D', 'S', 'K'};
+constexpr uint32_t kVersion = 1;
+constexpr double kPi = 3.14159265358979323846;
+// Smallest records: three empty strings, a kind and five floats; a level,
+// a count and three points.
+constexpr size_t kMinObjectBytes = 3 + 1 + 5 * 4;
+constexpr size_t kMinRingBytes = 1 + 4 + 3 * 8;
+constexpr size_t kPointBytes = 8;
+constexpr float kLargestSizeArcmin = 360 * 60;
+
+struct KindInfo {
+    const char* code;
+    const char* words;
+    DeepSkySymbol symbol;
+};
+constexpr KindInfo kKinds[] = {
+    {"gg", "Galaxy cluster", DeepSkySymbol::Galaxy},
+    {"g", "Galaxy", DeepSkySymbol::Galaxy},
+    {"s", "Spiral galaxy", DeepSkySymbol::Galaxy},
+    {"s0", "Lenticular galaxy", DeepSkySymbol::Galaxy},
+    {"sd", "Dwarf spheroidal galaxy", DeepSkySymbol::Galaxy},
+    {"i", "Irregular galaxy", DeepSkySymbol::Galaxy},
+    {"e", "Elliptical galaxy", DeepSkySymbol::Galaxy},
+    {"oc", "Open cluster", DeepSkySymbol::OpenCluster},
+    {"gc", "Globular cluster", DeepSkySymbol::GlobularCluster},
+    {"bn", "Bright nebula", DeepSkySymbol::Nebula},
+    {"sfr", "Star-forming region", DeepSkySymbol::Nebula},
+    {"rn", "Reflection nebula", DeepSkySymbol::Nebula},
+    {"en", "Emission nebula", DeepSkySymbol::Nebula},
+    {"pn", "Planetary nebula", DeepSkySymbol::PlanetaryNebula},
+    {"snr", "Supernova remnant", DeepSkySymbol::Nebula},
+    {"", "Other", DeepSkySymbol::Other},
+};
+static_assert(std::size(kKinds) == static_cast<size_t>(DeepSkyKind::Count));
+
+const KindInfo& InfoOf(DeepSkyKind kind) {
+    const auto i = static_cast<size_t>(kind);
+    return kKinds[i < std::size(kKinds) ? i : std::size(kKinds) - 1];
+}
+
+bool Finite(float v) { return std::isfinite(v); }
+
+bool ValidAngles(float ra, float dec) {
+    return Finite(ra) && Finite(dec) && ra >= -2 * kPi && ra <= 2 * kPi && dec >= -kPi / 2 - 1e-6 &&
+           dec <= kPi / 2 + 1e-6;
+}
+
+void ReadObject(CArchive& ar, DeepSkyObject& o) {
+    o.designation = ar.ReadString();
+    o.other = ar.ReadString();
+    o.name = ar.ReadString();
+    const uint8_t kind = ar.ReadU8();
+    o.magnitude = ar.ReadF32();
+    o.majorArcmin = ar.ReadF32();
+    o.minorArcmin = ar.ReadF32();
+    const float ra = ar.ReadF32(), dec = ar.ReadF32();
+    if (ar.Failed()) return;
+    if (kind >= static_cast<uint8_t>(DeepSkyKind::Count))
+        return ar.Fail("unknown object type " + std::to_string(kind));
+    o.kind = static_cast<DeepSkyKind>(kind);
+    if (o.designation.empty()) return ar.Fail("object without a designation");
+    if (o.HasMagnitude() && !(o.magnitude > -30 && o.magnitude < 40))
+        return ar.Fail("magnitude out of range for " + o.designation);
+    if (!(o.majorArcmin >= 0 && o.majorArcmin <= kLargestSizeArcmin && o.minorArcmin >= 0 &&
+          o.minorArcmin <= o.majorArcmin))
+        return ar.Fail("bad size for " + o.designation);
+    if (!ValidAngles(ra, dec)) return ar.Fail("bad position for " + o.designation);
+    o.pos = DeepSkyPoint(ra, dec);
+}
+
+void ReadRing(CArchive& ar, MilkyWayRing& ring) {
+    const uint8_t level = ar.ReadU8();
+    const uint32_t n = ar.ReadU32();
+    if (ar.Failed()) return;
+    if (level < 1 || level > kMilkyWayLevels)
+        return ar.Fail("Milky Way level " + std::to_string(level) + " out of 1..5");
+    if (n < 3) return ar.Fail("Milky Way ring of " + std::to_string(n) + " points");
+    if (!ar.CheckCount(n, kPointBytes, "Milky Way points")) return;
+    ring.level = level;
+    ring.points.resize(n);
+    for (auto& p : ring.points) {
+        p.ra = ar.ReadF32();
+        p.dec = ar.ReadF32();
+        if (!ValidAngles(p.ra, p.dec)) return ar.Fail("bad Milky Way point");
+    }
+}
+
+// The ring's Q15 directions and a cap round them: the centre is the mean
+// direction, the radius the largest angle from it (a few thousandths of a
+// radian more, for the rounding of the directions).
+void FinishRing(MilkyWayRing& ring) {
+    ring.directions.clear();
+    ring.directions.reserve(ring.points.size());
+    double sum[3] = {0, 0, 0};
+    std::vector<SkyPoint> pts;
+    pts.reserve(ring.points.size());
+    for (const auto& p : ring.points) {
+        const SkyPoint s = DeepSkyPoint(p.ra, p.dec);
+        ring.directions.push_back({s.X, s.Y, s.Z});
+        sum[0] += s.x;
+        sum[1] += s.y;
+        sum[2] += s.z;
+        pts.push_back(s);
+    }
+    const double len = std::sqrt(sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2]);
+    if (len < 1e-9 * static_cast<double>(pts.size())) {
+        ring.capCos = -1;
+        return;
+    }
+    for (int k = 0; k < 3; ++k) ring.capCentre[k] = sum[k] / len;
+    double minCos = 1;
+    for (const SkyPoint& s : pts)
+        minCos = std::min(minCos, s.x * ring.capCentre[0] + s.y * ring.capCentre[1] +
+                                      s.z * ring.capCentre[2]);
+    const double radius = std::acos(std::clamp(minCos, -1.0, 1.0)) + 0.005;
+    ring.capCos = radius >= kPi / 2 ? -1 : std::cos(radius);
+    if (ring.capCos <= 0) return;
+    // Seen from the sphere's centre looking at the cap's centre c, with
+    // right x up = -c: the inside lies on the left, so a clockwise ring
+    // encloses the outside of the cap.
+    const double* c = ring.capCentre;
+    const double a[3] = {std::fabs(c[0]) < 0.9 ? 1.0 : 0.0, std::fabs(c[0]) < 0.9 ? 0.0 : 1.0, 0};
+    double up[3] = {c[1] * a[2] - c[2] * a[1], c[2] * a[0] - c[0] * a[2], c[0] * a[1] - c[1] * a[0]};
+    const double ul = std::sqrt(up[0] * up[0] + up[1] * up[1] + up[2] * up[2]);
+    for (double& u : up) u /= ul;
+    const double right[3] = {c[1] * up[2] - c[2] * up[1], c[2] * up[0] - c[0] * up[2],
+                             c[0] * up[1] - c[1] * up[0]};
+    double twice = 0;
+    for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
+        const SkyPoint &p = pts[j], &q = pts[i];
+        const double px = p.x * right[0] + p.y * right[1] + p.z * right[2];
+        const double py = p.x * up[0] + p.y * up[1] + p.z * up[2];
+        const double qx = q.x * right[0] + q.y * right[1] + q.z * right[2];
+        const double qy = q.x * up[0] + q.y * up[1] + q.z * up[2];
+        twice += px * qy - qx * py;
+    }
+    ring.insideBeyondCap = twice < 0;
+}
+}  // namespace
+
+DeepSkySymbol SymbolOf(DeepSkyKind kind) { return InfoOf(kind).symbol; }
+const char* KindInWords(DeepSkyKind kind) { return InfoOf(kind).words; }
+
+DeepSkyKind KindOfCode(std::string_view code) {
+    for (size_t i = 0; i + 1 < std::size(kKinds); ++i)
+        if (code == kKinds[i].code) return static_cast<DeepSkyKind>(i);
+    return DeepSkyKind::Other;
+}
+
+SkyPoint DeepSkyPoint(double raRadians, double decRadians) {
+    SkyPoint p;
+    p.a = static_cast<float>(raRadians);
+    p.b = static_cast<float>(decRadians);
+    MakeSkyPoint(p, 1.0);
+    return p;
+}
+
+void CDeepSky::Finish() {
+    std::stable_sort(objects.begin(), objects.end(), [](const DeepSkyObject& a, const DeepSkyObject& b) {
+        if (a.HasMagnitude() != b.HasMagnitude()) return a.HasMagnitude();
+        return a.HasMagnitude() && a.magnitude < b.magnitude;
+    });
+    std::stable_sort(rings.begin(), rings.end(),
+                     [](const MilkyWayRing& a, const MilkyWayRing& b) { return a.level < b.level; });
+    for (MilkyWayRing& ring : rings) FinishRing(ring);
+}
+
+bool CDeepSky::LoadFrom(std::span<const uint8_t> bytes, std::string& error) {
+    objects.clear();
+    rings.clear();
+    CArchive ar(bytes);
+    char magic[sizeof kMagic];
+    if (!ar.ReadBytes(magic, sizeof magic) || std::memcmp(magic, kMagic, sizeof kMagic) != 0) {
+        error = "not a deep-sky file";
+        return false;
+    }
+    const uint32_t version = ar.ReadU32();
+    if (!ar.Failed() && version != kVersion) ar.Fail("deep-sky file version " + std::to_string(version));
+    CDeepSky read;
+    uint32_t n = ar.ReadU32();
+    if (!ar.Failed() && ar.CheckCount(n, kMinObjectBytes, "objects")) {
+        read.objects.resize(n);
+        for (auto& o : read.objects) {
+            ReadObject(ar, o);
+            if (ar.Failed()) break;
+        }
+    }
+    n = ar.ReadU32();
+    if (!ar.Failed() && ar.CheckCount(n, kMinRingBytes, "Milky Way rings")) {
+        read.rings.resize(n);
+        for (auto& r : read.rings) {
+            ReadRing(ar, r);
+            if (ar.Failed()) break;
+        }
+    }
+    if (!ar.Failed() && ar.Remaining() != 0)
+        ar.Fail(std::to_string(ar.Remaining()) + " bytes after the end of the data");
+    if (ar.Failed()) {
+        error = ar.Error();
+        return false;
+    }
+    objects = std::move(read.objects);
+    rings = std::move(read.rings);
+    Finish();
+    return true;
+}
+
+bool CDeepSky::LoadFile(const std::string& path, std::string& error) {
+    std::vector<uint8_t> bytes;
+    std::string why;
+    if (!ReadWholeFile(path, bytes, why)) {
+        error = path + ": " + why;
+        return false;
+    }
+    if (!LoadFrom(bytes, why)) {
+        error = path + " is damaged: " + why;
+        return false;
+    }
+    return true;
+}
+
+std::vector<uint8_t> CDeepSky::StoreToBytes() const {
+    CArchive ar;
+    ar.WriteBytes(kMagic, sizeof kMagic);
+    ar.WriteU32(kVersion);
+    ar.WriteU32(static_cast<uint32_t>(objects.size()));
+    for (const DeepSkyObject& o : objects) {
+        ar.WriteString(o.designation);
+        ar.WriteString(o.other);
+        ar.WriteString(o.name);
+        ar.WriteU8(static_cast<uint8_t>(o.kind));
+        ar.WriteF32(o.magnitude);
+        ar.WriteF32(o.majorArcmin);
+        ar.WriteF32(o.minorArcmin);
+        ar.WriteF32(o.pos.a);
+        ar.WriteF32(o.pos.b);
+    }
+    ar.WriteU32(static_cast<uint32_t>(rings.size()));
+    for (const MilkyWayRing& r : rings) {
+        ar.WriteU8(static_cast<uint8_t>(r.level));
+        ar.WriteU32(static_cast<uint32_t>(r.points.size()));
+        for (const auto& p : r.points) {
+            ar.WriteF32(p.ra);
+            ar.WriteF32(p.dec);
+        }
+    }
+    return ar.Buffer();
+}

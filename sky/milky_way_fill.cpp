@@ -1,0 +1,172 @@
+#include "sky/milky_way_fill.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/surface.h"
+#include "sky/sky_camera.h"
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kQ15 = 32768.0;
+
+struct CameraPoint {
+    double x, y, z;  // Q15 units
+};
+}  // namespace
+
+MilkyWayOutline::MilkyWayOutline(const CSkyCamera& camera, double focal, double centreX,
+                                 double centreY, double viewCos)
+    : m_camera(camera), m_focal(focal), m_cx(centreX), m_cy(centreY), m_viewCos(viewCos) {
+    // Enough rim vertices that a chord strays less than a quarter pixel.
+    m_rimSteps = std::max(64, 4 * static_cast<int32_t>(std::ceil(kPi * std::sqrt(2 * focal) / 4)));
+    m_rimArea = 0.5 * m_rimSteps * focal * focal * std::sin(2 * kPi / m_rimSteps);
+}
+
+void MilkyWayOutline::Clear() {
+    m_edges.clear();
+    m_flip = false;
+}
+
+void MilkyWayOutline::RimArc(double a, double b, std::vector<double>& path) const {
+    const double step = 2 * kPi / m_rimSteps;
+    if (b < a) b += 2 * kPi;
+    for (int32_t k = static_cast<int32_t>(std::floor(a / step)) + 1; k * step < b; ++k) {
+        const double t = k * step;
+        path.push_back(m_cx + m_focal * std::cos(t));
+        path.push_back(m_cy + m_focal * std::sin(t));
+    }
+}
+
+double MilkyWayOutline::Area(const std::vector<double>& p) const {
+    double twice = 0;
+    const size_t n = p.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++)
+        twice += (p[2 * j] - m_cx) * (p[2 * i + 1] - m_cy) - (p[2 * i] - m_cx) * (p[2 * j + 1] - m_cy);
+    return 0.5 * twice;
+}
+
+void MilkyWayOutline::AddPath(const std::vector<double>& p) {
+    const size_t n = p.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++)
+        m_edges.push_back({p[2 * j], p[2 * j + 1], p[2 * i], p[2 * i + 1]});
+}
+
+void MilkyWayOutline::AddRim() {
+    std::vector<double> rim;
+    RimArc(0, 2 * kPi - 1e-12, rim);
+    rim.insert(rim.begin(), {m_cx + m_focal, m_cy});
+    AddPath(rim);
+}
+
+void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
+    const Vec3i& d = m_camera.m_vDepth;
+    const size_t n = ring.directions.size();
+    if (n < 3) return;
+    // A cap wholly outside the view: the view lies beyond the ring, inside
+    // it exactly when the ring's inside holds everything beyond its cap.
+    if (ring.capCos > 0 && m_viewCos > -1) {
+        const double c = (ring.capCentre[0] * d.x + ring.capCentre[1] * d.y + ring.capCentre[2] * d.z) / kQ15;
+        const double toCap = std::acos(std::clamp(c, -1.0, 1.0));
+        const double capRadius = std::acos(ring.capCos), view = std::acos(m_viewCos);
+        if (toCap > capRadius + view) {
+            if (ring.insideBeyondCap) m_flip = !m_flip;
+            return;
+        }
+    }
+    std::vector<CameraPoint> cam(n);
+    size_t firstVisible = n;
+    for (size_t i = 0; i < n; ++i) {
+        const SkyDirQ15& v = ring.directions[i];
+        const Vec3i c = m_camera.ToCamera(v.x, v.y, v.z);
+        cam[i] = {double(c.x), double(c.y), double(c.z)};
+        if (firstVisible == n && c.z >= 0) firstVisible = i;
+    }
+    auto sx = [&](const CameraPoint& p) { return m_cx - m_focal * p.x / kQ15; };
+    auto sy = [&](const CameraPoint& p) { return m_cy + m_focal * p.y / kQ15; };
+    if (firstVisible == n) {
+        // All behind: seen from the front the ring turns the other way, so
+        // a counter-clockwise outline means its inside holds the front.
+        double twice = 0;
+        for (size_t i = 0, j = n - 1; i < n; j = i++)
+            twice += sx(cam[j]) * sy(cam[i]) - sx(cam[i]) * sy(cam[j]);
+        if (twice > 0) m_flip = !m_flip;
+        return;
+    }
+    m_path.clear();
+    double exitAngle = 0;
+    for (size_t k = 0; k < n; ++k) {
+        const CameraPoint& a = cam[(firstVisible + k) % n];
+        const CameraPoint& b = cam[(firstVisible + k + 1) % n];
+        if (a.z >= 0) {
+            m_path.push_back(sx(a));
+            m_path.push_back(sy(a));
+        }
+        if ((a.z >= 0) == (b.z >= 0)) continue;
+        // Where the edge meets the rim, as an angle round the surface centre.
+        const double t = a.z / (a.z - b.z);
+        const double x = a.x + t * (b.x - a.x), y = a.y + t * (b.y - a.y);
+        const double angle = std::atan2(y, -x);  // surface x runs against X
+        const double fold = angle < 0 ? angle + 2 * kPi : angle;
+        if (a.z >= 0) {
+            exitAngle = fold;
+            m_path.push_back(m_cx + m_focal * std::cos(fold));
+            m_path.push_back(m_cy + m_focal * std::sin(fold));
+        } else {
+            RimArc(exitAngle, fold, m_path);
+            m_path.push_back(m_cx + m_focal * std::cos(fold));
+            m_path.push_back(m_cy + m_focal * std::sin(fold));
+        }
+    }
+    if (m_path.size() < 6) return;
+    // The outline's area is the visible inside's (0 to a disc) plus k discs.
+    const long k = static_cast<long>(std::floor(Area(m_path) / m_rimArea));
+    if (k % 2 != 0) m_flip = !m_flip;
+    AddPath(m_path);
+}
+
+const std::vector<FillEdge>& MilkyWayOutline::Finish() {
+    if (m_flip) AddRim();
+    m_flip = false;
+    return m_edges;
+}
+
+void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) {
+    const int32_t height = s.Height, width = s.Stride;
+    if (height <= 0 || width <= 0 || edges.empty()) return;
+    // Crossings of each row's centre line, bucketed by row.
+    std::vector<int32_t> start(static_cast<size_t>(height) + 1, 0);
+    auto rows = [height](const FillEdge& e, int32_t& lo, int32_t& hi) {
+        const double y0 = std::min(e.y0, e.y1), y1 = std::max(e.y0, e.y1);
+        // Rows whose centre y satisfies y0 <= y < y1.
+        lo = static_cast<int32_t>(std::max(0.0, std::ceil(y0)));
+        hi = static_cast<int32_t>(std::min(double(height), std::ceil(y1)));
+    };
+    for (const FillEdge& e : edges) {
+        int32_t lo, hi;
+        rows(e, lo, hi);
+        for (int32_t y = lo; y < hi; ++y) ++start[y + 1];
+    }
+    for (int32_t y = 0; y < height; ++y) start[y + 1] += start[y];
+    std::vector<double> xs(static_cast<size_t>(start[height]));
+    std::vector<int32_t> fill(start.begin(), start.end() - 1);
+    for (const FillEdge& e : edges) {
+        int32_t lo, hi;
+        rows(e, lo, hi);
+        if (lo >= hi) continue;
+        const double slope = (e.x1 - e.x0) / (e.y1 - e.y0);
+        for (int32_t y = lo; y < hi; ++y) xs[fill[y]++] = e.x0 + (y - e.y0) * slope;
+    }
+    for (int32_t y = 0; y < height; ++y) {
+        double* first = xs.data() + start[y];
+        double* last = xs.data() + start[y + 1];
+        std::sort(first, last);
+        uint8_t* row = s.RowBase + static_cast<ptrdiff_t>(y) * s.RowStep;
+        for (double* p = first; p + 1 < last; p += 2) {
+            // Columns whose centre x satisfies x0 <= x < x1.
+            const double x0 = std::max(0.0, std::ceil(p[0]));
+            const double x1 = std::min(double(width), std::ceil(p[1]));
+            if (x0 < x1) std::fill(row + static_cast<int32_t>(x0), row + static_cast<int32_t>(x1), index);
+        }
+    }
+}
