@@ -1,6 +1,7 @@
 #include "catalogue/deep_sky.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -97,58 +98,98 @@ void ReadRing(CArchive& ar, MilkyWayRing& ring) {
     }
 }
 
-// The ring's Q15 directions and a cap round them: the centre is the mean
-// direction, the radius the largest angle from it (a few thousandths of a
-// radian more, for the rounding of the directions).
+// The north galactic pole, sky frame (x to 0h, y to the pole, z to 18h).
+struct Pole {
+    double v[3];
+    Pole() {
+        const SkyPoint p = DeepSkyPoint(192.85948 * kPi / 180, 27.12825 * kPi / 180);
+        v[0] = p.x;
+        v[1] = p.y;
+        v[2] = p.z;
+    }
+};
+const Pole kPole;
+
+void Cross(const double a[3], const double b[3], double out[3]) {
+    out[0] = a[1] * b[2] - a[2] * b[1];
+    out[1] = a[2] * b[0] - a[0] * b[2];
+    out[2] = a[0] * b[1] - a[1] * b[0];
+}
+
+double Dot(const double a[3], const double b[3]) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+
+// The ring's Q15 directions, its edges' great circles, a cap round its
+// points (the centre is the mean direction, the radius the largest angle
+// from it, a few thousandths of a radian more for the rounding) and what
+// lies beyond the cap.
 void FinishRing(MilkyWayRing& ring) {
+    const size_t n = ring.points.size();
     ring.directions.clear();
-    ring.directions.reserve(ring.points.size());
+    ring.directions.reserve(n);
+    std::vector<std::array<double, 3>> pts;
+    pts.reserve(n);
     double sum[3] = {0, 0, 0};
-    std::vector<SkyPoint> pts;
-    pts.reserve(ring.points.size());
     for (const auto& p : ring.points) {
         const SkyPoint s = DeepSkyPoint(p.ra, p.dec);
         ring.directions.push_back({s.X, s.Y, s.Z});
-        sum[0] += s.x;
-        sum[1] += s.y;
-        sum[2] += s.z;
-        pts.push_back(s);
+        pts.push_back({s.x, s.y, s.z});
+        for (int k = 0; k < 3; ++k) sum[k] += pts.back()[k];
     }
-    const double len = std::sqrt(sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2]);
-    if (len < 1e-9 * static_cast<double>(pts.size())) {
-        ring.capCos = -1;
-        return;
+    ring.edgeNormals.resize(3 * n);
+    ring.poleSide.resize(n);
+    for (size_t i = 0; i < n; ++i) {
+        double normal[3];
+        Cross(pts[i].data(), pts[(i + 1) % n].data(), normal);
+        for (int k = 0; k < 3; ++k) ring.edgeNormals[3 * i + k] = static_cast<float>(normal[k]);
+        ring.poleSide[i] = Dot(normal, kPole.v) > 0;
     }
+    ring.capCos = -1;
+    ring.insideBeyondCap = false;
+    const double len = std::sqrt(Dot(sum, sum));
+    if (len < 1e-9 * static_cast<double>(n)) return;
     for (int k = 0; k < 3; ++k) ring.capCentre[k] = sum[k] / len;
     double minCos = 1;
-    for (const SkyPoint& s : pts)
-        minCos = std::min(minCos, s.x * ring.capCentre[0] + s.y * ring.capCentre[1] +
-                                      s.z * ring.capCentre[2]);
+    for (const auto& p : pts) minCos = std::min(minCos, Dot(p.data(), ring.capCentre));
     const double radius = std::acos(std::clamp(minCos, -1.0, 1.0)) + 0.005;
-    ring.capCos = radius >= kPi / 2 ? -1 : std::cos(radius);
-    if (ring.capCos <= 0) return;
-    // Seen from the sphere's centre looking at the cap's centre c, with
-    // right x up = -c: the inside lies on the left, so a clockwise ring
-    // encloses the outside of the cap.
-    const double* c = ring.capCentre;
-    const double a[3] = {std::fabs(c[0]) < 0.9 ? 1.0 : 0.0, std::fabs(c[0]) < 0.9 ? 0.0 : 1.0, 0};
-    double up[3] = {c[1] * a[2] - c[2] * a[1], c[2] * a[0] - c[0] * a[2], c[0] * a[1] - c[1] * a[0]};
-    const double ul = std::sqrt(up[0] * up[0] + up[1] * up[1] + up[2] * up[2]);
-    for (double& u : up) u /= ul;
-    const double right[3] = {c[1] * up[2] - c[2] * up[1], c[2] * up[0] - c[0] * up[2],
-                             c[0] * up[1] - c[1] * up[0]};
-    double twice = 0;
-    for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
-        const SkyPoint &p = pts[j], &q = pts[i];
-        const double px = p.x * right[0] + p.y * right[1] + p.z * right[2];
-        const double py = p.x * up[0] + p.y * up[1] + p.z * up[2];
-        const double qx = q.x * right[0] + q.y * right[1] + q.z * right[2];
-        const double qy = q.x * up[0] + q.y * up[1] + q.z * up[2];
-        twice += px * qy - qx * py;
-    }
-    ring.insideBeyondCap = twice < 0;
+    if (radius >= kPi / 2) return;
+    ring.capCos = std::cos(radius);
+    const double beyond[3] = {-ring.capCentre[0], -ring.capCentre[1], -ring.capCentre[2]};
+    ring.insideBeyondCap = InsideRing(ring, beyond);
 }
 }  // namespace
+
+bool InsideRing(const MilkyWayRing& ring, const double v[3]) {
+    const size_t n = ring.directions.size();
+    if (n < 3 || ring.edgeNormals.size() != 3 * n || ring.poleSide.size() != n) return false;
+    // The plane of the arc from the pole to v: an edge crosses the arc when
+    // its ends lie on either side of that plane, v and the pole on either
+    // side of the edge's plane, and the crossing is on the near side.
+    double m[3];
+    Cross(kPole.v, v, m);
+    const double mid[3] = {kPole.v[0] + v[0], kPole.v[1] + v[1], kPole.v[2] + v[2]};
+    auto dir = [&ring](size_t i, double out[3]) {
+        const SkyDirQ15& d = ring.directions[i];
+        out[0] = d.x;
+        out[1] = d.y;
+        out[2] = d.z;
+    };
+    bool inside = false;
+    for (size_t i = 0; i < n; ++i) {
+        const float* e = &ring.edgeNormals[3 * i];
+        const bool side = e[0] * v[0] + e[1] * v[1] + e[2] * v[2] > 0;
+        if (side == (ring.poleSide[i] != 0)) continue;
+        double a[3], b[3];
+        dir(i, a);
+        dir((i + 1) % n, b);
+        const double sa = Dot(m, a), sb = Dot(m, b);
+        if ((sa > 0) == (sb > 0)) continue;
+        double normal[3] = {e[0], e[1], e[2]}, x[3];
+        Cross(m, normal, x);
+        const double ab[3] = {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
+        if (Dot(x, mid) * Dot(x, ab) > 0) inside = !inside;
+    }
+    return inside;
+}
 
 DeepSkySymbol SymbolOf(DeepSkyKind kind) { return InfoOf(kind).symbol; }
 const char* KindInWords(DeepSkyKind kind) { return InfoOf(kind).words; }

@@ -13,10 +13,10 @@
 //   u32 ring count, then per ring: u8 level (1 faintest .. 5 brightest),
 //     u32 point count (3 or more), and per point f32 right ascension and f32
 //     declination (radians, J2000),
-//   and nothing after. A ring encloses, on the left of its direction of
-//   travel as seen from the sphere's centre, the side away from the north
-//   galactic pole; a level is the part of the sky inside an odd number of
-//   its rings.
+//   and nothing after. A ring's inside is its side away from the north
+//   galactic pole (J2000 right ascension 192.85948, declination +27.12825
+//   degrees), which lies outside every level; a level is the part of the
+//   sky inside an odd number of its rings.
 
 #include <cstdint>
 #include <span>
@@ -77,7 +77,17 @@ struct MilkyWayRing {
     // True when the ring's inside holds everything beyond the cap (only
     // meaningful when capCos > 0).
     bool insideBeyondCap = false;
+    // Per edge i (point i to point i + 1, the last back to the first): the
+    // normal of its great circle (three floats) and which side of it the
+    // north galactic pole lies on.
+    std::vector<float> edgeNormals;
+    std::vector<uint8_t> poleSide;
 };
+
+// True when the direction v (unit vector, sky frame) lies inside the ring:
+// the arc from the north galactic pole to v crosses it an odd number of
+// times. A pass over every edge.
+bool InsideRing(const MilkyWayRing& ring, const double v[3]);
 
 constexpr int32_t kMilkyWayLevels = 5;
 

@@ -10,9 +10,6 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kQ15 = 32768.0;
 
-struct CameraPoint {
-    double x, y, z;  // Q15 units
-};
 }  // namespace
 
 MilkyWayOutline::MilkyWayOutline(const CSkyCamera& camera, double focal, double centreX,
@@ -20,7 +17,6 @@ MilkyWayOutline::MilkyWayOutline(const CSkyCamera& camera, double focal, double 
     : m_camera(camera), m_focal(focal), m_cx(centreX), m_cy(centreY), m_viewCos(viewCos) {
     // Enough rim vertices that a chord strays less than a quarter pixel.
     m_rimSteps = std::max(64, 4 * static_cast<int32_t>(std::ceil(kPi * std::sqrt(2 * focal) / 4)));
-    m_rimArea = 0.5 * m_rimSteps * focal * focal * std::sin(2 * kPi / m_rimSteps);
 }
 
 void MilkyWayOutline::Clear() {
@@ -38,14 +34,6 @@ void MilkyWayOutline::RimArc(double a, double b, std::vector<double>& path) cons
     }
 }
 
-double MilkyWayOutline::Area(const std::vector<double>& p) const {
-    double twice = 0;
-    const size_t n = p.size() / 2;
-    for (size_t i = 0, j = n - 1; i < n; j = i++)
-        twice += (p[2 * j] - m_cx) * (p[2 * i + 1] - m_cy) - (p[2 * i] - m_cx) * (p[2 * j + 1] - m_cy);
-    return 0.5 * twice;
-}
-
 void MilkyWayOutline::AddPath(const std::vector<double>& p) {
     const size_t n = p.size() / 2;
     for (size_t i = 0, j = n - 1; i < n; j = i++)
@@ -59,22 +47,42 @@ void MilkyWayOutline::AddRim() {
     AddPath(rim);
 }
 
+bool MilkyWayOutline::CentreInside(const std::vector<double>& p) const {
+    // A ray from the surface centre to the right.
+    bool inside = false;
+    const size_t n = p.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double xi = p[2 * i], yi = p[2 * i + 1], xj = p[2 * j], yj = p[2 * j + 1];
+        if ((yi > m_cy) == (yj > m_cy)) continue;
+        if (xj + (m_cy - yj) * (xi - xj) / (yi - yj) > m_cx) inside = !inside;
+    }
+    return inside;
+}
+
 void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
     const Vec3i& d = m_camera.m_vDepth;
     const size_t n = ring.directions.size();
     if (n < 3) return;
-    // A cap wholly outside the view: the view lies beyond the ring, inside
-    // it exactly when the ring's inside holds everything beyond its cap.
-    if (ring.capCos > 0 && m_viewCos > -1) {
-        const double c = (ring.capCentre[0] * d.x + ring.capCentre[1] * d.y + ring.capCentre[2] * d.z) / kQ15;
+    // Whether the view centre lies inside the ring: beyond a cap that holds
+    // the ring that is known from the ring alone, else it is counted.
+    const double centre[3] = {d.x / kQ15, d.y / kQ15, d.z / kQ15};
+    bool centreInside;
+    if (ring.capCos > 0) {
+        const double c = ring.capCentre[0] * centre[0] + ring.capCentre[1] * centre[1] +
+                         ring.capCentre[2] * centre[2];
         const double toCap = std::acos(std::clamp(c, -1.0, 1.0));
-        const double capRadius = std::acos(ring.capCos), view = std::acos(m_viewCos);
-        if (toCap > capRadius + view) {
+        const double capRadius = std::acos(ring.capCos);
+        // A cap wholly outside the view: the ring adds nothing or a whole disc.
+        if (m_viewCos > -1 && toCap > capRadius + std::acos(m_viewCos)) {
             if (ring.insideBeyondCap) m_flip = !m_flip;
             return;
         }
+        centreInside = toCap > capRadius ? ring.insideBeyondCap : InsideRing(ring, centre);
+    } else {
+        centreInside = InsideRing(ring, centre);
     }
-    std::vector<CameraPoint> cam(n);
+    std::vector<CameraPoint>& cam = m_cameraPoints;
+    cam.resize(n);
     size_t firstVisible = n;
     for (size_t i = 0; i < n; ++i) {
         const SkyDirQ15& v = ring.directions[i];
@@ -82,18 +90,19 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
         cam[i] = {double(c.x), double(c.y), double(c.z)};
         if (firstVisible == n && c.z >= 0) firstVisible = i;
     }
+    m_path.clear();
+    if (firstVisible < n) TracePath(cam, firstVisible);
+    // The outline's even-odd inside differs from the ring's by the whole
+    // disc or not at all: the centre tells which.
+    const bool outlineInside = m_path.size() >= 6 && CentreInside(m_path);
+    if (outlineInside != centreInside) m_flip = !m_flip;
+    if (m_path.size() >= 6) AddPath(m_path);
+}
+
+void MilkyWayOutline::TracePath(const std::vector<CameraPoint>& cam, size_t firstVisible) {
+    const size_t n = cam.size();
     auto sx = [&](const CameraPoint& p) { return m_cx - m_focal * p.x / kQ15; };
     auto sy = [&](const CameraPoint& p) { return m_cy + m_focal * p.y / kQ15; };
-    if (firstVisible == n) {
-        // All behind: seen from the front the ring turns the other way, so
-        // a counter-clockwise outline means its inside holds the front.
-        double twice = 0;
-        for (size_t i = 0, j = n - 1; i < n; j = i++)
-            twice += sx(cam[j]) * sy(cam[i]) - sx(cam[i]) * sy(cam[j]);
-        if (twice > 0) m_flip = !m_flip;
-        return;
-    }
-    m_path.clear();
     double exitAngle = 0;
     for (size_t k = 0; k < n; ++k) {
         const CameraPoint& a = cam[(firstVisible + k) % n];
@@ -108,21 +117,13 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
         const double x = a.x + t * (b.x - a.x), y = a.y + t * (b.y - a.y);
         const double angle = std::atan2(y, -x);  // surface x runs against X
         const double fold = angle < 0 ? angle + 2 * kPi : angle;
-        if (a.z >= 0) {
+        if (a.z >= 0)
             exitAngle = fold;
-            m_path.push_back(m_cx + m_focal * std::cos(fold));
-            m_path.push_back(m_cy + m_focal * std::sin(fold));
-        } else {
+        else
             RimArc(exitAngle, fold, m_path);
-            m_path.push_back(m_cx + m_focal * std::cos(fold));
-            m_path.push_back(m_cy + m_focal * std::sin(fold));
-        }
+        m_path.push_back(m_cx + m_focal * std::cos(fold));
+        m_path.push_back(m_cy + m_focal * std::sin(fold));
     }
-    if (m_path.size() < 6) return;
-    // The outline's area is the visible inside's (0 to a disc) plus k discs.
-    const long k = static_cast<long>(std::floor(Area(m_path) / m_rimArea));
-    if (k % 2 != 0) m_flip = !m_flip;
-    AddPath(m_path);
 }
 
 const std::vector<FillEdge>& MilkyWayOutline::Finish() {

@@ -6,13 +6,12 @@
 //
 // A ring is cut where it passes behind the viewer (depth Z < 0) and its
 // visible pieces are joined along the rim (the circle of radius F round the
-// surface centre, where Z = 0) counter-clockwise. That closed outline differs
-// from the outline of the ring's visible inside only by whole turns of the
-// rim, so the even-odd fill of all outlines is right up to one flip of the
-// whole disc; the flip is found from the outline's area, which is the area
-// of the visible inside plus a whole number of rim discs. A ring that is all
-// behind the viewer, or whose cap lies outside the view, adds either nothing
-// or a whole disc.
+// surface centre, where Z = 0) counter-clockwise. The even-odd inside of
+// that closed outline differs from the ring's visible inside at most by the
+// whole disc (two ways round the rim differ by a whole turn), so comparing
+// the two at the view centre, where the ring's inside is counted on the
+// sphere, settles it. A ring that is all behind the viewer, or whose cap
+// lies outside the view, adds either nothing or a whole disc.
 
 #include <cstdint>
 #include <vector>
@@ -21,6 +20,11 @@
 
 class CSkyCamera;
 struct Surface;
+
+// A ring point in camera coordinates (Q15 units).
+struct CameraPoint {
+    double x, y, z;
+};
 
 // A straight edge of an outline, surface pixels (y up).
 struct FillEdge {
@@ -48,16 +52,20 @@ private:
     // Rim vertices from angle a to angle b (radians, counter-clockwise),
     // appended to the path.
     void RimArc(double a, double b, std::vector<double>& path) const;
-    double Area(const std::vector<double>& path) const;
+    // Traces the visible pieces of a ring from its first visible point,
+    // joined along the rim, into m_path.
+    void TracePath(const std::vector<CameraPoint>& cam, size_t firstVisible);
+    // Even-odd inside of a closed path at the surface centre.
+    bool CentreInside(const std::vector<double>& path) const;
     void AddPath(const std::vector<double>& path);
 
     const CSkyCamera& m_camera;
     double m_focal, m_cx, m_cy, m_viewCos;
     int32_t m_rimSteps;
-    double m_rimArea;
     bool m_flip = false;
     std::vector<FillEdge> m_edges;
     std::vector<double> m_path;  // x, y pairs
+    std::vector<CameraPoint> m_cameraPoints;
 };
 
 // Fills, in palette index `index`, every pixel of the surface whose centre

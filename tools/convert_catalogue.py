@@ -181,7 +181,9 @@ def dso_magnitude(text):
         mag = float(text)
     except (TypeError, ValueError):
         return None
-    return None if mag >= NO_MAGNITUDE else mag
+    # 999 stands for no magnitude; so does a bare 0 (two objects without a
+    # size either: VdB 84 and Cr 240).
+    return None if mag >= NO_MAGNITUDE or mag == 0 else mag
 
 
 def dso_size(text):
@@ -267,58 +269,6 @@ def deepsky(src):
     return out
 
 
-# The Milky Way's rings are written so that, seen from the centre of the sky
-# sphere, the part they enclose lies on the left of the direction of travel.
-# What a ring encloses is the side away from the north galactic pole, which
-# lies outside every level (J2000: 192.85948, +27.12825 degrees).
-GALACTIC_POLE = (192.85948, 27.12825)
-
-
-def unit(ra_deg, dec_deg):
-    ra, dec = math.radians(ra_deg), math.radians(dec_deg)
-    return (math.cos(dec) * math.cos(ra), math.cos(dec) * math.sin(ra), math.sin(dec))
-
-
-def cross(a, b):
-    return (a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0])
-
-
-def dot(a, b):
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]
-
-
-def encloses_left(ring):
-    """True when the side of the ring away from the galactic pole lies on the
-    left, seen from the sphere's centre. The ring is drawn in the azimuthal
-    equidistant map about the pole as the pole is seen from the centre (east
-    to the left): the pole is the map's origin, the side away from it is the
-    ring's inside when the ring does not wind round the origin, else its
-    outside."""
-    pole = unit(*GALACTIC_POLE)
-    north = (0.0, 0.0, 1.0)
-    up = cross(cross(pole, north), pole)  # towards the celestial north pole
-    n = math.sqrt(dot(up, up))
-    up = tuple(c / n for c in up)
-    # In equatorial x, y, z a viewer at the centre sees east (growing right
-    # ascension) to the left: right = pole x up.
-    right = cross(pole, up)
-    pts = []
-    for ra, dec in ring:
-        v = unit(ra, dec)
-        c = dot(v, pole)
-        t = tuple(v[i] - c * pole[i] for i in range(3))
-        s = math.sqrt(dot(t, t))
-        rho = math.atan2(s, c)
-        pts.append((rho * dot(t, right) / s, rho * dot(t, up) / s))
-    area, turn = 0.0, 0.0
-    for (x1, y1), (x2, y2) in zip(pts, pts[1:] + pts[:1]):
-        area += x1 * y2 - x2 * y1
-        d = math.atan2(y2, x2) - math.atan2(y1, x1)
-        turn += (d + math.pi) % (2 * math.pi) - math.pi
-    winds = abs(turn) > math.pi
-    return (area > 0) != winds
-
-
 def milkyway(src):
     data = json.load(open(os.path.join(src, "mw.json"), encoding="utf-8"))
     out = ["level\tring\tra_deg\tdec_deg"]
@@ -332,8 +282,6 @@ def milkyway(src):
                     pts.pop()  # the closing point repeats the first
                 if len(pts) < 3:
                     continue
-                if not encloses_left(pts):
-                    pts.reverse()
                 ring_no += 1
                 for ra, dec in pts:
                     out.append("%d\t%d\t%.3f\t%.3f" % (level, ring_no, ra, dec))
