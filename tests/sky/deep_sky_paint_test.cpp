@@ -15,11 +15,13 @@
 
 namespace {
 constexpr double kDeg = 0.017453292519943295;
+constexpr uint8_t kClear = 10;  // the cleared surface
 
 // A ring along the border of the box of right ascension ra0..ra1 and
-// declination dec0..dec1 (degrees), in steps of at most 5 degrees, enclosing
-// the box (on the left seen from the centre: eastward along the top).
-MilkyWayRing Box(int32_t level, double ra0, double ra1, double dec0, double dec1, bool inside = true) {
+// declination dec0..dec1 (degrees), in steps of at most 5 degrees. Its
+// inside is the side away from the north galactic pole (192.9, +27.1): the
+// box, unless the box holds the pole.
+MilkyWayRing Box(int32_t level, double ra0, double ra1, double dec0, double dec1) {
     MilkyWayRing ring;
     ring.level = level;
     auto edge = [&](double a0, double d0, double a1, double d1) {
@@ -31,7 +33,6 @@ MilkyWayRing Box(int32_t level, double ra0, double ra1, double dec0, double dec1
     edge(ra1, dec1, ra1, dec0);
     edge(ra1, dec0, ra0, dec0);
     edge(ra0, dec0, ra0, dec1);
-    if (!inside) std::reverse(ring.points.begin(), ring.points.end());
     return ring;
 }
 
@@ -72,7 +73,8 @@ protected:
         return true;
     }
     // Pixels where the fill and the box disagree, leaving out a margin of
-    // `margin` degrees round the box's border.
+    // `margin` degrees round the box's border. inside: the box is the
+    // ring's inside, else the rest of the sky is.
     int Mismatches(double ra0, double ra1, double dec0, double dec1, bool inside, double margin) {
         const uint8_t fill = MilkyWayPaletteIndex(1);
         int bad = 0;
@@ -81,14 +83,16 @@ protected:
                 double ra, dec;
                 if (!DirectionAt(x, y, ra, dec)) continue;
                 double a = ra;
-                while (a < ra0 - 180) a += 360;
-                while (a > ra0 + 180) a -= 360;
+                while (a < ra0) a += 360;
+                while (a >= ra0 + 360) a -= 360;
                 const bool in = a > ra0 && a < ra1 && dec > dec0 && dec < dec1;
                 const bool near = std::fabs(dec - dec0) < margin || std::fabs(dec - dec1) < margin ||
                                   std::fabs(a - ra0) * std::cos(dec * kDeg) < margin ||
                                   std::fabs(a - ra1) * std::cos(dec * kDeg) < margin;
-                const bool filled = PixelOf(S(), x, y) == fill;
-                if (!near && filled != (in == inside)) ++bad;
+                // Markers and names drawn over the fill are left out.
+                const uint8_t pixel = PixelOf(S(), x, y);
+                if (pixel != fill && pixel != kClear) continue;
+                if (!near && (pixel == fill) != (in == inside)) ++bad;
             }
         return bad;
     }
@@ -96,34 +100,43 @@ protected:
 };
 
 // A band from 60 degrees west of the view centre to 150 east (behind the
-// viewer), through the view edge, in several views and zooms, filled
-// exactly where the sphere says, and its reverse filled everywhere else.
+// viewer), through the view edge, in several views and zooms, is filled
+// exactly where the sphere says; so is a box round the galactic pole, whose
+// inside is all the sky but the box.
 TEST_F(MilkyWayTest, FillMatchesTheSphereAcrossTheEdgeAndBehind) {
     struct View {
         int32_t zoom, az, el;
     };
     for (View v : {View{256, 0, 0}, View{256, 3000, -1500}, View{100, -6000, 4000},
-                   View{700, 1200, 0}, View{2048, 0, -1000}, View{2048, 16384, 0}}) {
-        for (bool inside : {true, false}) {
-            Paint({Box(1, -60, 150, -20, 20, inside)}, v.zoom, v.az, v.el);
-            const double margin = 2.0 * 256 / v.zoom;  // about three pixels
-            EXPECT_EQ(Mismatches(-60, 150, -20, 20, inside, margin), 0)
-                << "zoom " << v.zoom << " az " << v.az << " el " << v.el << " inside " << inside;
-        }
+                   View{700, 1200, 0}, View{2048, 0, -1000}, View{2048, 16384, 0},
+                   View{256, 17000, -3000}, View{64, 14000, -2000}}) {
+        const double margin = 2.0 * 256 / v.zoom;  // about three pixels
+        Paint({Box(1, -60, 150, -20, 20)}, v.zoom, v.az, v.el);
+        EXPECT_EQ(Mismatches(-60, 150, -20, 20, true, margin), 0)
+            << "zoom " << v.zoom << " az " << v.az << " el " << v.el;
+        Paint({Box(1, 150, 240, 0, 50)}, v.zoom, v.az, v.el);
+        EXPECT_EQ(Mismatches(150, 240, 0, 50, false, margin), 0)
+            << "pole box, zoom " << v.zoom << " az " << v.az << " el " << v.el;
     }
 }
 
-// A ring wholly behind the viewer adds nothing, or, turned round, the whole
-// visible hemisphere; the same for a ring whose cap lies outside the view.
+// A ring wholly behind the viewer, or whose cap lies outside the view, adds
+// nothing, or (a ring round the galactic pole) the whole visible sky.
 TEST_F(MilkyWayTest, RingsOutOfSightAddNothingOrEverything) {
     const uint8_t fill = MilkyWayPaletteIndex(1);
-    for (double ra : {180.0, 60.0}) {
-        Paint({Box(1, ra - 10, ra + 10, -10, 10, true)}, ra == 60.0 ? 2048 : 256);
-        EXPECT_EQ(CountVisible(fill), 0) << ra;
-        Paint({Box(1, ra - 10, ra + 10, -10, 10, false)}, ra == 60.0 ? 2048 : 256);
-        EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), fill) << ra;
-        EXPECT_EQ(PixelOf(S(), 5, 5), fill) << ra;
-    }
+    // The view centre at 0h, 0 degrees.
+    Paint({Box(1, 170, 190, -10, 10)});
+    EXPECT_EQ(CountVisible(fill), 0);
+    Paint({Box(1, 50, 70, -10, 10)}, 2048);
+    EXPECT_EQ(CountVisible(fill), 0);
+    // Boxes round the pole: behind (the pole is 167 degrees away), and off
+    // the view at the highest zoom (the view turned to 12h, 0 degrees).
+    Paint({Box(1, 182, 202, 17, 37)});
+    EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), fill);
+    EXPECT_EQ(PixelOf(S(), 5, 5), fill);
+    Paint({Box(1, 182, 202, 17, 37)}, 2048, 16384, 0);
+    EXPECT_EQ(PixelOf(S(), S().CentreX + 30, S().CentreY + 30), fill);  // the bodies are at 12h
+    EXPECT_EQ(PixelOf(S(), 5, 5), fill);
     // Nested rings: the inner one cuts a hole, a third ring fills it again.
     Paint({Box(1, -40, 40, -30, 30), Box(1, -20, 20, -15, 15), Box(1, -5, 5, -5, 5)});
     EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), fill);
@@ -135,13 +148,25 @@ TEST_F(MilkyWayTest, RingsOutOfSightAddNothingOrEverything) {
 // behind the viewer, with the grid over it.
 TEST_F(MilkyWayTest, GoldenBandAcrossTheEdge) {
     doc.m_bGrid = 1;
-    Paint({Box(1, 20, 200, -25, 25), Box(5, 40, 170, -8, 8)}, 256, -4000, -1200);
+    Paint({Box(1, 20, 200, -25, 25), Box(5, 40, 170, -8, 8)}, 160, 4000, -1200);
     const uint8_t faint = MilkyWayPaletteIndex(1), bright = MilkyWayPaletteIndex(5);
     EXPECT_GT(CountVisible(faint), 2000);
     EXPECT_GT(CountVisible(bright), 500);
     // The grid is drawn over the fill.
     EXPECT_GT(CountVisible(10 + kGridColour), 300);
-    ExpectGoldenFrame(S(), 0, "milky_way_band_across_edge");
+    // The band runs behind the viewer through the rim's left side, filled up
+    // to the rim and not beyond it.
+    const int32_t rim = FocalLength;
+    EXPECT_NE(PixelOf(S(), S().CentreX - rim + 3, S().CentreY - 20), kClear);
+    int stray = 0;
+    for (int32_t y = 0; y < S().Height; ++y)
+        for (int32_t x = 0; x < S().Stride; ++x) {
+            const double r = std::hypot(x - S().CentreX, y - S().CentreY);
+            const uint8_t p = PixelOf(S(), x, y);
+            stray += r > rim + 1 && (p == faint || p == bright);
+        }
+    EXPECT_EQ(stray, 0);
+    ExpectGoldenFrame(S(), 0x3b33db5ed3869d5bull, "milky_way_band_across_edge");
 }
 
 TEST(MilkyWayColours, BrightestLevelLightest) {
