@@ -143,6 +143,28 @@ void FinishRing(MilkyWayRing& ring) {
         for (int k = 0; k < 3; ++k) ring.edgeNormals[3 * i + k] = static_cast<float>(normal[k]);
         ring.poleSide[i] = Dot(normal, kPole.v) > 0;
     }
+    ring.chunks.clear();
+    for (uint32_t first = 0; first < n; first += kRingChunk) {
+        MilkyWayRing::Chunk c{};
+        c.first = first;
+        c.last = static_cast<uint32_t>(std::min<size_t>(first + kRingChunk, n));
+        double mean[3] = {0, 0, 0};
+        for (uint32_t i = c.first; i <= c.last; ++i)
+            for (int k = 0; k < 3; ++k) mean[k] += pts[i % n][k];
+        const double ml = std::sqrt(Dot(mean, mean));
+        if (ml <= 0) {
+            c.centre[0] = 1;
+            c.cosRadius = -1;
+        } else {
+            for (int k = 0; k < 3; ++k) c.centre[k] = mean[k] / ml;
+            double lowest = 1;
+            for (uint32_t i = c.first; i <= c.last; ++i) lowest = std::min(lowest, Dot(pts[i % n].data(), c.centre));
+            const double r = std::min(kPi, std::acos(std::clamp(lowest, -1.0, 1.0)) + 0.005);
+            c.cosRadius = std::cos(r);
+        }
+        c.sinRadius = std::sqrt(std::max(0.0, 1 - c.cosRadius * c.cosRadius));
+        ring.chunks.push_back(c);
+    }
     ring.capCos = -1;
     ring.insideBeyondCap = false;
     const double len = std::sqrt(Dot(sum, sum));

@@ -82,7 +82,17 @@ struct MilkyWayRing {
     // north galactic pole lies on.
     std::vector<float> edgeNormals;
     std::vector<uint8_t> poleSide;
+    // Runs of up to kRingChunk edges, each with a cap holding its points,
+    // so that a paint can pass over the runs it cannot see.
+    struct Chunk {
+        uint32_t first, last;     // point indices; last may equal the point count (point 0)
+        double centre[3];         // unit vector, sky frame
+        double cosRadius, sinRadius;
+    };
+    std::vector<Chunk> chunks;
 };
+
+constexpr uint32_t kRingChunk = 32;
 
 // True when the direction v (unit vector, sky frame) lies inside the ring:
 // the arc from the north galactic pole to v crosses it an odd number of

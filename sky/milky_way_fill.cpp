@@ -9,6 +9,8 @@
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kQ15 = 32768.0;
+// The depth of a point in front that the outline leaves out.
+constexpr double kSkipped = 1e30;
 
 }  // namespace
 
@@ -83,13 +85,35 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
     }
     std::vector<CameraPoint>& cam = m_cameraPoints;
     cam.resize(n);
-    size_t firstVisible = n;
-    for (size_t i = 0; i < n; ++i) {
-        const SkyDirQ15& v = ring.directions[i];
+    auto place = [&](size_t i) {
+        const SkyDirQ15& v = ring.directions[i % n];
         const Vec3i c = m_camera.ToCamera(v.x, v.y, v.z);
-        cam[i] = {double(c.x), double(c.y), double(c.z)};
-        if (firstVisible == n && c.z >= 0) firstVisible = i;
+        cam[i % n] = {double(c.x), double(c.y), double(c.z)};
+    };
+    // A run wholly behind the viewer keeps only its ends (the points between
+    // are hidden); a run in front but wholly outside the view is replaced by
+    // the chord between its ends, which changes nothing on the surface (the
+    // run and the chord lie in the run's cap, off the view).
+    const double sinView = std::sqrt(std::max(0.0, 1 - m_viewCos * m_viewCos));
+    for (const MilkyWayRing::Chunk& k : ring.chunks) {
+        const double cd = (k.centre[0] * d.x + k.centre[1] * d.y + k.centre[2] * d.z) / kQ15;
+        const bool behind = cd < -k.sinRadius;
+        const bool offView = m_viewCos > -1 && k.cosRadius > 0 && cd > k.sinRadius &&
+                             cd < m_viewCos * k.cosRadius - sinView * k.sinRadius;
+        place(k.first);
+        place(k.last);
+        for (uint32_t i = k.first + 1; i < k.last; ++i) {
+            if (behind)
+                cam[i] = {0, 0, -1};
+            else if (offView)
+                cam[i] = {0, 0, kSkipped};
+            else
+                place(i);
+        }
     }
+    size_t firstVisible = n;
+    for (size_t i = 0; i < n && firstVisible == n; ++i)
+        if (cam[i].z >= 0) firstVisible = i;
     m_path.clear();
     if (firstVisible < n) TracePath(cam, firstVisible);
     // The outline's even-odd inside differs from the ring's by the whole
@@ -107,7 +131,7 @@ void MilkyWayOutline::TracePath(const std::vector<CameraPoint>& cam, size_t firs
     for (size_t k = 0; k < n; ++k) {
         const CameraPoint& a = cam[(firstVisible + k) % n];
         const CameraPoint& b = cam[(firstVisible + k + 1) % n];
-        if (a.z >= 0) {
+        if (a.z >= 0 && a.z != kSkipped) {
             m_path.push_back(sx(a));
             m_path.push_back(sy(a));
         }
