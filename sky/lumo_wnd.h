@@ -22,6 +22,7 @@
 #include "sky/sky_host.h"
 #include "sky/sky_scale.h"
 #include "sky/sky_tools.h"
+#include "sky/star_index.h"
 
 class CBodyModels;
 class CDeepSky;
@@ -69,6 +70,8 @@ public:
     const CDeepSky* m_pDeepSky = nullptr;
     // The deep-sky objects the latest paint drew.
     std::vector<DeepSkyMark> m_deepSkyDrawn;
+    // The stars by sky cell, and those the latest paint placed.
+    StarIndex m_starIndex;
     // The Moon icon held across paints.
     CMoonIconHolder m_moonIcon;
     // Surface pixels per designed pixel (sky_scale.h): 1 unless the owner

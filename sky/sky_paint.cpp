@@ -39,10 +39,22 @@ int32_t TruncToInt32(double v) {
     return static_cast<int32_t>(std::clamp(std::trunc(v), lo, hi));
 }
 
-void ClearScreenPositions(CLumoDoc& doc) {
-    for (auto& star : doc.m_stars) star->m_ptScreen[0] = star->m_ptScreen[1] = kOffScreen;
+// Every star's and body's screen position off the screen: the stars the
+// previous paint placed, or all of them when the catalogue is new to the
+// index.
+void ClearScreenPositions(CLumoDoc& doc, StarIndex& index) {
+    if (index.Update(doc.m_stars)) {
+        for (auto& star : doc.m_stars) star->m_ptScreen[0] = star->m_ptScreen[1] = kOffScreen;
+    } else {
+        for (CStar* star : index.shown) star->m_ptScreen[0] = star->m_ptScreen[1] = kOffScreen;
+    }
+    index.shown.clear();
     for (auto& body : doc.m_planets) body->m_ptScreen[0] = body->m_ptScreen[1] = kOffScreen;
 }
+
+// Pixels beyond the surface's edge within which a star is still placed: its
+// marker and a tap on the edge reach that far.
+constexpr int32_t kStarMargin = 32;
 
 void DrawSkyLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lines,
                   int32_t colour) {
@@ -51,11 +63,23 @@ void DrawSkyLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lin
 
 void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     const CSkyCamera& camera = wnd.m_Camera;
-    const int32_t height = wnd.m_Surface.Height;
-    for (auto& star : doc.m_stars) {
+    const Surface& s = wnd.m_Surface;
+    const int32_t height = s.Height;
+    StarIndex& index = wnd.m_starIndex;
+    // Cells farther from the view centre than the surface's corners (and a
+    // margin) hold no star this paint can draw; named stars are placed
+    // whatever their cell, as their names may reach into the view.
+    const double corner = std::hypot(std::max(s.CentreX, s.Stride - s.CentreX),
+                                     std::max(s.CentreY, s.Height - s.CentreY));
+    index.MarkVisible(camera.m_vDepth,
+                      (corner + wnd.m_scale.Pixels(kStarMargin)) / std::max(1, FocalLength));
+    for (size_t i = 0; i < doc.m_stars.size(); ++i) {
+        CStar* star = doc.m_stars[i].get();
         const float magnitude = star->m_fMagnitude;
         // Brightest first: the first star at or past the limit ends the layer.
         if (!(magnitude < doc.m_fMagLimit)) break;
+        const bool mayBeNamed = magnitude < doc.m_fNameLimit;
+        if (!mayBeNamed && !index.MayShow(i)) continue;
         const SkyPoint& p = star->m_pos;
         if (camera.Depth(p.X, p.Y, p.Z) <= 0) continue;
         int32_t x, y;
@@ -64,6 +88,7 @@ void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         DrawStar(wnd, magnitude, x, y);
         star->m_ptScreen[0] = x;
         star->m_ptScreen[1] = height - y;
+        index.shown.push_back(star);
         if (magnitude < doc.m_fNameLimit && !star->m_strName.empty()) {
             dc.SetTextColor(kStarNameColour);
             SelectFontA(dc, wnd);
@@ -140,7 +165,7 @@ void SelectFontA(CDC& dc, const CLumoWnd& wnd) {
 
 void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     Surface& s = wnd.m_Surface;
-    ClearScreenPositions(doc);
+    ClearScreenPositions(doc, wnd.m_starIndex);
     BuildShadeBase(0);
     CDC dc;
     dc.Attach(s.MemoryDC);
