@@ -29,12 +29,7 @@ const char* AimBodyOf(int id) {
 }  // namespace
 
 CDateTime CurrentViewTime(bool utc) {
-    if (!utc) return CDateTime::GetCurrentTime();
-    std::time_t now = std::time(nullptr);
-    std::tm t{};
-    gmtime_r(&now, &t);
-    return CDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min,
-                     t.tm_sec > 59 ? 59 : t.tm_sec);
+    return utc ? CDateTime::GetCurrentUniversalTime() : CDateTime::GetCurrentTime();
 }
 
 CLumoView::CLumoView(CLumoApp& app)

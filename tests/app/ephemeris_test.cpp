@@ -53,14 +53,12 @@ TEST(Ephemeris, UtcAloneMeansThePresentInstant) {
         size_t at = out.find("UT ");
         return at == std::string::npos ? std::string() : out.substr(at + 3, 16);  // to the minute
     };
-    for (int attempt = 0; attempt < 3; ++attempt) {  // the minute may turn between the runs
-        Result local = RunLumo(kLumo, "ephemeris --lat 40 --lon -3.7");
-        Result utc = RunLumo(kLumo, "ephemeris --utc --lat 40 --lon -3.7");
-        ASSERT_EQ(utc.status, 0) << utc.err;
-        ASSERT_FALSE(universal(utc.out).empty()) << utc.out;
-        if (universal(local.out) == universal(utc.out)) return;
-    }
-    ADD_FAILURE() << "--utc alone is not the present instant";
+    const char* now = "2026-12-07 00:30:00";  // Madrid: 23:30 UT the day before
+    Result local = RunLumo(kLumo, "ephemeris --lat 40 --lon -3.7", now);
+    Result utc = RunLumo(kLumo, "ephemeris --utc --lat 40 --lon -3.7", now);
+    ASSERT_EQ(utc.status, 0) << utc.err;
+    EXPECT_EQ(universal(local.out), "2026-12-06T23:30") << local.out;
+    EXPECT_EQ(universal(utc.out), "2026-12-06T23:30") << utc.out;
 }
 
 TEST(Ephemeris, BadArgumentsAreRefused) {
@@ -88,7 +86,7 @@ TEST(Ephemeris, ReadsThePlaceButNeverSavesTheCatalogue) {
     fs::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), folder.File("stars.db"));
     auto before = fs::last_write_time(folder.File("stars.db"));
     std::string bytes = SlurpFile(folder.File("stars.db"));
-    r = RunLumo(program, "ephemeris");
+    r = RunLumo(program, "ephemeris", "2026-12-07 00:30:00");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_EQ(Rows(r.out).size(), 25u);

@@ -12,6 +12,7 @@
 #include "astro/sidereal.h"
 #include "astro/time_zone.h"
 #include "framework/datetime.h"
+#include "tests/fixed_clock.h"
 
 namespace {
 
@@ -155,15 +156,18 @@ TEST(UniversalTime, QueryTimeZoneReadsTheSystemZoneNow) {
         EXPECT_EQ(z.TotalBias(), 0);
         EXPECT_EQ(z.bDaylight, 0);
     }
-    ZoneScope madrid("Europe/Madrid");
+    {
+        FixedClock winter(kHalfPastMidnight, "Europe/Madrid");
+        TimeZoneInfo z = QueryTimeZone();
+        EXPECT_EQ(z.Bias, -60);
+        EXPECT_EQ(z.DaylightBias, -60);
+        EXPECT_EQ(z.bDaylight, 0);
+        EXPECT_EQ(z.TotalBias(), -60);
+    }
+    FixedClock summer(kHalfPastMidnight - 160 * 86400, "Europe/Madrid");  // 2026-06-30
     TimeZoneInfo z = QueryTimeZone();
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    EXPECT_EQ(z.Bias, -60);
-    EXPECT_EQ(z.DaylightBias, -60);
-    EXPECT_EQ(z.bDaylight, local.tm_isdst > 0 ? 1 : 0);
-    EXPECT_EQ(z.TotalBias() * -60, local.tm_gmtoff);
+    EXPECT_EQ(z.bDaylight, 1);
+    EXPECT_EQ(z.TotalBias(), -120);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "framework/datetime.h"
+#include "tests/fixed_clock.h"
 
 TEST(DateTime, FieldsRoundTripAndInvalidFields) {
     CDateTime t(2026, 12, 6, 22, 15, 30);
@@ -37,18 +38,12 @@ TEST(DateTime, SpansAddAndSubtractAcrossMonthsYearsAndTheRange) {
     EXPECT_FALSE((CDateTime(100, 1, 1, 0, 0, 0) - CTimeSpan(0, 0, 0, 1)).IsValid());
 }
 
-TEST(DateTime, CurrentLocalTimeFollowsTheZone) {
-    const char* old = std::getenv("TZ");
-    std::string saved = old ? old : "";
-    setenv("TZ", "UTC", 1);
-    tzset();
-    CDateTime utc = CDateTime::GetCurrentTime();
-    setenv("TZ", "Etc/GMT-5", 1);  // five hours east of Greenwich
-    tzset();
-    CDateTime east = CDateTime::GetCurrentTime();
-    if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
-    tzset();
-    ASSERT_TRUE(utc.IsValid());
-    int64_t diff = (east - utc).GetTotalSeconds();
-    EXPECT_NEAR(static_cast<double>(diff), 5 * 3600.0, 5.0);
+TEST(DateTime, CurrentTimeIsTheClockInTheZone) {
+    {
+        FixedClock clock(kHalfPastMidnight, "Etc/GMT-5");  // five hours east of Greenwich
+        EXPECT_EQ(CDateTime::GetCurrentTime(), CDateTime(2026, 12, 7, 5, 30, 0));
+        EXPECT_EQ(CDateTime::GetCurrentUniversalTime(), CDateTime(2026, 12, 7, 0, 30, 0));
+    }
+    FixedClock clock(kHalfPastMidnight, "America/New_York");  // the day before
+    EXPECT_EQ(CDateTime::GetCurrentTime(), CDateTime(2026, 12, 6, 19, 30, 0));
 }
