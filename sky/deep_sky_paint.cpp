@@ -93,6 +93,8 @@ uint8_t MilkyWayPaletteIndex(int32_t level) {
 
 void DrawMilkyWay(const CLumoDoc& doc, CLumoWnd& wnd) {
     if (!doc.m_bMilkyWay || !wnd.m_pDeepSky || wnd.m_pDeepSky->rings.empty()) return;
+    // A sky brighter than lets the naked-eye stars through hides it.
+    if (wnd.m_fSkyLimit < kNoMagnitudeStarLimit) return;
     Surface& s = wnd.m_Surface;
     const double f = FocalLength;
     // The farthest surface corner from the optical axis bounds the view.
@@ -116,13 +118,16 @@ void DrawDeepSky(const CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     const CSkyCamera& camera = wnd.m_Camera;
     const int32_t min = wnd.m_scale.Pixels(kDeepSkyMinRadius);
     const int32_t max = 2 * std::max(s.Stride, s.Height);
-    const bool faintShown = !(doc.m_fMagLimit < kNoMagnitudeStarLimit);
+    // The Daylight layer's sky hides what is fainter than it lets through.
+    const float magLimit = std::min(doc.m_fMagLimit, wnd.m_fSkyLimit);
+    const float nameLimit = std::min(doc.m_fNameLimit, wnd.m_fSkyLimit);
+    const bool faintShown = !(magLimit < kNoMagnitudeStarLimit);
     const bool faintNamed = doc.m_nZoom >= kNoMagnitudeNamesZoom;
     const auto& objects = wnd.m_pDeepSky->objects;
     for (size_t i = 0; i < objects.size(); ++i) {
         const DeepSkyObject& o = objects[i];
         if (o.HasMagnitude()) {
-            if (!(o.magnitude < doc.m_fMagLimit)) continue;  // brightest first, then none
+            if (!(o.magnitude < magLimit)) continue;  // brightest first, then none
         } else if (!faintShown) {
             break;
         }
@@ -137,7 +142,7 @@ void DrawDeepSky(const CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         if (x + reach < 0 || x - reach >= s.Stride || y + reach < 0 || y - reach >= s.Height) continue;
         Symbol(s, SymbolOf(o.kind), x, y, rx, ry, min);
         wnd.m_deepSkyDrawn.push_back({static_cast<int32_t>(i), x, s.Height - y});
-        const bool named = o.HasMagnitude() ? o.magnitude < doc.m_fNameLimit : faintNamed;
+        const bool named = o.HasMagnitude() ? o.magnitude < nameLimit : faintNamed;
         if (named) {
             dc.SetTextColor(kDeepSkyNameColour);
             SelectFontA(dc, wnd);

@@ -65,6 +65,9 @@ void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     const CSkyCamera& camera = wnd.m_Camera;
     const Surface& s = wnd.m_Surface;
     const int32_t height = s.Height;
+    // The Daylight layer's sky hides what is fainter than it lets through.
+    const float magLimit = std::min(doc.m_fMagLimit, wnd.m_fSkyLimit);
+    const float nameLimit = std::min(doc.m_fNameLimit, wnd.m_fSkyLimit);
     StarIndex& index = wnd.m_starIndex;
     // Cells farther from the view centre than the surface's corners (and a
     // margin) hold no star this paint can draw; named stars are placed
@@ -77,8 +80,8 @@ void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         CStar* star = doc.m_stars[i].get();
         const float magnitude = star->m_fMagnitude;
         // Brightest first: the first star at or past the limit ends the layer.
-        if (!(magnitude < doc.m_fMagLimit)) break;
-        const bool mayBeNamed = magnitude < doc.m_fNameLimit;
+        if (!(magnitude < magLimit)) break;
+        const bool mayBeNamed = magnitude < nameLimit;
         if (!mayBeNamed && !index.MayShow(i)) continue;
         const SkyPoint& p = star->m_pos;
         if (camera.Depth(p.X, p.Y, p.Z) <= 0) continue;
@@ -89,7 +92,7 @@ void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         star->m_ptScreen[0] = x;
         star->m_ptScreen[1] = height - y;
         index.shown.push_back(star);
-        if (magnitude < doc.m_fNameLimit && !star->m_strName.empty()) {
+        if (magnitude < nameLimit && !star->m_strName.empty()) {
             dc.SetTextColor(kStarNameColour);
             SelectFontA(dc, wnd);
             dc.TextOut(x, height - y, star->m_strName);
