@@ -49,9 +49,10 @@ CViewOptionsDialog::CViewOptionsDialog(CLumoDoc& doc, bool daylight, QWidget* pa
     m_daylight->setChecked(daylight);
     auto* layers = new QGridLayout;
     int row = 0;
-    for (QCheckBox* box : {m_grid, m_ecliptic, m_localHorizon, m_ground}) layers->addWidget(box, row++, 0);
+    for (QCheckBox* box : {m_grid, m_ecliptic, m_localHorizon, m_ground, m_deepSky})
+        layers->addWidget(box, row++, 0);
     row = 0;
-    for (QCheckBox* box : {m_figures, m_constNames, m_bounds, m_daylight, m_deepSky, m_milkyWay})
+    for (QCheckBox* box : {m_figures, m_constNames, m_bounds, m_daylight, m_milkyWay})
         layers->addWidget(box, row++, 1);
 
     m_magnitude = MagnitudeSlider(kMagnitudeSlider, this);
