@@ -12,10 +12,11 @@ class CBodyModels;
 
 inline void RunPaintLoop(benchmark::State& state, CLumoDoc& doc, SkyHost& host,
                          FixedTimeSource& time, SkyTools& tools, CBodyModels* models,
-                         const SkyScale& scale, bool advance) {
+                         const SkyScale& scale, bool advance, const CDeepSky* deepSky = nullptr) {
     CLumoWnd wnd;
     wnd.Connect(&doc, &host, &time, &tools);
     wnd.m_pModels = models;
+    wnd.m_pDeepSky = deepSky;
     wnd.SetScale(scale);
     wnd.OnCreate();
     wnd.OnSize();

@@ -53,6 +53,9 @@ public:
     int32_t m_bFigures = 1;
     int32_t m_bConstNames = 1;
     int32_t m_bBounds = 1;
+    // Not in stars.db: the program keeps these two in its settings.
+    int32_t m_bDeepSky = 1;
+    int32_t m_bMilkyWay = 1;
     // Julian day of the last body computation; NaN equals no request.
     double m_dJulianDay = std::numeric_limits<double>::quiet_NaN();
     int32_t m_nZoom = 256;             // 256 = 1:1

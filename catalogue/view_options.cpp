@@ -26,6 +26,8 @@ ViewOptions ReadViewOptions(const CLumoDoc& doc) {
     o.figures = doc.m_bFigures != 0;
     o.constNames = doc.m_bConstNames != 0;
     o.bounds = doc.m_bBounds != 0;
+    o.deepSky = doc.m_bDeepSky != 0;
+    o.milkyWay = doc.m_bMilkyWay != 0;
     o.magSlider = MagnitudeSliderPosition(doc.m_fMagLimit);
     o.nameSlider = MagnitudeSliderPosition(doc.m_fNameLimit);
     return o;
@@ -40,6 +42,8 @@ void ApplyViewOptions(CLumoDoc& doc, const ViewOptions& o) {
     doc.m_bFigures = o.figures;
     doc.m_bConstNames = o.constNames;
     doc.m_bBounds = o.bounds;
+    doc.m_bDeepSky = o.deepSky;
+    doc.m_bMilkyWay = o.milkyWay;
     doc.m_fMagLimit = MagnitudeLimitOf(o.magSlider);
     doc.m_fNameLimit = MagnitudeLimitOf(o.nameSlider);
 }

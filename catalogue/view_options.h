@@ -1,5 +1,5 @@
 #pragma once
-// The View options dialog's values: the view mode, the seven layer switches
+// The View options dialog's values: the view mode, the nine layer switches
 // and the two magnitude sliders, read from the document when the dialog
 // opens and written back when it closes with OK. The Qt dialog only moves
 // these values in and out of its controls.
@@ -16,6 +16,7 @@ struct ViewOptions {
     bool horizon = false;  // "Horizon" checked, else "Equatorial"
     bool grid = false, ecliptic = false, localHorizon = false, ground = false;
     bool figures = false, constNames = false, bounds = false;
+    bool deepSky = false, milkyWay = false;  // kept in the settings, not stars.db
     int32_t magSlider = 0;   // "Magnitude Visible", tenths of a magnitude
     int32_t nameSlider = 0;  // "Names visible", tenths of a magnitude
 };
@@ -33,6 +34,6 @@ float MagnitudeLimitOf(int32_t position);
 // The dialog's values on opening.
 ViewOptions ReadViewOptions(const CLumoDoc& doc);
 
-// OK: the view mode (1 Horizon, 0 Equatorial), the seven flags and both
+// OK: the view mode (1 Horizon, 0 Equatorial), the nine flags and both
 // limits into the document. The caller repaints.
 void ApplyViewOptions(CLumoDoc& doc, const ViewOptions& options);

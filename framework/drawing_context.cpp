@@ -28,10 +28,14 @@ constexpr ColorRef kDefaultBrushColour = Rgb(255, 255, 255);
 
 bool CDC::Attach(const PixelTarget& target) {
     m_target = target.IsValid() ? target : PixelTarget{};
+    m_inkValid = false;
     return IsAttached();
 }
 
-void CDC::Detach() { m_target = PixelTarget{}; }
+void CDC::Detach() {
+    m_target = PixelTarget{};
+    m_inkValid = false;
+}
 
 BackgroundMode CDC::SetBkMode(BackgroundMode mode) { return std::exchange(m_bkMode, mode); }
 ColorRef CDC::SetBkColor(ColorRef colour) { return std::exchange(m_bkColour, colour); }
@@ -86,7 +90,14 @@ bool CDC::TextOut(int32_t x, int32_t y, std::string_view utf8) {
             FillSpan(int64_t{y} + row, x, int64_t{x} + width - 1, background);
         }
     }
-    const uint8_t ink = IndexOf(m_textColour);
+    // The text colour's palette index, looked up once per colour (a paint
+    // writes hundreds of names in a few colours).
+    if (!m_inkValid || m_inkColour != m_textColour) {
+        m_ink = IndexOf(m_textColour);
+        m_inkColour = m_textColour;
+        m_inkValid = true;
+    }
+    const uint8_t ink = m_ink;
     int64_t penX = x;
     for (char32_t c : text) {
         const CFont::Glyph& glyph = font->GlyphOf(c);

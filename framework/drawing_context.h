@@ -79,4 +79,8 @@ private:
     CFont* m_font = nullptr;
     CPen* m_pen = nullptr;
     CBrush* m_brush = nullptr;
+    // The text colour's palette index while attached.
+    bool m_inkValid = false;
+    ColorRef m_inkColour = 0;
+    uint8_t m_ink = 0;
 };

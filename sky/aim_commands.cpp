@@ -25,7 +25,7 @@ bool SeekCommand(CLumoWnd& wnd, std::string_view text) {
     CLumoDoc& doc = *wnd.m_pDoc;
     doc.m_pAim = nullptr;
     doc.m_nViewMode = 0;
-    SeekResult r = SeekSearch(doc, text);
+    SeekResult r = SeekSearch(doc, text, wnd.m_pDeepSky);
     if (!r.found) return false;
     if (r.rightAscension == 0 && r.declination == 0) {
         AimAtPoint(r.target[0], r.target[1], r.target[2], wnd.m_vEye, doc.m_bObserverOnBody,

@@ -12,6 +12,7 @@
 // the top: y_window = Height - y_surface.
 
 #include <cstdint>
+#include <vector>
 
 #include "astro/aim.h"
 #include "catalogue/lumo_doc.h"
@@ -22,8 +23,17 @@
 #include "sky/sky_scale.h"
 #include "sky/sky_tools.h"
 #include "sky/telescope_reticle.h"
+#include "sky/star_index.h"
 
 class CBodyModels;
+class CDeepSky;
+
+// A deep-sky object drawn in the latest paint: its index in the deep sky's
+// objects and where it landed, window pixels.
+struct DeepSkyMark {
+    int32_t index;
+    int32_t x, y;
+};
 
 constexpr float kNoSkyLimit = 1e30f;
 
@@ -67,6 +77,12 @@ public:
     CBodyModels* m_pModels = nullptr;
     // Where a connected telescope points; the owner keeps it current.
     TelescopeMark m_telescope;
+    // The deep-sky objects and the Milky Way, given by the owner; null: none.
+    const CDeepSky* m_pDeepSky = nullptr;
+    // The deep-sky objects the latest paint drew.
+    std::vector<DeepSkyMark> m_deepSkyDrawn;
+    // The stars by sky cell, and those the latest paint placed.
+    StarIndex m_starIndex;
     // The Daylight layer, set by the owner: in Horizon view on the Earth the
     // background follows the Sun's altitude and the stars drawn are limited
     // to m_fSkyLimit, the faintest magnitude that sky lets through (set by
@@ -131,8 +147,9 @@ public:
     void OnPenUp(int32_t x, int32_t y);
     // The timer: repaints with the edge-scroll steps added, then restarts.
     void OnTick(int32_t id);
-    // A double tap: the Star or Planet dialog of the nearest object drawn
-    // strictly within the tap radius (15 pixels, scaled); bodies win ties.
+    // A double tap: the Star, Planet or deep-sky dialog of the nearest object
+    // drawn strictly within the tap radius (15 pixels, scaled); bodies win
+    // ties, then stars.
     void HitTest(int32_t x, int32_t y);
     // Angle units (1/32768 turn) the view turns per edge-scroll tick:
     // 131072 x scale / F, truncated (about 7.4 degrees at F = 195 and scale

@@ -11,6 +11,7 @@
 
 class CStar;
 class CPlanet;
+struct DeepSkyObject;
 
 // The chosen time of the main view: a calendar date and time, local civil
 // time unless the UTC flag is set. Read on every paint.
@@ -44,6 +45,8 @@ public:
     // Shows the Star or Planet dialog for a record and returns when it closes.
     virtual void ShowStarInfo(const CStar& star) {}
     virtual void ShowPlanetInfo(const CPlanet& planet) {}
+    // Shows the information box of a deep-sky object.
+    virtual void ShowDeepSkyInfo(const DeepSkyObject& object) {}
 };
 
 // A window of fixed size that shows nothing: the headless renderer's and

@@ -11,6 +11,7 @@
 #include "engine/primitives.h"
 #include "engine/vector_q15.h"
 #include "sky/body_models.h"
+#include "sky/deep_sky_paint.h"
 #include "sky/lumo_wnd.h"
 #include "sky/observer_circles.h"
 #include "sky/telescope_reticle.h"
@@ -40,10 +41,22 @@ int32_t TruncToInt32(double v) {
     return static_cast<int32_t>(std::clamp(std::trunc(v), lo, hi));
 }
 
-void ClearScreenPositions(CLumoDoc& doc) {
-    for (auto& star : doc.m_stars) star->m_ptScreen[0] = star->m_ptScreen[1] = kOffScreen;
+// Every star's and body's screen position off the screen: the stars the
+// previous paint placed, or all of them when the catalogue is new to the
+// index.
+void ClearScreenPositions(CLumoDoc& doc, StarIndex& index) {
+    if (index.Update(doc.m_stars)) {
+        for (auto& star : doc.m_stars) star->m_ptScreen[0] = star->m_ptScreen[1] = kOffScreen;
+    } else {
+        for (CStar* star : index.shown) star->m_ptScreen[0] = star->m_ptScreen[1] = kOffScreen;
+    }
+    index.shown.clear();
     for (auto& body : doc.m_planets) body->m_ptScreen[0] = body->m_ptScreen[1] = kOffScreen;
 }
+
+// Pixels beyond the surface's edge within which a star is still placed: its
+// marker and a tap on the edge reach that far.
+constexpr int32_t kStarMargin = 32;
 
 void DrawSkyLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lines,
                   int32_t colour) {
@@ -60,14 +73,26 @@ void DrawCatalogueLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine
 
 void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     const CSkyCamera& camera = wnd.m_CatalogueCamera;
-    const int32_t height = wnd.m_Surface.Height;
+    const Surface& s = wnd.m_Surface;
+    const int32_t height = s.Height;
     // The Daylight layer's sky hides what is fainter than it lets through.
     const float magLimit = std::min(doc.m_fMagLimit, wnd.m_fSkyLimit);
     const float nameLimit = std::min(doc.m_fNameLimit, wnd.m_fSkyLimit);
-    for (auto& star : doc.m_stars) {
+    StarIndex& index = wnd.m_starIndex;
+    // Cells farther from the view centre than the surface's corners (and a
+    // margin) hold no star this paint can draw; named stars are placed
+    // whatever their cell, as their names may reach into the view.
+    const double corner = std::hypot(std::max(s.CentreX, s.Stride - s.CentreX),
+                                     std::max(s.CentreY, s.Height - s.CentreY));
+    index.MarkVisible(camera.m_vDepth,
+                      (corner + wnd.m_scale.Pixels(kStarMargin)) / std::max(1, FocalLength));
+    for (size_t i = 0; i < doc.m_stars.size(); ++i) {
+        CStar* star = doc.m_stars[i].get();
         const float magnitude = star->m_fMagnitude;
         // Brightest first: the first star at or past the limit ends the layer.
         if (!(magnitude < magLimit)) break;
+        const bool mayBeNamed = magnitude < nameLimit;
+        if (!mayBeNamed && !index.MayShow(i)) continue;
         const SkyPoint& p = star->m_pos;
         if (camera.Depth(p.X, p.Y, p.Z) <= 0) continue;
         int32_t x, y;
@@ -76,6 +101,7 @@ void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         DrawStar(wnd, magnitude, x, y);
         star->m_ptScreen[0] = x;
         star->m_ptScreen[1] = height - y;
+        index.shown.push_back(star);
         if (magnitude < nameLimit && !star->m_strName.empty()) {
             dc.SetTextColor(kStarNameColour);
             SelectFontA(dc, wnd);
@@ -177,13 +203,15 @@ void SelectFontA(CDC& dc, const CLumoWnd& wnd) {
 
 void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     Surface& s = wnd.m_Surface;
-    ClearScreenPositions(doc);
+    ClearScreenPositions(doc, wnd.m_starIndex);
     BuildShadeBase(0);
     CDC dc;
     dc.Attach(s.MemoryDC);
     dc.SetBkMode(TRANSPARENT);
     FocalLength = doc.m_nZoom;
     SurfaceBeginFrame(s, doc.m_nZoom);
+    wnd.m_deepSkyDrawn.clear();
+    DrawMilkyWay(doc, wnd);
     DrawCircle(s, s.CentreX, s.CentreY, FocalLength, kGridColour);  // the rim
     if (doc.m_bGrid) DrawLineSet(doc, wnd, doc.m_gridLines, kGridColour);
     if (doc.m_bEcliptic) DrawLineSet(doc, wnd, doc.m_eclipticLines, kEclipticColour);
@@ -198,6 +226,7 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
         std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
     }
     doc.m_frameLines.clear();
+    DrawDeepSky(doc, dc, wnd);
     DrawStars(doc, dc, wnd);
     DrawBodies(doc, dc, wnd);
     doc.m_frameLines.clear();

@@ -1,7 +1,7 @@
 #pragma once
-// Painting the sky into the sky window's surface, layer by layer: the rim of
-// the visible hemisphere, the grid, the ecliptic, the observer circles, the
-// constellation figures, boundaries and names, the stars by magnitude with
+// Painting the sky into the sky window's surface, layer by layer: the Milky
+// Way, the rim of the visible hemisphere, the grid, the ecliptic, the observer circles, the
+// constellation figures, boundaries and names, the deep-sky objects, the stars by magnitude with
 // their names, the bodies from far to near, and (when the ground is wanted)
 // the horizon with the ground over everything below it. While drawing it
 // records where each star and body landed on the screen (window pixels),

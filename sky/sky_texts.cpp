@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/planet.h"
+#include "catalogue/deep_sky.h"
 #include "catalogue/star.h"
 #include "framework/format.h"
 
@@ -37,6 +38,23 @@ std::vector<std::string> StarInfoLines(const CStar& s) {
     return {s.m_strName, Format("Magnitud: %f", double(s.m_fMagnitude)),
             Format("Type: %c", s.m_cType ? char(s.m_cType) : ' '),
             RightAscensionLine(s.m_pos.a), DeclinationLine(s.m_pos.b)};
+}
+
+std::vector<std::string> DeepSkyInfoLines(const DeepSkyObject& o) {
+    std::vector<std::string> lines;
+    lines.push_back(o.other.empty() ? o.designation : o.designation + " (" + o.other + ")");
+    if (!o.name.empty()) lines.push_back(o.name);
+    lines.push_back(Format("Type: %s", KindInWords(o.kind)));
+    lines.push_back(o.HasMagnitude() ? Format("Magnitud: %.2f", double(o.magnitude)) : "Magnitud: none");
+    if (o.majorArcmin <= 0)
+        lines.push_back("Size: unknown");
+    else if (o.minorArcmin < o.majorArcmin)
+        lines.push_back(Format("Size: %.1f' x %.1f'", double(o.majorArcmin), double(o.minorArcmin)));
+    else
+        lines.push_back(Format("Size: %.1f'", double(o.majorArcmin)));
+    lines.push_back(RightAscensionLine(o.pos.a));
+    lines.push_back(DeclinationLine(o.pos.b));
+    return lines;
 }
 
 std::vector<std::string> PlanetInfoLines(const CPlanet& p) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "catalogue/deep_sky.h"
 #include "catalogue/lumo_doc.h"
 #include "engine/surface.h"
 #include "sky/lumo_wnd.h"
@@ -116,8 +117,21 @@ void CLumoWnd::HitTest(int32_t x, int32_t y) {
             best = d;
         }
     }
+    const DeepSkyObject* deep = nullptr;
+    if (m_pDeepSky) {
+        for (const DeepSkyMark& m : m_deepSkyDrawn) {
+            const int32_t pt[2] = {m.x, m.y};
+            int64_t d = dist(pt);
+            if (d < best) {
+                deep = &m_pDeepSky->objects[static_cast<size_t>(m.index)];
+                best = d;
+            }
+        }
+    }
     if (!m_pHost) return;
-    if (star)
+    if (deep)
+        m_pHost->ShowDeepSkyInfo(*deep);
+    else if (star)
         m_pHost->ShowStarInfo(*star);
     else if (body)
         m_pHost->ShowPlanetInfo(*body);

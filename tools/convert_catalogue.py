@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Converts the star and constellation data of the d3-celestial npm package
-(version 0.7.35, data/ folder) and Debian's zone1970.tab into the text sources
-under data/ that lumo-mkcatalogue turns into stars.db.
+"""Converts the star, constellation, deep-sky and Milky Way data of the
+d3-celestial npm package (version 0.7.35, data/ folder) and Debian's
+zone1970.tab into the text sources under data/ that lumo-mkcatalogue turns
+into stars.db and lumo-mkdeepsky into deepsky.dat.
 
 Run once by hand when the sources change:
     npm pack d3-celestial@0.7.35 && tar xzf d3-celestial-0.7.35.tgz
@@ -12,7 +13,7 @@ import math
 import os
 import sys
 
-MAG_LIMIT = 6.5
+MAG_LIMIT = 8.0
 MAX_PIECE_DEG = 3.0
 
 # Spectral class estimated from the B-V colour index (upper bounds, exclusive).
@@ -166,6 +167,127 @@ def cities(zone_tab):
     return out
 
 
+# Deep-sky objects: Messier's list, every object of dsos.14.json that is not a
+# dark nebula down to magnitude 10, and the large nebulae that have no
+# magnitude (999 in the source).
+DSO_MAG_LIMIT = 10.0
+NEBULA_MIN_ARCMIN = 30.0
+NEBULA_TYPES = ("bn", "en", "rn", "sfr", "snr")
+NO_MAGNITUDE = 999.0
+
+
+def dso_magnitude(text):
+    try:
+        mag = float(text)
+    except (TypeError, ValueError):
+        return None
+    # 999 stands for no magnitude; so does a bare 0 (two objects without a
+    # size either: VdB 84 and Cr 240).
+    return None if mag >= NO_MAGNITUDE or mag == 0 else mag
+
+
+def dso_size(text):
+    """'189.1x61.7' or '13' (a round object) to (major, minor) arcminutes."""
+    parts = []
+    for piece in str(text).split("x"):
+        try:
+            parts.append(float(piece))
+        except ValueError:
+            return 0.0, 0.0
+    if not parts:
+        return 0.0, 0.0
+    major = max(parts)
+    minor = min(parts) if len(parts) > 1 else major
+    return major, minor
+
+
+def messier_designation(mid):
+    """'M31' to 'M 31'."""
+    return "M " + mid[1:].strip()
+
+
+def deepsky(src):
+    messier = json.load(open(os.path.join(src, "messier.json"), encoding="utf-8"))["features"]
+    dsos = json.load(open(os.path.join(src, "dsos.14.json"), encoding="utf-8"))["features"]
+    names = json.load(open(os.path.join(src, "dsonames.json"), encoding="utf-8"))
+    by_id = {f["id"]: f for f in dsos}
+
+    def common(desig):
+        entry = names.get(desig)
+        return clean(entry.get("name", "")) if entry else ""
+
+    rows, used = [], set()
+    for f in messier:
+        p = f["properties"]
+        desig = messier_designation(f["id"])
+        other = clean(p.get("desig", ""))
+        # The same object in dsos.14.json, under its NGC/IC designation (the
+        # first of a pair such as 'NGC 5194/5') or its Messier one.
+        twin = None
+        for key in (other, other.split("/")[0], desig):
+            if key and key in by_id:
+                twin = by_id[key]
+                break
+        mag = dso_magnitude(p.get("mag"))
+        major, minor = dso_size(p.get("dim", ""))
+        ra, dec = f["geometry"]["coordinates"]
+        kind = p.get("type", "")
+        used.add(desig)  # a Messier entry of its own in dsos.14.json
+        if twin is not None:
+            used.add(twin["id"])
+            tp = twin["properties"]
+            mag = dso_magnitude(tp.get("mag")) if dso_magnitude(tp.get("mag")) is not None else mag
+            tmajor, tminor = dso_size(tp.get("dim", ""))
+            if tmajor > 0:
+                major, minor = tmajor, tminor
+            ra, dec = twin["geometry"]["coordinates"]
+        name = clean(p.get("alt", "").replace("\u00b4", "'").replace("\u2019", "'"))
+        if not name:
+            name = common(other) or common(other.split("/")[0])
+        rows.append((desig, other, name, kind, mag, major, minor, ra360(ra), dec))
+    for f in dsos:
+        if f["id"] in used:
+            continue
+        p = f["properties"]
+        kind = p.get("type", "")
+        mag = dso_magnitude(p.get("mag"))
+        major, minor = dso_size(p.get("dim", ""))
+        if kind == "dn":
+            continue
+        if mag is None:
+            if kind not in NEBULA_TYPES or major < NEBULA_MIN_ARCMIN:
+                continue
+        elif mag > DSO_MAG_LIMIT:
+            continue
+        ra, dec = f["geometry"]["coordinates"]
+        desig = clean(f["id"])
+        rows.append((desig, "", common(desig), kind, mag, major, minor, ra360(ra), dec))
+    out = ["designation\tother\tname\ttype\tmag\tmajor_arcmin\tminor_arcmin\tra_deg\tdec_deg"]
+    for desig, other, name, kind, mag, major, minor, ra, dec in rows:
+        out.append("%s\t%s\t%s\t%s\t%s\t%.1f\t%.1f\t%.4f\t%.4f" % (
+            desig, other, name, kind, "" if mag is None else "%.2f" % mag, major, minor, ra, dec))
+    return out
+
+
+def milkyway(src):
+    data = json.load(open(os.path.join(src, "mw.json"), encoding="utf-8"))
+    out = ["level\tring\tra_deg\tdec_deg"]
+    ring_no = 0
+    for f in data["features"]:
+        level = int(f["id"][2:])  # ol1 (faintest) .. ol5 (brightest)
+        for polygon in f["geometry"]["coordinates"]:
+            for ring in polygon:
+                pts = [(ra360(ra), dec) for ra, dec in ring]
+                if len(pts) > 1 and pts[0] == pts[-1]:
+                    pts.pop()  # the closing point repeats the first
+                if len(pts) < 3:
+                    continue
+                ring_no += 1
+                for ra, dec in pts:
+                    out.append("%d\t%d\t%.3f\t%.3f" % (level, ring_no, ra, dec))
+    return out
+
+
 def write(path, lines):
     with open(path, "w", encoding="utf-8") as f:
         f.write("\n".join(lines) + "\n")
@@ -181,6 +303,8 @@ def main():
     write(os.path.join(dest, "bounds.tsv"), bounds(src))
     write(os.path.join(dest, "labels.tsv"), labels(src))
     write(os.path.join(dest, "cities.tsv"), cities(zone_tab))
+    write(os.path.join(dest, "deepsky.tsv"), deepsky(src))
+    write(os.path.join(dest, "milkyway.tsv"), milkyway(src))
 
 
 if __name__ == "__main__":

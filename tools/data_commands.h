@@ -10,3 +10,4 @@ int RunUnpackCommand(int argc, char** argv);
 int RunStorePackCommand(int argc, char** argv);
 int RunStoreExtractCommand(int argc, char** argv);
 int RunModelCommand(int argc, char** argv);
+int RunDeepSkyCommand(int argc, char** argv);

@@ -22,6 +22,12 @@ const Command kCommands[] = {
       "Prints what a stars.db holds: the counts of its records, its settings, and its first "
       "stars.",
       {{"--stars N", "How many stars to list (default 10)."}, kHelpOption}}},
+    {"deepsky", RunDeepSkyCommand,
+     {"deepsky FILE [--objects N]",
+      "Prints what a deepsky.dat holds: the counts of its deep-sky objects and Milky Way "
+      "rings, and its first objects; a missing or damaged file is said so (the map then shows "
+      "neither).",
+      {{"--objects N", "How many objects to list (default 10)."}, kHelpOption}}},
     {"store", RunStoreCommand,
      {"store FILE", "Prints the directory of a planet store.",
       {kHelpOption}}},

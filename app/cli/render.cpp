@@ -8,6 +8,7 @@
 
 #include "app/cli/cli_options.h"
 #include "astro/body_table.h"
+#include "catalogue/deep_sky.h"
 #include "catalogue/lumo_doc.h"
 #include "catalogue/store_file.h"
 #include "engine/png_export.h"
@@ -79,6 +80,7 @@ bool ApplyLayers(CLumoDoc& doc, bool& daylight, const std::string& list, std::st
         {"horizon", &CLumoDoc::m_bHorizon}, {"ground", &CLumoDoc::m_bGround},
         {"figures", &CLumoDoc::m_bFigures}, {"names", &CLumoDoc::m_bConstNames},
         {"bounds", &CLumoDoc::m_bBounds},   {"local", &CLumoDoc::m_bLocalCircles},
+        {"deepsky", &CLumoDoc::m_bDeepSky}, {"milkyway", &CLumoDoc::m_bMilkyWay},
     };
     for (const Layer& l : kLayers) doc.*l.flag = 0;
     daylight = false;
@@ -228,7 +230,7 @@ CommandHelp RenderHelp() {
         {"--name-limit M", "Stars fainter than magnitude M are drawn without their names."},
         {"--layers LIST",
          "The layers to draw, separated by commas, from grid, ecliptic, horizon, ground, "
-         "figures, names, bounds, local and daylight; the others are not drawn."},
+         "figures, names, bounds, local, daylight, deepsky and milkyway; the others are not drawn."},
         {"--vr BODY",
          "Stands at the centre of BODY (its name as the Aim menu writes it, such as Jupiter) "
          "in VR mode, the ground off: the bodies near it are drawn as models."},
@@ -267,6 +269,10 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     CStoreFile store;
     store.OpenStore(JoinPath(folder, "planets.sto"));
     CBodyModels models(&store, folder);
+    // The deep sky; a missing or damaged file leaves it out, as in the program.
+    CDeepSky deepSky;
+    std::string deepSkyError;
+    const bool haveDeepSky = deepSky.LoadFile(JoinPath(folder, kDeepSkyFileName), deepSkyError);
 
     const SkyScale scale = SkyScaleOf(o.scale);
     SkyTools tools;
@@ -277,6 +283,7 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     CLumoWnd wnd;
     wnd.Connect(&doc, &host, &time, &tools);
     wnd.m_pModels = &models;
+    if (haveDeepSky) wnd.m_pDeepSky = &deepSky;
     wnd.m_bDaylight = daylight;
     wnd.SetScale(scale);
     wnd.OnCreate();

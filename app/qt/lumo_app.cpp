@@ -53,6 +53,8 @@ void CLumoApp::Start(bool showSplash) {
         pointer.Close();
     }
     m_models = std::make_unique<CBodyModels>(m_store.get(), m_folder);
+    std::string deepSkyError;
+    if (!m_deepSky.LoadFile(JoinPath(m_folder, kDeepSkyFileName), deepSkyError)) m_deepSky = CDeepSky();
 
     // An installed program's user gets a copy of the catalogue on the first
     // run. Without it the installed catalogue is read, and never written.
@@ -67,6 +69,7 @@ void CLumoApp::Start(bool showSplash) {
     if (m_docFile.Open(*m_doc, document) != CDocFile::OpenResult::Loaded)
         ShowMessage("Failed to open document.\n" + m_docFile.Error(), kAppTitle);
 
+    LoadViewSwitches(*m_doc);
     m_tools.Create();
     auto* view = new CLumoView(*this);
     m_frame = std::make_unique<CMainFrame>(*this, view);
@@ -94,8 +97,25 @@ void CLumoApp::WriteProfileString(const char* section, const char* entry, const 
     m_profile.sync();
 }
 
+namespace {
+constexpr const char* kViewSection = "VIEW";
+constexpr const char* kDeepSkyEntry = "DeepSky";
+constexpr const char* kMilkyWayEntry = "MilkyWay";
+}  // namespace
+
+void CLumoApp::LoadViewSwitches(CLumoDoc& doc) {
+    doc.m_bDeepSky = GetProfileInt(kViewSection, kDeepSkyEntry, 1) != 0;
+    doc.m_bMilkyWay = GetProfileInt(kViewSection, kMilkyWayEntry, 1) != 0;
+}
+
+void CLumoApp::SaveViewSwitches(const CLumoDoc& doc) {
+    WriteProfileInt(kViewSection, kDeepSkyEntry, doc.m_bDeepSky ? 1 : 0);
+    WriteProfileInt(kViewSection, kMilkyWayEntry, doc.m_bMilkyWay ? 1 : 0);
+}
+
 void CLumoApp::ReplaceDocument(std::unique_ptr<CLumoDoc> doc) {
     m_doc = std::move(doc);
+    LoadViewSwitches(*m_doc);
     if (m_frame) m_frame->View()->SetDocument(m_doc.get());
 }
 

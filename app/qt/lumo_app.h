@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "catalogue/deep_sky.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
 #include "catalogue/store_file.h"
@@ -44,6 +45,14 @@ public:
     CMainFrame* Frame() { return m_frame.get(); }
     SkyTools& Tools() { return m_tools; }
     CDocFile& DocFile() { return m_docFile; }
+    // The deep-sky objects and the Milky Way; null when deepsky.dat is
+    // missing or damaged (the map then shows neither, without a message).
+    const CDeepSky* DeepSky() const { return m_deepSky.Empty() ? nullptr : &m_deepSky; }
+
+    // The "Deep sky" and "Milky Way" switches, kept in the profile (section
+    // "VIEW"): read into the document, or written from it.
+    void LoadViewSwitches(CLumoDoc& doc);
+    void SaveViewSwitches(const CLumoDoc& doc);
 
     // The profile: integers by section and entry ("TIME" / "GMT").
     int GetProfileInt(const char* section, const char* entry, int defaultValue);
@@ -73,6 +82,7 @@ private:
     std::unique_ptr<CStoreFile> m_store;
     std::unique_ptr<EngineObject, void (*)(EngineObject*)> m_pointerModel;
     std::unique_ptr<CBodyModels> m_models;
+    CDeepSky m_deepSky;
     SkyTools m_tools;
     QSettings m_profile;
     std::unique_ptr<CMainFrame> m_frame;

@@ -40,6 +40,7 @@ CLumoView::CLumoView(CLumoApp& app)
     m_time = CurrentViewTime(m_bUtc);
     m_sky = new CSkyWidget(&app.Doc(), this, &app.Tools(), this);
     m_sky->Wnd().m_pModels = app.Models();
+    m_sky->Wnd().m_pDeepSky = app.DeepSky();
     m_sky->Wnd().m_bDaylight = app.GetProfileInt(kViewSection, kDaylightEntry, 0) == 1;
     m_timeBar = new CTimeBar(*this, &app.Doc(), app.PointerModel());
     m_timeBar->Core().ShowTime(m_time);
@@ -83,6 +84,7 @@ void CLumoView::OnCommand(int id) {
             if (dialog.exec() == QDialog::Accepted) {
                 m_sky->Wnd().m_bDaylight = dialog.Daylight();
                 m_app.WriteProfileInt(kViewSection, kDaylightEntry, dialog.Daylight() ? 1 : 0);
+                m_app.SaveViewSwitches(doc);
                 m_sky->Redraw();
             }
             break;

@@ -96,6 +96,11 @@ void CSkyWidget::ShowStarInfo(const CStar& star) {
     dialog.exec();
 }
 
+void CSkyWidget::ShowDeepSkyInfo(const DeepSkyObject& object) {
+    CInfoDialog dialog("Deep sky", DeepSkyInfoLines(object), this);
+    dialog.exec();
+}
+
 void CSkyWidget::ShowPlanetInfo(const CPlanet& planet) {
     LetGoOfMouse();
     std::vector<std::string> lines = PlanetInfoLines(planet);

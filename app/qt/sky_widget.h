@@ -48,6 +48,7 @@ public:
     void ReleaseStylus() override;
     void ShowLockedMessage() override;
     void ShowStarInfo(const CStar& star) override;
+    void ShowDeepSkyInfo(const DeepSkyObject& object) override;
     void ShowPlanetInfo(const CPlanet& planet) override;
 
 protected:

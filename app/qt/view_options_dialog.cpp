@@ -43,13 +43,17 @@ CViewOptionsDialog::CViewOptionsDialog(CLumoDoc& doc, bool daylight, QWidget* pa
     m_figures = check("Constellations", kFigures);
     m_constNames = check("Const. Names", kConstNames);
     m_bounds = check("Const. Bounds", kBounds);
+    m_deepSky = check("Deep sky", kDeepSky);
+    m_milkyWay = check("Milky Way", kMilkyWay);
     m_daylight = check("Daylight", kDaylight);
     m_daylight->setChecked(daylight);
     auto* layers = new QGridLayout;
     int row = 0;
-    for (QCheckBox* box : {m_grid, m_ecliptic, m_localHorizon, m_ground}) layers->addWidget(box, row++, 0);
+    for (QCheckBox* box : {m_grid, m_ecliptic, m_localHorizon, m_ground, m_deepSky})
+        layers->addWidget(box, row++, 0);
     row = 0;
-    for (QCheckBox* box : {m_figures, m_constNames, m_bounds, m_daylight}) layers->addWidget(box, row++, 1);
+    for (QCheckBox* box : {m_figures, m_constNames, m_bounds, m_daylight, m_milkyWay})
+        layers->addWidget(box, row++, 1);
 
     m_magnitude = MagnitudeSlider(kMagnitudeSlider, this);
     m_names = MagnitudeSlider(kNamesSlider, this);
@@ -79,6 +83,8 @@ void CViewOptionsDialog::ShowOptions(const ViewOptions& o) {
     m_figures->setChecked(o.figures);
     m_constNames->setChecked(o.constNames);
     m_bounds->setChecked(o.bounds);
+    m_deepSky->setChecked(o.deepSky);
+    m_milkyWay->setChecked(o.milkyWay);
     m_magnitude->setValue(o.magSlider);
     m_names->setValue(o.nameSlider);
 }
@@ -93,6 +99,8 @@ ViewOptions CViewOptionsDialog::ReadControls() const {
     o.figures = m_figures->isChecked();
     o.constNames = m_constNames->isChecked();
     o.bounds = m_bounds->isChecked();
+    o.deepSky = m_deepSky->isChecked();
+    o.milkyWay = m_milkyWay->isChecked();
     o.magSlider = m_magnitude->value();
     o.nameSlider = m_names->value();
     return o;

@@ -1,5 +1,5 @@
 #pragma once
-// "View options": the view mode, the seven layer switches and the two
+// "View options": the view mode, the nine layer switches and the two
 // magnitude sliders over the document's view settings, and the Daylight
 // switch of the view. OK writes them into the document (the caller
 // repaints and keeps the Daylight switch); Cancel changes nothing.
@@ -19,6 +19,7 @@ public:
     static constexpr int kEquatorial = 1011, kHorizon = 1012;
     static constexpr int kGrid = 1005, kEcliptic = 1006, kLocalHorizon = 1007, kGround = 1008;
     static constexpr int kFigures = 1013, kConstNames = 1014, kBounds = 1015;
+    static constexpr int kDeepSky = 1016, kMilkyWay = 1017;
     static constexpr int kMagnitudeSlider = 1009, kNamesSlider = 1010;
     static constexpr int kDaylight = 1030;
 
@@ -45,6 +46,8 @@ private:
     QCheckBox* m_figures;
     QCheckBox* m_constNames;
     QCheckBox* m_bounds;
+    QCheckBox* m_deepSky;
+    QCheckBox* m_milkyWay;
     QCheckBox* m_daylight;
     QSlider* m_magnitude;
     QSlider* m_names;

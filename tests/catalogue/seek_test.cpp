@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/body_table.h"
+#include "catalogue/deep_sky.h"
 #include "catalogue/lumo_doc.h"
 #include "catalogue/seek.h"
 
@@ -54,6 +55,52 @@ TEST_F(SeekTest, StarsBrightestFirstInAnyLetterCase) {
     EXPECT_EQ(SeekSearch(doc, "ETTE").rightAscension, 2.0f);
     EXPECT_FALSE(SeekSearch(doc, "Vega").found);
     EXPECT_FALSE(SeekSearch(doc, "Sirius ").found);
+}
+
+// Deep-sky objects come after bodies and stars: by designation (spaces and
+// letter case ignored, the other designation too) or by part of the name.
+class DeepSkySeekTest : public SeekTest {
+protected:
+    void SetUp() override {
+        SeekTest::SetUp();
+        Add("M 31", "NGC 224", "Andromeda", 10.6847, 41.2687);
+        Add("M 3", "NGC 5272", "", 205.548, 28.377);
+        Add("NGC 1499", "", "California Nebula", 60.825, 36.422);
+        Add("M 8", "NGC 6523", "Lagoon Nebula", 270.8, -24.38);
+    }
+    void Add(const char* d, const char* other, const char* name, double raDeg, double decDeg) {
+        DeepSkyObject o;
+        o.designation = d;
+        o.other = other;
+        o.name = name;
+        o.pos = DeepSkyPoint(raDeg * kDeg, decDeg * kDeg);
+        sky.objects.push_back(o);
+    }
+    static constexpr double kDeg = 0.017453292519943295;
+    CDeepSky sky;
+};
+
+TEST_F(DeepSkySeekTest, DesignationsAndNames) {
+    for (const char* text : {"m31", "M 31", "M31", "NGC 224", "ngc224", " ngc 224 ", "andromeda", "DROM"}) {
+        SeekResult r = SeekSearch(doc, text, &sky);
+        ASSERT_TRUE(r.found) << text;
+        EXPECT_FLOAT_EQ(r.rightAscension, float(10.6847 * kDeg)) << text;
+        EXPECT_FLOAT_EQ(r.declination, float(41.2687 * kDeg)) << text;
+    }
+    // A designation is matched whole: "M 3" is not the start of "M 31".
+    EXPECT_FLOAT_EQ(SeekSearch(doc, "m3", &sky).rightAscension, float(205.548 * kDeg));
+    EXPECT_FALSE(SeekSearch(doc, "M 310", &sky).found);
+    EXPECT_FLOAT_EQ(SeekSearch(doc, "california", &sky).rightAscension, float(60.825 * kDeg));
+    // Without the deep sky nothing of it is found.
+    EXPECT_FALSE(SeekSearch(doc, "m31").found);
+}
+
+TEST_F(DeepSkySeekTest, BodiesAndStarsComeFirst) {
+    Add("NGC 9999", "", "Sirius Cloud", 1, 1);
+    Add("NGC 9998", "", "Marsh", 1, 1);
+    EXPECT_EQ(SeekSearch(doc, "sirius", &sky).rightAscension, 1.77f);
+    EXPECT_EQ(SeekSearch(doc, "mars", &sky).rightAscension, 0);  // the body
+    EXPECT_TRUE(SeekSearch(doc, "mars", &sky).found);
 }
 
 }  // namespace

@@ -29,13 +29,17 @@ const CStar* Find(const CLumoDoc& d, const std::string& name) {
     return nullptr;
 }
 
-TEST_F(RealCatalogue, HoldsTheNakedEyeSkyBrightestFirst) {
-    EXPECT_GT(doc->m_stars.size(), 8500u);
-    EXPECT_LT(doc->m_stars.size(), 9300u);
+TEST_F(RealCatalogue, HoldsTheSkyToMagnitude8BrightestFirst) {
+    // Every star of the source to magnitude 8.0, 8,874 of them to 6.5.
+    EXPECT_EQ(doc->m_stars.size(), 41411u);
+    size_t nakedEye = 0;
+    for (const auto& s : doc->m_stars) nakedEye += s->m_fMagnitude <= 6.5f;
+    EXPECT_EQ(nakedEye, 8874u);
     EXPECT_EQ(doc->m_stars[0]->m_strName, "Sirius");
     for (size_t i = 1; i < doc->m_stars.size(); ++i)
         ASSERT_LE(doc->m_stars[i - 1]->m_fMagnitude, doc->m_stars[i]->m_fMagnitude) << i;
-    EXPECT_LE(doc->m_stars.back()->m_fMagnitude, 6.5f);
+    EXPECT_LE(doc->m_stars.back()->m_fMagnitude, 8.0f);
+    EXPECT_GT(doc->m_stars.back()->m_fMagnitude, 7.9f);
     EXPECT_GT(doc->m_figures.size(), 700u);
     EXPECT_LT(doc->m_figures.size(), 800u);
     EXPECT_TRUE(doc->m_labels.size() == 88 || doc->m_labels.size() == 89);

@@ -33,6 +33,8 @@ TEST(ViewOptions, EachSwitchReachesItsOwnFlag) {
         {&ViewOptions::figures, &CLumoDoc::m_bFigures},
         {&ViewOptions::constNames, &CLumoDoc::m_bConstNames},
         {&ViewOptions::bounds, &CLumoDoc::m_bBounds},
+        {&ViewOptions::deepSky, &CLumoDoc::m_bDeepSky},
+        {&ViewOptions::milkyWay, &CLumoDoc::m_bMilkyWay},
     };
     for (const auto& [flag, field] : pairs) {
         CLumoDoc doc;

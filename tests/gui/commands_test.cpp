@@ -66,7 +66,7 @@ TEST_F(ShellTest, ClosingSavesAndSettingsComeBack) {
     Start();
     EXPECT_EQ(Doc().m_nZoom, 1024);
     EXPECT_EQ(Doc().m_bGrid, 0);
-    EXPECT_EQ(Doc().m_stars.size(), 8874u);
+    EXPECT_EQ(Doc().m_stars.size(), 41411u);
 }
 
 TEST_F(ShellTest, CorruptCatalogueIsLeftUntouched) {

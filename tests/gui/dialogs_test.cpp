@@ -124,6 +124,34 @@ TEST_F(DialogTest, ViewOptionsModeTakesEffectAtTheRepaintAndSurvivesARestart) {
     EXPECT_EQ(Doc().m_fNameLimit, -1.0f);
 }
 
+// "Deep sky" and "Milky Way" start checked, and what OK leaves is kept in
+// the settings (beside "UTC Time") across a restart, not in stars.db.
+TEST_F(DialogTest, DeepSkySwitchesAreKeptInTheSettings) {
+    OnDialog<VO>(ID_VIEW_OPTIONS, [](VO& d) {
+        EXPECT_EQ(C<QAbstractButton>(d, VO::kDeepSky)->text(), "Deep sky");
+        EXPECT_EQ(C<QAbstractButton>(d, VO::kMilkyWay)->text(), "Milky Way");
+        EXPECT_TRUE(C<QAbstractButton>(d, VO::kDeepSky)->isChecked());
+        EXPECT_TRUE(C<QAbstractButton>(d, VO::kMilkyWay)->isChecked());
+        Click(d, VO::kDeepSky);
+        Click(d, VO::kMilkyWay);
+        d.accept();
+    });
+    EXPECT_EQ(Doc().m_bDeepSky, 0);
+    EXPECT_EQ(Doc().m_bMilkyWay, 0);
+    Close();
+    Start();
+    EXPECT_EQ(Doc().m_bDeepSky, 0);
+    EXPECT_EQ(Doc().m_bMilkyWay, 0);
+    OnDialog<VO>(ID_VIEW_OPTIONS, [](VO& d) {
+        Click(d, VO::kMilkyWay);
+        d.accept();
+    });
+    Close();
+    Start();
+    EXPECT_EQ(Doc().m_bDeepSky, 0);
+    EXPECT_EQ(Doc().m_bMilkyWay, 1);
+}
+
 TEST_F(DialogTest, WhereSelectionMovesTheObserverEvenWhenCancelled) {
     int paints = Sky()->Paints();
     OnDialog<WD>(ID_WHERE, [&](WD& d) {

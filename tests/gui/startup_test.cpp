@@ -22,7 +22,7 @@ TEST_F(ShellTest, StartsWithTheCatalogueAndWithoutTheOptionalFiles) {
     CopyCatalogue();
     Start();
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Doc().m_stars.size(), 8874u);
+    EXPECT_EQ(Doc().m_stars.size(), 41411u);
     EXPECT_EQ(Doc().m_planets.size(), 23u);
     EXPECT_EQ(app->PointerModel(), nullptr);  // no esfptr.ob3: silently absent
     EXPECT_TRUE(app->Store()->Directory().empty());

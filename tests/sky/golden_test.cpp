@@ -47,7 +47,8 @@ protected:
         doc.m_fLatitude = static_cast<float>(40.4168 * kDeg);
         doc.m_fLongitude = static_cast<float>(-3.7038 * kDeg);
         doc.m_nZoom = 256;
-        doc.m_fMagLimit = 10000;
+        // The naked-eye stars (to 6.5): the scenes were made with them.
+        doc.m_fMagLimit = 6.51f;
         doc.m_fNameLimit = 3.0f;
         doc.m_bGrid = doc.m_bEcliptic = doc.m_bHorizon = doc.m_bFigures = doc.m_bConstNames =
             doc.m_bBounds = 1;

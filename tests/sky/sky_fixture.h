@@ -36,6 +36,7 @@ public:
     bool heldAtMessage = false;  // the stylus captured or the timer running when a box was shown
     const CStar* starShown = nullptr;
     const CPlanet* planetShown = nullptr;
+    const DeepSkyObject* deepSkyShown = nullptr;
     void StartTimer(int32_t, int32_t) override { timerRunning = true; }
     void StopTimer(int32_t) override { timerRunning = false; }
     void CaptureStylus() override { captured = true; }
@@ -46,6 +47,7 @@ public:
     }
     void ShowStarInfo(const CStar& star) override { starShown = &star; }
     void ShowPlanetInfo(const CPlanet& planet) override { planetShown = &planet; }
+    void ShowDeepSkyInfo(const DeepSkyObject& object) override { deepSkyShown = &object; }
 };
 
 // A direction of right ascension and declination (degrees) as a sky point.

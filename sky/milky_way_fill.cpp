@@ -1,0 +1,197 @@
+#include "sky/milky_way_fill.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/surface.h"
+#include "sky/sky_camera.h"
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kQ15 = 32768.0;
+// The depth of a point in front that the outline leaves out.
+constexpr double kSkipped = 1e30;
+
+}  // namespace
+
+MilkyWayOutline::MilkyWayOutline(const CSkyCamera& camera, double focal, double centreX,
+                                 double centreY, double viewCos)
+    : m_camera(camera), m_focal(focal), m_cx(centreX), m_cy(centreY), m_viewCos(viewCos) {
+    // Enough rim vertices that a chord strays less than a quarter pixel.
+    m_rimSteps = std::max(64, 4 * static_cast<int32_t>(std::ceil(kPi * std::sqrt(2 * focal) / 4)));
+}
+
+void MilkyWayOutline::Clear() {
+    m_edges.clear();
+    m_flip = false;
+}
+
+void MilkyWayOutline::RimArc(double a, double b, std::vector<double>& path) const {
+    const double step = 2 * kPi / m_rimSteps;
+    if (b < a) b += 2 * kPi;
+    for (int32_t k = static_cast<int32_t>(std::floor(a / step)) + 1; k * step < b; ++k) {
+        const double t = k * step;
+        path.push_back(m_cx + m_focal * std::cos(t));
+        path.push_back(m_cy + m_focal * std::sin(t));
+    }
+}
+
+void MilkyWayOutline::AddPath(const std::vector<double>& p) {
+    const size_t n = p.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++)
+        m_edges.push_back({p[2 * j], p[2 * j + 1], p[2 * i], p[2 * i + 1]});
+}
+
+void MilkyWayOutline::AddRim() {
+    std::vector<double> rim;
+    RimArc(0, 2 * kPi - 1e-12, rim);
+    rim.insert(rim.begin(), {m_cx + m_focal, m_cy});
+    AddPath(rim);
+}
+
+bool MilkyWayOutline::CentreInside(const std::vector<double>& p) const {
+    // A ray from the surface centre to the right.
+    bool inside = false;
+    const size_t n = p.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double xi = p[2 * i], yi = p[2 * i + 1], xj = p[2 * j], yj = p[2 * j + 1];
+        if ((yi > m_cy) == (yj > m_cy)) continue;
+        if (xj + (m_cy - yj) * (xi - xj) / (yi - yj) > m_cx) inside = !inside;
+    }
+    return inside;
+}
+
+void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
+    const Vec3i& d = m_camera.m_vDepth;
+    const size_t n = ring.directions.size();
+    if (n < 3) return;
+    // Whether the view centre lies inside the ring: beyond a cap that holds
+    // the ring that is known from the ring alone, else it is counted.
+    const double centre[3] = {d.x / kQ15, d.y / kQ15, d.z / kQ15};
+    bool centreInside;
+    if (ring.capCos > 0) {
+        const double c = ring.capCentre[0] * centre[0] + ring.capCentre[1] * centre[1] +
+                         ring.capCentre[2] * centre[2];
+        const double toCap = std::acos(std::clamp(c, -1.0, 1.0));
+        const double capRadius = std::acos(ring.capCos);
+        // A cap wholly outside the view: the ring adds nothing or a whole disc.
+        if (m_viewCos > -1 && toCap > capRadius + std::acos(m_viewCos)) {
+            if (ring.insideBeyondCap) m_flip = !m_flip;
+            return;
+        }
+        centreInside = toCap > capRadius ? ring.insideBeyondCap : InsideRing(ring, centre);
+    } else {
+        centreInside = InsideRing(ring, centre);
+    }
+    std::vector<CameraPoint>& cam = m_cameraPoints;
+    cam.resize(n);
+    auto place = [&](size_t i) {
+        const SkyDirQ15& v = ring.directions[i % n];
+        const Vec3i c = m_camera.ToCamera(v.x, v.y, v.z);
+        cam[i % n] = {double(c.x), double(c.y), double(c.z)};
+    };
+    // A run wholly behind the viewer keeps only its ends (the points between
+    // are hidden); a run in front but wholly outside the view is replaced by
+    // the chord between its ends, which changes nothing on the surface (the
+    // run and the chord lie in the run's cap, off the view).
+    const double sinView = std::sqrt(std::max(0.0, 1 - m_viewCos * m_viewCos));
+    for (const MilkyWayRing::Chunk& k : ring.chunks) {
+        const double cd = (k.centre[0] * d.x + k.centre[1] * d.y + k.centre[2] * d.z) / kQ15;
+        const bool behind = cd < -k.sinRadius;
+        const bool offView = m_viewCos > -1 && k.cosRadius > 0 && cd > k.sinRadius &&
+                             cd < m_viewCos * k.cosRadius - sinView * k.sinRadius;
+        place(k.first);
+        place(k.last);
+        for (uint32_t i = k.first + 1; i < k.last; ++i) {
+            if (behind)
+                cam[i] = {0, 0, -1};
+            else if (offView)
+                cam[i] = {0, 0, kSkipped};
+            else
+                place(i);
+        }
+    }
+    size_t firstVisible = n;
+    for (size_t i = 0; i < n && firstVisible == n; ++i)
+        if (cam[i].z >= 0) firstVisible = i;
+    m_path.clear();
+    if (firstVisible < n) TracePath(cam, firstVisible);
+    // The outline's even-odd inside differs from the ring's by the whole
+    // disc or not at all: the centre tells which.
+    const bool outlineInside = m_path.size() >= 6 && CentreInside(m_path);
+    if (outlineInside != centreInside) m_flip = !m_flip;
+    if (m_path.size() >= 6) AddPath(m_path);
+}
+
+void MilkyWayOutline::TracePath(const std::vector<CameraPoint>& cam, size_t firstVisible) {
+    const size_t n = cam.size();
+    auto sx = [&](const CameraPoint& p) { return m_cx - m_focal * p.x / kQ15; };
+    auto sy = [&](const CameraPoint& p) { return m_cy + m_focal * p.y / kQ15; };
+    double exitAngle = 0;
+    for (size_t k = 0; k < n; ++k) {
+        const CameraPoint& a = cam[(firstVisible + k) % n];
+        const CameraPoint& b = cam[(firstVisible + k + 1) % n];
+        if (a.z >= 0 && a.z != kSkipped) {
+            m_path.push_back(sx(a));
+            m_path.push_back(sy(a));
+        }
+        if ((a.z >= 0) == (b.z >= 0)) continue;
+        // Where the edge meets the rim, as an angle round the surface centre.
+        const double t = a.z / (a.z - b.z);
+        const double x = a.x + t * (b.x - a.x), y = a.y + t * (b.y - a.y);
+        const double angle = std::atan2(y, -x);  // surface x runs against X
+        const double fold = angle < 0 ? angle + 2 * kPi : angle;
+        if (a.z >= 0)
+            exitAngle = fold;
+        else
+            RimArc(exitAngle, fold, m_path);
+        m_path.push_back(m_cx + m_focal * std::cos(fold));
+        m_path.push_back(m_cy + m_focal * std::sin(fold));
+    }
+}
+
+const std::vector<FillEdge>& MilkyWayOutline::Finish() {
+    if (m_flip) AddRim();
+    m_flip = false;
+    return m_edges;
+}
+
+void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) {
+    const int32_t height = s.Height, width = s.Stride;
+    if (height <= 0 || width <= 0 || edges.empty()) return;
+    // Crossings of each row's centre line, bucketed by row.
+    std::vector<int32_t> start(static_cast<size_t>(height) + 1, 0);
+    auto rows = [height](const FillEdge& e, int32_t& lo, int32_t& hi) {
+        const double y0 = std::min(e.y0, e.y1), y1 = std::max(e.y0, e.y1);
+        // Rows whose centre y satisfies y0 <= y < y1.
+        lo = static_cast<int32_t>(std::max(0.0, std::ceil(y0)));
+        hi = static_cast<int32_t>(std::min(double(height), std::ceil(y1)));
+    };
+    for (const FillEdge& e : edges) {
+        int32_t lo, hi;
+        rows(e, lo, hi);
+        for (int32_t y = lo; y < hi; ++y) ++start[y + 1];
+    }
+    for (int32_t y = 0; y < height; ++y) start[y + 1] += start[y];
+    std::vector<double> xs(static_cast<size_t>(start[height]));
+    std::vector<int32_t> fill(start.begin(), start.end() - 1);
+    for (const FillEdge& e : edges) {
+        int32_t lo, hi;
+        rows(e, lo, hi);
+        if (lo >= hi) continue;
+        const double slope = (e.x1 - e.x0) / (e.y1 - e.y0);
+        for (int32_t y = lo; y < hi; ++y) xs[fill[y]++] = e.x0 + (y - e.y0) * slope;
+    }
+    for (int32_t y = 0; y < height; ++y) {
+        double* first = xs.data() + start[y];
+        double* last = xs.data() + start[y + 1];
+        std::sort(first, last);
+        uint8_t* row = s.RowBase + static_cast<ptrdiff_t>(y) * s.RowStep;
+        for (double* p = first; p + 1 < last; p += 2) {
+            // Columns whose centre x satisfies x0 <= x < x1.
+            const double x0 = std::max(0.0, std::ceil(p[0]));
+            const double x1 = std::min(double(width), std::ceil(p[1]));
+            if (x0 < x1) std::fill(row + static_cast<int32_t>(x0), row + static_cast<int32_t>(x1), index);
+        }
+    }
+}

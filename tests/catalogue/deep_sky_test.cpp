@@ -1,0 +1,207 @@
+// deepsky.dat: the file the build makes from data/ (what the converter
+// picked), the round trip, and what the reader refuses.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "catalogue/deep_sky.h"
+#include "framework/archive.h"
+#include "framework/file.h"
+
+namespace {
+constexpr double kDeg = 0.017453292519943295;
+
+const DeepSkyObject* Find(const CDeepSky& sky, const std::string& designation) {
+    for (const auto& o : sky.objects)
+        if (o.designation == designation) return &o;
+    return nullptr;
+}
+
+TEST(DeepSkyFile, TheBuiltFileHoldsMessierTheBrightObjectsAndTheMilkyWay) {
+    CDeepSky sky;
+    std::string error;
+    ASSERT_TRUE(sky.LoadFile(JoinPath(LUMO_BIN_DIR, kDeepSkyFileName), error)) << error;
+    size_t messier = 0, noMagnitude = 0, dark = 0;
+    for (const auto& o : sky.objects) {
+        messier += o.designation.rfind("M ", 0) == 0;
+        // Dark nebulae are left out; asterisms come from Messier's list only.
+        if (o.kind == DeepSkyKind::Other) dark += o.designation.rfind("M ", 0) != 0;
+        noMagnitude += !o.HasMagnitude();
+        // Only Messier objects may be fainter than 10.
+        if (o.HasMagnitude() && o.designation.rfind("M ", 0) != 0) EXPECT_LE(o.magnitude, 10.0f);
+        if (!o.HasMagnitude()) {
+            EXPECT_GE(o.majorArcmin, 30.0f) << o.designation;
+            EXPECT_EQ(SymbolOf(o.kind), DeepSkySymbol::Nebula) << o.designation;
+        }
+    }
+    EXPECT_EQ(messier, 110u);
+    EXPECT_GT(noMagnitude, 700u);
+    EXPECT_LT(noMagnitude, 800u);
+    EXPECT_GT(sky.objects.size() - messier - noMagnitude, 850u);
+    EXPECT_LT(sky.objects.size() - messier - noMagnitude, 1000u);
+    EXPECT_EQ(dark, 0u);
+    // One record per object, with both designations and the common name.
+    const DeepSkyObject* m31 = Find(sky, "M 31");
+    ASSERT_NE(m31, nullptr);
+    EXPECT_EQ(m31->other, "NGC 224");
+    EXPECT_EQ(m31->name, "Andromeda");
+    EXPECT_EQ(m31->kind, DeepSkyKind::SpiralGalaxy);
+    EXPECT_EQ(Find(sky, "NGC 224"), nullptr);
+    EXPECT_NEAR(m31->pos.a / kDeg, 10.68, 0.02);
+    EXPECT_NEAR(m31->pos.b / kDeg, 41.27, 0.02);
+    EXPECT_EQ(Find(sky, "M 42")->name, "Orion Nebula");
+    EXPECT_EQ(Find(sky, "NGC 1499")->name, "California Nebula");
+    EXPECT_FALSE(Find(sky, "NGC 1499")->HasMagnitude());
+    EXPECT_EQ(Find(sky, "NGC 2024")->name, "Flame Nebula");
+    // Brightest first, those without a magnitude last.
+    for (size_t i = 1; i < sky.objects.size(); ++i) {
+        const auto &a = sky.objects[i - 1], &b = sky.objects[i];
+        ASSERT_TRUE(!b.HasMagnitude() || (a.HasMagnitude() && a.magnitude <= b.magnitude)) << i;
+    }
+    // The Milky Way: every level, faintest first, the first the largest.
+    size_t points[kMilkyWayLevels + 1] = {};
+    for (size_t i = 0; i < sky.rings.size(); ++i) {
+        if (i) EXPECT_LE(sky.rings[i - 1].level, sky.rings[i].level);
+        points[sky.rings[i].level] += sky.rings[i].points.size();
+    }
+    for (int level = 1; level <= kMilkyWayLevels; ++level) EXPECT_GT(points[level], 500u) << level;
+    EXPECT_GT(points[1], points[4]);
+}
+
+CDeepSky Sample() {
+    CDeepSky sky;
+    DeepSkyObject a;
+    a.designation = "M 31";
+    a.other = "NGC 224";
+    a.name = "Andromeda";
+    a.kind = DeepSkyKind::SpiralGalaxy;
+    a.magnitude = 3.44f;
+    a.majorArcmin = 189.1f;
+    a.minorArcmin = 61.7f;
+    a.pos = DeepSkyPoint(10.68 * kDeg, 41.27 * kDeg);
+    DeepSkyObject b;
+    b.designation = "NGC 1499";
+    b.name = "California Nebula";
+    b.kind = DeepSkyKind::BrightNebula;
+    b.magnitude = std::numeric_limits<float>::quiet_NaN();
+    b.majorArcmin = 160;
+    b.minorArcmin = 40;
+    b.pos = DeepSkyPoint(60.8 * kDeg, 36.4 * kDeg);
+    sky.objects = {b, a};
+    MilkyWayRing ring;
+    ring.level = 2;
+    ring.points = {{0.1f, 0.2f}, {0.3f, 0.2f}, {0.2f, 0.4f}};
+    sky.rings = {ring};
+    sky.Finish();
+    return sky;
+}
+
+TEST(DeepSkyFile, RoundTrip) {
+    const CDeepSky sky = Sample();
+    const std::vector<uint8_t> bytes = sky.StoreToBytes();
+    CDeepSky back;
+    std::string error;
+    ASSERT_TRUE(back.LoadFrom(bytes, error)) << error;
+    ASSERT_EQ(back.objects.size(), 2u);
+    EXPECT_EQ(back.objects[0].designation, "M 31");  // brightest first
+    EXPECT_EQ(back.objects[0].other, "NGC 224");
+    EXPECT_EQ(back.objects[0].magnitude, 3.44f);
+    EXPECT_EQ(back.objects[0].pos.a, sky.objects[0].pos.a);
+    EXPECT_EQ(back.objects[0].pos.X, sky.objects[0].pos.X);
+    EXPECT_FALSE(back.objects[1].HasMagnitude());
+    EXPECT_EQ(back.objects[1].kind, DeepSkyKind::BrightNebula);
+    ASSERT_EQ(back.rings.size(), 1u);
+    EXPECT_EQ(back.rings[0].level, 2);
+    EXPECT_EQ(back.rings[0].directions.size(), 3u);
+    EXPECT_EQ(back.StoreToBytes(), bytes);
+}
+
+// Every damaged form is refused with a message and leaves nothing loaded.
+TEST(DeepSkyFile, MalformedFilesAreRefused) {
+    const std::vector<uint8_t> good = Sample().StoreToBytes();
+    auto refused = [](const std::vector<uint8_t>& bytes, const char* what) {
+        CDeepSky sky = Sample();
+        std::string error;
+        EXPECT_FALSE(sky.LoadFrom(bytes, error)) << what;
+        EXPECT_FALSE(error.empty()) << what;
+        EXPECT_TRUE(sky.Empty()) << what;
+        return error;
+    };
+    // Cut anywhere.
+    for (size_t n = 0; n < good.size(); ++n)
+        refused(std::vector<uint8_t>(good.begin(), good.begin() + n), "truncated");
+    std::vector<uint8_t> b = good;
+    b.push_back(0);
+    EXPECT_NE(refused(b, "trailing byte").find("after the end"), std::string::npos);
+    b = good;
+    b[0] = 'X';
+    EXPECT_EQ(refused(b, "magic"), "not a deep-sky file");
+    b = good;
+    b[8] = 2;
+    EXPECT_NE(refused(b, "version").find("version 2"), std::string::npos);
+    // Offsets within the sample: magic 8, version 4, count 4, then the
+    // first object (M 31): three strings, the kind, five floats.
+    b = good;
+    std::memset(&b[12], 0xFF, 4);
+    EXPECT_NE(refused(b, "object count").find("count of objects"), std::string::npos);
+    CArchive strings;
+    for (const char* text : {"M 31", "NGC 224", "Andromeda"}) strings.WriteString(text);
+    const size_t kind = 16 + strings.Buffer().size();
+    b = good;
+    b[kind] = static_cast<uint8_t>(DeepSkyKind::Count);
+    EXPECT_NE(refused(b, "kind").find("unknown object type"), std::string::npos);
+    auto putFloat = [](std::vector<uint8_t>& v, size_t at, float f) { std::memcpy(&v[at], &f, 4); };
+    b = good;
+    putFloat(b, kind + 1, std::numeric_limits<float>::infinity());
+    refused(b, "magnitude");
+    b = good;
+    putFloat(b, kind + 9, 500.0f);  // minor larger than major
+    refused(b, "size");
+    b = good;
+    putFloat(b, kind + 17, std::numeric_limits<float>::quiet_NaN());
+    refused(b, "declination");
+    b = good;
+    putFloat(b, kind + 17, 2.0f);  // beyond the pole
+    refused(b, "declination");
+    // The ring: level, count, points at the end of the file.
+    const size_t ring = good.size() - 3 * 8 - 4 - 1;
+    b = good;
+    b[ring] = 6;
+    EXPECT_NE(refused(b, "level").find("level 6"), std::string::npos);
+    b = good;
+    b[ring] = 0;
+    refused(b, "level 0");
+    b = good;
+    b[ring + 1] = 2;
+    refused(b, "two points");
+    b = good;
+    b[ring + 4] = 0x7F;
+    refused(b, "point count");
+    b = good;
+    putFloat(b, good.size() - 4, std::numeric_limits<float>::infinity());
+    refused(b, "point");
+}
+
+TEST(DeepSkyFile, MissingAndDamagedFilesSayWhich) {
+    CDeepSky sky;
+    std::string error;
+    EXPECT_FALSE(sky.LoadFile("/nonexistent/deepsky.dat", error));
+    EXPECT_NE(error.find("/nonexistent/deepsky.dat"), std::string::npos);
+    EXPECT_TRUE(sky.Empty());
+}
+
+TEST(DeepSkyKinds, EveryCodeHasWordsAndASymbol) {
+    EXPECT_EQ(KindOfCode("s"), DeepSkyKind::SpiralGalaxy);
+    EXPECT_EQ(KindOfCode("oc"), DeepSkyKind::OpenCluster);
+    EXPECT_EQ(KindOfCode("pos"), DeepSkyKind::Other);
+    EXPECT_EQ(KindOfCode(""), DeepSkyKind::Other);
+    EXPECT_STREQ(KindInWords(DeepSkyKind::GlobularCluster), "Globular cluster");
+    EXPECT_EQ(SymbolOf(DeepSkyKind::EllipticalGalaxy), DeepSkySymbol::Galaxy);
+    EXPECT_EQ(SymbolOf(DeepSkyKind::SupernovaRemnant), DeepSkySymbol::Nebula);
+    EXPECT_EQ(SymbolOf(DeepSkyKind::PlanetaryNebula), DeepSkySymbol::PlanetaryNebula);
+}
+
+}  // namespace

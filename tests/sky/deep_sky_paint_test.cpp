@@ -1,0 +1,256 @@
+// The deep sky on the sky window: the Milky Way's fill against a per-pixel
+// reference on the sphere (edges of the view, behind the viewer, every
+// zoom), a golden frame of a band crossing the view edge and running behind
+// the viewer, the symbols' limits and the hit test.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "catalogue/deep_sky.h"
+#include "sky/deep_sky_paint.h"
+#include "sky/milky_way_fill.h"
+#include "sky/sky_paint.h"
+#include "tests/sky/sky_fixture.h"
+
+namespace {
+constexpr double kDeg = 0.017453292519943295;
+constexpr uint8_t kClear = 10;  // the cleared surface
+
+// A ring along the border of the box of right ascension ra0..ra1 and
+// declination dec0..dec1 (degrees), in steps of at most 5 degrees. Its
+// inside is the side away from the north galactic pole (192.9, +27.1): the
+// box, unless the box holds the pole.
+MilkyWayRing Box(int32_t level, double ra0, double ra1, double dec0, double dec1) {
+    MilkyWayRing ring;
+    ring.level = level;
+    auto edge = [&](double a0, double d0, double a1, double d1) {
+        const int n = static_cast<int>(std::ceil(std::max(std::fabs(a1 - a0), std::fabs(d1 - d0)) / 5));
+        for (int i = 0; i < n; ++i)
+            ring.points.push_back({float((a0 + (a1 - a0) * i / n) * kDeg), float((d0 + (d1 - d0) * i / n) * kDeg)});
+    };
+    edge(ra0, dec1, ra1, dec1);
+    edge(ra1, dec1, ra1, dec0);
+    edge(ra1, dec0, ra0, dec0);
+    edge(ra0, dec0, ra0, dec1);
+    return ring;
+}
+
+class MilkyWayTest : public SkyWindowTest {
+protected:
+    void SetUp() override {
+        SkyWindowTest::SetUp();
+        EmptySky();
+        doc.m_bDeepSky = 0;
+        wnd.m_pDeepSky = &sky;
+        Size(320, 240);
+    }
+    void Paint(std::vector<MilkyWayRing> rings, int32_t zoom = 256, int32_t az = 0, int32_t el = 0) {
+        sky.rings = std::move(rings);
+        sky.Finish();
+        doc.m_nZoom = zoom;
+        doc.m_nViewAzimuth = az;
+        doc.m_nViewElevation = el;
+        wnd.PaintSky();
+    }
+    // The sky direction (right ascension, declination, degrees) shown at a
+    // surface pixel; false outside the rim.
+    bool DirectionAt(int32_t x, int32_t y, double& ra, double& dec) const {
+        const double f = FocalLength;
+        const double X = (S().CentreX - x) / f, Y = (y - S().CentreY) / f;
+        const double r2 = X * X + Y * Y;
+        if (r2 >= (1 - 2 / f) * (1 - 2 / f)) return false;  // the rim is drawn over the fill
+        const double Z = std::sqrt(1 - r2);
+        const CSkyCamera& c = wnd.m_Camera;
+        double v[3];
+        for (int k = 0; k < 3; ++k) {
+            auto at = [k](const Vec3i& row) { return (k == 0 ? row.x : k == 1 ? row.y : row.z) / 32768.0; };
+            v[k] = X * at(c.m_vSide) + Y * at(c.m_vUp) + Z * at(c.m_vDepth);
+        }
+        // Sky frame: x to 0h, y to the pole, z to 18h.
+        dec = std::asin(std::clamp(v[1], -1.0, 1.0)) / kDeg;
+        ra = std::atan2(-v[2], v[0]) / kDeg;
+        return true;
+    }
+    // Pixels where the fill and the box disagree, leaving out a margin of
+    // `margin` degrees round the box's border. inside: the box is the
+    // ring's inside, else the rest of the sky is.
+    int Mismatches(double ra0, double ra1, double dec0, double dec1, bool inside, double margin) {
+        const uint8_t fill = MilkyWayPaletteIndex(1);
+        int bad = 0;
+        for (int32_t y = 1; y + 1 < S().Height; ++y)
+            for (int32_t x = 1; x + 2 < S().Stride; ++x) {
+                double ra, dec;
+                if (!DirectionAt(x, y, ra, dec)) continue;
+                double a = ra;
+                while (a < ra0) a += 360;
+                while (a >= ra0 + 360) a -= 360;
+                const bool in = a > ra0 && a < ra1 && dec > dec0 && dec < dec1;
+                const bool near = std::fabs(dec - dec0) < margin || std::fabs(dec - dec1) < margin ||
+                                  std::fabs(a - ra0) * std::cos(dec * kDeg) < margin ||
+                                  std::fabs(a - ra1) * std::cos(dec * kDeg) < margin;
+                // Markers and names drawn over the fill are left out.
+                const uint8_t pixel = PixelOf(S(), x, y);
+                if (pixel != fill && pixel != kClear) continue;
+                if (!near && (pixel == fill) != (in == inside)) ++bad;
+            }
+        return bad;
+    }
+    CDeepSky sky;
+};
+
+// A band from 60 degrees west of the view centre to 150 east (behind the
+// viewer), through the view edge, in several views and zooms, is filled
+// exactly where the sphere says; so is a box round the galactic pole, whose
+// inside is all the sky but the box.
+TEST_F(MilkyWayTest, FillMatchesTheSphereAcrossTheEdgeAndBehind) {
+    struct View {
+        int32_t zoom, az, el;
+    };
+    for (View v : {View{256, 0, 0}, View{256, 3000, -1500}, View{100, -6000, 4000},
+                   View{700, 1200, 0}, View{2048, 0, -1000}, View{2048, 16384, 0},
+                   View{256, 17000, -3000}, View{64, 14000, -2000}}) {
+        const double margin = 2.0 * 256 / v.zoom;  // about three pixels
+        Paint({Box(1, -60, 150, -20, 20)}, v.zoom, v.az, v.el);
+        EXPECT_EQ(Mismatches(-60, 150, -20, 20, true, margin), 0)
+            << "zoom " << v.zoom << " az " << v.az << " el " << v.el;
+        Paint({Box(1, 150, 240, 0, 50)}, v.zoom, v.az, v.el);
+        EXPECT_EQ(Mismatches(150, 240, 0, 50, false, margin), 0)
+            << "pole box, zoom " << v.zoom << " az " << v.az << " el " << v.el;
+    }
+}
+
+// A ring wholly behind the viewer, or whose cap lies outside the view, adds
+// nothing, or (a ring round the galactic pole) the whole visible sky.
+TEST_F(MilkyWayTest, RingsOutOfSightAddNothingOrEverything) {
+    const uint8_t fill = MilkyWayPaletteIndex(1);
+    // The view centre at 0h, 0 degrees.
+    Paint({Box(1, 170, 190, -10, 10)});
+    EXPECT_EQ(CountVisible(fill), 0);
+    Paint({Box(1, 50, 70, -10, 10)}, 2048);
+    EXPECT_EQ(CountVisible(fill), 0);
+    // Boxes round the pole: behind (the pole is 167 degrees away), and off
+    // the view at the highest zoom (the view turned to 12h, 0 degrees).
+    Paint({Box(1, 182, 202, 17, 37)});
+    EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), fill);
+    EXPECT_EQ(PixelOf(S(), 5, 5), fill);
+    Paint({Box(1, 182, 202, 17, 37)}, 2048, 16384, 0);
+    EXPECT_EQ(PixelOf(S(), S().CentreX + 30, S().CentreY + 30), fill);  // the bodies are at 12h
+    EXPECT_EQ(PixelOf(S(), 5, 5), fill);
+    // Nested rings: the inner one cuts a hole, a third ring fills it again.
+    Paint({Box(1, -40, 40, -30, 30), Box(1, -20, 20, -15, 15), Box(1, -5, 5, -5, 5)});
+    EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), fill);
+    EXPECT_NE(PixelOf(S(), S().CentreX + 40, S().CentreY), fill);
+    EXPECT_EQ(PixelOf(S(), S().CentreX + 120, S().CentreY), fill);
+}
+
+// Golden frame: two levels of a band crossing the view edge and running
+// behind the viewer, with the grid over it.
+TEST_F(MilkyWayTest, GoldenBandAcrossTheEdge) {
+    doc.m_bGrid = 1;
+    Paint({Box(1, 20, 200, -25, 25), Box(5, 40, 170, -8, 8)}, 160, 4000, -1200);
+    const uint8_t faint = MilkyWayPaletteIndex(1), bright = MilkyWayPaletteIndex(5);
+    EXPECT_GT(CountVisible(faint), 2000);
+    EXPECT_GT(CountVisible(bright), 500);
+    // The grid is drawn over the fill.
+    EXPECT_GT(CountVisible(10 + kGridColour), 300);
+    // The band runs behind the viewer through the rim's left side, filled up
+    // to the rim and not beyond it.
+    const int32_t rim = FocalLength;
+    EXPECT_NE(PixelOf(S(), S().CentreX - rim + 3, S().CentreY - 20), kClear);
+    int stray = 0;
+    for (int32_t y = 0; y < S().Height; ++y)
+        for (int32_t x = 0; x < S().Stride; ++x) {
+            const double r = std::hypot(x - S().CentreX, y - S().CentreY);
+            const uint8_t p = PixelOf(S(), x, y);
+            stray += r > rim + 1 && (p == faint || p == bright);
+        }
+    EXPECT_EQ(stray, 0);
+    ExpectGoldenFrame(S(), 0x3b33db5ed3869d5bull, "milky_way_band_across_edge");
+}
+
+TEST(MilkyWayColours, BrightestLevelLightest) {
+    BuildMasterPalette();
+    int previous = -1;
+    for (int level = 1; level <= kMilkyWayLevels; ++level) {
+        const PaletteEntry& e = MasterPalette[MilkyWayPaletteIndex(level)];
+        const int sum = e.Red + e.Green + e.Blue;
+        EXPECT_GT(sum, previous) << level;
+        EXPECT_LT(e.Red, e.Blue);  // blue-grey
+        previous = sum;
+    }
+}
+
+class DeepSkySymbolTest : public MilkyWayTest {
+protected:
+    void SetUp() override {
+        MilkyWayTest::SetUp();
+        doc.m_bDeepSky = 1;
+        doc.m_bMilkyWay = 0;
+    }
+    DeepSkyObject& Add(const char* designation, DeepSkyKind kind, float mag, float size, double raDeg,
+                       double decDeg) {
+        DeepSkyObject o;
+        o.designation = designation;
+        o.kind = kind;
+        o.magnitude = mag;
+        o.majorArcmin = o.minorArcmin = size;
+        o.pos = DeepSkyPoint(raDeg * kDeg, decDeg * kDeg);
+        sky.objects.push_back(o);
+        return sky.objects.back();
+    }
+    std::vector<std::string> Drawn() const {
+        std::vector<std::string> out;
+        for (const DeepSkyMark& m : wnd.m_deepSkyDrawn) out.push_back(sky.objects[m.index].designation);
+        return out;
+    }
+    int SymbolPixels() { return CountVisible(kDeepSkyColour + 10); }
+};
+
+TEST_F(DeepSkySymbolTest, LimitsSizesAndTheHitTest) {
+    const float none = std::numeric_limits<float>::quiet_NaN();
+    Add("M 31", DeepSkyKind::SpiralGalaxy, 3.4f, 120, 0, 0);
+    Add("NGC 1", DeepSkyKind::OpenCluster, 7.5f, 10, 20, 10);
+    Add("NGC 2", DeepSkyKind::BrightNebula, none, 60, -20, -10);
+    Add("NGC 3", DeepSkyKind::GlobularCluster, 5.0f, 10, 120, 0);  // behind
+    sky.Finish();
+    doc.m_fMagLimit = 8;
+    doc.m_fNameLimit = 4;
+    Paint({});
+    EXPECT_EQ(Drawn(), (std::vector<std::string>{"M 31", "NGC 1", "NGC 2"}));
+    doc.m_fMagLimit = 6;  // objects without a magnitude still shown at 6
+    Paint({});
+    EXPECT_EQ(Drawn(), (std::vector<std::string>{"M 31", "NGC 2"}));
+    doc.m_fMagLimit = 5;
+    Paint({});
+    EXPECT_EQ(Drawn(), (std::vector<std::string>{"M 31"}));
+    // The oval grows with the zoom; the name is drawn by the names limit.
+    const int small = SymbolPixels();
+    EXPECT_GT(small, 10);
+    EXPECT_GT(CountColour(Rgb(110, 160, 150)), 0);
+    Paint({}, 1024);
+    EXPECT_GT(SymbolPixels(), 3 * small);
+    doc.m_bDeepSky = 0;
+    Paint({});
+    EXPECT_EQ(SymbolPixels(), 0);
+    EXPECT_TRUE(wnd.m_deepSkyDrawn.empty());
+
+    // A double tap near the object opens its box; far from it nothing.
+    doc.m_bDeepSky = 1;
+    doc.m_fMagLimit = 8;
+    Paint({});
+    const DeepSkyMark m31 = wnd.m_deepSkyDrawn[0];
+    wnd.HitTest(m31.x + 1 + 4, m31.y + 3);  // the surface is shown one pixel right
+    ASSERT_EQ(host.deepSkyShown, &sky.objects[0]);
+    host.deepSkyShown = nullptr;
+    wnd.HitTest(m31.x + 1 + 20, m31.y);
+    EXPECT_EQ(host.deepSkyShown, nullptr);
+    // A star at the same place wins.
+    AddStar("Near", 5, 0.05, 0);
+    Paint({});
+    wnd.HitTest(wnd.m_deepSkyDrawn[0].x + 1 + 2, wnd.m_deepSkyDrawn[0].y);
+    EXPECT_EQ(host.deepSkyShown, nullptr);
+    EXPECT_NE(host.starShown, nullptr);
+}
+
+}  // namespace
