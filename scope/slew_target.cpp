@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "astro/angles.h"
 #include "astro/apparent.h"
@@ -65,16 +66,20 @@ TrackRate RateOf(const CPlanet& body) {
 }  // namespace
 
 std::optional<SlewTarget> FindSlewTarget(const CLumoDoc& doc, std::string_view name,
-                                         double julianDay, std::string& error) {
+                                         double julianDay, std::string& error,
+                                         const CDeepSky* deepSky) {
     const std::string folded = FoldCase(name);
     const CPlanet* body = folded.empty() ? nullptr : BodyNamed(doc, folded);
     const CStar* star = body || folded.empty() ? nullptr : StarNamed(doc, folded);
+    // A deep-sky object found by Seek: its J2000 place, named as asked.
+    std::optional<std::pair<double, double>> deepSkyPlace;
     if (!body && !star && !folded.empty()) {
-        const SeekResult seek = SeekSearch(doc, name);
+        const SeekResult seek = SeekSearch(doc, name, deepSky);
         body = seek.body;
         star = seek.star;
+        if (seek.found && !body && !star) deepSkyPlace.emplace(seek.rightAscension, seek.declination);
     }
-    if (!body && !star) {
+    if (!body && !star && !deepSkyPlace) {
         error = Format("Nothing is named \"%.*s\"", static_cast<int>(name.size()), name.data());
         return std::nullopt;
     }
@@ -96,18 +101,19 @@ std::optional<SlewTarget> FindSlewTarget(const CLumoDoc& doc, std::string_view n
         t.mount.raHoursJ2000 = place.rightAscensionHours;
         t.mount.decDegJ2000 = place.declinationDeg;
     } else {
-        const SkyPoint& p = star->m_pos;
+        const double ra2000 = star ? star->m_pos.a : deepSkyPlace->first;
+        const double dec2000 = star ? star->m_pos.b : deepSkyPlace->second;
         double ra = 0, dec = 0;
-        ApparentStarPlace(ComputeFrameOfDate(julianDay), p.a, p.b, ra, dec);
+        ApparentStarPlace(ComputeFrameOfDate(julianDay), ra2000, dec2000, ra, dec);
         const double cosDec = std::cos(dec);
         const std::array<double, 3> dirSky = {cosDec * std::cos(ra), std::sin(dec), -cosDec * std::sin(ra)};
         const std::array<double, 3> dirBody = BodyFromSky(dirSky);
         std::array<double, 3> far;
         for (int k = 0; k < 3; ++k) far[k] = sky.eyeKm[k] + kStarDistanceKm * dirBody[k];
         place = sky.Place(far);
-        t.mount.name = star->m_strName;
-        t.mount.raHoursJ2000 = Reduce360(p.a * kRadToDeg) / 15.0;
-        t.mount.decDegJ2000 = p.b * kRadToDeg;
+        t.mount.name = star ? star->m_strName : std::string(name);
+        t.mount.raHoursJ2000 = Reduce360(ra2000 * kRadToDeg) / 15.0;
+        t.mount.decDegJ2000 = dec2000 * kRadToDeg;
     }
     t.mount.raHoursOfDate = place.rightAscensionHours;
     t.mount.decDegOfDate = place.declinationDeg;

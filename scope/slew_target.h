@@ -9,6 +9,7 @@
 
 #include "scope/mount_status.h"
 
+class CDeepSky;
 class CLumoDoc;
 
 struct SlewTarget {
@@ -21,10 +22,12 @@ struct SlewTarget {
 // (UT) at the document's place: a body's right ascension and declination
 // from the eye on the Earth's surface as the position update gives them (the
 // Moon tracked at the lunar rate, the Sun at the solar rate), a star's from
-// its catalogue direction. The document is only read. Null with the reason
-// in error when nothing has the name.
+// its catalogue direction, a deep-sky object's (of deepSky, which may be
+// null) likewise. The document is only read. Null with the reason in error
+// when nothing has the name.
 std::optional<SlewTarget> FindSlewTarget(const CLumoDoc& doc, std::string_view name,
-                                         double julianDay, std::string& error);
+                                         double julianDay, std::string& error,
+                                         const CDeepSky* deepSky = nullptr);
 
 // Empty when the target stands on or above the horizon, else why no slew is
 // sent: "Jupiter is 12 deg below the horizon".

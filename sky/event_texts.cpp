@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/apparent.h"
 #include "astro/body_table.h"
 #include "astro/positions.h"
 #include "catalogue/lumo_doc.h"
@@ -130,10 +131,15 @@ std::vector<std::string> BodyDayLines(const CLumoDoc& doc, const CPlanet& body, 
     return lines;
 }
 
-std::vector<std::string> FixedObjectDayLines(const CLumoDoc& doc, double ra, double dec, const CDateTime& chosen,
-                                             bool utc) {
+std::vector<std::string> FixedObjectDayLines(const CLumoDoc& doc, double raJ2000, double decJ2000,
+                                             const CDateTime& chosen, bool utc) {
     const ShownDay shown{DayOfChosenTime(chosen, utc), utc};
     if (!(shown.day.jdEnd > shown.day.jdStart)) return {};
+    // The catalogue place turned to the day's apparent place (it moves less
+    // than a second of arc in a day).
+    double ra = 0, dec = 0;
+    ApparentStarPlace(ComputeFrameOfDate(0.5 * (shown.day.jdStart + shown.day.jdEnd)), raJ2000,
+                      decJ2000, ra, dec);
     const EarthPlace place{doc.m_fLatitude, doc.m_fLongitude};
     FixedTrack track(EquatorialEventPlace(ra, dec, kStarStandardAltitudeDeg));
     return EventLines(shown, FindDayEvents(track, place, shown.day.jdStart, shown.day.jdEnd));

@@ -53,8 +53,9 @@ struct ObserverDay {
 // the Sun its twilights.
 std::vector<std::string> BodyDayLines(const CLumoDoc& doc, const CPlanet& body,
                                       const CDateTime& chosen, bool utc);
-// The event lines of a fixed object (a star, a deep-sky object) at right
-// ascension and declination of date (radians) for the chosen day.
+// The event lines of a fixed object (a star, a deep-sky object) at its
+// catalogue right ascension and declination (J2000, radians) for the chosen
+// day; the place of that day is used.
 std::vector<std::string> FixedObjectDayLines(const CLumoDoc& doc, double rightAscensionRad,
                                              double declinationRad, const CDateTime& chosen,
                                              bool utc);

@@ -65,8 +65,7 @@ int ParseOptions(int argc, char** args, EphemerisOptions& e, std::ostream& out,
         }
         if (arg == "--stars") {
             if (i + 1 >= argc || !SplitNames(args[i + 1], e.stars)) {
-                err << kWho << ": --stars needs NAME[,NAME...]
-";
+                err << kWho << ": --stars needs NAME[,NAME...]\n";
                 return UsageError(EphemerisHelp(), err);
             }
             ++i;

@@ -7,7 +7,10 @@
 #include "app/cli/cli_options.h"
 #include "astro/julian_day.h"
 #include "astro/time_zone.h"
+#include "catalogue/deep_sky.h"
 #include "catalogue/lumo_doc.h"
+#include "framework/file.h"
+#include "framework/program_files.h"
 #include "framework/format.h"
 #include "scope/mount_event_queue.h"
 #include "scope/mount_text.h"
@@ -128,7 +131,12 @@ int RunTelescope(int argc, char** args, std::ostream& out, std::ostream& err) {
         ApplyPlace(doc, o.when);
         const double jd = DateTimeToJulianDay(GetUniversalTime(ChosenTime(o.when), o.when.utc));
         std::string error;
-        target = FindSlewTarget(doc, o.target, jd, error);
+        // Deep-sky objects too, when their file is there.
+        CDeepSky deepSky;
+        std::string deepSkyError;
+        const std::string folder = LocateProgramFiles(ExecutableFolder()).dataFolder;
+        const bool haveDeepSky = deepSky.LoadFile(JoinPath(folder, kDeepSkyFileName), deepSkyError);
+        target = FindSlewTarget(doc, o.target, jd, error, haveDeepSky ? &deepSky : nullptr);
         if (!target) {
             err << kWho << ": " << error << "\n";
             return 1;

@@ -97,7 +97,14 @@ void CSkyWidget::ShowStarInfo(const CStar& star) {
 }
 
 void CSkyWidget::ShowDeepSkyInfo(const DeepSkyObject& object) {
-    CInfoDialog dialog("Deep sky", DeepSkyInfoLines(object), this);
+    LetGoOfMouse();
+    std::vector<std::string> lines = DeepSkyInfoLines(object);
+    const SkyTimeSource* time = m_wnd.m_pTimeSource;
+    if (m_wnd.m_pDoc && time)
+        for (std::string& line : FixedObjectDayLines(*m_wnd.m_pDoc, object.pos.a, object.pos.b,
+                                                     time->ChosenTime(), time->IsUtc()))
+            lines.push_back(std::move(line));
+    CInfoDialog dialog("Deep sky", lines, this, SlewAction(object.designation));
     dialog.exec();
 }
 

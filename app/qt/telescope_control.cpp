@@ -80,7 +80,7 @@ void CTelescopeControl::ConnectTo(const MountAddress& address) {
 void CTelescopeControl::SlewTo(const std::string& name) {
     if (!m_connected) return;
     std::string error;
-    std::optional<SlewTarget> target = FindSlewTarget(m_app.Doc(), name, m_clock(), error);
+    std::optional<SlewTarget> target = FindSlewTarget(m_app.Doc(), name, m_clock(), error, m_app.DeepSky());
     if (!target) return Refuse(error);
     if (std::string refusal = HorizonRefusal(*target); !refusal.empty()) return Refuse(refusal);
     m_link->Goto(target->mount);
@@ -89,7 +89,7 @@ void CTelescopeControl::SlewTo(const std::string& name) {
 void CTelescopeControl::SyncOn(const std::string& name) {
     if (!m_connected) return;
     std::string error;
-    std::optional<SlewTarget> target = FindSlewTarget(m_app.Doc(), name, m_clock(), error);
+    std::optional<SlewTarget> target = FindSlewTarget(m_app.Doc(), name, m_clock(), error, m_app.DeepSky());
     if (!target) return Refuse(error);
     m_link->Sync(target->mount);
 }
