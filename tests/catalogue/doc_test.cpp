@@ -77,8 +77,6 @@ void Fill(CLumoDoc& doc) {
     doc.m_nViewMode = 0;
 }
 
-uint16_t U16At(const std::vector<uint8_t>& b, size_t at) { return b[at] | (b[at + 1] << 8); }
-
 TEST(Document, NewDocumentHasInitialSettingsAndStoresIn92Bytes) {
     CLumoDoc doc;
     EXPECT_TRUE(doc.m_stars.empty());
@@ -140,67 +138,6 @@ TEST(Document, StoreThenLoadReproducesEveryMemberAndByte) {
     EXPECT_EQ(back.m_nViewElevation, -8192);
     EXPECT_EQ(back.m_nViewAzimuth, 12345);
     EXPECT_EQ(back.m_nViewMode, 0);
-}
-
-TEST(Document, RecordLayouts) {
-    CLumoDoc doc;
-    AddStars(doc, 1);
-    CSkyLabel label;
-    label.m_strName = "Lyra";
-    label.m_pos = Point(1, 1);
-    doc.m_labels.push_back(label);
-    std::vector<uint8_t> b = doc.StoreToBytes();
-    // Count, class record (2 + 2 + 2 + 5), the name "Star 0" (4 + 12), 57 bytes.
-    size_t star = 4 + 11;
-    EXPECT_EQ(U16At(b, 4), 0xFFFF);
-    EXPECT_EQ(std::string(b.begin() + 10, b.begin() + 15), "CStar");
-    EXPECT_EQ(b[star], 0xFF);
-    EXPECT_EQ(b[star + 3], 6);
-    size_t afterStar = star + 4 + 12 + 57;
-    EXPECT_EQ(b[afterStar - 1], 'A');  // the type byte ends the star
-    // Labels archive the point first, then the name.
-    size_t labels = afterStar + 4 + 4;
-    EXPECT_EQ(b[labels], 1);  // the count
-    size_t labelName = labels + 4 + kSkyPointBytes;
-    EXPECT_EQ(b[labelName], 0xFF);
-    EXPECT_EQ(b[labelName + 3], 4);
-    EXPECT_EQ(b[labelName + 4], 'L');
-    EXPECT_EQ(b.size(), labelName + 4 + 8 + 4 + kSettingsBytes);
-}
-
-TEST(Document, CityTagsFollowTheStars) {
-    for (int n : {0, 1, 5}) {
-        CLumoDoc doc;
-        AddStars(doc, n);
-        AddCity(doc, "A", 0, 0);
-        AddCity(doc, "B", 0, 0);
-        std::vector<uint8_t> b = doc.StoreToBytes();
-        // Locate the cities: everything after them is the 72 bytes of settings.
-        size_t second = b.size() - kSettingsBytes - (2 + 4 + 2 + 8);
-        size_t first = second - (2 + 2 + 2 + 13 + 4 + 2 + 8);
-        EXPECT_EQ(U16At(b, first), 0xFFFF) << n;
-        EXPECT_EQ(std::string(b.begin() + first + 6, b.begin() + first + 19), "CLocalizacion");
-        // With N stars: CStar is index 1, the stars 2..N+1, CLocalizacion N+2.
-        int classIndex = n == 0 ? 1 : n + 2;
-        EXPECT_EQ(U16At(b, second), 0x8000 | classIndex) << n;
-    }
-}
-
-TEST(Document, CityTagsTakeTheLongFormAt7FFF) {
-    CLumoDoc doc;
-    AddStars(doc, 0x7FFF - 2);  // CLocalizacion's index is N + 2 = 0x7FFF
-    AddCity(doc, "A", 0, 0);
-    AddCity(doc, "B", 0, 0);
-    std::vector<uint8_t> b = doc.StoreToBytes();
-    size_t second = b.size() - kSettingsBytes - (6 + 4 + 2 + 8);
-    EXPECT_EQ(U16At(b, second), 0x7FFF);
-    EXPECT_EQ(U16At(b, second + 2), 0x7FFF);
-    EXPECT_EQ(U16At(b, second + 4), 0x8000);
-    CLumoDoc back;
-    std::string error;
-    ASSERT_TRUE(back.LoadFrom(b, error)) << error;
-    EXPECT_EQ(back.m_cities.size(), 2u);
-    EXPECT_EQ(back.m_cities[1]->m_strName, "B");
 }
 
 // Malformed files: each fails with a message and leaves the document as it was.

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "framework/datetime.h"
+#include "tests/scoped_env.h"
 
 TEST(DateTime, FieldsRoundTripAndInvalidFields) {
     CDateTime t(2026, 12, 6, 22, 15, 30);
@@ -38,16 +39,15 @@ TEST(DateTime, SpansAddAndSubtractAcrossMonthsYearsAndTheRange) {
 }
 
 TEST(DateTime, CurrentLocalTimeFollowsTheZone) {
-    const char* old = std::getenv("TZ");
-    std::string saved = old ? old : "";
-    setenv("TZ", "UTC", 1);
-    tzset();
-    CDateTime utc = CDateTime::GetCurrentTime();
-    setenv("TZ", "Etc/GMT-5", 1);  // five hours east of Greenwich
-    tzset();
-    CDateTime east = CDateTime::GetCurrentTime();
-    if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
-    tzset();
+    CDateTime utc, east;
+    {
+        ScopedEnv zone("TZ", "UTC");
+        utc = CDateTime::GetCurrentTime();
+    }
+    {
+        ScopedEnv zone("TZ", "Etc/GMT-5");  // five hours east of Greenwich
+        east = CDateTime::GetCurrentTime();
+    }
     ASSERT_TRUE(utc.IsValid());
     int64_t diff = (east - utc).GetTotalSeconds();
     EXPECT_NEAR(static_cast<double>(diff), 5 * 3600.0, 5.0);

@@ -26,20 +26,6 @@ TEST_F(ShellTest, UtcTimeTogglesItsCheckMarkAndSurvivesARestart) {
     EXPECT_FALSE(View()->IsUtc());
 }
 
-TEST_F(ShellTest, NowSetsTheViewTime) {
-    CopyCatalogue();
-    Start();
-    View()->SetViewTime(CDateTime(1999, 8, 11, 11, 0, 0));
-    EXPECT_EQ(View()->ChosenTime().GetYear(), 1999);
-    Frame()->Action(ID_NOW)->trigger();
-    CDateTime now = CDateTime::GetCurrentTime();
-    EXPECT_LE(std::llabs((now - View()->ChosenTime()).GetTotalSeconds()), 2);
-    // In UTC mode "Now" is the present moment in Universal Time.
-    Frame()->Action(ID_UTC_TIME)->trigger();
-    Frame()->Action(ID_NOW)->trigger();
-    EXPECT_LE(std::llabs((CurrentViewTime(true) - View()->ChosenTime()).GetTotalSeconds()), 2);
-}
-
 TEST_F(ShellTest, VrTogglesAndClearsTheGround) {
     CopyCatalogue();
     Start();
@@ -65,17 +51,6 @@ TEST_F(ShellTest, ClosingSavesAndSettingsComeBack) {
     EXPECT_EQ(Doc().m_nZoom, 1024);
     EXPECT_EQ(Doc().m_bGrid, 0);
     EXPECT_EQ(Doc().m_stars.size(), 8874u);
-}
-
-TEST_F(ShellTest, CorruptCatalogueIsLeftUntouched) {
-    std::string junk(3000, '\x7F');
-    std::ofstream(folder.File("stars.db"), std::ios::binary) << junk;
-    Start();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("cannot read"), std::string::npos) << messages[0];
-    Doc().m_nZoom = 512;
-    Close();
-    EXPECT_EQ(SlurpBytes(folder.File("stars.db")), junk);
 }
 
 TEST_F(ShellTest, NewDocumentNeverReplacesTheCatalogueAtExit) {
