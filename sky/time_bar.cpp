@@ -38,6 +38,11 @@ CDateTime CTimeBarCore::ReadTime() {
 
 void CTimeBarCore::ShowTime(const CDateTime& time) {
     m_time = m_date = time;
+    ShowValues();
+}
+
+void CTimeBarCore::ShowValues() {
+    m_previousTime = m_time;
     m_pHost->UpdateData(*this, false);
 }
 
@@ -97,7 +102,7 @@ void CTimeBarCore::OnTimer(int32_t id) {
     }
     m_time = next;
     m_date = m_time;
-    m_pHost->UpdateData(*this, false);
+    ShowValues();
     m_pHost->SetViewTime(ReadTime());
     m_pHost->ShowRunning(m_nRunning);
     m_pHost->StartTimer(id, kTimeBarTickMs);
@@ -110,7 +115,7 @@ void CTimeBarCore::OnDateChanged() {
     CDateTime combined(m_date.GetYear(), m_date.GetMonth(), m_date.GetDay(), m_time.GetHour(),
                        m_time.GetMinute(), m_time.GetSecond());
     if (combined.IsValid()) m_time = m_date = combined;
-    m_pHost->UpdateData(*this, false);
+    ShowValues();
     m_pHost->SetViewTime(ReadTime());
     m_bBusy = 0;
 }
@@ -118,7 +123,7 @@ void CTimeBarCore::OnDateChanged() {
 void CTimeBarCore::OnTimeChanged() {
     if (m_bBusy) return;
     m_bBusy = 1;
-    if (!m_previousTime.IsValid()) m_previousTime = CDateTime::GetCurrentTime();
+    if (!m_previousTime.IsValid()) m_previousTime = m_time;
     m_pHost->UpdateData(*this, true);
     int hour = m_time.GetHour(), previousHour = m_previousTime.GetHour();
     CDateTime t = m_time;
@@ -126,8 +131,7 @@ void CTimeBarCore::OnTimeChanged() {
     if (hour < 2 && previousHour >= 22) t = m_time + CTimeSpan(1, 0, 0, 0);
     if (t.IsValid()) m_time = t;
     m_date = m_time;
-    m_previousTime = m_time;
-    m_pHost->UpdateData(*this, false);
+    ShowValues();
     m_pHost->SetViewTime(ReadTime());
     m_bBusy = 0;
 }

@@ -70,7 +70,8 @@ public:
     CTimeSpan ComputeStep();
     // Reads the controls and returns the chosen time.
     CDateTime ReadTime();
-    // Shows a time in both pickers.
+    // Shows a time in both pickers; the midnight rule then compares the
+    // next pick with it.
     void ShowTime(const CDateTime& time);
     // The count as typed, for the host's UpdateData: a whole number from
     // kMinCount to kMaxCount (blanks around it allowed) becomes m_nCount
@@ -101,6 +102,9 @@ public:
     CLumoDoc* m_pDoc;
 
 private:
+    // Puts the bar's values into the controls and remembers the time shown.
+    void ShowValues();
+
     TimeBarHost* m_pHost;
-    CDateTime m_previousTime;  // the time picker's last value
+    CDateTime m_previousTime;  // the time the time picker last showed
 };

@@ -128,6 +128,41 @@ TEST_F(TimeBarTest, TimePickerCrossingMidnightMovesTheDate) {
     EXPECT_EQ(host.viewTimes.size(), n);
 }
 
+// The rule compares a pick with the time the bar showed (set by ShowTime, a
+// tick or the date picker), never with the clock: these hold at any hour.
+TEST_F(TimeBarTest, MidnightRuleComparesWithTheTimeShown) {
+    struct Case {
+        CDateTime shown;
+        int hour, minute;
+        CDateTime expected;
+    } cases[] = {
+        {CDateTime(2026, 12, 6, 22, 0, 0), 23, 30, CDateTime(2026, 12, 6, 23, 30, 0)},
+        {CDateTime(2026, 12, 6, 1, 0, 0), 0, 30, CDateTime(2026, 12, 6, 0, 30, 0)},
+        {CDateTime(2026, 12, 6, 23, 0, 0), 0, 30, CDateTime(2026, 12, 7, 0, 30, 0)},
+        {CDateTime(2026, 12, 6, 1, 0, 0), 23, 30, CDateTime(2026, 12, 5, 23, 30, 0)},
+    };
+    for (const Case& c : cases) {
+        CTimeBarCore fresh{&doc, &host};
+        fresh.ShowTime(c.shown);
+        host.time = CDateTime(c.shown.GetYear(), c.shown.GetMonth(), c.shown.GetDay(), c.hour,
+                              c.minute, 0);
+        fresh.OnTimeChanged();
+        EXPECT_EQ(host.viewTimes.back(), c.expected) << c.shown.GetHour() << " -> " << c.hour;
+    }
+    // A tick and the date picker show times too.
+    host.unit = kMinutes;
+    host.count = "30";
+    bar.ShowTime(CDateTime(2026, 12, 6, 23, 0, 0));
+    bar.OnForward();
+    bar.OnTimer(kForwardTimer);  // 23:30
+    PickTime(0, 10);
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 7, 0, 10, 0));
+    host.date = CDateTime(2026, 12, 20, 0, 0, 0);
+    bar.OnDateChanged();  // 00:10 on the 20th
+    PickTime(23, 50);
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 19, 23, 50, 0));
+}
+
 TEST_F(TimeBarTest, DatePickerKeepsTheTimeOfDay) {
     host.date = CDateTime(1999, 8, 11, 3, 3, 3);
     bar.OnDateChanged();
