@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <string>
 
 #include "astro/angles.h"
@@ -56,7 +57,18 @@ TEST(BodyTable, MoonsFollowTheirParentsAndTheObliquityIs2345Degrees) {
         EXPECT_EQ(planets[i]->m_nIndex, i);
         EXPECT_LT(planets[i]->m_nParent, std::max(i, 1)) << planets[i]->m_strName;
     }
-    EXPECT_EQ(planets[FindPlanet(planets, "Charon")->m_nParent]->m_strName, "Pluto");
+    // The moons and their planets; every other body goes round the Sun.
+    const std::map<std::string, std::string> moons = {
+        {"Moon", "Earth"},        {"Phobos", "Mars"},     {"Deimos", "Mars"},   {"Io", "Jupiter"},
+        {"Europa", "Jupiter"},    {"Ganymede", "Jupiter"}, {"Callisto", "Jupiter"},
+        {"Tethys", "Saturn"},     {"Dione", "Saturn"},    {"Rhea", "Saturn"},   {"Titan", "Saturn"},
+        {"Triton", "Neptune"},    {"Charon", "Pluto"}};
+    for (const auto& p : planets) {
+        const auto moon = moons.find(p->m_strName);
+        EXPECT_EQ(p->m_nParent == 0 ? "" : planets[p->m_nParent]->m_strName,
+                  moon == moons.end() ? "" : moon->second)
+            << p->m_strName;
+    }
     // The obliquity matrix turns about the equinox line by 23.45 degrees.
     EXPECT_FLOAT_EQ(m[0], std::cos(23.45 * kDegToRad));
     EXPECT_FLOAT_EQ(m[3], std::sin(23.45 * kDegToRad));
