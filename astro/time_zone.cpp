@@ -1,5 +1,7 @@
 #include "astro/time_zone.h"
 
+#include "framework/clock.h"
+
 #include <cmath>
 #include <ctime>
 #include <initializer_list>
@@ -50,7 +52,7 @@ TimeZoneInfo ZoneAtInstant(std::time_t t) {
 
 TimeZoneInfo QueryTimeZone() {
     tzset();
-    return ZoneAtInstant(std::time(nullptr));
+    return ZoneAtInstant(ClockNow());
 }
 
 TimeZoneInfo TimeZoneAt(const CDateTime& local) {

@@ -1,5 +1,7 @@
 #include "framework/datetime.h"
 
+#include "framework/clock.h"
+
 #include <ctime>
 
 namespace {
@@ -60,12 +62,25 @@ CDateTime CDateTime::FromSecondsSinceEpoch(int64_t seconds) {
     return t;
 }
 
+namespace {
+CDateTime FromFields(const std::tm& t) {
+    return CDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min,
+                     t.tm_sec > 59 ? 59 : t.tm_sec);  // a leap second shows as :59
+}
+}  // namespace
+
 CDateTime CDateTime::GetCurrentTime() {
-    std::time_t now = std::time(nullptr);
+    std::time_t now = ClockNow();
     std::tm local{};
     localtime_r(&now, &local);
-    return CDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                     local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec);
+    return FromFields(local);
+}
+
+CDateTime CDateTime::GetCurrentUniversalTime() {
+    std::time_t now = ClockNow();
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    return FromFields(utc);
 }
 
 void CDateTime::Fields(int& y, int& mo, int& d, int& h, int& mi, int& s) const {

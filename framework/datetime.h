@@ -28,8 +28,10 @@ public:
     // second 0..59. Out-of-range fields give an invalid value.
     CDateTime(int year, int month, int day, int hour, int minute, int second);
 
-    // The current local time of the system's time zone.
+    // The current local time of the system's time zone (see clock.h).
     static CDateTime GetCurrentTime();
+    // The current Universal Time.
+    static CDateTime GetCurrentUniversalTime();
 
     bool IsValid() const { return m_valid; }
     int GetYear() const;

@@ -9,8 +9,10 @@
 #include "astro/local_frame.h"
 #include "astro/positions.h"
 #include "astro/time_zone.h"
+#include "engine/palette.h"
 #include "engine/trig_tables.h"
 #include "engine/vector_q15.h"
+#include "sky/daylight.h"
 #include "sky/sky_paint.h"
 
 
@@ -84,7 +86,6 @@ void CLumoWnd::OnSize() {
 void CLumoWnd::PaintSky() {
     if (m_Surface.Kind != kSurfaceKindLive || !m_pDoc) return;
     CLumoDoc& doc = *m_pDoc;
-    SurfaceClear(m_Surface, 10);
     if (m_pTimeSource) {
         CDateTime ut = GetUniversalTime(m_pTimeSource->ChosenTime(), m_pTimeSource->IsUtc());
         if (ut.IsValid())
@@ -93,8 +94,17 @@ void CLumoWnd::PaintSky() {
     }
     CPlanet* observer = doc.m_bObserverOnBody && doc.m_pAim ? doc.m_pAim
                                                              : FindPlanet(doc.m_planets, "Earth");
+    const bool daylight = m_bDaylight && doc.m_nViewMode == 1 && !doc.m_bObserverOnBody;
     PlaceCamera(observer);
     Orthonormalise();
+    uint8_t background = kFirstShadeIndex;  // black
+    m_fSkyLimit = kNoSkyLimit;
+    if (daylight) {
+        const double sunAltitude = SunAltitudeDeg(doc);
+        background = DaylightBackgroundIndex(sunAltitude);
+        m_fSkyLimit = DaylightMagnitudeLimit(sunAltitude, doc.m_fMagLimit);
+    }
+    SurfaceClear(m_Surface, background);
     PaintLayers(doc, *this);
     m_Surface.BlitX = 1;
     PresentedFrame frame;

@@ -24,6 +24,8 @@
 
 class CBodyModels;
 
+constexpr float kNoSkyLimit = 1e30f;
+
 // Where a star or body that is not drawn in the latest paint is kept: far
 // outside any surface (a large window on a dense screen is thousands of
 // pixels wide), so a tap can never pick it.
@@ -56,6 +58,12 @@ public:
     // The body models of VR mode, given by the owner; null: every body is
     // drawn as its marker.
     CBodyModels* m_pModels = nullptr;
+    // The Daylight layer, set by the owner: in Horizon view on the Earth the
+    // background follows the Sun's altitude and the stars drawn are limited
+    // to m_fSkyLimit, the faintest magnitude that sky lets through (set by
+    // each paint; no limit otherwise).
+    bool m_bDaylight = false;
+    float m_fSkyLimit = kNoSkyLimit;
     // The Moon icon held across paints.
     CMoonIconHolder m_moonIcon;
     // Surface pixels per designed pixel (sky_scale.h): 1 unless the owner

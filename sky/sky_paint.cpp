@@ -51,10 +51,13 @@ void DrawSkyLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lin
 void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     const CSkyCamera& camera = wnd.m_Camera;
     const int32_t height = wnd.m_Surface.Height;
+    // The Daylight layer's sky hides what is fainter than it lets through.
+    const float magLimit = std::min(doc.m_fMagLimit, wnd.m_fSkyLimit);
+    const float nameLimit = std::min(doc.m_fNameLimit, wnd.m_fSkyLimit);
     for (auto& star : doc.m_stars) {
         const float magnitude = star->m_fMagnitude;
         // Brightest first: the first star at or past the limit ends the layer.
-        if (!(magnitude < doc.m_fMagLimit)) break;
+        if (!(magnitude < magLimit)) break;
         const SkyPoint& p = star->m_pos;
         if (camera.Depth(p.X, p.Y, p.Z) <= 0) continue;
         int32_t x, y;
@@ -63,7 +66,7 @@ void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         DrawStar(wnd, magnitude, x, y);
         star->m_ptScreen[0] = x;
         star->m_ptScreen[1] = height - y;
-        if (magnitude < doc.m_fNameLimit && !star->m_strName.empty()) {
+        if (magnitude < nameLimit && !star->m_strName.empty()) {
             dc.SetTextColor(kStarNameColour);
             SelectFontA(dc, wnd);
             dc.TextOut(x, height - y, star->m_strName);

@@ -25,7 +25,7 @@ const char kUsage[] =
     "usage: lumo render --out FILE.png [--time YYYY-MM-DDTHH:MM:SS] [--utc] [--lat DEG --lon DEG]\n"
     "       [--view horizon|equatorial] [--az UNITS --el UNITS] [--zoom 64..2048] [--size WxH]\n"
     "       [--mag-limit M] [--name-limit M] [--scale S]\n"
-    "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local] [--vr BODY]\n"
+    "       [--layers grid,ecliptic,horizon,ground,figures,names,bounds,local,daylight] [--vr BODY]\n"
     "  angles in 1/32768 of a turn (8192 = 90 degrees)\n"
     "  --scale S: a picture S times the size, with text and markers S times as large (0.5 to 8)\n";
 const char kWho[] = "lumo render";
@@ -75,8 +75,9 @@ bool ScaleSize(Options& o) {
     return true;
 }
 
-// Turns the named layers on and every other layer off; false on an unknown name.
-bool ApplyLayers(CLumoDoc& doc, const std::string& list, std::string& unknown) {
+// Turns the named layers on and every other layer off (daylight is the
+// window's, not the document's); false on an unknown name.
+bool ApplyLayers(CLumoDoc& doc, bool& daylight, const std::string& list, std::string& unknown) {
     struct Layer {
         const char* name;
         int32_t CLumoDoc::*flag;
@@ -88,9 +89,14 @@ bool ApplyLayers(CLumoDoc& doc, const std::string& list, std::string& unknown) {
         {"bounds", &CLumoDoc::m_bBounds},   {"local", &CLumoDoc::m_bLocalCircles},
     };
     for (const Layer& l : kLayers) doc.*l.flag = 0;
+    daylight = false;
     std::istringstream words(list);
     for (std::string word; std::getline(words, word, ',');) {
         if (word.empty()) continue;
+        if (word == "daylight") {
+            daylight = true;
+            continue;
+        }
         const Layer* layer = nullptr;
         for (const Layer& l : kLayers)
             if (word == l.name) layer = &l;
@@ -219,7 +225,8 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     if (o.magLimit) doc.m_fMagLimit = *o.magLimit;
     if (o.nameLimit) doc.m_fNameLimit = *o.nameLimit;
     std::string unknown;
-    if (o.layers && !ApplyLayers(doc, *o.layers, unknown)) {
+    bool daylight = false;
+    if (o.layers && !ApplyLayers(doc, daylight, *o.layers, unknown)) {
         err << kWho << ": unknown layer '" << unknown << "'\n" << kUsage;
         return 2;
     }
@@ -240,6 +247,7 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     CLumoWnd wnd;
     wnd.Connect(&doc, &host, &time, &tools);
     wnd.m_pModels = &models;
+    wnd.m_bDaylight = daylight;
     wnd.SetScale(scale);
     wnd.OnCreate();
     wnd.OnSize();

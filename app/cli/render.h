@@ -10,7 +10,9 @@
 // window's surface: two columns wider than the client area, rounded up to a
 // multiple of four, exactly the pixels the window shows.
 // LIST names the layers to draw, comma-separated, from grid, ecliptic,
-// horizon, ground, figures, names, bounds, local; the others are turned off.
+// horizon, ground, figures, names, bounds, local and daylight (the sky
+// coloured by the Sun's altitude in Horizon view, stars fainter than it
+// lets through left out); the others are turned off.
 // --vr BODY puts the observer at the centre of the body (by its exact name,
 // "Jupiter") in VR mode, the ground off: the bodies near it are drawn as
 // their models from planets.sto beside the program.

@@ -20,6 +20,8 @@
 namespace {
 constexpr const char* kTimeSection = "TIME";
 constexpr const char* kUtcEntry = "GMT";
+constexpr const char* kViewSection = "VIEW";
+constexpr const char* kDaylightEntry = "Daylight";
 
 // The body of an Aim item, or null for any other command.
 const char* AimBodyOf(int id) {
@@ -30,12 +32,7 @@ const char* AimBodyOf(int id) {
 }  // namespace
 
 CDateTime CurrentViewTime(bool utc) {
-    if (!utc) return CDateTime::GetCurrentTime();
-    std::time_t now = std::time(nullptr);
-    std::tm t{};
-    gmtime_r(&now, &t);
-    return CDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min,
-                     t.tm_sec > 59 ? 59 : t.tm_sec);
+    return utc ? CDateTime::GetCurrentUniversalTime() : CDateTime::GetCurrentTime();
 }
 
 CLumoView::CLumoView(CLumoApp& app)
@@ -44,6 +41,7 @@ CLumoView::CLumoView(CLumoApp& app)
     m_time = CurrentViewTime(m_bUtc);
     m_sky = new CSkyWidget(&app.Doc(), this, &app.Tools(), this);
     m_sky->Wnd().m_pModels = app.Models();
+    m_sky->Wnd().m_bDaylight = app.GetProfileInt(kViewSection, kDaylightEntry, 0) == 1;
     m_timeBar = new CTimeBar(*this, &app.Doc(), app.PointerModel());
     m_timeBar->Core().ShowTime(m_time);
     // The wheel over the sky zooms as the slider does.
@@ -81,8 +79,12 @@ void CLumoView::OnCommand(int id) {
             m_sky->Redraw();
             break;
         case ID_VIEW_OPTIONS: {
-            CViewOptionsDialog dialog(doc, this);
-            if (dialog.exec() == QDialog::Accepted) m_sky->Redraw();
+            CViewOptionsDialog dialog(doc, m_sky->Wnd().m_bDaylight, this);
+            if (dialog.exec() == QDialog::Accepted) {
+                m_sky->Wnd().m_bDaylight = dialog.Daylight();
+                m_app.WriteProfileInt(kViewSection, kDaylightEntry, dialog.Daylight() ? 1 : 0);
+                m_sky->Redraw();
+            }
             break;
         }
         case ID_WHERE: {

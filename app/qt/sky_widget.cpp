@@ -10,6 +10,7 @@
 #include "app/qt/commands.h"
 #include "app/qt/frame_image.h"
 #include "app/qt/info_dialogs.h"
+#include "sky/event_texts.h"
 #include "sky/sky_texts.h"
 
 CSkyWidget::CSkyWidget(CLumoDoc* doc, const SkyTimeSource* time, SkyTools* tools, QWidget* parent)
@@ -74,12 +75,23 @@ void CSkyWidget::ShowLockedMessage() {
 }
 
 void CSkyWidget::ShowStarInfo(const CStar& star) {
-    CInfoDialog dialog("Star", StarInfoLines(star), this);
+    std::vector<std::string> lines = StarInfoLines(star);
+    const SkyTimeSource* time = m_wnd.m_pTimeSource;
+    if (m_wnd.m_pDoc && time)
+        for (std::string& line : FixedObjectDayLines(*m_wnd.m_pDoc, star.m_pos.a, star.m_pos.b,
+                                                     time->ChosenTime(), time->IsUtc()))
+            lines.push_back(std::move(line));
+    CInfoDialog dialog("Star", lines, this);
     dialog.exec();
 }
 
 void CSkyWidget::ShowPlanetInfo(const CPlanet& planet) {
-    CInfoDialog dialog("Planet", PlanetInfoLines(planet), this);
+    std::vector<std::string> lines = PlanetInfoLines(planet);
+    const SkyTimeSource* time = m_wnd.m_pTimeSource;
+    if (m_wnd.m_pDoc && time)
+        for (std::string& line : BodyDayLines(*m_wnd.m_pDoc, planet, time->ChosenTime(), time->IsUtc()))
+            lines.push_back(std::move(line));
+    CInfoDialog dialog("Planet", lines, this);
     dialog.exec();
 }
 

@@ -23,7 +23,7 @@ QSlider* MagnitudeSlider(int id, QWidget* parent) {
 }
 }  // namespace
 
-CViewOptionsDialog::CViewOptionsDialog(CLumoDoc& doc, QWidget* parent)
+CViewOptionsDialog::CViewOptionsDialog(CLumoDoc& doc, bool daylight, QWidget* parent)
     : QDialog(parent), m_doc(doc) {
     setWindowTitle("View options");
     setObjectName("ViewOptionsDialog");
@@ -43,11 +43,13 @@ CViewOptionsDialog::CViewOptionsDialog(CLumoDoc& doc, QWidget* parent)
     m_figures = check("Constellations", kFigures);
     m_constNames = check("Const. Names", kConstNames);
     m_bounds = check("Const. Bounds", kBounds);
+    m_daylight = check("Daylight", kDaylight);
+    m_daylight->setChecked(daylight);
     auto* layers = new QGridLayout;
     int row = 0;
     for (QCheckBox* box : {m_grid, m_ecliptic, m_localHorizon, m_ground}) layers->addWidget(box, row++, 0);
     row = 0;
-    for (QCheckBox* box : {m_figures, m_constNames, m_bounds}) layers->addWidget(box, row++, 1);
+    for (QCheckBox* box : {m_figures, m_constNames, m_bounds, m_daylight}) layers->addWidget(box, row++, 1);
 
     m_magnitude = MagnitudeSlider(kMagnitudeSlider, this);
     m_names = MagnitudeSlider(kNamesSlider, this);
@@ -95,6 +97,8 @@ ViewOptions CViewOptionsDialog::ReadControls() const {
     o.nameSlider = m_names->value();
     return o;
 }
+
+bool CViewOptionsDialog::Daylight() const { return m_daylight->isChecked(); }
 
 void CViewOptionsDialog::accept() {
     ApplyViewOptions(m_doc, ReadControls());

@@ -1,7 +1,8 @@
 #pragma once
 // "View options": the view mode, the seven layer switches and the two
-// magnitude sliders over the document's view settings. OK writes them into
-// the document (the caller repaints); Cancel changes nothing.
+// magnitude sliders over the document's view settings, and the Daylight
+// switch of the view. OK writes them into the document (the caller
+// repaints and keeps the Daylight switch); Cancel changes nothing.
 
 #include <QDialog>
 
@@ -19,8 +20,13 @@ public:
     static constexpr int kGrid = 1005, kEcliptic = 1006, kLocalHorizon = 1007, kGround = 1008;
     static constexpr int kFigures = 1013, kConstNames = 1014, kBounds = 1015;
     static constexpr int kMagnitudeSlider = 1009, kNamesSlider = 1010;
+    static constexpr int kDaylight = 1030;
 
-    CViewOptionsDialog(CLumoDoc& doc, QWidget* parent);
+    // daylight: the Daylight layer's switch, which the view keeps (not the
+    // document); read it back with Daylight() after OK.
+    CViewOptionsDialog(CLumoDoc& doc, bool daylight, QWidget* parent);
+
+    bool Daylight() const;
 
     // OK: the controls into the document, then the dialog closes.
     void accept() override;
@@ -39,6 +45,7 @@ private:
     QCheckBox* m_figures;
     QCheckBox* m_constNames;
     QCheckBox* m_bounds;
+    QCheckBox* m_daylight;
     QSlider* m_magnitude;
     QSlider* m_names;
 };

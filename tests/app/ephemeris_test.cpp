@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -53,14 +54,12 @@ TEST(Ephemeris, UtcAloneMeansThePresentInstant) {
         size_t at = out.find("UT ");
         return at == std::string::npos ? std::string() : out.substr(at + 3, 16);  // to the minute
     };
-    for (int attempt = 0; attempt < 3; ++attempt) {  // the minute may turn between the runs
-        Result local = RunLumo(kLumo, "ephemeris --lat 40 --lon -3.7");
-        Result utc = RunLumo(kLumo, "ephemeris --utc --lat 40 --lon -3.7");
-        ASSERT_EQ(utc.status, 0) << utc.err;
-        ASSERT_FALSE(universal(utc.out).empty()) << utc.out;
-        if (universal(local.out) == universal(utc.out)) return;
-    }
-    ADD_FAILURE() << "--utc alone is not the present instant";
+    const char* now = "2026-12-07 00:30:00";  // Madrid: 23:30 UT the day before
+    Result local = RunLumo(kLumo, "ephemeris --lat 40 --lon -3.7", now);
+    Result utc = RunLumo(kLumo, "ephemeris --utc --lat 40 --lon -3.7", now);
+    ASSERT_EQ(utc.status, 0) << utc.err;
+    EXPECT_EQ(universal(local.out), "2026-12-06T23:30") << local.out;
+    EXPECT_EQ(universal(utc.out), "2026-12-06T23:30") << utc.out;
 }
 
 TEST(Ephemeris, BadArgumentsAreRefused) {
@@ -88,12 +87,75 @@ TEST(Ephemeris, ReadsThePlaceButNeverSavesTheCatalogue) {
     fs::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), folder.File("stars.db"));
     auto before = fs::last_write_time(folder.File("stars.db"));
     std::string bytes = SlurpFile(folder.File("stars.db"));
-    r = RunLumo(program, "ephemeris");
+    r = RunLumo(program, "ephemeris", "2026-12-07 00:30:00");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_EQ(Rows(r.out).size(), 25u);
     EXPECT_EQ(SlurpFile(folder.File("stars.db")), bytes);
     EXPECT_EQ(fs::last_write_time(folder.File("stars.db")), before);
+}
+
+// Minutes after midnight of an "HH:MM" cell.
+int Minutes(const std::string& hhmm) {
+    if (hhmm.size() != 5 || hhmm[2] != ':') return -1;
+    return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(3, 2));
+}
+
+// The rows of `lumo ephemeris --events` on the day of 2026 December 21 at a
+// place ("--lat .. --lon .."), with one more option.
+std::vector<std::vector<std::string>> SolsticeEvents(const std::string& place, const std::string& more = "") {
+    Result r = RunLumo(kLumo, "ephemeris --events --time 2026-12-21T12:00:00 " + place + more);
+    EXPECT_EQ(r.status, 0) << r.err;
+    auto rows = Rows(r.out);
+    EXPECT_EQ(rows.size(), 15u) << r.out;
+    if (rows.size() != 15u) rows.assign(15, std::vector<std::string>(5, "?"));
+    return rows;
+}
+
+// The winter solstice at Madrid, in local time (TZ Europe/Madrid): the Sun
+// culminates at 90 - 40.42 - 23.44 = 26.1 degrees, rises about 08:34 and
+// sets about 17:51 (the usual almanac figures for Madrid at the winter
+// solstice; three minutes allowed); the Moon and the planets follow, then
+// the twilights and the night.
+TEST(Ephemeris, EventsOfADayAtMadrid) {
+    const std::string madrid = "--lat 40.4168 --lon -3.7038";
+    auto rows = SolsticeEvents(madrid);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"body", "rise", "transit", "altitude (deg)", "set"}));
+    const std::vector<std::string> names = {"Sun", "Mercury", "Venus", "Moon", "Mars", "Jupiter",
+                                            "Saturn", "Uranus", "Neptune", "Pluto"};
+    for (size_t i = 0; i < names.size(); ++i) {
+        ASSERT_EQ(rows[i + 1].size(), 5u);
+        EXPECT_EQ(rows[i + 1][0], names[i]);
+    }
+    const auto& sun = rows[1];
+    EXPECT_NEAR(Minutes(sun[1]), 8 * 60 + 34, 3) << sun[1];
+    EXPECT_NEAR(Minutes(sun[2]), 13 * 60 + 12, 3) << sun[2];
+    EXPECT_NEAR(std::stod(sun[3]), 26.1, 0.15);
+    EXPECT_NEAR(Minutes(sun[4]), 17 * 60 + 51, 3) << sun[4];
+    EXPECT_EQ(rows[11], (std::vector<std::string>{"civil twilight", rows[11][1], rows[11][2]}));
+    EXPECT_EQ(rows[12][0], "nautical twilight");
+    EXPECT_EQ(rows[13][0], "astronomical twilight");
+    // The night: the day's 24 hours less the Sun's time above the horizon.
+    ASSERT_EQ(rows[14].size(), 2u);
+    EXPECT_EQ(rows[14][0], "night");
+    int h = 0, m = 0;
+    ASSERT_EQ(std::sscanf(rows[14][1].c_str(), "%dh %dm", &h, &m), 2) << rows[14][1];
+    EXPECT_NEAR(h * 60 + m, 1440 - (Minutes(sun[4]) - Minutes(sun[1])), 1);
+    // In UT the same day is an hour earlier on the clock.
+    auto utcRows = SolsticeEvents(madrid, " --utc");
+    EXPECT_NEAR(Minutes(utcRows[1][1]), Minutes(sun[1]) - 60, 1);
+}
+
+// North of the polar circle at the solstice the Sun stays below the horizon
+// all day; civil twilight still comes around noon.
+TEST(Ephemeris, PolarNightAtTromso) {
+    auto rows = SolsticeEvents("--lat 69.65 --lon 18.96");
+    EXPECT_EQ(rows[1][0], "Sun");
+    EXPECT_EQ(rows[1][1], "-");
+    EXPECT_EQ(rows[1][4], "-");
+    EXPECT_NEAR(std::stod(rows[1][3]), 90 - 69.65 - 23.44, 0.15);
+    EXPECT_NE(rows[11][1], "-");
+    EXPECT_EQ(rows[14][1], "24h 00m");
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ TEST_F(ProgramFolder, PrintsWhatTheRealCatalogueHolds) {
 }
 
 TEST_F(ProgramFolder, WithoutDisplayPlainLumoDescribesTheCatalogue) {
-    ProgramResult r = RunLumo("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + program, "");
+    ProgramResult r = RunLumo("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + program, "",
+                              "2026-12-07 00:30:00");
     ASSERT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("stars\t0"), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("no such file"), std::string::npos) << r.err;

@@ -4,6 +4,8 @@
 // parallel projection, and looked for in the written PNG.
 
 #include <gtest/gtest.h>
+
+#include <array>
 #include <png.h>
 
 #include <cmath>
@@ -105,6 +107,27 @@ TEST_F(RenderTest, ScaleMakesALargerPictureOfTheSameView) {
     ASSERT_EQ(Render("--size 101x77 --scale 1.5", half).status, 0);
     EXPECT_EQ(half.width, 156);  // 152 + 2, rounded up to a multiple of 4
     EXPECT_EQ(half.height, 116);
+}
+
+// The Daylight layer over Madrid on 2026 December 6 (local time): a day-blue
+// sky at noon, a deep blue between civil and nautical dusk (the Sun sets
+// about 17:48), black after astronomical twilight; off, the noon sky is black.
+TEST_F(RenderTest, DaylightSkyFollowsTheSun) {
+    auto corner = [&](const char* time, const char* layers) {
+        Picture p;
+        ProgramResult r = Render(std::string("--time 2026-12-06T") + time +
+                                     " --lat 40.4168 --lon -3.7038 --view horizon --az 16384 --el -3500"
+                                     " --zoom 200 --size 200x150 --layers " + layers, p);
+        EXPECT_EQ(r.status, 0) << r.err;
+        const uint8_t* c = p.width > 4 ? p.At(3, 2) : nullptr;
+        return c ? std::array<int, 3>{c[0], c[1], c[2]} : std::array<int, 3>{-1, -1, -1};
+    };
+    EXPECT_EQ(corner("12:00:00", "daylight"), (std::array<int, 3>{166, 202, 240}));
+    const std::array<int, 3> dusk = corner("18:30:00", "daylight");
+    EXPECT_GT(dusk[2], 100);
+    EXPECT_LT(dusk[0], 60);
+    EXPECT_EQ(corner("21:00:00", "daylight"), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(corner("12:00:00", "horizon"), (std::array<int, 3>{0, 0, 0}));
 }
 
 TEST_F(RenderTest, BadArgumentsAreRefused) {

@@ -10,6 +10,7 @@
 #include "astro/time_zone.h"
 #include "framework/datetime.h"
 #include "tests/scoped_env.h"
+#include "tests/fixed_clock.h"
 
 namespace {
 
@@ -126,11 +127,25 @@ TEST(UniversalTime, SouthernSummerAndZonesWithoutDaylightTime) {
     EXPECT_EQ(z.bDaylight, 0);
 }
 
-TEST(UniversalTime, QueryTimeZoneReadsTheSystemZone) {
-    ScopedEnv utc("TZ", "UTC");
+TEST(UniversalTime, QueryTimeZoneReadsTheSystemZoneNow) {
+    {
+        ScopedEnv utc("TZ", "UTC");
+        TimeZoneInfo z = QueryTimeZone();
+        EXPECT_EQ(z.TotalBias(), 0);
+        EXPECT_EQ(z.bDaylight, 0);
+    }
+    {
+        FixedClock winter(kHalfPastMidnight, "Europe/Madrid");
+        TimeZoneInfo z = QueryTimeZone();
+        EXPECT_EQ(z.Bias, -60);
+        EXPECT_EQ(z.DaylightBias, -60);
+        EXPECT_EQ(z.bDaylight, 0);
+        EXPECT_EQ(z.TotalBias(), -60);
+    }
+    FixedClock summer(kHalfPastMidnight - 160 * 86400, "Europe/Madrid");  // 2026-06-30
     TimeZoneInfo z = QueryTimeZone();
-    EXPECT_EQ(z.TotalBias(), 0);
-    EXPECT_EQ(z.bDaylight, 0);
+    EXPECT_EQ(z.bDaylight, 1);
+    EXPECT_EQ(z.TotalBias(), -120);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "framework/datetime.h"
-#include "tests/scoped_env.h"
+#include "tests/fixed_clock.h"
 
 TEST(DateTime, FieldsRoundTripAndInvalidFields) {
     CDateTime t(2026, 12, 6, 22, 15, 30);
@@ -38,17 +38,12 @@ TEST(DateTime, SpansAddAndSubtractAcrossMonthsYearsAndTheRange) {
     EXPECT_FALSE((CDateTime(100, 1, 1, 0, 0, 0) - CTimeSpan(0, 0, 0, 1)).IsValid());
 }
 
-TEST(DateTime, CurrentLocalTimeFollowsTheZone) {
-    CDateTime utc, east;
+TEST(DateTime, CurrentTimeIsTheClockInTheZone) {
     {
-        ScopedEnv zone("TZ", "UTC");
-        utc = CDateTime::GetCurrentTime();
+        FixedClock clock(kHalfPastMidnight, "Etc/GMT-5");  // five hours east of Greenwich
+        EXPECT_EQ(CDateTime::GetCurrentTime(), CDateTime(2026, 12, 7, 5, 30, 0));
+        EXPECT_EQ(CDateTime::GetCurrentUniversalTime(), CDateTime(2026, 12, 7, 0, 30, 0));
     }
-    {
-        ScopedEnv zone("TZ", "Etc/GMT-5");  // five hours east of Greenwich
-        east = CDateTime::GetCurrentTime();
-    }
-    ASSERT_TRUE(utc.IsValid());
-    int64_t diff = (east - utc).GetTotalSeconds();
-    EXPECT_NEAR(static_cast<double>(diff), 5 * 3600.0, 5.0);
+    FixedClock clock(kHalfPastMidnight, "America/New_York");  // the day before
+    EXPECT_EQ(CDateTime::GetCurrentTime(), CDateTime(2026, 12, 6, 19, 30, 0));
 }

@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "tests/fixed_clock.h"
 #include "tests/gui/shell_fixture.h"
 
 namespace {
@@ -24,6 +25,21 @@ TEST_F(ShellTest, UtcTimeTogglesItsCheckMarkAndSurvivesARestart) {
     Close();
     Start();
     EXPECT_FALSE(View()->IsUtc());
+}
+
+TEST_F(ShellTest, NowSetsTheViewTime) {
+    FixedClock clock(kHalfPastMidnight, "Europe/Madrid");
+    CopyCatalogue();
+    Start();
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 1, 30, 0));  // start-up
+    View()->SetViewTime(CDateTime(1999, 8, 11, 11, 0, 0));
+    EXPECT_EQ(View()->ChosenTime().GetYear(), 1999);
+    Frame()->Action(ID_NOW)->trigger();
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 1, 30, 0));
+    // In UTC mode "Now" is the present moment in Universal Time.
+    Frame()->Action(ID_UTC_TIME)->trigger();
+    Frame()->Action(ID_NOW)->trigger();
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 0, 30, 0));
 }
 
 TEST_F(ShellTest, VrTogglesAndClearsTheGround) {

@@ -10,6 +10,7 @@
 
 #include "app/qt/time_bar.h"
 #include "app/qt/window_placement.h"
+#include "tests/fixed_clock.h"
 #include "tests/gui/shell_fixture.h"
 
 namespace {
@@ -64,6 +65,7 @@ TEST_F(DesktopTest, WheelZoomsInSliderStepsAndRepaintsAtOnce) {
 }
 
 TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
+    FixedClock clock(kHalfPastMidnight, "Europe/Madrid");
     Start();
     Doc().m_nViewMode = 0;
     Doc().m_nViewAzimuth = Doc().m_nViewElevation = 0;
@@ -105,6 +107,9 @@ TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
     EXPECT_EQ(Bar()->m_count->text(), "1 ");
     EXPECT_EQ(Bar()->Core().m_nRunning, 0);
     Sky()->setFocus();
+
+    Key(Qt::Key_N);
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 1, 30, 0));
 
     ShownDialog seek = CaptureModal([&] { Key(Qt::Key_F, Qt::ControlModifier); });
     EXPECT_EQ(seek.title, "Seek");

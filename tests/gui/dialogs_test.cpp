@@ -74,6 +74,8 @@ TEST_F(DialogTest, ViewOptionsCancelChangesNothingAndOkWritesWholeMagnitudes) {
     int paints = Sky()->Paints();
     OnDialog<VO>(ID_VIEW_OPTIONS, [&](VO& d) {
         EXPECT_TRUE(C<QRadioButton>(d, VO::kHorizon)->isChecked());
+        EXPECT_EQ(C<QAbstractButton>(d, VO::kDaylight)->text(), "Daylight");
+        EXPECT_FALSE(C<QAbstractButton>(d, VO::kDaylight)->isChecked());
         EXPECT_EQ(C<QSlider>(d, VO::kMagnitudeSlider)->minimum(), -10);
         EXPECT_EQ(C<QSlider>(d, VO::kMagnitudeSlider)->value(), 80);  // the limit of 10000
         EXPECT_EQ(C<QSlider>(d, VO::kNamesSlider)->value(), 30);
@@ -96,6 +98,7 @@ TEST_F(DialogTest, ViewOptionsModeTakesEffectAtTheRepaintAndSurvivesARestart) {
     OnDialog<VO>(ID_VIEW_OPTIONS, [](VO& d) {
         Click(d, VO::kEquatorial);
         Click(d, VO::kGround);
+        Click(d, VO::kDaylight);
         C<QSlider>(d, VO::kMagnitudeSlider)->setValue(65);
         C<QSlider>(d, VO::kNamesSlider)->setValue(-10);
         d.accept();
@@ -103,8 +106,11 @@ TEST_F(DialogTest, ViewOptionsModeTakesEffectAtTheRepaintAndSurvivesARestart) {
     EXPECT_EQ(Doc().m_nViewMode, 0);
     // Equatorial with both angles 0: the view looks at 0h on the equator.
     EXPECT_GT(Sky()->Wnd().m_Camera.m_vDepth.x, 32700);
+    EXPECT_TRUE(Sky()->Wnd().m_bDaylight);
     Close();
     Start();
+    // The Daylight switch is kept in the settings file, the rest in the catalogue.
+    EXPECT_TRUE(Sky()->Wnd().m_bDaylight);
     EXPECT_EQ(Doc().m_nViewMode, 0);
     EXPECT_EQ(Doc().m_bGround, 1);
     EXPECT_EQ(Doc().m_fMagLimit, 6.0f);

@@ -22,6 +22,14 @@ protected:
     QPoint Shown(const int32_t pt[2]) { return {pt[0] + Sky()->Wnd().m_Surface.BlitX, pt[1]}; }
 };
 
+// The day's rise, transit and set lines from line first on.
+void ExpectEventLines(const QStringList& lines, int first) {
+    ASSERT_GE(lines.size(), first + 3);
+    EXPECT_TRUE(lines[first].startsWith("Rise: ")) << lines[first].toStdString();
+    EXPECT_TRUE(lines[first + 1].startsWith("Transit: ")) << lines[first + 1].toStdString();
+    EXPECT_TRUE(lines[first + 2].startsWith("Set: ")) << lines[first + 2].toStdString();
+}
+
 TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     const CStar* star = nullptr;
     for (const auto& s : Doc().m_stars)
@@ -32,8 +40,9 @@ TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     ASSERT_NE(star, nullptr);
     ShownDialog shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(star->m_ptScreen)); });
     EXPECT_EQ(shown.title, "Star");
-    ASSERT_EQ(shown.lines.size(), 5);
+    ASSERT_EQ(shown.lines.size(), 8);
     EXPECT_EQ(shown.lines[0].toStdString(), star->m_strName);
+    ExpectEventLines(shown.lines, 5);
 
     CPlanet* jupiter = FindPlanet(Doc().m_planets, "Jupiter");
     Doc().m_pAim = jupiter;
@@ -43,8 +52,12 @@ TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     ASSERT_EQ(Shown(jupiter->m_ptScreen).x(), Sky()->Wnd().m_Surface.CentreX + 1);
     shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(jupiter->m_ptScreen)); });
     EXPECT_EQ(shown.title, "Planet");
-    ASSERT_EQ(shown.lines.size(), 11);
+    ASSERT_EQ(shown.lines.size(), 17);
     EXPECT_EQ(shown.lines[0], "Name: Jupiter");
+    EXPECT_TRUE(shown.lines[11].endsWith(" au"));
+    EXPECT_TRUE(shown.lines[12].startsWith("Apparent diameter: "));
+    EXPECT_TRUE(shown.lines[13].startsWith("Illuminated: "));
+    ExpectEventLines(shown.lines, 14);
 }
 
 }  // namespace

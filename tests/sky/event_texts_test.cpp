@@ -1,0 +1,97 @@
+// The dialog and command-line texts of an object's day, and a body's
+// distance, apparent size and phase.
+
+#include <gtest/gtest.h>
+
+#include "astro/body_table.h"
+#include "astro/julian_day.h"
+#include "sky/event_texts.h"
+
+namespace {
+
+ShownDay UtDay() {
+    ShownDay d;
+    d.utc = true;
+    d.day = DayOfChosenTime(CDateTime(2026, 12, 6, 12, 0, 0), true);
+    return d;
+}
+
+double At(const ShownDay& d, int h, int m, int s) { return d.day.jdStart + (h * 3600 + m * 60 + s) / 86400.0; }
+
+TEST(EventTexts, ClockTimesToTheNearestMinute) {
+    const ShownDay d = UtDay();
+    EXPECT_EQ(ClockText(d, At(d, 12, 0, 29)), "12:00");
+    EXPECT_EQ(ClockText(d, At(d, 12, 0, 31)), "12:01");
+    EXPECT_EQ(ClockText(d, At(d, 0, 0, 0)), "00:00");
+    EventTimes two;
+    EXPECT_EQ(EventTimesText(d, two), "-");
+    two.Add(At(d, 0, 2, 0));
+    two.Add(At(d, 23, 58, 0));
+    EXPECT_EQ(EventTimesText(d, two), "00:02 23:58");
+    EXPECT_EQ(DurationText(0.5), "12h 00m");
+    EXPECT_EQ(DurationText(1), "24h 00m");
+    EXPECT_EQ(DurationText(14.0 / 24 + 5.0 / 1440), "14h 05m");
+}
+
+TEST(EventTexts, RiseTransitAndSetLines) {
+    const ShownDay d = UtDay();
+    DayEvents e;
+    e.kind = DayKind::RisesOrSets;
+    e.sets.Add(At(d, 2, 55, 0));
+    e.transits.Add(At(d, 19, 41, 0));
+    e.transitAltitudeDeg[0] = 66.14;
+    std::vector<std::string> lines = EventLines(d, e);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Rise: none this day", "Transit: 19:41 (altitude 66.1\u00b0)",
+                                               "Set: 02:55"}));
+    EXPECT_EQ(TransitAltitudesText(e), "66.1");
+    DayEvents up;
+    up.kind = DayKind::AlwaysUp;
+    lines = EventLines(d, up);
+    EXPECT_EQ(lines[0], "Rise: always above the horizon");
+    EXPECT_EQ(lines[1], "Transit: -");
+    EXPECT_EQ(lines[2], "Set: always above the horizon");
+    DayEvents down;
+    down.kind = DayKind::NeverRises;
+    EXPECT_EQ(EventLines(d, down)[0], "Rise: never rises");
+}
+
+// The Earth one astronomical unit from the Sun; the Moon behind it (full)
+// or before it (new), Jupiter at opposition.
+class Appearance : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BuildBodyTable(planets, ecliptic);
+        Put("Earth", kAu);
+    }
+    void Put(const char* name, double zKm) {
+        CPlanet* p = FindPlanet(planets, name);
+        ASSERT_NE(p, nullptr);
+        p->m_dPos[0] = p->m_dPos[1] = 0;
+        p->m_dPos[2] = zKm;
+    }
+    std::vector<std::string> Lines(const char* name) { return BodyAppearanceLines(planets, *FindPlanet(planets, name)); }
+    static constexpr double kAu = 1.495979e8;
+    PlanetArray planets;
+    Mat3f ecliptic = kIdentity3f;
+};
+
+TEST_F(Appearance, DistanceDiameterAndPhase) {
+    Put("Sun", 0);
+    // The Sun at 1 au: 32.0 arcminutes across.
+    EXPECT_EQ(Lines("Sun"), (std::vector<std::string>{"Distance: 1.000000 au", "Apparent diameter: 32.0'"}));
+    Put("Moon", kAu + 384400);
+    EXPECT_EQ(Lines("Moon"), (std::vector<std::string>{"Distance: 384400 km", "Apparent diameter: 31.1'",
+                                                       "Illuminated: 100 %"}));
+    Put("Moon", kAu - 384400);
+    EXPECT_EQ(Lines("Moon")[2], "Illuminated: 0 %");
+    // Jupiter 5.2 au out, at opposition: 4.2 au away, about 47" across.
+    Put("Jupiter", 5.2 * kAu);
+    std::vector<std::string> j = Lines("Jupiter");
+    ASSERT_EQ(j.size(), 3u);
+    EXPECT_EQ(j[0], "Distance: 4.200000 au");
+    EXPECT_NEAR(std::stod(j[1].substr(19)), 46.9, 1.0) << j[1];
+    EXPECT_EQ(j[2], "Illuminated: 100 %");
+    EXPECT_TRUE(Lines("Earth").empty());
+}
+
+}  // namespace
