@@ -1,7 +1,8 @@
 #pragma once
-// The detail modes and the depths where an object changes its detail. The
-// values that change while drawing (detail mode, Gouraud switch, light) are
-// each surface's own: see Surface.
+// The engine-wide render settings, one copy for the program. The sky view
+// sets LightVector before each body model; the rotate window swaps in its
+// own light while it draws. RenderObject reads them and leaves them as it
+// found them.
 
 #include <cstdint>
 
@@ -12,8 +13,13 @@ constexpr int32_t kModeFar = 1;   // flat shading only
 constexpr int32_t kModeNear = 2;  // textured and Gouraud-shaded
 constexpr int32_t kModeVeryFar = 4;
 
-// The light a surface starts with (see Surface::LightVector).
-constexpr Vec3i kDefaultLight{90, 0, 90};
+// The detail mode for objects nearer than FarDistance (starts at kModeNear).
+extern int32_t DetailMode;
+// 1: faces with vertex normals are Gouraud-shaded (starts at 1).
+extern int32_t GouraudEnabled;
+// The direction the light travels, in camera space (x right, y up, z away
+// from the viewer); about 127 long. Starts at (90, 0, 90).
+extern Vec3i LightVector;
 
 // Depths (tz, model file units) where an object changes its detail.
 constexpr int32_t FarDistance = 240000;       // beyond: kModeFar

@@ -24,9 +24,7 @@ void Turn(Vec3i& u, Vec3i& v, int32_t angle) {
 }
 
 // The model's distance: 128 file units at 22 pixels.
-int32_t ModelDepth(const Surface& ball) {
-    return static_cast<int32_t>((int64_t(ball.FocalLength) * 128) / kBallRadius);
-}
+int32_t ModelDepth() { return static_cast<int32_t>((int64_t(FocalLength) * 128) / kBallRadius); }
 
 // The height of a ball point above the screen, ball units, or -1 outside.
 int32_t BallHeight(int32_t bx, int32_t by) {
@@ -81,13 +79,16 @@ void PointAngles(int32_t x, int32_t y, int32_t z, int32_t& lat, int32_t& lon) {
 
 bool RotateResize(RotateState& s, int32_t width, int32_t height) {
     if (!SurfaceCreate(s.surface, width, height)) return false;
-    s.surface.DetailMode = kModeNear;
-    s.surface.LightVector = kDefaultLight;
+    const Vec3i savedLight = LightVector;
+    const int32_t savedMode = DetailMode;
+    DetailMode = 2;
     if (SurfaceBeginFrame(s.surface, 256)) {
         SurfaceClear(s.surface, kBallClearIndex);
-        if (s.Model) RenderObject(s.surface, *s.Model, s.View, 0, 0, ModelDepth(s.surface));
+        if (s.Model) RenderObject(s.surface, *s.Model, s.View, 0, 0, ModelDepth());
         SurfaceEndFrame(s.surface);
     }
+    DetailMode = savedMode;
+    LightVector = savedLight;
     return true;
 }
 
@@ -125,9 +126,11 @@ bool RotatePenMove(RotateState& s, int32_t x, int32_t y) {
 }
 
 void RotateRedraw(RotateState& s) {
-    s.surface.LightVector = kPointerLight;
+    const Vec3i savedLight = LightVector;
+    LightVector = kPointerLight;
     if (SurfaceBeginFrame(s.surface, 256)) {
-        if (s.Model) RenderObject(s.surface, *s.Model, s.View, 0, 0, ModelDepth(s.surface));
+        if (s.Model) RenderObject(s.surface, *s.Model, s.View, 0, 0, ModelDepth());
         SurfaceEndFrame(s.surface);
     }
+    LightVector = savedLight;
 }

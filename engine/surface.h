@@ -14,8 +14,6 @@
 
 #include <cstdint>
 
-#include "engine/fixed_point.h"
-#include "engine/render_settings.h"
 #include "framework/pixel_target.h"
 
 constexpr int32_t kSurfaceKindLive = 5;     // Kind while pixel memory exists
@@ -58,22 +56,15 @@ struct Surface {
     int32_t BlitX = 0, BlitY = 0;  // where the host shows the pixels; set by the owner
     void* Bitmap = nullptr;      // the block owning the pixel memory
 
-    // How this surface's frame is drawn; each surface has its own, so the
-    // sky and the trackball cannot disturb each other.
-    // Projection scale: screen units per unit of x / z. Starts at 320;
-    // SurfaceBeginFrame recomputes it from the drawing width and the zoom.
-    int32_t FocalLength = 320;
-    // The direction the light travels, in camera space (x right, y up, z
-    // away from the viewer); about 127 long.
-    Vec3i LightVector = kDefaultLight;
-    int32_t DetailMode = kModeNear;  // for objects nearer than FarDistance
-    int32_t GouraudEnabled = 1;      // 1: faces with vertex normals are Gouraud-shaded
-
     Surface() = default;
     Surface(const Surface&) = delete;  // owns its memory
     Surface& operator=(const Surface&) = delete;
     ~Surface();
 };
+
+// Projection scale: screen units per unit of x / z. Starts at 320;
+// SurfaceBeginFrame recomputes it from the drawing width and the zoom.
+extern int32_t FocalLength;
 
 // Creates the pixel memory for a width x height client area (pixels; any
 // height up to kMaxSurfaceSide) and rebuilds the master palette, the shade
@@ -85,7 +76,7 @@ int32_t SurfaceCreate(Surface& surface, int32_t width, int32_t height);
 // pixels, so drawing on it afterwards writes nothing).
 void SurfaceDestroy(Surface& surface);
 // Starts a frame: with zoom != 0 (1/256 units, 256 = 1.0),
-// surface.FocalLength = ((Stride * 256 / 320) * zoom) >> 8 (0.8 Stride at zoom 256).
+// FocalLength = ((Stride * 256 / 320) * zoom) >> 8 (0.8 Stride at zoom 256).
 // Returns 0 when there is no pixel memory (FocalLength then unchanged), else 1;
 // locks the surface unless already locked.
 int32_t SurfaceBeginFrame(Surface& surface, int32_t zoom);

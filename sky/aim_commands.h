@@ -11,8 +11,8 @@ class CLumoWnd;
 
 // An Aim item: the body named (exact name) becomes the locked-on body, or,
 // when it already is, the lock is released; a name no body has releases the
-// lock too. Works on the window's document; the window repaints.
-void AimCommand(CLumoWnd& wnd, std::string_view bodyName);
+// lock too. The sky window g_pSkyWnd repaints, when there is one.
+void AimCommand(CLumoDoc& doc, std::string_view bodyName);
 
 // The check mark of an Aim item: the view is locked on that body.
 bool AimItemChecked(const CLumoDoc& doc, std::string_view bodyName);

@@ -15,6 +15,7 @@
 #include "sky/daylight.h"
 #include "sky/sky_paint.h"
 
+CLumoWnd* g_pSkyWnd = nullptr;
 
 namespace {
 
@@ -56,15 +57,19 @@ int32_t ScreenCoordinate(int64_t v) {
 
 CLumoWnd::CLumoWnd() { EngineTablesInit(); }
 
-CLumoWnd::~CLumoWnd() = default;
+CLumoWnd::~CLumoWnd() {
+    if (g_pSkyWnd == this) g_pSkyWnd = nullptr;
+}
 
 void CLumoWnd::OnCreate() {
     SurfaceDestroy(m_Surface);
     m_Camera.RebuildEngineCopies();
+    g_pSkyWnd = this;
 }
 
 void CLumoWnd::OnDestroy() {
     SurfaceDestroy(m_Surface);
+    if (g_pSkyWnd == this) g_pSkyWnd = nullptr;
 }
 
 void CLumoWnd::SetScale(const SkyScale& scale) {
@@ -147,7 +152,7 @@ void CLumoWnd::Orthonormalise() {
 }
 
 void CLumoWnd::ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) const {
-    const int64_t f = m_Surface.FocalLength;
+    const int64_t f = FocalLength;
     x = ScreenCoordinate(m_Surface.CentreX - f * X / 32768);
     y = ScreenCoordinate(m_Surface.CentreY + f * Y / 32768);
 }

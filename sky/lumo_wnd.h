@@ -81,9 +81,10 @@ public:
         m_pTimeSource = timeSource;
         m_pTools = tools;
     }
-    // Window creation: no surface yet, the camera's engine copies rebuilt.
+    // Window creation: no surface yet, the camera's engine copies rebuilt,
+    // this window becomes g_pSkyWnd.
     void OnCreate();
-    // Window destruction: the surface is freed.
+    // Window destruction: the surface is freed and g_pSkyWnd cleared.
     void OnDestroy();
     // Size change: the surface is replaced by one two pixels wider than the
     // client area and as high. A client area the engine cannot hold leaves
@@ -103,7 +104,7 @@ public:
     void Orthonormalise();
     // Camera coordinates (X, Y: Q15 scale) to surface pixels (y up from the
     // bottom row): x = CentreX - F X / 32768, y = CentreY + F Y / 32768, with
-    // F = m_Surface.FocalLength and each division truncating toward zero.
+    // F = FocalLength and each division truncating toward zero.
     void ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) const;
 
     // Stylus handlers, in client pixels (y downward), which are surface
@@ -139,3 +140,6 @@ constexpr double kDragGain = 6000.0;        // angle units per F pixels
 constexpr int32_t kLockThreshold = 10;      // pixels
 constexpr int64_t kTapRadiusSquared = 225;  // 15 pixels
 
+// The sky window of the program, set while one exists (menu handlers repaint
+// through it).
+extern CLumoWnd* g_pSkyWnd;

@@ -147,9 +147,9 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     CDC dc;
     dc.Attach(s.MemoryDC);
     dc.SetBkMode(TRANSPARENT);
-    s.FocalLength = doc.m_nZoom;
+    FocalLength = doc.m_nZoom;
     SurfaceBeginFrame(s, doc.m_nZoom);
-    DrawCircle(s, s.CentreX, s.CentreY, s.FocalLength, kGridColour);  // the rim
+    DrawCircle(s, s.CentreX, s.CentreY, FocalLength, kGridColour);  // the rim
     if (doc.m_bGrid) DrawLineSet(doc, wnd, doc.m_gridLines, kGridColour);
     if (doc.m_bEcliptic) DrawLineSet(doc, wnd, doc.m_eclipticLines, kEclipticColour);
     if (doc.m_bLocalCircles) DrawLocalCircles(doc, wnd);

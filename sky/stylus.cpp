@@ -9,11 +9,11 @@
 #include "sky/lumo_wnd.h"
 
 int32_t CLumoWnd::EdgeStep() const {
-    if (m_Surface.FocalLength <= 0) return 0;
+    if (FocalLength <= 0) return 0;
     // The scale keeps the turn per tick the same on a denser surface, whose
     // F is larger by the same factor.
     const int64_t units = std::llround(131072.0 * m_scale.factor);
-    return static_cast<int32_t>(units / m_Surface.FocalLength);
+    return static_cast<int32_t>(units / FocalLength);
 }
 
 void CLumoWnd::OnPenDown(int32_t x, int32_t y) {
@@ -63,9 +63,9 @@ void CLumoWnd::TurnByEdgeStep(int32_t across, int32_t down) {
 }
 
 void CLumoWnd::OnPenMove(int32_t x, int32_t y) {
-    if (!m_bPenDown || m_nElevStep != 0 || m_nAzimuthStep != 0 || !m_pDoc || m_Surface.FocalLength <= 0)
+    if (!m_bPenDown || m_nElevStep != 0 || m_nAzimuthStep != 0 || !m_pDoc || FocalLength <= 0)
         return;
-    double f = m_Surface.FocalLength;
+    double f = FocalLength;
     double dx = x - m_ptLast[0], dy = y - m_ptLast[1];
     m_pDoc->m_nViewElevation =
         static_cast<int32_t>(m_pDoc->m_nViewElevation - (dy / f) * kDragGain);

@@ -94,4 +94,12 @@ TEST_F(RotateTest, MovesWithTheStylusUpOrOffTheBallDoNothing) {
     EXPECT_EQ(state.Turned[0] + state.Turned[1] + state.Turned[2], 0);
 }
 
+TEST_F(RotateTest, RedrawUsesItsOwnLightAndLeavesTheSkyLight) {
+    ASSERT_TRUE(RotateResize(state, 60, 60));
+    const Vec3i before = LightVector;
+    RotatePenDown(state, 30, 30);
+    RotatePenMove(state, 36, 34);
+    EXPECT_EQ(LightVector, before);
+}
+
 }  // namespace

@@ -17,6 +17,7 @@ protected:
     void SetUp() override {
         SkyWindowTest::SetUp();
         Size(318, 240);
+        ASSERT_EQ(g_pSkyWnd, &wnd);
     }
     // Within one pixel of the projection centre, window coordinates.
     void ExpectCentred(const int32_t (&pt)[2], const char* what) {
@@ -28,18 +29,18 @@ protected:
 TEST_F(AimCommandTest, SameItemTwiceUnlocksEveryChoiceRepaintsEarthOnlyInVr) {
     wnd.PaintSky();
     int presents = host.presents;
-    AimCommand(wnd, "Mars");
+    AimCommand(doc, "Mars");
     EXPECT_EQ(doc.m_pAim, Body("Mars"));
     EXPECT_TRUE(AimItemChecked(doc, "Mars"));
     EXPECT_FALSE(AimItemChecked(doc, "Venus"));
-    AimCommand(wnd, "Venus");
+    AimCommand(doc, "Venus");
     EXPECT_EQ(doc.m_pAim, Body("Venus"));
-    AimCommand(wnd, "Venus");
+    AimCommand(doc, "Venus");
     EXPECT_EQ(doc.m_pAim, nullptr);
     EXPECT_FALSE(AimItemChecked(doc, "Venus"));
     EXPECT_FALSE(AimItemChecked(doc, "Vulcan"));  // no body, no lock: no check mark
-    AimCommand(wnd, "Mars");
-    AimCommand(wnd, "mars");  // exact names only: releases
+    AimCommand(doc, "Mars");
+    AimCommand(doc, "mars");  // exact names only: releases
     EXPECT_EQ(doc.m_pAim, nullptr);
     EXPECT_EQ(host.presents, presents + 5);
     // "Earth" only while standing on another body.

@@ -95,7 +95,7 @@ TEST_F(ScaleTest, StylusDistancesAndTheEdgeStepAreScaled) {
     EmptySky();
     SizeAt(2, 240, 150);
     wnd.PaintSky();
-    const int32_t F = S().FocalLength, r = host.width;
+    const int32_t F = FocalLength, r = host.width;
     const int32_t step = 2 * 131072 / F;
     EXPECT_EQ(wnd.EdgeStep(), step);
     wnd.OnPenDown(r - 39, 100);

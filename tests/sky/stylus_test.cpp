@@ -14,7 +14,7 @@ protected:
         EmptySky();
         Size(240, 300);  // a 242-wide surface: F = (242 * 256 / 320) = 193 at zoom 256
         wnd.PaintSky();
-        F = S().FocalLength;
+        F = FocalLength;
         ASSERT_GT(F, 0);
     }
     int32_t F = 0;
@@ -69,7 +69,7 @@ TEST_F(StylusTest, EdgePressesScrollWithinTwentyPixels) {
 }
 
 TEST_F(StylusTest, EdgeStepAtFocalLength195) {
-    wnd.m_Surface.FocalLength = 195;
+    FocalLength = 195;
     wnd.OnPenDown(host.width - 1, 100);
     EXPECT_EQ(wnd.m_nAzimuthStep, -672);
     wnd.OnPenUp(host.width - 1, 100);

@@ -130,7 +130,7 @@ TEST_F(VrTest, AModelRaisesTheFocalLengthTo128ForTheRestOfThePaint) {
     PlaceBody("Moon", 5e6, 0, 0);    // far: drawn first
     PlaceBody("Mars", 1e6, 4e5, 0);  // nearer, no model: its marker after the Moon
     wnd.PaintSky();
-    EXPECT_EQ(S().FocalLength, 128);
+    EXPECT_EQ(FocalLength, 128);
     // Mars, 21.8 degrees up, projects with F = 128, not 83.
     const Vec3i u =
         Normalize({Body("Mars")->m_vView[0], Body("Mars")->m_vView[1], Body("Mars")->m_vView[2]});

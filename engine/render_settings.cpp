@@ -1,0 +1,5 @@
+#include "engine/render_settings.h"
+
+int32_t DetailMode = kModeNear;
+int32_t GouraudEnabled = 1;
+Vec3i LightVector{90, 0, 90};
