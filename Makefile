@@ -4,21 +4,26 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 FUZZ_TARGETS ?= packed_stream object_read render_object stars_db store_directory cmp_file
 
 .PHONY: all deps configure build test test-clock test-asan soak run bench clean
 
 all: build
 
+# The Debian packages listed in tools/deps.txt.
 deps:
 	@bash tools/install-deps.sh
 
+# The build folder, configured once (CMAKE_FLAGS adds options).
 configure:
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
 
+# Everything: the program, its data files, the tools, the tests and the benchmarks.
 build: deps configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# Every test but the soak test.
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE soak
 
@@ -30,9 +35,6 @@ CLOCK_TZ ?= Europe/Madrid
 test-clock: build
 	@cd $(BUILD) && TZ=$(CLOCK_TZ) faketime '$(CLOCK)' ctest --output-on-failure -j $(JOBS) -LE 'soak|gui|telescope'
 
-# Without a display (no DISPLAY, no WAYLAND_DISPLAY) the map is drawn to a
-# picture instead: tonight's sky at the saved place, that is now between
-# 18:00 and 06:00 local time, else 22:00 local time today.
 # The whole suite again with AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer; any finding fails the run.
 test-asan: deps
@@ -48,7 +50,12 @@ test-asan: deps
 soak: build
 	@cd $(BUILD) && ctest --output-on-failure -L soak
 
-run: build
+# Builds only the program and the data files it reads, then starts it.
+# Without a display (no DISPLAY, no WAYLAND_DISPLAY) the map is drawn to a
+# picture instead: tonight's sky at the saved place, that is now between
+# 18:00 and 06:00 local time, else 22:00 local time today.
+run: deps configure
+	@cmake --build $(BUILD) -j $(JOBS) --target lumo catalogue models
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  hour=$$(date +%H); \
 	  if [ "$$hour" -ge 18 ] || [ "$$hour" -lt 6 ]; then when=$$(date +%Y-%m-%dT%H:%M:%S); \
@@ -71,15 +78,16 @@ install: build
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
+# Every benchmark in bench/, one after another.
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
 
+# Every build folder this Makefile makes.
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
 # libFuzzer runs (clang): `make fuzz SECONDS=N` runs each target N seconds in
 # turn, starting from the seeds and corrupt files kept beside the tests.
-FUZZ_BUILD ?= build-fuzz
 SECONDS ?= 60
 .PHONY: fuzz
 fuzz:

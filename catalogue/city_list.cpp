@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/text.h"
 
@@ -34,7 +35,7 @@ bool ReadDegrees(const std::string& text, double limit, const char* label, doubl
     return false;
 }
 
-float ToStoredRadians(double degrees) { return static_cast<float>(degrees * kDegreesToRadians); }
+float ToStoredRadians(double degrees) { return static_cast<float>(degrees * kDegToRad); }
 
 bool ValidIndex(const CLumoDoc& doc, int32_t index) {
     return index >= 0 && static_cast<size_t>(index) < doc.m_cities.size();
@@ -93,8 +94,8 @@ bool TakeCityPlace(CLumoDoc& doc, int32_t index, PlaceTexts& shown) {
     doc.m_fLatitude = city.m_fLatitude;
     doc.m_fLongitude = city.m_fLongitude;
     shown.name = city.m_strName;
-    shown.latitude = DegreesText(city.m_fLatitude * kRadiansToDegrees);
-    shown.longitude = DegreesText(city.m_fLongitude * kRadiansToDegrees);
+    shown.latitude = DegreesText(city.m_fLatitude * kRadToDeg);
+    shown.longitude = DegreesText(city.m_fLongitude * kRadToDeg);
     return true;
 }
 

@@ -13,9 +13,6 @@
 
 class CLumoDoc;
 
-constexpr double kDegreesToRadians = 0.017453292519943295;
-constexpr double kRadiansToDegrees = 57.29577951308232;
-
 constexpr double kLatitudeLimit = 90;    // typed latitude within -90 .. 90 degrees
 constexpr double kLongitudeLimit = 360;  // typed longitude within -360 .. 360 degrees
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "astro/angles.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/format.h"
 
@@ -18,7 +19,7 @@ void PrintCatalogueSummary(const CLumoDoc& d, std::ostream& out) {
                   d.m_bGrid, d.m_bEcliptic, d.m_bHorizon, d.m_bGround, d.m_bLocalCircles,
                   d.m_bFigures, d.m_bConstNames, d.m_bBounds, d.m_bObserverOnBody)
         << Format("place\tlatitude %.4f deg, longitude %.4f deg\n",
-                  d.m_fLatitude * 57.29577951308232, d.m_fLongitude * 57.29577951308232)
+                  d.m_fLatitude * kRadToDeg, d.m_fLongitude * kRadToDeg)
         << Format("view\televation %d, azimuth %d (1/32768 turn), zoom %d\n",
                   d.m_nViewElevation, d.m_nViewAzimuth, d.m_nZoom)
         << Format("limits\tmagnitude %g, names %g, grid step %g deg\n", d.m_fMagLimit,

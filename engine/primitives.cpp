@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "engine/light_band.h"
 #include "engine/palette.h"
 #include "framework/line_walk.h"
 
@@ -103,6 +104,6 @@ void FillDisc(Surface& s, int32_t x, int32_t y, int32_t r, int32_t c) {
 }
 
 void DrawBodyDisc(Surface& s, int32_t x, int32_t y, int32_t r, int32_t c) {
-    const int32_t colour = c < 209 ? ShadeBase[448] + c - kFirstShadeIndex : c;
+    const int32_t colour = c < kFirstUnlitTexel ? ShadeBase[448] + c - kFirstShadeIndex : c;
     FillDisc(s, x, y, r, colour);
 }

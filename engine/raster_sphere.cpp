@@ -96,7 +96,7 @@ uint8_t SampleColour(const TextureImage& image, int32_t nx, int32_t ny, int32_t 
         if (sC < 0) column = image.Width - 1 - column;
     }
     const uint8_t texel = image.Pixels[static_cast<size_t>(row) * image.Width + column];
-    if (texel < 209) return LitColour(LightBand(-sL), texel);
+    if (texel < kFirstUnlitTexel) return LitColour(LightBand(-sL), texel);
     return static_cast<uint8_t>(texel - 199);
 }
 

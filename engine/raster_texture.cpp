@@ -158,7 +158,7 @@ int32_t MapTexture(Surface& s, const TextureMapping& m, int32_t band, const Text
                     const uint8_t texel = texels[((tu >> 4) & p.widthMask) +
                                                  (((tv >> 4) & p.heightMask) << p.rowShift)];
                     if (texel == kColourNoPolygon) return;  // transparent
-                    if (texel >= 209) {
+                    if (texel >= kFirstUnlitTexel) {
                         row[x] = texel;
                     } else if constexpr (lighting == Lighting::Band) {
                         row[x] = LitColour(band, texel);

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/planet.h"
 #include "catalogue/deep_sky.h"
 #include "catalogue/star.h"
 #include "framework/format.h"
 
 namespace {
-constexpr double kRadToDeg = 57.29577951308232;
 
 // Sign character, whole part and minutes of a value: the sign comes from the
 // value itself, so -0.5 gives '-', 0 and 30.

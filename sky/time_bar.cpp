@@ -1,6 +1,7 @@
 #include "sky/time_bar.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "catalogue/lumo_doc.h"
@@ -43,6 +44,18 @@ void CTimeBarCore::ShowTime(const CDateTime& time) {
 void CTimeBarCore::ShowValues() {
     m_previousTime = m_time;
     m_pHost->UpdateData(*this, false);
+}
+
+bool CTimeBarCore::TakeCount(std::string_view typed) {
+    const size_t first = typed.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    typed = typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
+    int32_t n = 0;
+    const auto [end, error] = std::from_chars(typed.data(), typed.data() + typed.size(), n);
+    if (error != std::errc() || end != typed.data() + typed.size()) return false;
+    if (n < kMinCount || n > kMaxCount) return false;
+    m_nCount = n;
+    return true;
 }
 
 void CTimeBarCore::OnForward() {

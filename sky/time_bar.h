@@ -6,6 +6,7 @@
 // it implements TimeBarHost and calls the handlers below.
 
 #include <cstdint>
+#include <string_view>
 
 #include "framework/datetime.h"
 
@@ -23,6 +24,8 @@ constexpr int32_t kZoomSliderMin = 0;
 constexpr int32_t kZoomSliderMax = 100;
 constexpr int32_t kMinCount = 1;
 constexpr int32_t kMaxCount = 9999;
+// Shown by the host when a typed count is refused.
+constexpr const char* kBadCountMessage = "Please enter an integer between 1 and 9999.";
 
 class CTimeBarCore;
 
@@ -32,8 +35,8 @@ public:
     virtual ~TimeBarHost() = default;
     // Copies the controls into the bar's date, time, count and unit (save
     // true) or the bar's values into the controls (save false). Saving fails
-    // (false, with a message shown, the bar unchanged) when the count is not
-    // a whole number from 1 to 9999.
+    // (false, with kBadCountMessage shown, the bar unchanged and the count
+    // field showing m_nCount again) when TakeCount refuses the typed count.
     virtual bool UpdateData(CTimeBarCore& bar, bool save) = 0;
     virtual void StartTimer(int32_t id, int32_t milliseconds) = 0;
     virtual void KillTimer(int32_t id) = 0;
@@ -70,6 +73,10 @@ public:
     // Shows a time in both pickers; the midnight rule then compares the
     // next pick with it.
     void ShowTime(const CDateTime& time);
+    // The count as typed, for the host's UpdateData: a whole number from
+    // kMinCount to kMaxCount (blanks around it allowed) becomes m_nCount
+    // (true); anything else leaves m_nCount as it was (false).
+    bool TakeCount(std::string_view typed);
 
     void OnForward();   // ">>"
     void OnBackward();  // "<<"

@@ -6,14 +6,14 @@
 #include <functional>
 #include <numbers>
 
+#include "astro/angles.h"
+#include "engine/light_band.h"
 #include "framework/file.h"
 
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180;
-
-// Hues of the engine's palette (model colour = 19 * level + hue, level 0
-// brightest .. 10 darkest).
+// Hues of the engine's palette (see ModelColour; level 0 brightest .. 10
+// darkest).
 enum Hue : int32_t {
     kWhite = 1,
     kRed = 2,
@@ -34,11 +34,11 @@ constexpr int32_t kDarkestTexelLevel = 8;
 // light's levels (1 facing the Sun, 6 edge-on, 10 at night) and at least
 // three of depth cue, so the textures keep to the bright levels.
 uint8_t Lit(int32_t hue, int32_t level) {
-    return static_cast<uint8_t>(19 * std::clamp(level, 0, kDarkestTexelLevel) + hue);
+    return static_cast<uint8_t>(ModelColour(std::clamp(level, 0, kDarkestTexelLevel), hue));
 }
 // A texel drawn at its own colour whatever the light (levels 0..2 only).
 uint8_t Unlit(int32_t hue, int32_t level) {
-    return static_cast<uint8_t>(209 + 19 * std::clamp(level, 0, 2) + hue);
+    return static_cast<uint8_t>(kFirstUnlitTexel + ModelColour(std::clamp(level, 0, 2), hue));
 }
 
 struct Direction {
@@ -46,7 +46,7 @@ struct Direction {
 };
 
 Direction At(double latDeg, double lonDeg) {
-    const double lat = latDeg * kDeg, lon = lonDeg * kDeg;
+    const double lat = latDeg * kDegToRad, lon = lonDeg * kDegToRad;
     return {std::cos(lat) * std::cos(lon), std::sin(lat), std::cos(lat) * std::sin(lon)};
 }
 
@@ -54,7 +54,7 @@ double Dot(const Direction& a, const Direction& b) { return a.x * b.x + a.y * b.
 
 // Angle between two directions, degrees.
 double Apart(const Direction& a, const Direction& b) {
-    return std::acos(std::clamp(Dot(a, b), -1.0, 1.0)) / kDeg;
+    return std::acos(std::clamp(Dot(a, b), -1.0, 1.0)) / kDegToRad;
 }
 
 // A fixed pseudo-random value in [0, 1) for a lattice point and a seed.
@@ -133,7 +133,7 @@ std::vector<Spot> Craters(uint32_t seed, int count, double largest) {
         return (state >> 8) / double(1 << 24);
     };
     for (int i = 0; i < count; ++i) {
-        const double lat = std::asin(2 * next() - 1) / kDeg;  // evenly over the sphere
+        const double lat = std::asin(2 * next() - 1) / kDegToRad;  // evenly over the sphere
         const double lon = 360 * next() - 180;
         const double size = largest * std::pow(next(), 2.0) + 1.5;
         craters.push_back({lat, lon, size});
@@ -309,7 +309,7 @@ Texture IcyGiantMap(int32_t hue, int32_t level, uint32_t seed, bool darkSpot) {
         }
         // Faint bands.
         const int32_t band =
-            int32_t(std::lround(std::sin(lat * 6 * kDeg) + (Noise(d, 6, seed) - 0.5)));
+            int32_t(std::lround(std::sin(lat * 6 * kDegToRad) + (Noise(d, 6, seed) - 0.5)));
         return Lit(hue, level + (band > 0 ? 1 : 0));
     });
 }
@@ -414,19 +414,19 @@ void AddRings(ModelBuilder& model, int32_t radius) {
         int32_t colour;
     };
     const Ring rings[] = {
-        {1.24, 1.52, 19 * 5 + kGrey},
-        {1.53, 1.95, 19 * 1 + kTan},
-        {2.03, 2.27, 19 * 3 + kTan},
+        {1.24, 1.52, ModelColour(5, kGrey)},
+        {1.53, 1.95, ModelColour(1, kTan)},
+        {2.03, 2.27, ModelColour(3, kTan)},
     };
     constexpr int kSectors = 12, kPieces = 3;
     constexpr double kStep = 360.0 / (kSectors * kPieces);
     for (int sector = 0; sector < kSectors; ++sector) {
-        const double middle = (sector + 0.5) * kPieces * kStep * kDeg;
+        const double middle = (sector + 0.5) * kPieces * kStep * kDegToRad;
         const double reach = 1.75 * radius;
         model.BeginPart({int32_t(std::lround(reach * std::sin(middle))), 0,
                          int32_t(std::lround(-reach * std::cos(middle)))});
         for (int piece = 0; piece < kPieces; ++piece) {
-            const double a0 = (sector * kPieces + piece) * kStep * kDeg, a1 = a0 + kStep * kDeg;
+            const double a0 = (sector * kPieces + piece) * kStep * kDegToRad, a1 = a0 + kStep * kDegToRad;
             auto point = [radius](double r, double a) {
                 return Vertex{int32_t(std::lround(r * radius * std::sin(a))), 0,
                               int32_t(std::lround(-r * radius * std::cos(a)))};

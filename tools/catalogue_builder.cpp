@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/reference_lines.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"
 #include "tools/tsv.h"
 
 namespace {
-constexpr double kDegToRad = 0.017453292519943295;
 
 // A sky point at right ascension ra and declination dec (radians), radius r.
 SkyPoint PointAt(double ra, double dec, double r) {

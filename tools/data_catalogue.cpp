@@ -4,6 +4,7 @@
 #include <iostream>
 #include <vector>
 
+#include "astro/angles.h"
 #include "catalogue/doc_summary.h"
 #include "catalogue/lumo_doc.h"
 #include "catalogue/store_file.h"
@@ -43,7 +44,6 @@ int RunCatalogueCommand(int argc, char** argv) {
     std::cout << "file\t" << path << "\n";
     PrintCatalogueSummary(doc, std::cout);
     std::cout << "\nname\tmagnitude\ttype\tra_deg\tdec_deg\n";
-    constexpr double kRadToDeg = 57.29577951308232;
     for (size_t i = 0; i < doc.m_stars.size() && i < static_cast<size_t>(count); ++i) {
         const CStar& s = *doc.m_stars[i];
         std::cout << Format("%s\t%.2f\t%c\t%.4f\t%.4f\n", s.m_strName.c_str(), s.m_fMagnitude,

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/engine_alloc.h"
+#include "engine/light_band.h"
 #include "engine/object_write.h"
 
 void ModelBuilder::AddSphere(int32_t radius, const Texture& texture, int32_t colour, Vertex centre,
@@ -80,7 +81,6 @@ bool ModelBuilder::Write(std::vector<uint8_t>& out, std::string& error) const {
 
 namespace {
 constexpr int32_t kWhite = 1, kRed = 2, kBlue = 4, kYellow = 5;
-constexpr int32_t Colour(int32_t level, int32_t hue) { return 19 * level + hue; }
 }  // namespace
 
 bool MakePointerModel(std::vector<uint8_t>& out, std::string& error) {
@@ -91,15 +91,15 @@ bool MakePointerModel(std::vector<uint8_t>& out, std::string& error) {
     for (int32_t row = 0; row < t.height; ++row) {
         for (int32_t col = 0; col < t.width; ++col) {
             const int32_t lat = 90 - (row * 180 + 90) / t.height;  // degrees, north in row 0
-            uint8_t texel = Colour(2, kBlue);                        // the globe
-            if (col % 8 == 0) texel = Colour(0, kWhite);             // meridians every 45 degrees
-            if (row == t.height / 2) texel = Colour(0, kYellow);     // the equator
-            if (lat > 60) texel = Colour(0, kRed);                   // the north cap
+            uint8_t texel = ModelColour(2, kBlue);                        // the globe
+            if (col % 8 == 0) texel = ModelColour(0, kWhite);             // meridians every 45 degrees
+            if (row == t.height / 2) texel = ModelColour(0, kYellow);     // the equator
+            if (lat > 60) texel = ModelColour(0, kRed);                   // the north cap
             t.At(col, row) = texel;
         }
     }
     ModelBuilder model;
-    model.AddSphere(128, t, Colour(2, kBlue));
+    model.AddSphere(128, t, ModelColour(2, kBlue));
     // An arrow through the globe pointing to +x, made of two crossed fins
     // (in the equator's plane and in the plane of the poles) with a face on
     // each side, so it shows whichever way the globe is turned.
@@ -109,9 +109,9 @@ bool MakePointerModel(std::vector<uint8_t>& out, std::string& error) {
     for (const Vertex& v : fin) upright.push_back({v[0], v[2], 0});
     for (const auto& [shape, normal] : {std::pair{fin, Vertex{0, 128, 0}},
                                         std::pair{upright, Vertex{0, 0, -128}}}) {
-        model.AddPolygon(shape, normal, Colour(0, kYellow));
+        model.AddPolygon(shape, normal, ModelColour(0, kYellow));
         std::vector<Vertex> back(shape.rbegin(), shape.rend());
-        model.AddPolygon(back, {-normal[0], -normal[1], -normal[2]}, Colour(0, kYellow));
+        model.AddPolygon(back, {-normal[0], -normal[1], -normal[2]}, ModelColour(0, kYellow));
     }
     return model.Write(out, error);
 }

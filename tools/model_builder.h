@@ -1,9 +1,8 @@
 #pragma once
 // Builds model files for the program's data: sphere faces with an
 // equirectangular texture and flat polygons, written with the program's own
-// model writer. Colours and texels are model colours: colour number
-// 19 * level + hue (1 white, 2 red, 3 green, 4 blue, 5 yellow, 9 grey at full
-// brightness); texel 250 and up are drawn unlit.
+// model writer. Colours and texels are model colours (ModelColour in
+// engine/light_band.h); texels from kFirstUnlitTexel on are drawn unlit.
 
 #include <array>
 #include <cstdint>

@@ -18,6 +18,7 @@
 #include "sky/body_models.h"
 #include "sky/lumo_wnd.h"
 #include "sky/sky_tools.h"
+#include "sky/vr_command.h"
 
 namespace {
 
@@ -199,8 +200,7 @@ bool StandOn(CLumoDoc& doc, const std::string& name, std::ostream& err) {
         err << ")\n";
         return false;
     }
-    doc.m_bObserverOnBody = 1;
-    doc.m_bGround = 0;
+    SetVrMode(doc, true);
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include "framework/message_sink.h"
 #include "sky/aim_commands.h"
 #include "sky/view_layout.h"
+#include "sky/vr_command.h"
 
 namespace {
 constexpr const char* kTimeSection = "TIME";
@@ -67,8 +68,7 @@ void CLumoView::OnCommand(int id) {
     CLumoDoc& doc = m_app.Doc();
     switch (id) {
         case ID_VR:
-            doc.m_bObserverOnBody = !doc.m_bObserverOnBody;
-            doc.m_bGround = 0;
+            VrCommand(doc);
             m_sky->Redraw();
             break;
         case ID_NOW:

@@ -196,15 +196,12 @@ bool CTimeBar::UpdateData(CTimeBarCore& bar, bool save) {
         m_refreshing = false;
         return true;
     }
-    bool ok = false;
-    int count = m_count->text().trimmed().toInt(&ok);
-    if (!ok || count < kMinCount || count > kMaxCount) {
+    if (!bar.TakeCount(m_count->text().toStdString())) {
         // Shown once: the field goes back to the count the bar keeps.
         m_count->setText(QString::number(bar.m_nCount));
-        ShowMessage("Please enter an integer between 1 and 9999.", kAppTitle);
+        ShowMessage(kBadCountMessage, kAppTitle);
         return false;
     }
-    bar.m_nCount = count;
     bar.m_nUnit = m_unit->currentIndex();
     QDate d = m_datePicker->date();
     QTime t = m_timePicker->time();

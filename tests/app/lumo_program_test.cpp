@@ -28,6 +28,7 @@ TEST_F(ProgramFolder, PrintsWhatTheRealCatalogueHolds) {
     EXPECT_NE(r.out.find("stars\t41411"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("bodies\t23"), std::string::npos);
     EXPECT_NE(r.out.find("zoom 256"), std::string::npos);
+    EXPECT_NE(r.out.find("view mode\thorizon"), std::string::npos);
     EXPECT_EQ(Slurp("stars.db"), before);  // saved back unchanged
 }
 

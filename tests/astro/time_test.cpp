@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
-#include <optional>
 #include <string>
 
 #include "astro/angles.h"
@@ -12,6 +9,7 @@
 #include "astro/sidereal.h"
 #include "astro/time_zone.h"
 #include "framework/datetime.h"
+#include "tests/scoped_env.h"
 #include "tests/fixed_clock.h"
 
 namespace {
@@ -80,26 +78,6 @@ TEST(Sidereal, OneSiderealDayIsOneTurn) {
     EXPECT_NEAR(WrapAngle(GreenwichMeanSiderealTime(jd + 0.5) - a, 360.0), 180.4928, 1e-3);
 }
 
-// Sets TZ for one test and puts the previous value back.
-class ZoneScope {
-public:
-    explicit ZoneScope(const char* zone) {
-        if (const char* old = std::getenv("TZ")) m_old = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ZoneScope() {
-        if (m_old)
-            setenv("TZ", m_old->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> m_old;
-};
-
 CDateTime At(int y, int mo, int d, int h, int mi = 0) { return CDateTime(y, mo, d, h, mi, 0); }
 
 TEST(UniversalTime, FixedZoneRecord) {
@@ -114,7 +92,7 @@ TEST(UniversalTime, FixedZoneRecord) {
 }
 
 TEST(UniversalTime, ChosenDateUsesTheZoneRulesOfThatDate) {
-    ZoneScope madrid("Europe/Madrid");
+    ScopedEnv madrid("TZ", "Europe/Madrid");
     // Whatever today's season, one of these dates lies in the other one.
     EXPECT_EQ(GetUniversalTime(At(2021, 7, 15, 12), false), At(2021, 7, 15, 10));
     EXPECT_EQ(GetUniversalTime(At(2021, 1, 15, 12), false), At(2021, 1, 15, 11));
@@ -134,7 +112,7 @@ TEST(UniversalTime, ChosenDateUsesTheZoneRulesOfThatDate) {
 
 TEST(UniversalTime, SouthernSummerAndZonesWithoutDaylightTime) {
     {
-        ZoneScope sydney("Australia/Sydney");
+        ScopedEnv sydney("TZ", "Australia/Sydney");
         TimeZoneInfo january = TimeZoneAt(At(2022, 1, 10, 12));
         EXPECT_EQ(january.Bias, -600);
         EXPECT_EQ(january.DaylightBias, -60);
@@ -142,7 +120,7 @@ TEST(UniversalTime, SouthernSummerAndZonesWithoutDaylightTime) {
         EXPECT_EQ(GetUniversalTime(At(2022, 1, 10, 12), false), At(2022, 1, 10, 1));
         EXPECT_EQ(GetUniversalTime(At(2022, 7, 10, 12), false), At(2022, 7, 10, 2));
     }
-    ZoneScope tokyo("Asia/Tokyo");
+    ScopedEnv tokyo("TZ", "Asia/Tokyo");
     TimeZoneInfo z = TimeZoneAt(At(2022, 7, 10, 12));
     EXPECT_EQ(z.Bias, -540);
     EXPECT_EQ(z.DaylightBias, 0);
@@ -151,7 +129,7 @@ TEST(UniversalTime, SouthernSummerAndZonesWithoutDaylightTime) {
 
 TEST(UniversalTime, QueryTimeZoneReadsTheSystemZoneNow) {
     {
-        ZoneScope utc("UTC");
+        ScopedEnv utc("TZ", "UTC");
         TimeZoneInfo z = QueryTimeZone();
         EXPECT_EQ(z.TotalBias(), 0);
         EXPECT_EQ(z.bDaylight, 0);

@@ -98,6 +98,25 @@ TEST_F(TextureTest, TexelMeanings) {
     EXPECT_EQ(PixelOf(s, 45, 20), 250);
 }
 
+TEST_F(TextureTest, FarFacesMapLikeNearOnes) {
+    // From depth 30000 on the points are taken in file units: the face moved
+    // away by a factor and grown by it, its origin shifted up by 7 file units
+    // and its points down by as much, shows the same texels in the same place.
+    const uint8_t image[4] = {40, 41, 42, 43};
+    for (int32_t factor : {1, 400}) {
+        TextureMapping m = Facing(2, 2);
+        for (Vec3i& q : m.Points) q = {q.x * factor, (q.y - 7 * 16) * factor, 0};
+        m.T = {0, 7 * factor, 100 * factor};
+        SurfaceClear(s, kBackground);
+        Square();
+        ASSERT_EQ(TextureUnlit(s, m, 99, TextureImage{image, 2, 2}), 1);
+        EXPECT_EQ(PixelOf(s, 20, 20), 50) << factor;  // texel + 10, u < 1 and v < 1
+        EXPECT_EQ(PixelOf(s, 45, 20), 51) << factor;
+        EXPECT_EQ(PixelOf(s, 20, 45), 52) << factor;
+        EXPECT_EQ(PixelOf(s, 45, 45), 53) << factor;
+    }
+}
+
 TEST_F(TextureTest, GouraudTextureLightsAlongTheRow) {
     const uint8_t image[1] = {3};
     OutlineReset(s);

@@ -193,6 +193,7 @@ TEST(Archive, ClassesAreCreatedByName) {
     ASSERT_NE(o, nullptr);
     EXPECT_EQ(o->GetRuntimeClass(), &CThing::classCThing);
     EXPECT_EQ(CRuntimeClass::CreateObject("CNothing"), nullptr);
+    EXPECT_EQ(CRuntimeClass::CreateObject("CThinG"), nullptr);  // the same length is not enough
 }
 
 }  // namespace

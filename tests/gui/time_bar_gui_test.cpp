@@ -68,19 +68,6 @@ TEST_F(TimeBarGuiTest, ZoomSliderAndPickersDriveTheView) {
     EXPECT_EQ(View()->ChosenTime(), CDateTime(2000, 1, 1, 12, 0, 0));
 }
 
-TEST_F(TimeBarGuiTest, NarrowAndWideLayouts) {
-    Frame()->resize(640, 600);  // narrow: the bar below the sky
-    QApplication::processEvents();
-    EXPECT_FALSE(Bar()->IsWide());
-    EXPECT_EQ(Bar()->height(), 48);
-    EXPECT_EQ(Bar()->y() + Bar()->height(), View()->height());
-    Frame()->resize(1000, 500);  // wide: a 120-pixel column on the left
-    QApplication::processEvents();
-    EXPECT_TRUE(Bar()->IsWide());
-    EXPECT_EQ(Bar()->width(), 120);
-    EXPECT_EQ(Sky()->x(), 120);
-}
-
 }  // namespace
 
 namespace {

@@ -15,8 +15,6 @@ protected:
         ASSERT_EQ(Sky()->devicePixelRatioF(), 2.0);
     }
     const Surface& S() { return Sky()->Wnd().m_Surface; }
-    // The widget point (logical pixels) where a surface pixel is shown.
-    QPoint Shown(const int32_t pt[2]) { return {(pt[0] + S().BlitX) / 2, pt[1] / 2}; }
 };
 
 TEST_F(DenseScreenTest, SkyIsPaintedAtThePhysicalResolution) {
@@ -40,21 +38,6 @@ TEST_F(DenseScreenTest, MouseIsReadInSurfacePixels) {
     QTest::mousePress(Sky(), Qt::LeftButton, {}, {r - 21, 150});
     EXPECT_EQ(Sky()->Wnd().m_nAzimuthStep, 0);
     QTest::mouseRelease(Sky(), Qt::LeftButton, {}, {r - 21, 150});
-
-    // A double click on a drawn star opens its dialog.
-    const CStar* star = nullptr;
-    for (const auto& s : Doc().m_stars)
-        if (s->m_ptScreen[0] != kOffScreen && s->m_fMagnitude < 2.5f &&
-            Shown(s->m_ptScreen).x() > 30) {
-            star = s.get();
-            break;
-        }
-    ASSERT_NE(star, nullptr);
-    ShownDialog shown =
-        CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(star->m_ptScreen)); });
-    EXPECT_EQ(shown.title, "Star");
-    ASSERT_FALSE(shown.lines.isEmpty());
-    EXPECT_EQ(shown.lines[0].toStdString(), star->m_strName);
 }
 
 }  // namespace

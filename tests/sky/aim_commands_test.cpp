@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "sky/aim_commands.h"
+#include "sky/vr_command.h"
 #include "tests/sky/sky_fixture.h"
 
 namespace {
@@ -47,6 +48,19 @@ TEST_F(AimCommandTest, SameItemTwiceUnlocksEveryChoiceRepaintsEarthOnlyInVr) {
     EXPECT_TRUE(AimItemEnabled(doc, "Moon"));
     doc.m_bObserverOnBody = 1;
     EXPECT_TRUE(AimItemEnabled(doc, "Earth"));
+}
+
+TEST(VrCommandTest, TogglesAndTheGroundGoesOffEitherWay) {
+    CLumoDoc doc;
+    for (int on : {1, 0}) {
+        doc.m_bGround = 1;
+        VrCommand(doc);
+        EXPECT_EQ(doc.m_bObserverOnBody, on);
+        EXPECT_EQ(doc.m_bGround, 0);
+    }
+    SetVrMode(doc, true);
+    SetVrMode(doc, true);
+    EXPECT_EQ(doc.m_bObserverOnBody, 1);
 }
 
 TEST_F(AimCommandTest, SeekReleasesTheLockAndTurnsEquatorialEvenWhenNothingIsFound) {

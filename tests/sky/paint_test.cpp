@@ -128,6 +128,18 @@ TEST_F(PaintTest, StarMarkersBySizeAndShade) {
     EXPECT_EQ(PixelOf(S(), 0, 60), 10);
     EXPECT_EQ(PixelOf(S(), 1, 60), 10);
     EXPECT_EQ(PixelOf(S(), 1, 70), 10);
+    // A cross one pixel short of the top or right edge is not drawn at all,
+    // nor a disc short of its radius.
+    SurfaceClear(wnd.m_Surface, 10);
+    const int clear = CountIndex(S(), 10);
+    DrawStar(wnd, 1.5f, S().Stride - 1, 100);
+    DrawStar(wnd, 1.5f, 100, S().Height - 1);
+    DrawStar(wnd, 0.5f, S().Stride - 2, 100);
+    DrawStar(wnd, 0.5f, 100, S().Height - 2);
+    EXPECT_EQ(CountIndex(S(), 10), clear);
+    DrawStar(wnd, 1.5f, S().Stride - 2, 100);
+    DrawStar(wnd, 1.5f, 100, S().Height - 2);
+    EXPECT_EQ(CountIndex(S(), 11), 10);
 }
 
 TEST_F(PaintTest, FainterStarsAreDarker) {

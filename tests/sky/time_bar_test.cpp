@@ -26,14 +26,11 @@ public:
             unit = bar.m_nUnit;
             return true;
         }
-        char* end = nullptr;
-        long n = std::strtol(count.c_str(), &end, 10);
-        if (count.empty() || *end || n < kMinCount || n > kMaxCount) {
+        if (!bar.TakeCount(count)) {
             ++messages;
             count = std::to_string(bar.m_nCount);
             return false;
         }
-        bar.m_nCount = static_cast<int32_t>(n);
         bar.m_nUnit = unit;
         bar.m_date = date;
         bar.m_time = time;
@@ -221,7 +218,7 @@ TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
     host.count = "2";
     host.unit = kHours;
     bar.ComputeStep();
-    for (const char* typed : {"abc", "", "0", "10000", "3x"}) {
+    for (const char* typed : {"abc", "", " ", "0", "10000", "3x", "-1", "2 2", "99999999999"}) {
         host.count = typed;
         bar.OnForward();
         EXPECT_EQ(bar.m_nRunning, 0) << typed;
@@ -229,7 +226,10 @@ TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
         EXPECT_EQ(bar.m_nCount, 2) << typed;
         EXPECT_EQ(host.count, "2") << typed;  // the field shows the kept count again
     }
-    EXPECT_EQ(host.messages, 5);
+    EXPECT_EQ(host.messages, 9);
+    host.count = " 9999 ";
+    bar.OnForward();
+    EXPECT_EQ(bar.m_nCount, 9999);
 }
 
 TEST_F(TimeBarTest, RunningStopsAtTheEndOfTheCalendar) {
