@@ -101,8 +101,8 @@ bool TakeCityPlace(CLumoDoc& doc, int32_t index, PlaceTexts& shown) {
 
 int32_t CurrentPlace(const CLumoDoc& doc, PlaceTexts& shown) {
     shown.name.clear();
-    shown.latitude = DegreesText(doc.m_fLatitude * kRadiansToDegrees);
-    shown.longitude = DegreesText(doc.m_fLongitude * kRadiansToDegrees);
+    shown.latitude = DegreesText(doc.m_fLatitude * kRadToDeg);
+    shown.longitude = DegreesText(doc.m_fLongitude * kRadToDeg);
     for (size_t i = 0; i < doc.m_cities.size(); ++i) {
         const CLocalizacion& city = *doc.m_cities[i];
         if (city.m_fLatitude == doc.m_fLatitude && city.m_fLongitude == doc.m_fLongitude) {

@@ -10,6 +10,7 @@
 #include "app/qt/commands.h"
 #include "app/qt/frame_image.h"
 #include "app/qt/info_dialogs.h"
+#include "catalogue/deep_sky.h"
 #include "sky/event_texts.h"
 #include "sky/sky_texts.h"
 
@@ -84,14 +85,18 @@ std::function<void()> CSkyWidget::SlewAction(const std::string& name) const {
     return [handler = m_onSlew, name] { handler(name); };
 }
 
+void CSkyWidget::AddDayLines(std::vector<std::string>& lines, const SkyPoint& place) const {
+    const SkyTimeSource* time = m_wnd.m_pTimeSource;
+    if (m_wnd.m_pDoc && time)
+        for (std::string& line : FixedObjectDayLines(*m_wnd.m_pDoc, place.a, place.b,
+                                                     time->ChosenTime(), time->IsUtc()))
+            lines.push_back(std::move(line));
+}
+
 void CSkyWidget::ShowStarInfo(const CStar& star) {
     LetGoOfMouse();
     std::vector<std::string> lines = StarInfoLines(star);
-    const SkyTimeSource* time = m_wnd.m_pTimeSource;
-    if (m_wnd.m_pDoc && time)
-        for (std::string& line : FixedObjectDayLines(*m_wnd.m_pDoc, star.m_pos.a, star.m_pos.b,
-                                                     time->ChosenTime(), time->IsUtc()))
-            lines.push_back(std::move(line));
+    AddDayLines(lines, star.m_pos);
     CInfoDialog dialog("Star", lines, this, SlewAction(star.m_strName));
     dialog.exec();
 }
@@ -99,11 +104,7 @@ void CSkyWidget::ShowStarInfo(const CStar& star) {
 void CSkyWidget::ShowDeepSkyInfo(const DeepSkyObject& object) {
     LetGoOfMouse();
     std::vector<std::string> lines = DeepSkyInfoLines(object);
-    const SkyTimeSource* time = m_wnd.m_pTimeSource;
-    if (m_wnd.m_pDoc && time)
-        for (std::string& line : FixedObjectDayLines(*m_wnd.m_pDoc, object.pos.a, object.pos.b,
-                                                     time->ChosenTime(), time->IsUtc()))
-            lines.push_back(std::move(line));
+    AddDayLines(lines, object.pos);
     CInfoDialog dialog("Deep sky", lines, this, SlewAction(object.designation));
     dialog.exec();
 }

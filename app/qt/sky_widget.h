@@ -64,6 +64,9 @@ protected:
 private:
     // A position in the widget as a surface pixel.
     QPoint ToSurface(const QPointF& position) const;
+    // Adds the rise, transit and set lines of a catalogue place (J2000) for
+    // the day the time bar shows.
+    void AddDayLines(std::vector<std::string>& lines, const SkyPoint& place) const;
     // The Slew button's action for a record, or none.
     std::function<void()> SlewAction(const std::string& name) const;
     // Ends the mouse grab, if this widget holds it: every box shown from a

@@ -213,7 +213,7 @@ TEST_F(DialogTest, WhereOpensAtTheCurrentPlaceSoGoKeepsIt) {
     Doc().m_fLongitude = lon;
     open([&](WD& d) {
         EXPECT_TRUE(C<QLineEdit>(d, WD::kName)->text().isEmpty());
-        EXPECT_NEAR(C<QLineEdit>(d, WD::kLatitude)->text().toDouble(), lat * kRadiansToDegrees, 1e-9);
+        EXPECT_NEAR(C<QLineEdit>(d, WD::kLatitude)->text().toDouble(), lat * kRadToDeg, 1e-9);
         EXPECT_TRUE(List(d)->selectedItems().isEmpty());
     });
     EXPECT_EQ(Doc().m_fLatitude, lat);

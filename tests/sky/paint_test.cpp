@@ -195,12 +195,17 @@ TEST_F(PaintTest, BodiesFarToNearWithTheirMarkers) {
 
 TEST_F(PaintTest, TheMoonIsShownOnlyFromTheEarth) {
     PlaceBody("Moon", 4e5, 0, 0);
-    PlaceBody("Phobos", 3e8, 0, 1e7);
+    PlaceBody("Phobos", 3e8, 0, 1e4);  // well within a pixel of Mars
     PlaceBody("Mars", 3e8, 0, 0);
     doc.m_dJulianDay = 2451993.365 + 14.765;  // full Moon
     wnd.PaintSky();
     EXPECT_TRUE(OnScreen(Body("Moon")->m_ptScreen));
     EXPECT_FALSE(OnScreen(Body("Phobos")->m_ptScreen));
+    // Another planet's moon is drawn once it stands apart from it on the screen.
+    PlaceBody("Phobos", 3e8, 0, 1e7);
+    wnd.PaintSky();
+    EXPECT_TRUE(OnScreen(Body("Phobos")->m_ptScreen));
+    PlaceBody("Phobos", 3e8, 0, 1e4);
     EXPECT_EQ(wnd.m_moonIcon.HeldId(), 2306);
     EXPECT_EQ(WindowPixel(160, 120), NearestPaletteIndex(S().MemoryDC.Palette, Rgb(255, 251, 240)));
     // Standing on Mars (VR mode): Mars itself at the centre, its moons, no Moon.
