@@ -37,6 +37,19 @@ bool SlewUnderWay(MountEventQueue& events) {
     }
 }
 
+// A server of the test's own, for tests that end it in the middle of a slew.
+class OwnServerLinkTest : public LinkTest {
+protected:
+    // Connects to the server and starts a long slew on it.
+    void StartFarSlew(const OwnServer& server) {
+        ASSERT_NE(server.port, 0);
+        ConnectTo(server.port);
+        if (HasFatalFailure()) return;
+        link.Goto(FarFrom(link.Status()));
+        ASSERT_TRUE(SlewUnderWay(events));
+    }
+};
+
 TEST_F(LinkTest, SlewToVegaArrivesOnItsApparentPlaceOfDate) {
     CLumoDoc doc;
     CDocFile file;
@@ -79,12 +92,10 @@ TEST_F(LinkTest, AbortInTheMiddleOfASlewStopsTheMount) {
     EXPECT_GT(SeparationArcmin(s.raHours, s.decDeg, far.raHoursOfDate, far.decDegOfDate), 60.0);
 }
 
-TEST_F(LinkTest, ServerKilledInTheMiddleOfASlewIsReported) {
+TEST_F(OwnServerLinkTest, ServerKilledInTheMiddleOfASlewIsReported) {
     OwnServer server;
-    ASSERT_NE(server.port, 0);
-    ConnectTo(server.port);
-    link.Goto(FarFrom(link.Status()));
-    ASSERT_TRUE(SlewUnderWay(events));
+    StartFarSlew(server);
+    if (HasFatalFailure()) return;
     server.Kill();
     auto e = events.WaitFor({}, 10s);
     ASSERT_TRUE(e) << "no word within 10 s of the server's end";
@@ -95,12 +106,10 @@ TEST_F(LinkTest, ServerKilledInTheMiddleOfASlewIsReported) {
     EXPECT_FALSE(e->status.havePosition);
 }
 
-TEST_F(LinkTest, AMountThatFallsSilentInTheMiddleOfASlewIsReported) {
+TEST_F(OwnServerLinkTest, AMountThatFallsSilentInTheMiddleOfASlewIsReported) {
     OwnServer server;
-    ASSERT_NE(server.port, 0);
-    ConnectTo(server.port);
-    link.Goto(FarFrom(link.Status()));
-    ASSERT_TRUE(SlewUnderWay(events));
+    StartFarSlew(server);
+    if (HasFatalFailure()) return;
     server.Freeze();
     auto e = events.WaitFor({}, 10s);
     ASSERT_TRUE(e) << "no word within 10 s of the mount's silence";
