@@ -171,7 +171,11 @@ Vec3i RowToQ15(const DVec3& v) {
 void CLumoWnd::PlaceCatalogueCamera() {
     m_CatalogueCamera = m_Camera;
     if (!m_pDoc || !std::isfinite(m_pDoc->m_dJulianDay)) return;
-    const FrameOfDate f = ComputeFrameOfDate(m_pDoc->m_dJulianDay);
+    if (m_frameJulianDay != m_pDoc->m_dJulianDay) {
+        m_frameOfDate = ComputeFrameOfDate(m_pDoc->m_dJulianDay);
+        m_frameJulianDay = m_pDoc->m_dJulianDay;
+    }
+    const FrameOfDate& f = m_frameOfDate;
     const CSkyCamera& c = m_Camera;
     // A camera row r dotted with M s equals (M^T r) dotted with s.
     const DMat3 M = Mat3Multiply(AberrationRotationAt(f, FromQ15(c.m_vDepth)), CatalogueToDateSky(f));

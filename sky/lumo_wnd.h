@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "astro/aim.h"
+#include "astro/apparent.h"
 #include "catalogue/lumo_doc.h"
 #include "engine/surface.h"
 #include "sky/moon_phase.h"
@@ -129,6 +130,10 @@ public:
     void Orthonormalise();
     // Builds m_CatalogueCamera from m_Camera for the document's Julian day.
     void PlaceCatalogueCamera();
+    // The frame of date of the latest paint and its Julian day (UT): made
+    // again only when the instant changes.
+    FrameOfDate m_frameOfDate;
+    double m_frameJulianDay = -1;
     // Camera coordinates (X, Y: Q15 scale) to surface pixels (y up from the
     // bottom row): x = CentreX - F X / 32768, y = CentreY + F Y / 32768, with
     // F = FocalLength and each division truncating toward zero.
