@@ -37,7 +37,7 @@ public:
     int32_t m_nParent = 0;        // index in the body array of the body orbited; 0 for the Sun
     int32_t m_nTheory = 0;        // position theory (0 = Kepler orbit)
     int32_t m_nIndex = 0;         // own index in the body array
-    int32_t m_ptScreen[2] = {2000, 2000};  // where last drawn, window pixels
+    int32_t m_ptScreen[2] = {2000, 2000};  // kept in the archive only, unused
     int32_t m_vView[3] = {0, 0, 0};  // body relative to the eye, as the sky painting scales it
     double m_dDistance = 0;       // squared length of m_vView (far-to-near sort key)
 

@@ -19,13 +19,13 @@ struct Frame {
     Surface s;
     Frame() {
         EngineTablesInit();
-        LightVector = {73, -73, 73};
+        s.LightVector = {73, -73, 73};
         SurfaceCreate(s, kWidth, kHeight);
         SurfaceClear(s, 10);
         SurfaceBeginFrame(s, 256);
     }
     // The depth at which the model's radius spans `pixels`.
-    int32_t DepthFor(int32_t pixels) const { return kModelRadius * FocalLength / pixels; }
+    int32_t DepthFor(int32_t pixels) const { return kModelRadius * s.FocalLength / pixels; }
 };
 
 void RenderLoop(benchmark::State& state, Frame& frame, EngineObject& obj) {

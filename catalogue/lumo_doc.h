@@ -20,12 +20,6 @@
 
 class CArchive;
 
-// A projected point of the line set being drawn, window pixels.
-struct FramePoint {
-    int32_t x;
-    int32_t y;
-};
-
 class CLumoDoc {
 public:
     CLumoDoc();
@@ -39,7 +33,6 @@ public:
     std::vector<CSkyLabel> m_labels;
     std::vector<CSkyLine> m_gridLines;      // generated
     std::vector<CSkyLine> m_eclipticLines;  // generated
-    std::vector<FramePoint> m_frameLines;   // scratch of the paint
     std::vector<std::unique_ptr<CLocalizacion>> m_cities;  // insertion order
     CPlanet* m_pAim = nullptr;  // body the view is locked on
 

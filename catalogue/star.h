@@ -12,7 +12,7 @@ class CStar : public CObject {
 public:
     std::string m_strName;
     SkyPoint m_pos;                        // right ascension, declination, direction
-    int32_t m_ptScreen[2] = {2000, 2000};  // where last drawn, window pixels; off screen
+    int32_t m_ptScreen[2] = {2000, 2000};  // kept in the archive only, unused
     float m_fMagnitude = 0;                // visual magnitude, smaller is brighter
     uint8_t m_cType = 0;                   // spectral type letter
 

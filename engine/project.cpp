@@ -35,22 +35,22 @@ Vec3i RotatedNormal(const Face& f, const MatQ15& M, int i) {
     return MatVec(M, Vec3i{n[0], n[1], n[2]});
 }
 
-int32_t LightTerm(Vec3i n) {
-    const int64_t dot =
-        int64_t{n.x} * LightVector.x + int64_t{n.y} * LightVector.y + int64_t{n.z} * LightVector.z;
+int32_t LightTerm(const Vec3i& light, Vec3i n) {
+    const int64_t dot = int64_t{n.x} * light.x + int64_t{n.y} * light.y + int64_t{n.z} * light.z;
     return static_cast<int32_t>(std::clamp<int64_t>(-dot >> 6, INT32_MIN, INT32_MAX));
 }
 
-int32_t ScreenCoordinate(int32_t centre, int64_t c, int64_t z) {
-    const __int128 offset = static_cast<__int128>(c) * std::max(FocalLength, 0) / z;
+int32_t ScreenCoordinate(int32_t centre, int32_t focal, int64_t c, int64_t z) {
+    const __int128 offset = static_cast<__int128>(c) * std::max(focal, 0) / z;
     return static_cast<int32_t>(
         std::clamp<__int128>(centre + offset, -kCoordinateLimit, kCoordinateLimit));
 }
 
 ScreenVertex ToScreen(const Surface& s, const CameraVertex& c, bool shaded) {
     const int64_t z = c.z == 0 ? 1 : c.z;
-    return ScreenVertex{ScreenCoordinate(s.CentreX, c.x, z), ScreenCoordinate(s.CentreY, c.y, z),
-                        shaded ? LightTerm(c.normal) : 0};
+    return ScreenVertex{ScreenCoordinate(s.CentreX, s.FocalLength, c.x, z),
+                        ScreenCoordinate(s.CentreY, s.FocalLength, c.y, z),
+                        shaded ? LightTerm(s.LightVector, c.normal) : 0};
 }
 
 // The outline through the projected vertices: closed, with light terms on
@@ -154,7 +154,7 @@ int32_t ClipProject(Surface& s, const Face& f, const MatQ15& M, Vec3i T, bool go
         buffers[0][i] = NearCamera(MatVec(M, VertexOf(f, i)), T);
         if (shaded) buffers[0][i].normal = RotatedNormal(f, M, i);
     }
-    const int64_t F = std::max(FocalLength, 1);
+    const int64_t F = std::max(s.FocalLength, 1);
     const int64_t kx = (int64_t{s.Stride} * 256 / F) * 48, ky = (int64_t{s.Height} * 256 / F) * 48;
     const ClipPlane planes[4] = {{kx, -1, false}, {kx, 1, false}, {ky, -1, true}, {ky, 1, true}};
     int n = count, current = 0;

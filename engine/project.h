@@ -2,12 +2,12 @@
 // Turns a face of a model into a polygon outline on the surface: its
 // vertices are moved into camera space (x right, y up, z away from the
 // viewer) by the model matrix and translation and projected,
-// sx = CentreX + x F / z, sy = CentreY + y F / z (F = FocalLength, a z of 0
+// sx = CentreX + x F / z, sy = CentreY + y F / z (F = the surface's FocalLength, a z of 0
 // taken as 1). Each vertex after the first adds an edge, and the last one
 // closes the outline back to the first; outline faces (kind 5) are drawn as
 // open lines in their colour instead. With vertex normals and Gouraud
 // shading the edges carry each vertex's light term
-// s = -(n' . LightVector) >> 6, n' the rotated normal. Called by RenderObject.
+// s = -(n' . L) >> 6 (L the surface's LightVector), n' the rotated normal. Called by RenderObject.
 
 #include <cstdint>
 

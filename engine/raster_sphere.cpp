@@ -144,7 +144,7 @@ void DrawSphere(Surface& s, const Face& face, const MatQ15& M, int32_t tx, int32
     const Vec3i c = MatVec(M, Vec3i{face.Vertices[1][0], face.Vertices[1][1], face.Vertices[1][2]});
     int64_t z1 = int64_t{tz} + (c.z >> 4);
     if (z1 == 0) z1 = 1;
-    const int64_t F = FocalLength;
+    const int64_t F = s.FocalLength;
     const int64_t sx = F * (int64_t{tx} + (c.x >> 4)) / z1,
                   sy = F * (int64_t{ty} + (c.y >> 4)) / z1;
     const int64_t r = int64_t{face.TexHeight} * F / tz;
@@ -159,7 +159,7 @@ void DrawSphere(Surface& s, const Face& face, const MatQ15& M, int32_t tx, int32
     g_frame.A.Fill(a, 7);
     g_frame.B.Fill(b, 7);
     g_frame.C.Fill(Cross128(a, b), 7);
-    g_frame.L.Fill(LightVector, 8);
+    g_frame.L.Fill(s.LightVector, 8);
     DrawSphereBlocks(s, Sphere{xc, yc, std::min(r, kCoordinateLimit), &image},
                      SphereBlockFor(static_cast<int32_t>(std::min<int64_t>(r, 1 << 20))));
 }

@@ -31,11 +31,11 @@ SphereBlock SphereBlockFor(int32_t r);
 
 // Draws the sphere face of a model placed by M (Q15, model to camera) at
 // (tx, ty, tz) (camera space, file units). Screen radius
-// r = TexHeight * FocalLength / tz; nothing is drawn when r is 0 or tz <= 0.
+// r = TexHeight * F / tz (F the surface's FocalLength); nothing is drawn when r is 0 or tz <= 0.
 // In the near detail mode (DetailMode 2, the mode before any change for
 // the distance) with r > 1 each sample gets its normal n (length 255), the
-// texel at its latitude and longitude, and the light term sL = L . n (L =
-// LightVector): texels below 209 are lit as ShadeClamp[ShadeBase[320 - sL]
+// texel at its latitude and longitude, and the light term sL = L . n (L = the
+// surface's LightVector): texels below 209 are lit as ShadeClamp[ShadeBase[320 - sL]
 // + texel] (so a colour running past level 10 stays on its hue), texels
 // 209..255 become palette index texel - 199 whatever the light. Otherwise,
 // or without an image, the sphere is drawn as a body disc of radius r in

@@ -104,7 +104,7 @@ Plane MakePlane(const Surface& s, const TextureMapping& m, const TextureImage& i
     p.O = points[0];
     p.U = {points[1].x - p.O.x, points[1].y - p.O.y, points[1].z - p.O.z};
     p.V = {points[2].x - p.O.x, points[2].y - p.O.y, points[2].z - p.O.z};
-    p.F = std::max(FocalLength, 1);
+    p.F = std::max(s.FocalLength, 1);
     // The face's own size scales the mapping; the image's bounds the reads.
     const int32_t width = m.Width > 0 ? m.Width : image.Width;
     const int32_t height = m.Height > 0 ? m.Height : image.Height;

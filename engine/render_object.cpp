@@ -142,14 +142,16 @@ bool PlacePoint(const Scene& sc, const Face& f, int64_t& x, int64_t& y, int64_t&
 }
 
 // Screen size of a face size at depth z (model units): size x 16 x F / z.
-int64_t ScreenSize(int32_t size, int64_t z) { return int64_t{size} * 16 * FocalLength / z; }
+int64_t ScreenSize(const Surface& s, int32_t size, int64_t z) {
+    return int64_t{size} * 16 * s.FocalLength / z;
+}
 
 void DrawSpriteFace(const Scene& sc, Face& f) {
     int64_t x, y, z;
     if (sc.T.z == 0 || !PlacePoint(sc, f, x, y, z)) return;
-    const int64_t size = ScreenSize(f.TexHeight, z);
+    const int64_t size = ScreenSize(sc.s, f.TexHeight, z);
     if (size == 0) return;
-    const int64_t F = FocalLength;
+    const int64_t F = sc.s.FocalLength;
     DrawSprite(sc.s, Clamp32(sc.s.CentreX + x * F / z), Clamp32(sc.s.CentreY + y * F / z),
                Clamp32(size), 0, kSpriteSideShift, FaceImage(sc.obj, f));
 }
@@ -157,8 +159,8 @@ void DrawSpriteFace(const Scene& sc, Face& f) {
 void DrawDotFace(const Scene& sc, const Face& f) {
     int64_t x, y, z;
     if (!PlacePoint(sc, f, x, y, z) || z <= f.TexHeight) return;
-    const int64_t radius = std::clamp<int64_t>(ScreenSize(f.TexHeight, z), 1, MaxDotSize);
-    const int64_t F = FocalLength;
+    const int64_t radius = std::clamp<int64_t>(ScreenSize(sc.s, f.TexHeight, z), 1, MaxDotSize);
+    const int64_t F = sc.s.FocalLength;
     DrawBodyDisc(sc.s, Clamp32(sc.s.CentreX + x * F / z), Clamp32(sc.s.CentreY + y * F / z),
                  static_cast<int32_t>(radius), f.Colour);
 }
@@ -189,7 +191,8 @@ void DrawPolygon(const Scene& sc, Face& original) {
     const Vec3i c = MatVec(sc.M, Row(f.Centre));
     if (Dot(n, int64_t{sc.T.x} + c.x, int64_t{sc.T.y} + c.y, int64_t{sc.T.z} + c.z) >= 1) return;
     if (f.Colour == kColourNoPolygon) return;
-    const int64_t light = -Dot(n, LightVector.x, LightVector.y, LightVector.z) >> 6;
+    const Vec3i& l = sc.s.LightVector;
+    const int64_t light = -Dot(n, l.x, l.y, l.z) >> 6;
     const int32_t band = LightBand(light);
 
     if (sc.near) {
@@ -250,7 +253,7 @@ int32_t RenderObject(Surface& s, EngineObject& obj, const MatQ15& M, int32_t tx,
 
     if (tz > PointDistance) {
         if (obj.FaceCount > 0 && obj.Faces) {
-            const int64_t F = FocalLength;
+            const int64_t F = s.FocalLength;
             PutPixel(s, Clamp32(s.CentreX + F * tx / tz), Clamp32(s.CentreY + F * ty / tz),
                      obj.Faces[0].Colour);
         }

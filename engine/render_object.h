@@ -25,7 +25,8 @@
 //    parts it hangs from, keys 210..213), culled when they face away or have
 //    colour 247, lit by their normal, projected and filled: flat, Gouraud or
 //    textured by their kind, the mode and their flags.
-// DetailMode, GouraudEnabled and LightVector are read, not changed.
+// DetailMode, GouraudEnabled and the surface's FocalLength and LightVector
+// are read, not changed.
 // Returns 1 when the object was handled, 0 when nothing was drawn because
 // the surface has no pixels or the object lies behind or beside the view.
 

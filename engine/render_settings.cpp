@@ -2,4 +2,3 @@
 
 int32_t DetailMode = kModeNear;
 int32_t GouraudEnabled = 1;
-Vec3i LightVector{90, 0, 90};

@@ -1,8 +1,7 @@
 #pragma once
-// The engine-wide render settings, one copy for the program. The sky view
-// sets LightVector before each body model; the rotate window swaps in its
-// own light while it draws. RenderObject reads them and leaves them as it
-// found them.
+// The engine-wide render settings, one copy for the program. RenderObject
+// reads them and leaves them as it found them. The light and the focal
+// length belong to each surface (engine/surface.h).
 
 #include <cstdint>
 
@@ -17,9 +16,6 @@ constexpr int32_t kModeVeryFar = 4;
 extern int32_t DetailMode;
 // 1: faces with vertex normals are Gouraud-shaded (starts at 1).
 extern int32_t GouraudEnabled;
-// The direction the light travels, in camera space (x right, y up, z away
-// from the viewer); about 127 long. Starts at (90, 0, 90).
-extern Vec3i LightVector;
 
 // Depths (tz, model file units) where an object changes its detail.
 constexpr int32_t FarDistance = 240000;       // beyond: kModeFar

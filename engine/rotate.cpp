@@ -23,8 +23,10 @@ void Turn(Vec3i& u, Vec3i& v, int32_t angle) {
     v = nv;
 }
 
-// The model's distance: 128 file units at 22 pixels.
-int32_t ModelDepth() { return static_cast<int32_t>((int64_t(FocalLength) * 128) / kBallRadius); }
+// The model's distance on a surface: 128 file units at 22 pixels.
+int32_t ModelDepth(const Surface& s) {
+    return static_cast<int32_t>((int64_t(s.FocalLength) * 128) / kBallRadius);
+}
 
 // The height of a ball point above the screen, ball units, or -1 outside.
 int32_t BallHeight(int32_t bx, int32_t by) {
@@ -79,16 +81,15 @@ void PointAngles(int32_t x, int32_t y, int32_t z, int32_t& lat, int32_t& lon) {
 
 bool RotateResize(RotateState& s, int32_t width, int32_t height) {
     if (!SurfaceCreate(s.surface, width, height)) return false;
-    const Vec3i savedLight = LightVector;
     const int32_t savedMode = DetailMode;
     DetailMode = 2;
+    s.surface.LightVector = kDefaultLight;
     if (SurfaceBeginFrame(s.surface, 256)) {
         SurfaceClear(s.surface, kBallClearIndex);
-        if (s.Model) RenderObject(s.surface, *s.Model, s.View, 0, 0, ModelDepth());
+        if (s.Model) RenderObject(s.surface, *s.Model, s.View, 0, 0, ModelDepth(s.surface));
         SurfaceEndFrame(s.surface);
     }
     DetailMode = savedMode;
-    LightVector = savedLight;
     return true;
 }
 
@@ -126,11 +127,9 @@ bool RotatePenMove(RotateState& s, int32_t x, int32_t y) {
 }
 
 void RotateRedraw(RotateState& s) {
-    const Vec3i savedLight = LightVector;
-    LightVector = kPointerLight;
+    s.surface.LightVector = kPointerLight;
     if (SurfaceBeginFrame(s.surface, 256)) {
-        if (s.Model) RenderObject(s.surface, *s.Model, s.View, 0, 0, ModelDepth());
+        if (s.Model) RenderObject(s.surface, *s.Model, s.View, 0, 0, ModelDepth(s.surface));
         SurfaceEndFrame(s.surface);
     }
-    LightVector = savedLight;
 }

@@ -45,7 +45,7 @@ bool InsideBall(int32_t x, int32_t y);
 void PointAngles(int32_t x, int32_t y, int32_t z, int32_t& lat, int32_t& lon);
 
 // Size change: a new surface for the client area, cleared to index 19 and
-// the model drawn. False when no surface could be made.
+// the model drawn, lit by kDefaultLight. False when no surface could be made.
 bool RotateResize(RotateState& s, int32_t width, int32_t height);
 void RotatePenDown(RotateState& s, int32_t x, int32_t y);
 void RotatePenUp(RotateState& s);

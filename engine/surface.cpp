@@ -6,8 +6,6 @@
 #include "engine/engine_alloc.h"
 #include "engine/palette.h"
 
-int32_t FocalLength = 320;
-
 Surface::~Surface() { SurfaceDestroy(*this); }
 
 namespace {
@@ -81,7 +79,7 @@ int32_t SurfaceBeginFrame(Surface& s, int32_t zoom) {
     if (s.Stride == 0 || !s.Bits) return 0;
     if (zoom != 0) {
         // 64-bit: a wide surface at a deep zoom passes 32 bits.
-        FocalLength = static_cast<int32_t>(((int64_t{s.Stride} * 256 / 320) * zoom) >> 8);
+        s.FocalLength = static_cast<int32_t>(((int64_t{s.Stride} * 256 / 320) * zoom) >> 8);
     }
     if (s.Locked) return 1;
     s.RowBase = s.Bits;

@@ -14,10 +14,13 @@
 
 #include <cstdint>
 
+#include "engine/fixed_point.h"
 #include "framework/pixel_target.h"
 
 constexpr int32_t kSurfaceKindLive = 5;     // Kind while pixel memory exists
 constexpr int32_t kMaxSurfaceSide = 16384;  // largest width or height accepted
+// The light a surface starts with (see Surface::LightVector).
+constexpr Vec3i kDefaultLight{90, 0, 90};
 
 // One row of an edge table: the span of a polygon (or its light values)
 // being filled on that row.
@@ -55,16 +58,20 @@ struct Surface {
     SurfaceInfo* Info = nullptr;  // header and colour table
     int32_t BlitX = 0, BlitY = 0;  // where the host shows the pixels; set by the owner
     void* Bitmap = nullptr;      // the block owning the pixel memory
+    // The projection of what is drawn on this surface: screen units per unit
+    // of x / z. Starts at 320; SurfaceBeginFrame recomputes it from the
+    // drawing width and the zoom. Kept across SurfaceDestroy and SurfaceCreate.
+    int32_t FocalLength = 320;
+    // The direction the light travels for the models drawn on this surface,
+    // camera space (x right, y up, z away from the viewer), about 127 long.
+    // Set by the surface's owner; kept across SurfaceDestroy and SurfaceCreate.
+    Vec3i LightVector = kDefaultLight;
 
     Surface() = default;
     Surface(const Surface&) = delete;  // owns its memory
     Surface& operator=(const Surface&) = delete;
     ~Surface();
 };
-
-// Projection scale: screen units per unit of x / z. Starts at 320;
-// SurfaceBeginFrame recomputes it from the drawing width and the zoom.
-extern int32_t FocalLength;
 
 // Creates the pixel memory for a width x height client area (pixels; any
 // height up to kMaxSurfaceSide) and rebuilds the master palette, the shade
@@ -76,8 +83,9 @@ int32_t SurfaceCreate(Surface& surface, int32_t width, int32_t height);
 // pixels, so drawing on it afterwards writes nothing).
 void SurfaceDestroy(Surface& surface);
 // Starts a frame: with zoom != 0 (1/256 units, 256 = 1.0),
-// FocalLength = ((Stride * 256 / 320) * zoom) >> 8 (0.8 Stride at zoom 256).
-// Returns 0 when there is no pixel memory (FocalLength then unchanged), else 1;
+// the surface's FocalLength = ((Stride * 256 / 320) * zoom) >> 8 (0.8 Stride
+// at zoom 256). Returns 0 when there is no pixel memory (FocalLength then
+// unchanged), else 1;
 // locks the surface unless already locked.
 int32_t SurfaceBeginFrame(Surface& surface, int32_t zoom);
 int32_t SurfaceEndFrame(Surface& surface);

@@ -6,10 +6,12 @@
 #include "catalogue/seek.h"
 #include "sky/lumo_wnd.h"
 
-void AimCommand(CLumoDoc& doc, std::string_view bodyName) {
+void AimCommand(CLumoWnd& wnd, std::string_view bodyName) {
+    if (!wnd.m_pDoc) return;
+    CLumoDoc& doc = *wnd.m_pDoc;
     CPlanet* body = FindPlanet(doc.m_planets, bodyName);
     doc.m_pAim = body == doc.m_pAim ? nullptr : body;
-    if (g_pSkyWnd) g_pSkyWnd->Redraw();
+    wnd.Redraw();
 }
 
 bool AimItemChecked(const CLumoDoc& doc, std::string_view bodyName) {

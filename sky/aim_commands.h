@@ -9,10 +9,11 @@
 class CLumoDoc;
 class CLumoWnd;
 
-// An Aim item: the body named (exact name) becomes the locked-on body, or,
-// when it already is, the lock is released; a name no body has releases the
-// lock too. The sky window g_pSkyWnd repaints, when there is one.
-void AimCommand(CLumoDoc& doc, std::string_view bodyName);
+// An Aim item, on the window's document: the body named (exact name)
+// becomes the locked-on body, or, when it already is, the lock is released;
+// a name no body has releases the lock too. The window repaints. Nothing
+// happens to a window without a document.
+void AimCommand(CLumoWnd& wnd, std::string_view bodyName);
 
 // The check mark of an Aim item: the view is locked on that body.
 bool AimItemChecked(const CLumoDoc& doc, std::string_view bodyName);

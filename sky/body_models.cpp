@@ -89,16 +89,21 @@ int32_t ModelOffset(int32_t pixels, int32_t depth, int32_t focal) {
 int32_t DrawBodyModel(CLumoDoc& doc, CLumoWnd& wnd, CPlanet& body, int32_t x, int32_t y, double d) {
     if (!doc.m_bObserverOnBody || !(d < kModelDistanceSquared)) return 0;
     const CSkyCamera& camera = wnd.m_Camera;
-    LightVector = SunLight(body.m_dPos, camera.m_vSide, camera.m_vUp, camera.m_vDepth);
     const int32_t depth = static_cast<int32_t>(std::max(0.0, d) * 0.0001 + kModelBaseDepth);
-    if (FocalLength <= kModelFocalFloor) FocalLength = kModelFocalFloor;
     Surface& s = wnd.m_Surface;
-    const int32_t tx = ModelOffset(x - s.CentreX, depth, FocalLength);
-    const int32_t ty = ModelOffset(y - s.CentreY, depth, FocalLength);
+    const int32_t focal = std::max(s.FocalLength, kModelFocalFloor);
+    const int32_t tx = ModelOffset(x - s.CentreX, depth, focal);
+    const int32_t ty = ModelOffset(y - s.CentreY, depth, focal);
     const MatQ15 m = ModelMatrix(SpinAngle(body.m_dRotationAngle), camera.m_engine);
     EngineObject* model = wnd.m_pModels ? wnd.m_pModels->FindModel(body.m_strName) : nullptr;
     if (!model) return 0;
+    // The model alone is drawn with its focal length and the sunlight; the
+    // rest of the paint keeps the window's.
+    const int32_t windowFocal = s.FocalLength;
+    s.FocalLength = focal;
+    s.LightVector = SunLight(body.m_dPos, camera.m_vSide, camera.m_vUp, camera.m_vDepth);
     RenderObject(s, *model, m, tx, ty, depth);
+    s.FocalLength = windowFocal;
     // The model's depth cue must not darken what is drawn after it.
     BuildShadeBase(0);
     return 1;

@@ -63,11 +63,12 @@ constexpr int32_t kModelFocalFloor = 128;
 // The VR branch of the body layer, for a body that passed the visibility
 // tests at surface pixel (x, y) (y up) and squared distance d from the eye
 // ((100 km)^2). Outside VR mode, or at d of 1e10 or more, returns 0 at once.
-// Otherwise sets LightVector to the sunlight at the body, raises
-// FocalLength to 128 if it is below (for the rest of the paint), places the
-// model at depth trunc(d / 10000 + 4000) so that it projects onto (x, y),
-// and draws it through ModelMatrix; returns 1 when the body has a model
-// (drawn), 0 when it has none (the caller draws the marker).
+// Otherwise places the model at depth trunc(d / 10000 + 4000) so that it
+// projects onto (x, y) and draws it through ModelMatrix, lit by the sunlight
+// at the body (the surface's LightVector is set to it) with the window's
+// focal length raised to 128 when it is below (for the model only: the
+// surface's FocalLength is as before afterwards); returns 1 when the body
+// has a model (drawn), 0 when it has none (the caller draws the marker).
 int32_t DrawBodyModel(CLumoDoc& doc, CLumoWnd& wnd, CPlanet& body, int32_t x, int32_t y, double d);
 
 // The light for a body at posKm (body-position frame, km, from the Sun) as

@@ -96,7 +96,7 @@ void DrawMilkyWay(const CLumoDoc& doc, CLumoWnd& wnd) {
     // A sky brighter than lets the naked-eye stars through hides it.
     if (wnd.m_fSkyLimit < kNoMagnitudeStarLimit) return;
     Surface& s = wnd.m_Surface;
-    const double f = FocalLength;
+    const double f = s.FocalLength;
     // The farthest surface corner from the optical axis bounds the view.
     const double dx = std::max(s.CentreX, s.Stride - s.CentreX);
     const double dy = std::max(s.CentreY, s.Height - s.CentreY);
@@ -136,12 +136,12 @@ void DrawDeepSky(const CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         int32_t x, y;
         wnd.ProjectToScreen(DotQ15(camera.m_vSide, p.X, p.Y, p.Z), DotQ15(camera.m_vUp, p.X, p.Y, p.Z),
                             x, y);
-        const int32_t rx = RadiusOf(o.majorArcmin, FocalLength, min, max);
-        const int32_t ry = RadiusOf(o.minorArcmin, FocalLength, 1, max);
+        const int32_t rx = RadiusOf(o.majorArcmin, s.FocalLength, min, max);
+        const int32_t ry = RadiusOf(o.minorArcmin, s.FocalLength, 1, max);
         const int32_t reach = rx + rx / 2 + min;
         if (x + reach < 0 || x - reach >= s.Stride || y + reach < 0 || y - reach >= s.Height) continue;
         Symbol(s, SymbolOf(o.kind), x, y, rx, ry, min);
-        wnd.m_deepSkyDrawn.push_back({static_cast<int32_t>(i), x, s.Height - y});
+        wnd.m_hits.deepSky.push_back({static_cast<int32_t>(i), x, s.Height - y});
         const bool named = o.HasMagnitude() ? o.magnitude < nameLimit : faintNamed;
         if (named) {
             dc.SetTextColor(kDeepSkyNameColour);

@@ -17,8 +17,6 @@
 #include "sky/daylight.h"
 #include "sky/sky_paint.h"
 
-CLumoWnd* g_pSkyWnd = nullptr;
-
 namespace {
 
 // -a for an angle (1/32768 turn), wrapping instead of overflowing: the same
@@ -59,19 +57,15 @@ int32_t ScreenCoordinate(int64_t v) {
 
 CLumoWnd::CLumoWnd() { EngineTablesInit(); }
 
-CLumoWnd::~CLumoWnd() {
-    if (g_pSkyWnd == this) g_pSkyWnd = nullptr;
-}
+CLumoWnd::~CLumoWnd() = default;
 
 void CLumoWnd::OnCreate() {
     SurfaceDestroy(m_Surface);
     m_Camera.RebuildEngineCopies();
-    g_pSkyWnd = this;
 }
 
 void CLumoWnd::OnDestroy() {
     SurfaceDestroy(m_Surface);
-    if (g_pSkyWnd == this) g_pSkyWnd = nullptr;
 }
 
 void CLumoWnd::SetScale(const SkyScale& scale) {
@@ -155,7 +149,7 @@ void CLumoWnd::Orthonormalise() {
 }
 
 void CLumoWnd::ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) const {
-    const int64_t f = FocalLength;
+    const int64_t f = m_Surface.FocalLength;
     x = ScreenCoordinate(m_Surface.CentreX - f * X / 32768);
     y = ScreenCoordinate(m_Surface.CentreY + f * Y / 32768);
 }

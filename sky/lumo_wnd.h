@@ -19,6 +19,7 @@
 #include "catalogue/lumo_doc.h"
 #include "engine/surface.h"
 #include "sky/moon_phase.h"
+#include "sky/hit_table.h"
 #include "sky/sky_camera.h"
 #include "sky/sky_host.h"
 #include "sky/sky_scale.h"
@@ -29,20 +30,7 @@
 class CBodyModels;
 class CDeepSky;
 
-// A deep-sky object drawn in the latest paint: its index in the deep sky's
-// objects and where it landed, window pixels.
-struct DeepSkyMark {
-    int32_t index;
-    int32_t x, y;
-};
-
 constexpr float kNoSkyLimit = 1e30f;
-
-// Where a star or body that is not drawn in the latest paint is kept: far
-// outside any surface (a large window on a dense screen is thousands of
-// pixels wide), so a tap can never pick it.
-constexpr int32_t kOffScreen = 1 << 20;
-static_assert(kOffScreen > 4 * kMaxSurfaceSide);
 
 class CLumoWnd {
 public:
@@ -80,9 +68,9 @@ public:
     TelescopeMark m_telescope;
     // The deep-sky objects and the Milky Way, given by the owner; null: none.
     const CDeepSky* m_pDeepSky = nullptr;
-    // The deep-sky objects the latest paint drew.
-    std::vector<DeepSkyMark> m_deepSkyDrawn;
-    // The stars by sky cell, and those the latest paint placed.
+    // Where the latest paint drew each star, body and deep-sky object.
+    HitTable m_hits;
+    // The stars by sky cell.
     StarIndex m_starIndex;
     // The Daylight layer, set by the owner: in Horizon view on the Earth the
     // background follows the Sun's altitude and the stars drawn are limited
@@ -107,10 +95,9 @@ public:
         m_pTimeSource = timeSource;
         m_pTools = tools;
     }
-    // Window creation: no surface yet, the camera's engine copies rebuilt,
-    // this window becomes g_pSkyWnd.
+    // Window creation: no surface yet, the camera's engine copies rebuilt.
     void OnCreate();
-    // Window destruction: the surface is freed and g_pSkyWnd cleared.
+    // Window destruction: the surface is freed.
     void OnDestroy();
     // Size change: the surface is replaced by one two pixels wider than the
     // client area and as high. A client area the engine cannot hold leaves
@@ -136,7 +123,7 @@ public:
     double m_frameJulianDay = -1;
     // Camera coordinates (X, Y: Q15 scale) to surface pixels (y up from the
     // bottom row): x = CentreX - F X / 32768, y = CentreY + F Y / 32768, with
-    // F = FocalLength and each division truncating toward zero.
+    // F = the surface's FocalLength and each division truncating toward zero.
     void ProjectToScreen(int32_t X, int32_t Y, int32_t& x, int32_t& y) const;
 
     // Stylus handlers, in client pixels (y downward), which are surface
@@ -153,8 +140,8 @@ public:
     // The timer: repaints with the edge-scroll steps added, then restarts.
     void OnTick(int32_t id);
     // A double tap: the Star, Planet or deep-sky dialog of the nearest object
-    // drawn strictly within the tap radius (15 pixels, scaled); bodies win
-    // ties, then stars.
+    // in the hit table strictly within the tap radius (15 pixels, scaled);
+    // bodies win ties, then stars, and within a kind the lowest index.
     void HitTest(int32_t x, int32_t y);
     // Angle units (1/32768 turn) the view turns per edge-scroll tick:
     // 131072 x scale / F, truncated (about 7.4 degrees at F = 195 and scale
@@ -172,7 +159,3 @@ constexpr int32_t kEdgeZone = 20;           // pixels
 constexpr double kDragGain = 6000.0;        // angle units per F pixels
 constexpr int32_t kLockThreshold = 10;      // pixels
 constexpr int64_t kTapRadiusSquared = 225;  // 15 pixels
-
-// The sky window of the program, set while one exists (menu handlers repaint
-// through it).
-extern CLumoWnd* g_pSkyWnd;

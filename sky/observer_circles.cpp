@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "astro/angles.h"
@@ -20,16 +21,21 @@ constexpr double kCircleEnd = 6.284185307179587;    // a turn and a little
 constexpr double kMarkEnd = 6.282185307179586;      // a turn less a little: 24 marks
 constexpr int32_t kMarkRadius = 3;  // designed pixels, also the label's gap
 
-// The closed circle cos(t) a + sin(t) b as 120 chords of 3 degrees.
-void DrawCircleChords(CLumoDoc& doc, CLumoWnd& wnd, const Vec3f& a, const Vec3f& b) {
+// The closed circle cos(t) a + sin(t) b as 120 chords of 3 degrees; returns
+// the end points of the chords drawn, in drawing order (surface pixels).
+std::vector<FramePoint> DrawCircleChords(CLumoWnd& wnd, const Vec3f& a, const Vec3f& b) {
+    std::vector<FramePoint> ends;
     Vec3i previous{};
     bool first = true;
     for (float t = 0; t < kCircleEnd; t += kChordStep) {
         Vec3i p = CirclePoint(a, b, t);
-        if (!first) DrawSegmentQ15(doc, wnd, kHorizonColour, previous, p);
+        if (!first) {
+            if (const auto end = DrawSegmentQ15(wnd, kHorizonColour, previous, p)) ends.push_back(*end);
+        }
         previous = p;
         first = false;
     }
+    return ends;
 }
 
 // The mark at direction p when it is in front; true with its surface pixel
@@ -52,8 +58,8 @@ void DrawAzimuthMarks(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     }
 }
 
-void FillGround(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
-    std::vector<FramePoint>& points = doc.m_frameLines;
+// The ground below the horizon whose drawn chords ended at points.
+void FillGround(const CLumoDoc& doc, CDC& dc, const CLumoWnd& wnd, std::vector<FramePoint> points) {
     std::stable_sort(points.begin(), points.end(),
                      [](const FramePoint& a, const FramePoint& b) { return a.x < b.x; });
     const Surface& s = wnd.m_Surface;
@@ -91,21 +97,19 @@ int32_t GroundBaseRow(int32_t viewElevation, int32_t height) {
 }
 
 void DrawHorizon(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
-    doc.m_frameLines.clear();
     if (wnd.m_pTools) {
         dc.SelectObject(&wnd.m_pTools->groundBrush);
         dc.SelectObject(&wnd.m_pTools->groundPen);
     }
-    DrawCircleChords(doc, wnd, doc.m_vEast, doc.m_vSouth);
+    std::vector<FramePoint> ends = DrawCircleChords(wnd, doc.m_vEast, doc.m_vSouth);
     if (!doc.m_bGround || !doc.m_bHorizon || doc.m_nViewMode == 0)
         DrawAzimuthMarks(doc, dc, wnd);
     else
-        FillGround(doc, dc, wnd);
-    doc.m_frameLines.clear();
+        FillGround(doc, dc, wnd, std::move(ends));
 }
 
 void DrawLocalCircles(CLumoDoc& doc, CLumoWnd& wnd) {
-    DrawCircleChords(doc, wnd, doc.m_vEast, doc.m_vZenith);
+    DrawCircleChords(wnd, doc.m_vEast, doc.m_vZenith);
     for (float s = 0; s < kCircleEnd; s += kMarkStep) {
         int32_t x, y;
         DrawMark(wnd, CirclePoint(doc.m_vEast, doc.m_vZenith, s), x, y);

@@ -18,7 +18,7 @@ class CLumoWnd;
 // azimuth marks (a small circle and its AzimuthLabel every 15 degrees) or, in Horizon mode with the ground on, the
 // ground: a polygon through the horizon points sorted by x, closed along the
 // top or bottom edge of the window (GroundBaseRow), filled with the ground
-// brush. m_frameLines is empty afterwards.
+// brush.
 void DrawHorizon(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd);
 
 // The vertical circle through the east point and the zenith, with a small

@@ -41,33 +41,14 @@ int32_t TruncToInt32(double v) {
     return static_cast<int32_t>(std::clamp(std::trunc(v), lo, hi));
 }
 
-// Every star's and body's screen position off the screen: the stars the
-// previous paint placed, or all of them when the catalogue is new to the
-// index.
-void ClearScreenPositions(CLumoDoc& doc, StarIndex& index) {
-    if (index.Update(doc.m_stars)) {
-        for (auto& star : doc.m_stars) star->m_ptScreen[0] = star->m_ptScreen[1] = kOffScreen;
-    } else {
-        for (CStar* star : index.shown) star->m_ptScreen[0] = star->m_ptScreen[1] = kOffScreen;
-    }
-    index.shown.clear();
-    for (auto& body : doc.m_planets) body->m_ptScreen[0] = body->m_ptScreen[1] = kOffScreen;
-}
-
 // Pixels beyond the surface's edge within which a star is still placed: its
 // marker and a tap on the edge reach that far.
 constexpr int32_t kStarMargin = 32;
 
-void DrawSkyLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lines,
-                  int32_t colour) {
-    for (const CSkyLine& line : lines) DrawSegment(doc, wnd, colour, line.m_start, line.m_end);
-}
-
 // Catalogue lines (J2000 directions): drawn through the catalogue camera.
-void DrawCatalogueLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lines,
-                        int32_t colour) {
+void DrawCatalogueLines(CLumoWnd& wnd, const std::vector<CSkyLine>& lines, int32_t colour) {
     std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
-    DrawSkyLines(doc, wnd, lines, colour);
+    DrawLineSet(wnd, lines, colour);
     std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
 }
 
@@ -85,7 +66,7 @@ void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
     const double corner = std::hypot(std::max(s.CentreX, s.Stride - s.CentreX),
                                      std::max(s.CentreY, s.Height - s.CentreY));
     index.MarkVisible(camera.m_vDepth,
-                      (corner + wnd.m_scale.Pixels(kStarMargin)) / std::max(1, FocalLength));
+                      (corner + wnd.m_scale.Pixels(kStarMargin)) / std::max(1, s.FocalLength));
     for (size_t i = 0; i < doc.m_stars.size(); ++i) {
         CStar* star = doc.m_stars[i].get();
         const float magnitude = star->m_fMagnitude;
@@ -99,9 +80,7 @@ void DrawStars(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         wnd.ProjectToScreen(DotQ15(camera.m_vSide, p.X, p.Y, p.Z),
                             DotQ15(camera.m_vUp, p.X, p.Y, p.Z), x, y);
         DrawStar(wnd, magnitude, x, y);
-        star->m_ptScreen[0] = x;
-        star->m_ptScreen[1] = height - y;
-        index.shown.push_back(star);
+        wnd.m_hits.stars.push_back({static_cast<int32_t>(i), x, height - y});
         if (magnitude < nameLimit && !star->m_strName.empty()) {
             dc.SetTextColor(kStarNameColour);
             SelectFontA(dc, wnd);
@@ -155,18 +134,20 @@ bool ProjectBody(CLumoWnd& wnd, const CPlanet& body, int32_t& x, int32_t& y) {
 }
 
 void DrawBodies(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
-    std::vector<CPlanet*> order;
-    order.reserve(doc.m_planets.size());
-    for (auto& body : doc.m_planets) {
-        SetViewVector(*body, wnd.m_vEye);
-        order.push_back(body.get());
+    const PlanetArray& bodies = doc.m_planets;
+    std::vector<size_t> order(bodies.size());
+    for (size_t i = 0; i < bodies.size(); ++i) {
+        SetViewVector(*bodies[i], wnd.m_vEye);
+        order[i] = i;
     }
     // Far to near, so nearer bodies paint over farther ones.
-    std::stable_sort(order.begin(), order.end(),
-                     [](const CPlanet* a, const CPlanet* b) { return a->m_dDistance > b->m_dDistance; });
+    std::stable_sort(order.begin(), order.end(), [&bodies](size_t a, size_t b) {
+        return bodies[a]->m_dDistance > bodies[b]->m_dDistance;
+    });
     const CPlanet* observer = doc.m_pObserverBody;
     const int32_t height = wnd.m_Surface.Height;
-    for (CPlanet* body : order) {
+    for (size_t i : order) {
+        CPlanet* body = bodies[i].get();
         if (body == observer && !doc.m_bObserverOnBody) continue;
         int32_t x, y;
         if (!ProjectBody(wnd, *body, x, y)) continue;
@@ -186,8 +167,7 @@ void DrawBodies(CLumoDoc& doc, CDC& dc, CLumoWnd& wnd) {
         }
         if (DrawBodyModel(doc, wnd, *body, x, y, body->m_dDistance)) continue;
         DrawBodyMarker(doc, dc, wnd, *body, x, y);
-        body->m_ptScreen[0] = x;
-        body->m_ptScreen[1] = height - y;
+        wnd.m_hits.bodies.push_back({static_cast<int32_t>(i), x, height - y});
         if (!named) continue;
         dc.SetTextColor(kBodyNameColour);
         SelectFontB(dc, wnd);
@@ -203,33 +183,31 @@ void SelectFontA(CDC& dc, const CLumoWnd& wnd) {
 
 void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     Surface& s = wnd.m_Surface;
-    ClearScreenPositions(doc, wnd.m_starIndex);
+    wnd.m_starIndex.Update(doc.m_stars);
+    wnd.m_hits.Clear();
     BuildShadeBase(0);
     CDC dc;
     dc.Attach(s.MemoryDC);
     dc.SetBkMode(TRANSPARENT);
-    FocalLength = doc.m_nZoom;
+    s.FocalLength = doc.m_nZoom;
     SurfaceBeginFrame(s, doc.m_nZoom);
-    wnd.m_deepSkyDrawn.clear();
     DrawMilkyWay(doc, wnd);
-    DrawCircle(s, s.CentreX, s.CentreY, FocalLength, kGridColour);  // the rim
-    if (doc.m_bGrid) DrawLineSet(doc, wnd, doc.m_gridLines, kGridColour);
-    if (doc.m_bEcliptic) DrawLineSet(doc, wnd, doc.m_eclipticLines, kEclipticColour);
+    DrawCircle(s, s.CentreX, s.CentreY, s.FocalLength, kGridColour);  // the rim
+    if (doc.m_bGrid) DrawLineSet(wnd, doc.m_gridLines, kGridColour);
+    if (doc.m_bEcliptic) DrawLineSet(wnd, doc.m_eclipticLines, kEclipticColour);
     if (doc.m_bLocalCircles) DrawLocalCircles(doc, wnd);
     if (doc.m_bHorizon && !doc.m_bGround) DrawHorizon(doc, dc, wnd);
-    if (doc.m_bFigures) DrawCatalogueLines(doc, wnd, doc.m_figures, kFigureColour);
-    if (doc.m_bBounds) DrawCatalogueLines(doc, wnd, doc.m_bounds, kBoundsColour);
+    if (doc.m_bFigures) DrawCatalogueLines(wnd, doc.m_figures, kFigureColour);
+    if (doc.m_bBounds) DrawCatalogueLines(wnd, doc.m_bounds, kBoundsColour);
     if (doc.m_bConstNames) {
         std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
         for (const CSkyLabel& label : doc.m_labels)
             DrawLabel(dc, wnd, label.m_pos, label.m_strName, kConstellationNameColour);
         std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
     }
-    doc.m_frameLines.clear();
     DrawDeepSky(doc, dc, wnd);
     DrawStars(doc, dc, wnd);
     DrawBodies(doc, dc, wnd);
-    doc.m_frameLines.clear();
     // The ground goes over the stars and bodies below the horizon.
     if (doc.m_bHorizon && doc.m_bGround) DrawHorizon(doc, dc, wnd);
     // The telescope's reticle stays visible over everything.
@@ -238,25 +216,26 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
     SurfaceEndFrame(s);
 }
 
-void DrawSegmentQ15(CLumoDoc& doc, CLumoWnd& wnd, int32_t colour, const Vec3i& a, const Vec3i& b) {
+std::optional<FramePoint> DrawSegmentQ15(CLumoWnd& wnd, int32_t colour, const Vec3i& a,
+                                         const Vec3i& b) {
     const Vec3i ca = wnd.m_Camera.ToCamera(a.x, a.y, a.z);
     const Vec3i cb = wnd.m_Camera.ToCamera(b.x, b.y, b.z);
-    if (ca.z <= 0 || cb.z <= 0) return;
+    if (ca.z <= 0 || cb.z <= 0) return std::nullopt;
     int32_t x1, y1, x2, y2;
     wnd.ProjectToScreen(ca.x, ca.y, x1, y1);
     wnd.ProjectToScreen(cb.x, cb.y, x2, y2);
     MoveTo(wnd.m_Surface, x1, y1);
     LineTo(wnd.m_Surface, x2, y2, colour);
-    doc.m_frameLines.push_back({x2, y2});
+    return FramePoint{x2, y2};
 }
 
-void DrawSegment(CLumoDoc& doc, CLumoWnd& wnd, int32_t colour, const SkyPoint& a, const SkyPoint& b) {
-    DrawSegmentQ15(doc, wnd, colour, {a.X, a.Y, a.Z}, {b.X, b.Y, b.Z});
+std::optional<FramePoint> DrawSegment(CLumoWnd& wnd, int32_t colour, const SkyPoint& a,
+                                      const SkyPoint& b) {
+    return DrawSegmentQ15(wnd, colour, {a.X, a.Y, a.Z}, {b.X, b.Y, b.Z});
 }
 
-void DrawLineSet(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& set, int32_t colour) {
-    DrawSkyLines(doc, wnd, set, colour);
-    doc.m_frameLines.clear();
+void DrawLineSet(CLumoWnd& wnd, const std::vector<CSkyLine>& set, int32_t colour) {
+    for (const CSkyLine& line : set) DrawSegment(wnd, colour, line.m_start, line.m_end);
 }
 
 void DrawLabel(CDC& dc, CLumoWnd& wnd, const SkyPoint& where, std::string_view text, ColorRef colour) {

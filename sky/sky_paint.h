@@ -12,6 +12,7 @@
 // (y_window = Height - y_surface).
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -44,16 +45,21 @@ constexpr int32_t kHorizonColour = 5;    // yellow
 // model drawn before (here or in another window) darkens the markers.
 void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd);
 
+// A surface pixel (y up from the bottom row) a segment was drawn to.
+struct FramePoint {
+    int32_t x;
+    int32_t y;
+};
+
 // One line between two sky directions, drawn only when both ends are in
-// front (Z > 0); the end point's surface pixel is then appended to the
-// document's m_frameLines.
-void DrawSegment(CLumoDoc& doc, CLumoWnd& wnd, int32_t colour, const SkyPoint& a,
-                 const SkyPoint& b);
+// front (Z > 0); returns the end point's surface pixel when it was drawn.
+std::optional<FramePoint> DrawSegment(CLumoWnd& wnd, int32_t colour, const SkyPoint& a,
+                                      const SkyPoint& b);
 // The same for two bare Q15 directions.
-void DrawSegmentQ15(CLumoDoc& doc, CLumoWnd& wnd, int32_t colour, const Vec3i& a,
-                    const Vec3i& b);
-// Every segment of a set in order, then m_frameLines emptied.
-void DrawLineSet(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& set, int32_t colour);
+std::optional<FramePoint> DrawSegmentQ15(CLumoWnd& wnd, int32_t colour, const Vec3i& a,
+                                         const Vec3i& b);
+// Every segment of a set in order.
+void DrawLineSet(CLumoWnd& wnd, const std::vector<CSkyLine>& set, int32_t colour);
 // A constellation name at its direction when it is in front (font A).
 void DrawLabel(CDC& dc, CLumoWnd& wnd, const SkyPoint& where, std::string_view text,
                ColorRef colour);

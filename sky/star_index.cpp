@@ -78,7 +78,6 @@ bool StarIndex::Update(const Stars& stars) {
         const double x = s.m_pos.X, y = s.m_pos.Y, z = s.m_pos.Z;
         m_cellOf[i] = CellOf(std::atan2(-z, x), std::atan2(y, std::hypot(x, z)));
     }
-    shown.clear();
     return true;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 // A coarse index of the catalogue's stars by sky cell (bands of 6 degrees of
 // declination cut into cells about 6 degrees wide, a cap at each pole), so
-// that a paint passes over the stars it cannot draw without touching them,
-// and the list of stars the latest paint gave a screen position, so that
-// only those are cleared before the next. Held by the sky window; rebuilt
+// that a paint passes over the stars it cannot draw without touching them.
+// Held by the sky window; rebuilt
 // whenever the document's star list is not the one indexed (the catalogue
 // is read only: a star does not move within the list).
 
@@ -20,7 +19,7 @@ public:
     using Stars = std::vector<std::unique_ptr<CStar>>;
 
     // Indexes the stars unless they are the ones indexed; true when it was
-    // rebuilt (every star's screen position is then to be cleared).
+    // rebuilt.
     bool Update(const Stars& stars);
     // Marks the cells a view can show: depth is the camera's depth row (Q15,
     // sky frame), reach the sine of the angle from the view centre to the
@@ -28,9 +27,6 @@ public:
     void MarkVisible(const Vec3i& depth, double reach);
     // Whether star i (catalogue order) lies in a cell marked visible.
     bool MayShow(size_t i) const { return m_visible[m_cellOf[i]] != 0; }
-
-    // The stars the latest paint gave a screen position.
-    std::vector<CStar*> shown;
 
 private:
     struct Cell {

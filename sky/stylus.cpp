@@ -10,11 +10,12 @@
 #include "sky/lumo_wnd.h"
 
 int32_t CLumoWnd::EdgeStep() const {
-    if (FocalLength <= 0) return 0;
+    const int32_t focal = m_Surface.FocalLength;
+    if (focal <= 0) return 0;
     // The scale keeps the turn per tick the same on a denser surface, whose
     // F is larger by the same factor.
     const int64_t units = std::llround(131072.0 * m_scale.factor);
-    return static_cast<int32_t>(units / FocalLength);
+    return static_cast<int32_t>(units / focal);
 }
 
 void CLumoWnd::OnPenDown(int32_t x, int32_t y) {
@@ -64,9 +65,10 @@ void CLumoWnd::TurnByEdgeStep(int32_t across, int32_t down) {
 }
 
 void CLumoWnd::OnPenMove(int32_t x, int32_t y) {
-    if (!m_bPenDown || m_nElevStep != 0 || m_nAzimuthStep != 0 || !m_pDoc || FocalLength <= 0)
+    if (!m_bPenDown || m_nElevStep != 0 || m_nAzimuthStep != 0 || !m_pDoc ||
+        m_Surface.FocalLength <= 0)
         return;
-    double f = FocalLength;
+    double f = m_Surface.FocalLength;
     double dx = x - m_ptLast[0], dy = y - m_ptLast[1];
     m_pDoc->m_nViewElevation =
         static_cast<int32_t>(m_pDoc->m_nViewElevation - (dy / f) * kDragGain);
@@ -93,41 +95,24 @@ void CLumoWnd::OnPenUp(int32_t x, int32_t y) {
 
 void CLumoWnd::HitTest(int32_t x, int32_t y) {
     if (!m_pDoc) return;
-    // Stored positions are surface pixels; the surface is shown BlitX pixels
-    // right of the client's left edge, so a stored x is compared shifted.
-    const int64_t shift = m_Surface.BlitX;
-    auto dist = [&](const int32_t pt[2]) {
-        int64_t dx = pt[0] + shift - x, dy = pt[1] - y;
-        return dx * dx + dy * dy;
-    };
+    // Marks are in surface pixels across; the surface is shown BlitX pixels
+    // right of the client's left edge, so the tap is shifted back.
+    const int64_t sx = int64_t{x} - m_Surface.BlitX, sy = y;
     int64_t best = m_scale.SquaredPixels(kTapRadiusSquared);
-    CPlanet* body = nullptr;
-    CStar* star = nullptr;
-    for (auto& p : m_pDoc->m_planets) {
-        int64_t d = dist(p->m_ptScreen);
-        if (d < best) {
-            body = p.get();
-            best = d;
-        }
-    }
-    for (auto& s : m_pDoc->m_stars) {
-        int64_t d = dist(s->m_ptScreen);
-        if (d < best) {
-            star = s.get();
-            best = d;
-        }
-    }
-    const DeepSkyObject* deep = nullptr;
-    if (m_pDeepSky) {
-        for (const DeepSkyMark& m : m_deepSkyDrawn) {
-            const int32_t pt[2] = {m.x, m.y};
-            int64_t d = dist(pt);
-            if (d < best) {
-                deep = &m_pDeepSky->objects[static_cast<size_t>(m.index)];
-                best = d;
-            }
-        }
-    }
+    // A mark's index is checked against its list: a table left from before
+    // the document changed picks nothing that is not there.
+    const ScreenMark* mark = NearestMark(m_hits.bodies, sx, sy, best);
+    CPlanet* body = mark && size_t(mark->index) < m_pDoc->m_planets.size()
+                        ? m_pDoc->m_planets[size_t(mark->index)].get()
+                        : nullptr;
+    mark = NearestMark(m_hits.stars, sx, sy, best);
+    CStar* star = mark && size_t(mark->index) < m_pDoc->m_stars.size()
+                      ? m_pDoc->m_stars[size_t(mark->index)].get()
+                      : nullptr;
+    mark = m_pDeepSky ? NearestMark(m_hits.deepSky, sx, sy, best) : nullptr;
+    const DeepSkyObject* deep = mark && size_t(mark->index) < m_pDeepSky->objects.size()
+                                    ? &m_pDeepSky->objects[size_t(mark->index)]
+                                    : nullptr;
     if (!m_pHost) return;
     if (deep)
         m_pHost->ShowDeepSkyInfo(*deep);

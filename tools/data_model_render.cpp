@@ -109,7 +109,7 @@ bool RenderModelPicture(EngineObject& obj, const ModelView& view, const std::str
     SurfaceBeginFrame(surface, 256);
     const int64_t distance = view.Distance > 0
                                  ? view.Distance
-                                 : FitDistance(obj, surface.Stride, surface.Height, FocalLength);
+                                 : FitDistance(obj, surface.Stride, surface.Height, surface.FocalLength);
     const MatQ15 m =
         MatFromAngles(DegreesToAngle(view.AngleDegrees[0]), DegreesToAngle(view.AngleDegrees[1]),
                       DegreesToAngle(view.AngleDegrees[2]));

@@ -110,7 +110,7 @@ void CLumoView::OnCommand(int id) {
         case ID_RUN_FORWARD: m_timeBar->ToggleForward(); break;
         default:
             // The Aim items belong to the document.
-            if (const char* body = AimBodyOf(id)) AimCommand(doc, body);
+            if (const char* body = AimBodyOf(id)) AimCommand(m_sky->Wnd(), body);
             break;
     }
 }

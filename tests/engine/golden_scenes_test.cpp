@@ -23,11 +23,9 @@ class GoldenSceneTest : public ::testing::Test {
 protected:
     void SetUp() override {
         EngineTablesInit();
-        savedLight = LightVector;
-        LightVector = kSceneLight;
+        s.LightVector = kSceneLight;
     }
     void TearDown() override {
-        LightVector = savedLight;
         BuildShadeBase(0);
     }
     void Begin(int32_t width, int32_t height) {
@@ -36,7 +34,6 @@ protected:
         SurfaceBeginFrame(s, 256);
     }
     Surface s;
-    Vec3i savedLight;
 };
 
 TEST_F(GoldenSceneTest, FlatCube) {
@@ -98,7 +95,7 @@ TEST_F(GoldenSceneTest, TexturedSphereAtThreeSizes) {
     OwnedObject planet;
     ASSERT_TRUE(MakeTexturedSphere(planet.obj, 200, 128, 4));
     Begin(640, 360);
-    const int32_t F = FocalLength;
+    const int32_t F = s.FocalLength;
     const MatQ15 m = MatFromAngles(0, 0, 0);
     // Screen radius r = 200 F / tz; centres at screen x offsets -250, -130, 120.
     struct Placed {

@@ -22,21 +22,17 @@ class RenderObjectTest : public ::testing::Test {
 protected:
     void SetUp() override {
         EngineTablesInit();
-        savedFocal = FocalLength;
-        savedLight = LightVector;
-        LightVector = {0, 0, 127};  // from behind the viewer: facing faces at level 0
+        s.LightVector = {0, 0, 127};  // from behind the viewer: facing faces at level 0
         Begin(100, 80, 100);
         Clear();
     }
     void TearDown() override {
-        FocalLength = savedFocal;
-        LightVector = savedLight;
         GouraudEnabled = 1;
         BuildShadeBase(0);
     }
     void Begin(int32_t width, int32_t height, int32_t focal) {
         ASSERT_EQ(SurfaceCreate(s, width, height), 1);
-        FocalLength = focal;
+        s.FocalLength = focal;
     }
     // Every byte, the last column of each row too.
     void Clear() { std::memset(s.Bits, kBackground, static_cast<size_t>(s.Stride) * s.Height); }
@@ -47,8 +43,6 @@ protected:
     bool Blank() const { return CountIndex(s, kBackground) == s.Stride * s.Height; }
     Surface s;
     OwnedObject model;
-    int32_t savedFocal = 0;
-    Vec3i savedLight;
 };
 
 TEST_F(RenderObjectTest, DetailAndDepthCueFollowTheDistance) {
@@ -248,11 +242,11 @@ TEST_F(RenderObjectTest, LightTermsBeyondTheTableAreClamped) {
     obj.Faces[0].Normal[2] = -30000;  // lit far beyond the table
     SetFacingSquare(obj.Faces[1], 100, 0, 3, 150, 0);
     ASSERT_TRUE(Finish(obj, model.obj));
-    LightVector = {0, 0, -30000};  // and the other against a huge light
+    s.LightVector = {0, 0, -30000};  // and the other against a huge light
     ASSERT_EQ(Render(0, 0, 1000), 1);
     EXPECT_EQ(PixelOf(s, 35, 40), PaletteIndexOf(10, 3));
     EXPECT_EQ(PixelOf(s, 65, 40), PaletteIndexOf(10, 3));
-    LightVector = {0, 0, 30000};
+    s.LightVector = {0, 0, 30000};
     ASSERT_EQ(Render(0, 0, 1000), 1);
     EXPECT_EQ(PixelOf(s, 35, 40), PaletteIndexOf(0, 3));
 }

@@ -94,12 +94,17 @@ TEST_F(RotateTest, MovesWithTheStylusUpOrOffTheBallDoNothing) {
     EXPECT_EQ(state.Turned[0] + state.Turned[1] + state.Turned[2], 0);
 }
 
-TEST_F(RotateTest, RedrawUsesItsOwnLightAndLeavesTheSkyLight) {
+TEST_F(RotateTest, TheBallKeepsItsFocalLengthAndLightToItsOwnSurface) {
+    Surface sky;
+    ASSERT_EQ(SurfaceCreate(sky, 320, 240), 1);
+    SurfaceBeginFrame(sky, 256);
     ASSERT_TRUE(RotateResize(state, 60, 60));
-    const Vec3i before = LightVector;
     RotatePenDown(state, 30, 30);
     RotatePenMove(state, 36, 34);
-    EXPECT_EQ(LightVector, before);
+    EXPECT_EQ(state.surface.FocalLength, 48);  // 0.8 of its own width
+    EXPECT_NE(state.surface.LightVector, kDefaultLight);
+    EXPECT_EQ(sky.FocalLength, 256);
+    EXPECT_EQ(sky.LightVector, kDefaultLight);
 }
 
 }  // namespace

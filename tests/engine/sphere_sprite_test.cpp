@@ -22,9 +22,7 @@ protected:
     void SetUp() override {
         EngineTablesInit();
         BuildShadeBase(0);
-        savedFocal = FocalLength;
-        savedLight = LightVector;
-        FocalLength = 400;
+        s.FocalLength = 400;
         ASSERT_EQ(SurfaceCreate(s, 200, 120), 1);  // centre (100, 60)
         SurfaceClear(s, kBackground);
         face = Face{};
@@ -38,8 +36,6 @@ protected:
         face.Colour = 5;
     }
     void TearDown() override {
-        FocalLength = savedFocal;
-        LightVector = savedLight;
         DetailMode = kModeNear;
     }
     // A sphere face of file radius `radius` at depth tz on the view axis:
@@ -61,8 +57,6 @@ protected:
     }
     Surface s;
     Face face;
-    int32_t savedFocal = 0;
-    Vec3i savedLight;
 };
 
 // 256 x 128 texels whose colour changes with every column.
@@ -114,7 +108,7 @@ TEST_F(SphereTest, SmallFarOrUntexturedSpheresAreBodyDiscs) {
 TEST_F(SphereTest, UnlitTexelsIgnoreTheLight) {
     std::vector<uint8_t> map(64 * 32, 250);
     for (Vec3i light : {Vec3i{73, -73, 73}, Vec3i{-127, 0, 0}, Vec3i{0, 0, -127}}) {
-        LightVector = light;
+        s.LightVector = light;
         SurfaceClear(s, kBackground);
         Draw(100, 1000, TextureImage{map.data(), 64, 32});
         const int drawn = CountIndex(s, 51);
@@ -125,7 +119,7 @@ TEST_F(SphereTest, UnlitTexelsIgnoreTheLight) {
 
 TEST_F(SphereTest, LitTexelsFollowTheLightAndStayOnTheirHue) {
     std::vector<uint8_t> map(64 * 32, 19 * 4 + 2);  // hue 2 at level 4
-    LightVector = {-127, 0, 0};                     // travelling left: the right side is lit
+    s.LightVector = {-127, 0, 0};                   // travelling left: the right side is lit
     Draw(100, 1000, TextureImage{map.data(), 64, 32});
     // At column 135 the normal is (223, 0, -121): sL = (-127 * 223) >> 8 = -111,
     // ShadeBase[320 + 111] is level 2, and the texel's level 4 gives level 6.

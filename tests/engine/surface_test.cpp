@@ -35,23 +35,21 @@ TEST(SurfaceTest, CreateSetsGeometryTablesAndTheDrawingView) {
 }
 
 TEST(SurfaceTest, FrameBracketAndFocalLength) {
-    const int32_t saved = FocalLength;
     Surface s;
     ASSERT_EQ(SurfaceCreate(s, 240, 100), 1);
     ASSERT_EQ(SurfaceBeginFrame(s, 256), 1);
-    EXPECT_EQ(FocalLength, 192);
+    EXPECT_EQ(s.FocalLength, 192);
     EXPECT_EQ(s.Locked, 1);
     EXPECT_EQ(SurfaceBeginFrame(s, 0), 1);  // already locked; zoom 0 keeps F
-    EXPECT_EQ(FocalLength, 192);
+    EXPECT_EQ(s.FocalLength, 192);
     EXPECT_EQ(SurfaceEndFrame(s), 1);
     EXPECT_EQ(s.Locked, 0);
     ASSERT_EQ(SurfaceCreate(s, 243, 100), 1);  // stride 244
     SurfaceBeginFrame(s, 256);
-    EXPECT_EQ(FocalLength, 195);
+    EXPECT_EQ(s.FocalLength, 195);
     ASSERT_EQ(SurfaceCreate(s, 16384, 4), 1);  // the product needs 64 bits
     SurfaceBeginFrame(s, 1 << 20);
-    EXPECT_EQ(FocalLength, 13107 * 4096);
-    FocalLength = saved;
+    EXPECT_EQ(s.FocalLength, 13107 * 4096);
 }
 
 TEST(SurfaceTest, ClearLeavesTheLastByteOfEachRow) {
@@ -68,9 +66,9 @@ TEST(SurfaceTest, DestroyedSurfaceDrawsAndPresentsNothing) {
     ASSERT_EQ(SurfaceCreate(s, 40, 30), 1);
     SurfaceDestroy(s);
     EXPECT_TRUE(s.Kind == 0 && s.Bits == nullptr);
-    const int32_t focal = FocalLength;
+    const int32_t focal = s.FocalLength;
     EXPECT_EQ(SurfaceBeginFrame(s, 256), 0);
-    EXPECT_EQ(FocalLength, focal);
+    EXPECT_EQ(s.FocalLength, focal);
     SurfaceClear(s, 10);  // none of these may touch the freed memory
     PutPixel(s, 5, 5, 1);
     LineTo(s, 30, 20, 1);

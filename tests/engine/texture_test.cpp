@@ -20,12 +20,10 @@ class TextureTest : public ::testing::Test {
 protected:
     void SetUp() override {
         BuildShadeBase(0);
-        savedFocal = FocalLength;
-        FocalLength = 100;
+        s.FocalLength = 100;
         ASSERT_EQ(SurfaceCreate(s, 64, 64), 1);  // centre (32, 32)
         SurfaceClear(s, kBackground);
     }
-    void TearDown() override { FocalLength = savedFocal; }
 
     // The screen rectangle 12..51 x 12..51 as the outline.
     void Square() {
@@ -58,7 +56,6 @@ protected:
         return out;
     }
     Surface s;
-    int32_t savedFocal = 0;
 };
 
 TEST_F(TextureTest, FortyEightTexelsWideAreAddressedAsThirtyTwo) {

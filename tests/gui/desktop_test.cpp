@@ -70,7 +70,7 @@ TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
     Doc().m_nViewMode = 0;
     Doc().m_nViewAzimuth = Doc().m_nViewElevation = 0;
     Sky()->Redraw();
-    const int32_t step = 131072 / FocalLength;
+    const int32_t step = 131072 / Sky()->Wnd().m_Surface.FocalLength;
     ASSERT_GT(step, 0);
     Key(Qt::Key_Left);
     EXPECT_EQ(Doc().m_nViewAzimuth, step);

@@ -293,8 +293,9 @@ TEST_F(DialogTest, AimMenuChecksTheLockedBodyThatStaysCentredWhileTimeRuns) {
     const Surface& s = Sky()->Wnd().m_Surface;
     for (int tick = 0; tick < 10; ++tick) {
         bar->Core().OnTimer(kForwardTimer);
-        EXPECT_LE(std::abs(jupiter->m_ptScreen[0] - s.CentreX), 1) << tick;
-        EXPECT_LE(std::abs(jupiter->m_ptScreen[1] - (s.Height - s.CentreY)), 1) << tick;
+        const auto at = MarkOf(Sky()->Wnd().m_hits.bodies, jupiter->m_nIndex);
+        EXPECT_LE(std::abs(at[0] - s.CentreX), 1) << tick;
+        EXPECT_LE(std::abs(at[1] - (s.Height - s.CentreY)), 1) << tick;
     }
     QTest::mouseClick(bar->m_forward, Qt::LeftButton);
     EXPECT_GE((View()->ChosenTime() - CDateTime(2026, 3, 1, 22, 0, 0)).GetTotalDays(), 10);

@@ -19,7 +19,7 @@ protected:
         Sky()->Redraw();
     }
     // Where a record drawn by the last paint appears in the widget.
-    QPoint Shown(const int32_t pt[2]) { return {pt[0] + Sky()->Wnd().m_Surface.BlitX, pt[1]}; }
+    QPoint Shown(const std::array<int32_t, 2>& pt) { return {pt[0] + Sky()->Wnd().m_Surface.BlitX, pt[1]}; }
 };
 
 // The day's rise, transit and set lines from line first on.
@@ -32,13 +32,15 @@ void ExpectEventLines(const QStringList& lines, int first) {
 
 TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     const CStar* star = nullptr;
-    for (const auto& s : Doc().m_stars)
-        if (s->m_ptScreen[0] != kOffScreen && s->m_fMagnitude < 2.5f) {
-            star = s.get();
+    std::array<int32_t, 2> at{};
+    for (const ScreenMark& m : Sky()->Wnd().m_hits.stars)
+        if (Doc().m_stars[size_t(m.index)]->m_fMagnitude < 2.5f) {
+            star = Doc().m_stars[size_t(m.index)].get();
+            at = {m.x, m.y};
             break;
         }
     ASSERT_NE(star, nullptr);
-    ShownDialog shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(star->m_ptScreen)); });
+    ShownDialog shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(at)); });
     EXPECT_EQ(shown.title, "Star");
     ASSERT_EQ(shown.lines.size(), 8);
     EXPECT_EQ(shown.lines[0].toStdString(), star->m_strName);
@@ -49,8 +51,9 @@ TEST_F(StylusGuiTest, DoubleClickOpensTheStarOrPlanetDialog) {
     Sky()->Redraw();  // aiming switches to Equatorial mode from the next paint on
     Sky()->Redraw();
     // At the projection centre: half the surface stride (a multiple of 4), shown one pixel right.
-    ASSERT_EQ(Shown(jupiter->m_ptScreen).x(), Sky()->Wnd().m_Surface.CentreX + 1);
-    shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, Shown(jupiter->m_ptScreen)); });
+    const QPoint jupiterAt = Shown(MarkOf(Sky()->Wnd().m_hits.bodies, jupiter->m_nIndex));
+    ASSERT_EQ(jupiterAt.x(), Sky()->Wnd().m_Surface.CentreX + 1);
+    shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, jupiterAt); });
     EXPECT_EQ(shown.title, "Planet");
     ASSERT_EQ(shown.lines.size(), 17);
     EXPECT_EQ(shown.lines[0], "Name: Jupiter");

@@ -17,10 +17,9 @@ protected:
     void SetUp() override {
         SkyWindowTest::SetUp();
         Size(318, 240);
-        ASSERT_EQ(g_pSkyWnd, &wnd);
     }
     // Within one pixel of the projection centre, window coordinates.
-    void ExpectCentred(const int32_t (&pt)[2], const char* what) {
+    void ExpectCentred(const std::array<int32_t, 2>& pt, const char* what) {
         EXPECT_LE(std::abs(pt[0] - S().CentreX), 1) << what;
         EXPECT_LE(std::abs(pt[1] - (S().Height - S().CentreY)), 1) << what;
     }
@@ -29,18 +28,18 @@ protected:
 TEST_F(AimCommandTest, SameItemTwiceUnlocksEveryChoiceRepaintsEarthOnlyInVr) {
     wnd.PaintSky();
     int presents = host.presents;
-    AimCommand(doc, "Mars");
+    AimCommand(wnd, "Mars");
     EXPECT_EQ(doc.m_pAim, Body("Mars"));
     EXPECT_TRUE(AimItemChecked(doc, "Mars"));
     EXPECT_FALSE(AimItemChecked(doc, "Venus"));
-    AimCommand(doc, "Venus");
+    AimCommand(wnd, "Venus");
     EXPECT_EQ(doc.m_pAim, Body("Venus"));
-    AimCommand(doc, "Venus");
+    AimCommand(wnd, "Venus");
     EXPECT_EQ(doc.m_pAim, nullptr);
     EXPECT_FALSE(AimItemChecked(doc, "Venus"));
     EXPECT_FALSE(AimItemChecked(doc, "Vulcan"));  // no body, no lock: no check mark
-    AimCommand(doc, "Mars");
-    AimCommand(doc, "mars");  // exact names only: releases
+    AimCommand(wnd, "Mars");
+    AimCommand(wnd, "mars");  // exact names only: releases
     EXPECT_EQ(doc.m_pAim, nullptr);
     EXPECT_EQ(host.presents, presents + 5);
     // "Earth" only while standing on another body.
@@ -86,11 +85,11 @@ TEST_F(AimCommandTest, SeekAimsAtABodyByItsPositionAndAtAStarByItsAngles) {
     ASSERT_TRUE(SeekCommand(wnd, "JUPITER"));
     EXPECT_NEAR(doc.m_nViewAzimuth, 5461, 2);    // 4h
     EXPECT_NEAR(doc.m_nViewElevation, 2731, 2);  // minus the declination
-    ExpectCentred(Body("Jupiter")->m_ptScreen, "Jupiter");
+    ExpectCentred(ScreenOf(Body("Jupiter")), "Jupiter");
 
     CStar* vega = AddStar("Vega", 0.03f, 279.23, 38.78);
     ASSERT_TRUE(SeekCommand(wnd, "vega"));
-    ExpectCentred(vega->m_ptScreen, "Vega");
+    ExpectCentred(ScreenOf(vega), "Vega");
 
     // In VR mode a body does not turn the view; the lock is still released.
     doc.m_bObserverOnBody = 1;

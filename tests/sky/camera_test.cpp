@@ -92,7 +92,7 @@ TEST_F(ProjectionTest, FocalLengthFollowsTheZoomAndTheSurfaceWidth) {
         Size(k.client, 200);
         doc.m_nZoom = k.zoom;
         wnd.PaintSky();
-        EXPECT_EQ(FocalLength, k.focal) << k.client << " " << k.zoom;
+        EXPECT_EQ(S().FocalLength, k.focal) << k.client << " " << k.zoom;
     }
     EXPECT_EQ(S().Stride, 644);  // two wider than the client area, rounded up
 }

@@ -89,12 +89,12 @@ TEST_F(DaylightPaintTest, TheBackgroundAndTheStarsFollowTheSun) {
     wnd.PaintSky();
     EXPECT_EQ(Corner(), DaylightBackgroundIndex(30));
     EXPECT_FLOAT_EQ(wnd.m_fSkyLimit, -1);
-    EXPECT_FALSE(OnScreen(star->m_ptScreen));
+    EXPECT_FALSE(OnScreen(ScreenOf(star)));
     SunAt(-10);
     wnd.PaintSky();
     EXPECT_EQ(Corner(), DaylightBackgroundIndex(-10));
     EXPECT_NE(Corner(), kFirstShadeIndex);
-    EXPECT_TRUE(OnScreen(star->m_ptScreen));
+    EXPECT_TRUE(OnScreen(ScreenOf(star)));
     SunAt(-30);
     wnd.PaintSky();
     EXPECT_EQ(Corner(), kFirstShadeIndex);

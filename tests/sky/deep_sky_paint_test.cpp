@@ -56,7 +56,7 @@ protected:
     // The sky direction (right ascension, declination, degrees) shown at a
     // surface pixel; false outside the rim.
     bool DirectionAt(int32_t x, int32_t y, double& ra, double& dec) const {
-        const double f = FocalLength;
+        const double f = S().FocalLength;
         const double X = (S().CentreX - x) / f, Y = (y - S().CentreY) / f;
         const double r2 = X * X + Y * Y;
         if (r2 >= (1 - 2 / f) * (1 - 2 / f)) return false;  // the rim is drawn over the fill
@@ -156,7 +156,7 @@ TEST_F(MilkyWayTest, GoldenBandAcrossTheEdge) {
     EXPECT_GT(CountVisible(10 + kGridColour), 300);
     // The band runs behind the viewer through the rim's left side, filled up
     // to the rim and not beyond it.
-    const int32_t rim = FocalLength;
+    const int32_t rim = S().FocalLength;
     EXPECT_NE(PixelOf(S(), S().CentreX - rim + 3, S().CentreY - 20), kClear);
     int stray = 0;
     for (int32_t y = 0; y < S().Height; ++y)
@@ -201,7 +201,7 @@ protected:
     }
     std::vector<std::string> Drawn() const {
         std::vector<std::string> out;
-        for (const DeepSkyMark& m : wnd.m_deepSkyDrawn) out.push_back(sky.objects[m.index].designation);
+        for (const ScreenMark& m : wnd.m_hits.deepSky) out.push_back(sky.objects[m.index].designation);
         return out;
     }
     int SymbolPixels() { return CountVisible(kDeepSkyColour + 10); }
@@ -233,13 +233,13 @@ TEST_F(DeepSkySymbolTest, LimitsSizesAndTheHitTest) {
     doc.m_bDeepSky = 0;
     Paint({});
     EXPECT_EQ(SymbolPixels(), 0);
-    EXPECT_TRUE(wnd.m_deepSkyDrawn.empty());
+    EXPECT_TRUE(wnd.m_hits.deepSky.empty());
 
     // A double tap near the object opens its box; far from it nothing.
     doc.m_bDeepSky = 1;
     doc.m_fMagLimit = 8;
     Paint({});
-    const DeepSkyMark m31 = wnd.m_deepSkyDrawn[0];
+    const ScreenMark m31 = wnd.m_hits.deepSky[0];
     wnd.HitTest(m31.x + 1 + 4, m31.y + 3);  // the surface is shown one pixel right
     ASSERT_EQ(host.deepSkyShown, &sky.objects[0]);
     host.deepSkyShown = nullptr;
@@ -248,7 +248,7 @@ TEST_F(DeepSkySymbolTest, LimitsSizesAndTheHitTest) {
     // A star at the same place wins.
     AddStar("Near", 5, 0.05, 0);
     Paint({});
-    wnd.HitTest(wnd.m_deepSkyDrawn[0].x + 1 + 2, wnd.m_deepSkyDrawn[0].y);
+    wnd.HitTest(wnd.m_hits.deepSky[0].x + 1 + 2, wnd.m_hits.deepSky[0].y);
     EXPECT_EQ(host.deepSkyShown, nullptr);
     EXPECT_NE(host.starShown, nullptr);
 }

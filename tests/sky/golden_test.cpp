@@ -74,7 +74,7 @@ TEST_F(GoldenSkyTest, EquatorialOrion) {
     // Betelgeuse, brighter than 1.0, is a disc where its position was stored.
     CStar* betelgeuse = Star("Betelgeuse");
     ASSERT_NE(betelgeuse, nullptr);
-    EXPECT_EQ(WindowPixel(betelgeuse->m_ptScreen[0], betelgeuse->m_ptScreen[1]), ShadeBase[448] + 1);
+    EXPECT_EQ(WindowPixel(ScreenOf(betelgeuse)[0], ScreenOf(betelgeuse)[1]), ShadeBase[448] + 1);
     // The celestial equator, a grid line, runs along the centre row.
     EXPECT_EQ(PixelOf(S(), 5, 120), 10 + kGridColour);
     EXPECT_GT(CountColour(kConstellationNameColour), 50);
@@ -90,9 +90,9 @@ TEST_F(GoldenSkyTest, HorizonSouth) {
     // Saturn (altitude 46.9, azimuth 207.9): above the centre and right of
     // it, west being on the right when facing south.
     const CPlanet* saturn = Body("Saturn");
-    EXPECT_GT(saturn->m_ptScreen[0], 162 + 50);
-    EXPECT_LT(saturn->m_ptScreen[1], 120 - 50);
-    EXPECT_EQ(WindowPixel(saturn->m_ptScreen[0] - 1, saturn->m_ptScreen[1]), ShadeBase[448] + 1);
+    EXPECT_GT(ScreenOf(saturn)[0], 162 + 50);
+    EXPECT_LT(ScreenOf(saturn)[1], 120 - 50);
+    EXPECT_EQ(WindowPixel(ScreenOf(saturn)[0] - 1, ScreenOf(saturn)[1]), ShadeBase[448] + 1);
     EXPECT_GT(CountColour(kAzimuthLabelColour), 10);
     ExpectGoldenSky(S(), 0xb8345379907f0ed3ull, "horizon_south");
 }
@@ -112,7 +112,7 @@ TEST_F(GoldenSkyTest, HorizonEastWithGround) {
     EXPECT_EQ(CountColour(kAzimuthLabelColour), 0);
     // Uranus: altitude 54.8, azimuth 113.8.
     const CPlanet* uranus = Body("Uranus");
-    EXPECT_LT(uranus->m_ptScreen[1], 120);
+    EXPECT_LT(ScreenOf(uranus)[1], 120);
     ExpectGoldenSky(S(), 0xa62ae7ef06794e72ull, "horizon_east_ground");
 }
 
@@ -133,17 +133,17 @@ TEST_F(GoldenSkyTest, StarsAreDrawnAtTheirApparentPlaces) {
             const FrameOfDate f = ComputeFrameOfDate(doc.m_dJulianDay);
             const CSkyCamera& c = wnd.m_Camera;
             auto dot = [](const Vec3i& r, const DVec3& v) { return (r.x * v[0] + r.y * v[1] + r.z * v[2]); };
-            for (const auto& star : doc.m_stars) {
-                if (star->m_ptScreen[0] == kOffScreen) continue;
+            for (const ScreenMark& m : wnd.m_hits.stars) {
+                const CStar* star = doc.m_stars[static_cast<size_t>(m.index)].get();
                 double ra, dec;
                 ApparentStarPlace(f, star->m_pos.a, star->m_pos.b, ra, dec);
                 const DVec3 d = SkyFromStandard(UnitFromAngles(ra, dec));
                 // The paint's own rounding: each product truncated toward zero.
-                const double x = S().CentreX - std::trunc(FocalLength * dot(c.m_vSide, d) / 32768);
-                const double y = S().Height - (S().CentreY + std::trunc(FocalLength * dot(c.m_vUp, d) / 32768));
+                const double x = S().CentreX - std::trunc(S().FocalLength * dot(c.m_vSide, d) / 32768);
+                const double y = S().Height - (S().CentreY + std::trunc(S().FocalLength * dot(c.m_vUp, d) / 32768));
                 if (x < 0 || x >= S().Stride || y < 0 || y >= S().Height) continue;
-                EXPECT_NEAR(star->m_ptScreen[0], x, 1.0) << star->m_strName;
-                EXPECT_NEAR(star->m_ptScreen[1], y, 1.0) << star->m_strName;
+                EXPECT_NEAR(m.x, x, 1.0) << star->m_strName;
+                EXPECT_NEAR(m.y, y, 1.0) << star->m_strName;
                 ++checked;
             }
         }
@@ -203,9 +203,9 @@ TEST_F(VrGoldenSkyTest, OnTheEarthWithTheMoon) {
     EXPECT_GT(my, 120 + 30);
     for (int dx : {-8, 0, 8})  // grey or white
         EXPECT_EQ(Hue(PixelOf(S(), mx + dx, my)) % 8, 1) << dx;
-    EXPECT_FALSE(OnScreen(Body("Moon")->m_ptScreen));
-    EXPECT_FALSE(OnScreen(Body("Earth")->m_ptScreen));
-    EXPECT_TRUE(OnScreen(Body("Saturn")->m_ptScreen));  // far: its marker
+    EXPECT_FALSE(OnScreen(ScreenOf(Body("Moon"))));
+    EXPECT_FALSE(OnScreen(ScreenOf(Body("Earth"))));
+    EXPECT_TRUE(OnScreen(ScreenOf(Body("Saturn"))));  // far: its marker
     ExpectGoldenSky(S(), 0x3d29d70d42df4119ull, "vr_earth");
 }
 
@@ -227,7 +227,7 @@ TEST_F(VrGoldenSkyTest, OnJupiterWithTheGalileanMoons) {
     const Vec3i u = Normalize({io->m_vView[0], io->m_vView[1], io->m_vView[2]});
     EXPECT_LT(wnd.m_Camera.ToCamera(u.x, u.y, u.z).z, 0);  // behind the observer
     for (const char* moon : {"Io", "Europa", "Ganymede", "Callisto"})
-        EXPECT_FALSE(OnScreen(Body(moon)->m_ptScreen)) << moon;
+        EXPECT_FALSE(OnScreen(ScreenOf(Body(moon)))) << moon;
     ExpectGoldenSky(S(), 0x77d82c09f256bde5ull, "vr_jupiter");
 }
 

@@ -19,7 +19,7 @@ protected:
         EmptySky();
     }
     // Window point of a star or body after the paint.
-    static std::pair<int32_t, int32_t> At(const int32_t (&pt)[2]) { return {pt[0], pt[1]}; }
+    static std::pair<int32_t, int32_t> At(const std::array<int32_t, 2>& pt) { return {pt[0], pt[1]}; }
 };
 
 TEST_F(PaintTest, APaintBeforeAnySurfaceTouchesNothing) {
@@ -31,10 +31,10 @@ TEST_F(PaintTest, APaintBeforeAnySurfaceTouchesNothing) {
     fresh.m_pTimeSource = &time;
     fresh.OnCreate();
     CStar* star = AddStar("Vega", 0.0f, 0, 0);
-    star->m_ptScreen[0] = star->m_ptScreen[1] = 7;
+    fresh.m_hits.stars.push_back({0, 7, 7});
     fresh.PaintSky();
     EXPECT_TRUE(std::isnan(doc.m_dJulianDay));  // no positions computed
-    EXPECT_EQ(star->m_ptScreen[0], 7);
+    EXPECT_EQ(MarkOf(fresh.m_hits.stars, 0)[0], 7);
     EXPECT_EQ(host.presents, 0);
     EXPECT_EQ(fresh.m_Surface.Bits, nullptr);
     // A client area without width leaves the window without a surface too.
@@ -60,27 +60,27 @@ TEST_F(PaintTest, StarsStopAtTheFirstOneAtTheMagnitudeLimit) {
     CStar* later = AddStar("", 1.0f, 30, 0);  // out of order: never looked at
     doc.m_fMagLimit = 2.0f;
     wnd.PaintSky();
-    EXPECT_TRUE(OnScreen(bright->m_ptScreen));
-    EXPECT_FALSE(OnScreen(limit->m_ptScreen));
-    EXPECT_FALSE(OnScreen(later->m_ptScreen));
+    EXPECT_TRUE(OnScreen(ScreenOf(bright)));
+    EXPECT_FALSE(OnScreen(ScreenOf(limit)));
+    EXPECT_FALSE(OnScreen(ScreenOf(later)));
     doc.m_fMagLimit = 10000;  // the default draws every star in front
     wnd.PaintSky();
-    EXPECT_TRUE(OnScreen(limit->m_ptScreen));
-    EXPECT_TRUE(OnScreen(later->m_ptScreen));
+    EXPECT_TRUE(OnScreen(ScreenOf(limit)));
+    EXPECT_TRUE(OnScreen(ScreenOf(later)));
 }
 
 TEST_F(PaintTest, StarPositionsAreStoredAndClearedEveryPaint) {
     CStar* star = AddStar("", 4.0f, 15, 10);  // 1h left of the centre, a little up
     wnd.PaintSky();
-    auto [x, y] = At(star->m_ptScreen);
+    auto [x, y] = At(ScreenOf(star));
     EXPECT_LT(x, 160);
     EXPECT_LT(y, 120);
     EXPECT_EQ(WindowPixel(x, y), StarPaletteIndex(4.0f));
     // Turned away, the star keeps no stale position a tap could pick.
     doc.m_nViewAzimuth = 16384;
     wnd.PaintSky();
-    EXPECT_EQ(star->m_ptScreen[0], kOffScreen);
-    EXPECT_EQ(star->m_ptScreen[1], kOffScreen);
+    EXPECT_EQ(ScreenOf(star)[0], kOffScreen);
+    EXPECT_EQ(ScreenOf(star)[1], kOffScreen);
 }
 
 TEST_F(PaintTest, DirectionsOnTheRimAreNotDrawnButBodiesAre) {
@@ -91,12 +91,12 @@ TEST_F(PaintTest, DirectionsOnTheRimAreNotDrawnButBodiesAre) {
     doc.m_figures.push_back(CSkyLine(SkyPointAt(0, 0), pole->m_pos));
     doc.m_bFigures = 1;
     wnd.PaintSky();
-    EXPECT_FALSE(OnScreen(pole->m_ptScreen));
+    EXPECT_FALSE(OnScreen(ScreenOf(pole)));
     EXPECT_EQ(CountIndex(S(), 10 + kFigureColour), 0);
     const CPlanet* jupiter = Body("Jupiter");
-    ASSERT_TRUE(OnScreen(jupiter->m_ptScreen));
-    EXPECT_EQ(jupiter->m_ptScreen[0], 160);
-    EXPECT_EQ(jupiter->m_ptScreen[1], 240 - (120 + 255));  // F x 32767 / 32768
+    ASSERT_TRUE(OnScreen(ScreenOf(jupiter)));
+    EXPECT_EQ(ScreenOf(jupiter)[0], 160);
+    EXPECT_EQ(ScreenOf(jupiter)[1], 240 - (120 + 255));  // F x 32767 / 32768
 }
 
 TEST_F(PaintTest, StarMarkersBySizeAndShade) {
@@ -177,12 +177,12 @@ TEST_F(PaintTest, BodiesFarToNearWithTheirMarkers) {
     PlaceBody("Sun", 1.5e8, 3e7, 0);  // 11 degrees up
     wnd.PaintSky();
     const CPlanet* mars = Body("Mars");
-    ASSERT_TRUE(OnScreen(mars->m_ptScreen));
-    EXPECT_EQ(At(mars->m_ptScreen), At(Body("Saturn")->m_ptScreen));
+    ASSERT_TRUE(OnScreen(ScreenOf(mars)));
+    EXPECT_EQ(At(ScreenOf(mars)), At(ScreenOf(Body("Saturn"))));
     const uint8_t marsColour = PixelOf(S(), 159, 120);
     EXPECT_EQ(marsColour, ShadeBase[448] + 2);  // red, one level darker
     // The Sun: a yellow disc of radius 6.
-    auto [sx, sy] = At(Body("Sun")->m_ptScreen);
+    auto [sx, sy] = At(ScreenOf(Body("Sun")));
     EXPECT_EQ(WindowPixel(sx + 4, sy), ShadeBase[448] + 5);
     EXPECT_EQ(WindowPixel(sx + 8, sy), 10);
     EXPECT_GT(CountColour(kBodyNameColour), 20);
@@ -199,12 +199,12 @@ TEST_F(PaintTest, TheMoonIsShownOnlyFromTheEarth) {
     PlaceBody("Mars", 3e8, 0, 0);
     doc.m_dJulianDay = 2451993.365 + 14.765;  // full Moon
     wnd.PaintSky();
-    EXPECT_TRUE(OnScreen(Body("Moon")->m_ptScreen));
-    EXPECT_FALSE(OnScreen(Body("Phobos")->m_ptScreen));
+    EXPECT_TRUE(OnScreen(ScreenOf(Body("Moon"))));
+    EXPECT_FALSE(OnScreen(ScreenOf(Body("Phobos"))));
     // Another planet's moon is drawn once it stands apart from it on the screen.
     PlaceBody("Phobos", 3e8, 0, 1e7);
     wnd.PaintSky();
-    EXPECT_TRUE(OnScreen(Body("Phobos")->m_ptScreen));
+    EXPECT_TRUE(OnScreen(ScreenOf(Body("Phobos"))));
     PlaceBody("Phobos", 3e8, 0, 1e4);
     EXPECT_EQ(wnd.m_moonIcon.HeldId(), 2306);
     EXPECT_EQ(WindowPixel(160, 120), NearestPaletteIndex(S().MemoryDC.Palette, Rgb(255, 251, 240)));
@@ -212,10 +212,10 @@ TEST_F(PaintTest, TheMoonIsShownOnlyFromTheEarth) {
     doc.m_bObserverOnBody = 1;
     doc.m_pAim = Body("Mars");
     wnd.PaintSky();
-    EXPECT_FALSE(OnScreen(Body("Moon")->m_ptScreen));
-    EXPECT_TRUE(OnScreen(Body("Phobos")->m_ptScreen));
-    EXPECT_TRUE(OnScreen(Body("Mars")->m_ptScreen));
-    EXPECT_FALSE(OnScreen(Body("Earth")->m_ptScreen));
+    EXPECT_FALSE(OnScreen(ScreenOf(Body("Moon"))));
+    EXPECT_TRUE(OnScreen(ScreenOf(Body("Phobos"))));
+    EXPECT_TRUE(OnScreen(ScreenOf(Body("Mars"))));
+    EXPECT_FALSE(OnScreen(ScreenOf(Body("Earth"))));
 }
 
 TEST(MoonPhaseTest, IconIdsFollowTheLunation) {

@@ -82,20 +82,20 @@ TEST_F(ScaleTest, TheSameViewLandsAtScaledPositions) {
     CStar* star = AddStar("Test", 2.5f, 10, 8);
     SizeAt(1, 240, 180);
     wnd.PaintSky();
-    const int32_t x1 = star->m_ptScreen[0], y1 = star->m_ptScreen[1];
+    const int32_t x1 = ScreenOf(star)[0], y1 = ScreenOf(star)[1];
     const int32_t cx1 = S().CentreX, cy1 = S().Height - S().CentreY;
     SizeAt(2, 240, 180);
     wnd.PaintSky();
     const int32_t cx2 = S().CentreX, cy2 = S().Height - S().CentreY;
-    EXPECT_NEAR(star->m_ptScreen[0] - cx2, 2 * (x1 - cx1), 2);
-    EXPECT_NEAR(star->m_ptScreen[1] - cy2, 2 * (y1 - cy1), 2);
+    EXPECT_NEAR(ScreenOf(star)[0] - cx2, 2 * (x1 - cx1), 2);
+    EXPECT_NEAR(ScreenOf(star)[1] - cy2, 2 * (y1 - cy1), 2);
 }
 
 TEST_F(ScaleTest, StylusDistancesAndTheEdgeStepAreScaled) {
     EmptySky();
     SizeAt(2, 240, 150);
     wnd.PaintSky();
-    const int32_t F = FocalLength, r = host.width;
+    const int32_t F = S().FocalLength, r = host.width;
     const int32_t step = 2 * 131072 / F;
     EXPECT_EQ(wnd.EdgeStep(), step);
     wnd.OnPenDown(r - 39, 100);
@@ -117,8 +117,7 @@ TEST_F(ScaleTest, StylusDistancesAndTheEdgeStepAreScaled) {
 
     // A tap within 30 pixels (15 designed) picks the star.
     CStar* star = AddStar("Near", 2.5f, 0, 0);
-    star->m_ptScreen[0] = 200 - wnd.m_Surface.BlitX;
-    star->m_ptScreen[1] = 100;
+    wnd.m_hits.stars.push_back({IndexIn(doc.m_stars, star), 200 - wnd.m_Surface.BlitX, 100});
     wnd.HitTest(200 + 29, 100);
     EXPECT_EQ(host.starShown, star);
     host.starShown = nullptr;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -111,7 +112,20 @@ protected:
     const Surface& S() const { return wnd.m_Surface; }
     // Surface pixel of a window point (y down), as the stored positions are.
     uint8_t WindowPixel(int32_t x, int32_t windowY) const { return PixelOf(S(), x, S().Height - windowY); }
-    bool OnScreen(const int32_t (&pt)[2]) const { return pt[0] != kOffScreen || pt[1] != kOffScreen; }
+    bool OnScreen(const std::array<int32_t, 2>& pt) const { return pt[0] != kOffScreen || pt[1] != kOffScreen; }
+    // Where the latest paint drew a star or a body, as the hit table keeps it.
+    std::array<int32_t, 2> ScreenOf(const CStar* star) const {
+        return MarkOf(wnd.m_hits.stars, IndexIn(doc.m_stars, star));
+    }
+    std::array<int32_t, 2> ScreenOf(const CPlanet* body) const {
+        return MarkOf(wnd.m_hits.bodies, IndexIn(doc.m_planets, body));
+    }
+    template <class List, class T>
+    static int32_t IndexIn(const List& list, const T* item) {
+        for (size_t i = 0; i < list.size(); ++i)
+            if (list[i].get() == item) return static_cast<int32_t>(i);
+        return -1;
+    }
     // Pixels holding a palette index, leaving out the last column (a clear
     // keeps it, and the window never shows it).
     int CountVisible(uint8_t index) const {

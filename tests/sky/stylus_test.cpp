@@ -14,7 +14,7 @@ protected:
         EmptySky();
         Size(240, 300);  // a 242-wide surface: F = (242 * 256 / 320) = 193 at zoom 256
         wnd.PaintSky();
-        F = FocalLength;
+        F = S().FocalLength;
         ASSERT_GT(F, 0);
     }
     int32_t F = 0;
@@ -69,7 +69,7 @@ TEST_F(StylusTest, EdgePressesScrollWithinTwentyPixels) {
 }
 
 TEST_F(StylusTest, EdgeStepAtFocalLength195) {
-    FocalLength = 195;
+    wnd.m_Surface.FocalLength = 195;
     wnd.OnPenDown(host.width - 1, 100);
     EXPECT_EQ(wnd.m_nAzimuthStep, -672);
     wnd.OnPenUp(host.width - 1, 100);
@@ -100,8 +100,7 @@ TEST_F(StylusTest, DoubleTapPicksTheNearestDrawnObjectWithinFifteenPixels) {
     CPlanet* mars = Body("Mars");
     const int32_t shift = wnd.m_Surface.BlitX;  // shown this far right of the stored x
     ASSERT_EQ(shift, 1);
-    star->m_ptScreen[0] = 100 - shift;
-    star->m_ptScreen[1] = 100;
+    wnd.m_hits.stars.push_back({IndexIn(doc.m_stars, star), 100 - shift, 100});
     wnd.HitTest(100 + 15, 100);  // d = 225: nothing
     EXPECT_EQ(host.starShown, nullptr);
     EXPECT_EQ(host.planetShown, nullptr);
@@ -109,8 +108,7 @@ TEST_F(StylusTest, DoubleTapPicksTheNearestDrawnObjectWithinFifteenPixels) {
     EXPECT_EQ(host.starShown, star);
     host.starShown = nullptr;
     // A body at the same distance wins the tie; a strictly nearer star wins.
-    mars->m_ptScreen[0] = 120 - shift;
-    mars->m_ptScreen[1] = 100;
+    wnd.m_hits.bodies.push_back({IndexIn(doc.m_planets, mars), 120 - shift, 100});
     wnd.HitTest(110, 100);
     EXPECT_EQ(host.planetShown, mars);
     EXPECT_EQ(host.starShown, nullptr);

@@ -27,8 +27,8 @@ TEST_F(ReticleTest, TwoCirclesAndACrossWhereTheMountPoints) {
               -7e8 * std::cos(dec) * std::sin(ra));
     wnd.PaintSky();
     const CPlanet* jupiter = Body("Jupiter");
-    ASSERT_TRUE(OnScreen(jupiter->m_ptScreen));
-    const int32_t x = jupiter->m_ptScreen[0], y = S().Height - jupiter->m_ptScreen[1];
+    ASSERT_TRUE(OnScreen(ScreenOf(jupiter)));
+    const int32_t x = ScreenOf(jupiter)[0], y = S().Height - ScreenOf(jupiter)[1];
     // 160 - trunc(256 cos 10° sin 15°), 120 + trunc(256 sin 10°).
     EXPECT_EQ(x, 95);
     EXPECT_EQ(y, 164);

@@ -84,8 +84,8 @@ TEST_F(ViewTest, AimingFromHorizonModeSwitchesToEquatorialAfterThisPaint) {
     // puts Saturn at the centre.
     wnd.PaintSky();
     const CPlanet* saturn = Body("Saturn");
-    EXPECT_LT(std::abs(saturn->m_ptScreen[0] - S().CentreX), 2);
-    EXPECT_LT(std::abs(saturn->m_ptScreen[1] - (S().Height - S().CentreY)), 2);
+    EXPECT_LT(std::abs(ScreenOf(saturn)[0] - S().CentreX), 2);
+    EXPECT_LT(std::abs(ScreenOf(saturn)[1] - (S().Height - S().CentreY)), 2);
 }
 
 }  // namespace
