@@ -124,14 +124,13 @@ TEST_F(VrTest, ModelsOnlyNearerThanTenMillionKilometres) {
     EXPECT_LT(CountVisible(15), 30);
 }
 
-TEST_F(VrTest, AModelIsDrawnWithAFocalLengthOfAtLeast128AndLeavesTheWindowsForTheRest) {
+TEST_F(VrTest, AModelLeavesTheWindowsFocalLengthForTheRestOfThePaint) {
     Size(100, 100);  // stride 104, centre (52, 50), F = 83
     WriteModel("Moon", 300, kUnlitYellowTexel);
     PlaceBody("Moon", 5e6, 0, 0);    // far: drawn first
     PlaceBody("Mars", 1e6, 4e5, 0);  // nearer, no model: its marker after the Moon
     wnd.PaintSky();
     EXPECT_EQ(S().FocalLength, 83);
-    EXPECT_GT(CountVisible(kUnlitYellowTexel - 199), 0);  // the Moon's model
     // Mars, 21.8 degrees up, projects with the window's F = 83.
     const Vec3i u =
         Normalize({Body("Mars")->m_vView[0], Body("Mars")->m_vView[1], Body("Mars")->m_vView[2]});
