@@ -30,7 +30,7 @@ TEST_F(PaintTest, APaintBeforeAnySurfaceTouchesNothing) {
     time.chosen = CDateTime(2020, 1, 1, 0, 0, 0);
     fresh.m_pTimeSource = &time;
     fresh.OnCreate();
-    CStar* star = AddStar("Vega", 0.0f, 0, 0);
+    AddStar("Vega", 0.0f, 0, 0);
     fresh.m_hits.stars.push_back({0, 7, 7});
     fresh.PaintSky();
     EXPECT_TRUE(std::isnan(doc.m_dJulianDay));  // no positions computed
