@@ -145,7 +145,7 @@ public:
     void HitTest(int32_t x, int32_t y);
     // Angle units (1/32768 turn) the view turns per edge-scroll tick:
     // 131072 x scale / F, truncated (about 7.4 degrees at F = 195 and scale
-    // 1); 0 before the first paint.
+    // 1), with F the surface's FocalLength (set by each paint); 0 when F is 0.
     int32_t EdgeStep() const;
     // The arrow keys: the view turns by one edge-scroll step as a press at
     // that edge does on its first tick. across: -1 left, +1 right, 0 neither;

@@ -4,11 +4,11 @@
 // constellation figures, boundaries and names, the deep-sky objects, the stars by magnitude with
 // their names, the bodies from far to near, and (when the ground is wanted)
 // the horizon with the ground over everything below it. While drawing it
-// records where each star and body landed on the screen (window pixels),
-// which is what a tap is later compared with.
+// records in the window's hit table where each star, body and deep-sky
+// object landed, which is what a tap is later compared with.
 //
 // All directions are Q15 unit vectors of the sky frame; surface pixels count
-// y up from the bottom row, text and stored positions are window pixels
+// y up from the bottom row, text and hit marks are window pixels
 // (y_window = Height - y_surface).
 
 #include <cstdint>
@@ -39,8 +39,8 @@ constexpr int32_t kBoundsColour = 9;     // grey
 constexpr int32_t kHorizonColour = 5;    // yellow
 
 // The whole picture, after the camera has been placed and straightened.
-// Every star's and body's stored screen position is first set to
-// (kOffScreen, kOffScreen), so only what this paint draws can be tapped.
+// The window's hit table is emptied first, so only what this paint draws
+// can be tapped.
 // The light table (ShadeBase) is rebuilt without depth cue first, so no
 // model drawn before (here or in another window) darkens the markers.
 void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd);
