@@ -12,12 +12,6 @@
 
 namespace {
 
-TEST(PlanetSeries, EvaluateSeriesSumsAmplitudeTimesCosine) {
-    const SeriesTerm terms[] = {{2e8, 0, 0}, {1e8, 1.0, 2.0}};
-    EXPECT_DOUBLE_EQ(EvaluateSeries(0.5, terms), 2 + std::cos(2.0));
-    EXPECT_EQ(EvaluateSeries(0.5, std::span<const SeriesTerm>()), 0.0);
-}
-
 TEST(PlanetSeries, VenusAndEarthCheckValues) {
     double L, B, R;
     VenusPosition(2448976.5, L, B, R);

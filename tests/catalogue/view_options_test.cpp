@@ -8,15 +8,11 @@
 namespace {
 
 TEST(ViewOptions, SlidersShowTenthsAndGiveWholeMagnitudes) {
-    EXPECT_EQ(MagnitudeSliderPosition(10000), 80);  // the initial limit
-    EXPECT_EQ(MagnitudeSliderPosition(6.59f), 65);
-    EXPECT_EQ(MagnitudeSliderPosition(-0.09f), 0);  // truncated toward zero
-    EXPECT_EQ(MagnitudeSliderPosition(-5), -10);
-    // Stored limits beyond any integer, or no number at all.
-    EXPECT_EQ(MagnitudeSliderPosition(3e38f), 80);
-    EXPECT_EQ(MagnitudeSliderPosition(-3e38f), -10);
-    EXPECT_EQ(MagnitudeSliderPosition(std::nanf("")), -10);
-
+    const std::pair<float, int> positions[] = {
+        {10000, 80},  // the initial limit
+        {6.59f, 65}, {-0.09f, 0},  // truncated toward zero
+        {-5, -10}, {3e38f, 80}, {-3e38f, -10}, {std::nanf(""), -10}};  // beyond any integer, no number
+    for (auto [limit, position] : positions) EXPECT_EQ(MagnitudeSliderPosition(limit), position) << limit;
     EXPECT_EQ(MagnitudeLimitOf(-10), -1.0f);
     for (int p = -9; p <= 9; ++p) EXPECT_EQ(MagnitudeLimitOf(p), 0.0f) << p;
     EXPECT_EQ(MagnitudeLimitOf(65), 6.0f);

@@ -58,14 +58,6 @@ TEST_F(PrimitivesTest, Lines) {
     EXPECT_GT(forward.size(), 55u);
 }
 
-TEST_F(PrimitivesTest, MoveToWidensTheDirtyRows) {
-    s.DirtyTop = s.DirtyBottom = 20;
-    MoveTo(s, 3, 12);
-    EXPECT_TRUE(s.DirtyTop == 12 && s.DirtyBottom == 20);
-    MoveTo(s, 3, 5000);
-    EXPECT_EQ(s.DirtyBottom, 47);
-}
-
 TEST_F(PrimitivesTest, CircleOutline) {
     DrawCircle(s, 20, 20, 6, 5);
     const Pixels ring = PixelsOf(s, 15);
