@@ -95,12 +95,4 @@ TEST_F(DeepSkySeekTest, DesignationsAndNames) {
     EXPECT_FALSE(SeekSearch(doc, "m31").found);
 }
 
-TEST_F(DeepSkySeekTest, BodiesAndStarsComeFirst) {
-    Add("NGC 9999", "", "Sirius Cloud", 1, 1);
-    Add("NGC 9998", "", "Marsh", 1, 1);
-    EXPECT_EQ(SeekSearch(doc, "sirius", &sky).rightAscension, 1.77f);
-    EXPECT_EQ(SeekSearch(doc, "mars", &sky).rightAscension, 0);  // the body
-    EXPECT_TRUE(SeekSearch(doc, "mars", &sky).found);
-}
-
 }  // namespace

@@ -92,37 +92,6 @@ TEST_F(SphereTest, RadiusFortyIsDrawnPerPixelAndFortyOneInPairsOfColumns) {
     EXPECT_GT(rowChanges, 5);
 }
 
-TEST_F(SphereTest, SmallFarOrUntexturedSpheresAreBodyDiscs) {
-    std::vector<uint8_t> map = StripedMap();
-    Draw(1, 400, TextureImage{map.data(), 256, 128});                         // r = 1
-    const uint8_t disc = static_cast<uint8_t>(ShadeBase[448] + face.Colour);  // one level darker
-    EXPECT_EQ(PixelOf(s, 100, 60), disc);
-    EXPECT_EQ(CountIndex(s, disc), 2);  // a disc of radius 1: two pixels
-    SurfaceClear(s, kBackground);
-    Draw(100, 1000, TextureImage{});  // r = 40, no image
-    EXPECT_EQ(PixelOf(s, 100, 60), disc);
-    EXPECT_EQ(PixelOf(s, 139, 60), disc);
-    SurfaceClear(s, kBackground);
-    DetailMode = kModeFar;
-    Draw(100, 1000, TextureImage{map.data(), 256, 128});
-    EXPECT_EQ(PixelOf(s, 100, 60), disc);
-    SurfaceClear(s, kBackground);
-    Draw(1, 401, TextureImage{map.data(), 256, 128});  // r = 0: nothing
-    EXPECT_EQ(CountIndex(s, kBackground), 200 * 120);
-}
-
-TEST_F(SphereTest, UnlitTexelsIgnoreTheLight) {
-    std::vector<uint8_t> map(64 * 32, 250);
-    for (Vec3i light : {Vec3i{73, -73, 73}, Vec3i{-127, 0, 0}, Vec3i{0, 0, -127}}) {
-        LightVector = light;
-        SurfaceClear(s, kBackground);
-        Draw(100, 1000, TextureImage{map.data(), 64, 32});
-        const int drawn = CountIndex(s, 51);
-        EXPECT_EQ(drawn + CountIndex(s, kBackground), 200 * 120);
-        EXPECT_GT(drawn, 4800);  // about pi 40^2
-    }
-}
-
 TEST_F(SphereTest, LitTexelsFollowTheLightAndStayOnTheirHue) {
     std::vector<uint8_t> map(64 * 32, 19 * 4 + 2);  // hue 2 at level 4
     LightVector = {-127, 0, 0};                     // travelling left: the right side is lit
