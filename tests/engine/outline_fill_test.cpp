@@ -114,25 +114,6 @@ TEST_F(OutlineTest, SpansOfZeroWidthAreNotFilled) {
     EXPECT_NE(PixelOf(s, 21, 8), 0);
 }
 
-TEST_F(OutlineTest, GouraudLightRunsAcrossTheSpanAndIsMovedOntoTheSurface) {
-    MoveTo(s, -20, 10);
-    ShadedEdgeTo(s, -20, 12, -200, -200);
-    ShadedEdgeTo(s, 60, 12, -200, 200);
-    ShadedEdgeTo(s, 60, 10, 200, 200);
-    ShadedEdgeTo(s, -20, 10, 200, -200);
-    EXPECT_EQ(s.ShadeEdgeTable[11].Left, -200);
-    EXPECT_EQ(s.ShadeEdgeTable[11].Right, 200);
-    FillGouraud(s, 3);
-    // s = -200 + 400 (x + 20) / 80: -100 at column 0, 0 at 20, 200 at 60.
-    EXPECT_EQ(PixelOf(s, 0, 11), LitColour(LightBand(-100), 3));
-    EXPECT_EQ(PixelOf(s, 20, 11), LitColour(LightBand(0), 3));
-    EXPECT_EQ(PixelOf(s, 60, 11), LitColour(LightBand(200), 3));
-    EXPECT_EQ(PixelOf(s, 61, 11), 0);
-    // Brightest towards the light: level 0 at the right, level 10 at the left.
-    EXPECT_EQ(PixelOf(s, 60, 11), 13);
-    EXPECT_EQ(PixelOf(s, 0, 11), 13 + 19 * 10);
-}
-
 TEST_F(OutlineTest, ShadedEdgeReplacesLightOutsideTheLimits) {
     MoveTo(s, 5, 0);
     ShadedEdgeTo(s, 5, 4, 400, -100);  // 400 is out: the other end's value

@@ -109,32 +109,6 @@ TEST_F(RenderObjectTest, NearObjectsIgnoreTheViewConeFarOnesMustBeInIt) {
     EXPECT_EQ(RenderObject(empty, model.obj, kMatQ15Identity, 0, 0, 100), 0);
 }
 
-TEST_F(RenderObjectTest, PartsAreDrawnFarthestFirst) {
-    EngineObject obj;
-    StartObject(obj, 4);
-    SetFacingSquare(obj.Faces[0], 300, 0, 2);  // part 0: large
-    SetFacingSquare(obj.Faces[1], 100, 0, 4);  // part 1: small
-    obj.Faces[1].PartIndex = 1;
-    SetFacingSquare(obj.Faces[2], 200, 0, 3);  // part 2: middle
-    obj.Faces[2].PartIndex = 2;
-    SetFacingSquare(obj.Faces[3], 900, 0, 5);  // no such part: never drawn
-    obj.Faces[3].PartIndex = 7;
-    obj.PartPointCount = 3;
-    const int32_t depths[3] = {50, -50, 0};  // part 0 farthest, part 1 nearest
-    for (int i = 0; i < 3; ++i) obj.PartPoints[i][2] = depths[i];
-    ASSERT_TRUE(Finish(obj, model.obj));
-    ASSERT_EQ(Render(0, 0, 1000), 1);  // squares of 30, 20 and 10 pixels half-side
-    EXPECT_EQ(Centre(), PaletteIndexOf(0, 4));
-    EXPECT_EQ(PixelOf(s, 50 + 15, 40), PaletteIndexOf(0, 3));
-    EXPECT_EQ(PixelOf(s, 50 + 25, 40), PaletteIndexOf(0, 2));
-    EXPECT_EQ(PixelOf(s, 50 + 40, 40), kBackground);
-    // Turned round, the large part is nearest and covers the others.
-    for (int i = 0; i < 3; ++i) model.obj.PartPoints[i][2] = -depths[i];
-    Clear();
-    ASSERT_EQ(Render(0, 0, 1000), 1);
-    EXPECT_EQ(Centre(), PaletteIndexOf(0, 2));
-}
-
 TEST_F(RenderObjectTest, FacesThatAreNeverDrawn) {
     EngineObject obj;
     StartObject(obj, 5);

@@ -49,48 +49,11 @@ protected:
         face.TexWidth = image.Width;
         DrawSphere(s, face, kMatQ15Identity, 0, 0, tz, image);
     }
-    // Columns of row y that differ from their right neighbour, counted over
-    // pairs starting at even offsets from `start` and at odd ones.
-    std::pair<int, int> ChangesInRow(int32_t y, int32_t start, int32_t end) const {
-        int even = 0, odd = 0;
-        for (int32_t x = start; x + 1 < end; ++x) {
-            if (PixelOf(s, x, y) == PixelOf(s, x + 1, y)) continue;
-            ((x - start) % 2 == 0 ? even : odd)++;
-        }
-        return {even, odd};
-    }
     Surface s;
     Face face;
     int32_t savedFocal = 0;
     Vec3i savedLight;
 };
-
-// 256 x 128 texels whose colour changes with every column.
-std::vector<uint8_t> StripedMap() {
-    std::vector<uint8_t> image(256 * 128);
-    for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(1 + i % 3);
-    return image;
-}
-
-TEST_F(SphereTest, RadiusFortyIsDrawnPerPixelAndFortyOneInPairsOfColumns) {
-    std::vector<uint8_t> map = StripedMap();
-    Draw(100, 1000, TextureImage{map.data(), 256, 128});  // r = 40
-    auto [even, odd] = ChangesInRow(60, 60, 140);
-    EXPECT_GT(even, 10);
-    EXPECT_GT(odd, 10);
-    EXPECT_EQ(PixelOf(s, 59, 60), kBackground);  // the disc spans columns 60..139
-    EXPECT_NE(PixelOf(s, 60, 60), kBackground);
-    EXPECT_EQ(PixelOf(s, 140, 60), kBackground);
-
-    SurfaceClear(s, kBackground);
-    Draw(41, 400, TextureImage{map.data(), 256, 128});  // r = 41: blocks start at column 59
-    std::tie(even, odd) = ChangesInRow(60, 59, 141);
-    EXPECT_EQ(even, 0);  // each pair of columns is one sample
-    EXPECT_GT(odd, 10);
-    int rowChanges = 0;  // rows are sampled one by one
-    for (int32_t y = 30; y < 90; ++y) rowChanges += PixelOf(s, 100, y) != PixelOf(s, 100, y + 1);
-    EXPECT_GT(rowChanges, 5);
-}
 
 TEST_F(SphereTest, LitTexelsFollowTheLightAndStayOnTheirHue) {
     std::vector<uint8_t> map(64 * 32, 19 * 4 + 2);  // hue 2 at level 4

@@ -48,15 +48,6 @@ TEST(SurfaceTest, FrameBracketSetsTheFocalLengthFromStrideAndZoom) {
     FocalLength = saved;
 }
 
-TEST(SurfaceTest, ClearLeavesTheLastByteOfEachRow) {
-    Surface s;
-    ASSERT_EQ(SurfaceCreate(s, 16, 5), 1);
-    std::memset(s.Bits, 0xAB, 16 * 5);
-    SurfaceClear(s, 10);
-    EXPECT_EQ(CountIndex(s, 10), 15 * 5);
-    for (int32_t y = 0; y < 5; ++y) EXPECT_EQ(PixelOf(s, 15, y), 0xAB);
-}
-
 TEST(SurfaceTest, DestroyedSurfaceDrawsAndPresentsNothing) {
     Surface s;
     ASSERT_EQ(SurfaceCreate(s, 40, 30), 1);
