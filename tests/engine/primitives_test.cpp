@@ -30,22 +30,6 @@ protected:
     Surface s;
 };
 
-TEST_F(PrimitivesTest, CircleOutline) {
-    DrawCircle(s, 20, 20, 6, 5);
-    const Pixels ring = PixelsOf(s, 15);
-    EXPECT_TRUE(ring.count({20, 26}) && ring.count({14, 20}));
-    for (const auto& [x, y] : ring) {
-        EXPECT_NEAR(std::hypot(x - 20, y - 20), 6, 0.75) << x << "," << y;
-        EXPECT_TRUE(ring.count({40 - x, y}) && ring.count({x, 40 - y}) && ring.count({y, x}));
-    }
-    SurfaceClear(s, 0);
-    DrawCircle(s, 30, 47, 3, 5);  // row Height - 1 is never drawn
-    EXPECT_EQ(PixelOf(s, 30, 44), 15);
-    EXPECT_EQ(PixelOf(s, 27, 47), 0);
-    DrawCircle(s, 20, 100, 50, 6);  // bounding box wholly above: skipped
-    EXPECT_EQ(CountIndex(s, 16), 0);
-}
-
 TEST_F(PrimitivesTest, Discs) {
     FillDisc(s, 20, 20, 0, 1);  // radius 0: every run is empty
     EXPECT_EQ(CountIndex(s, 11), 0);

@@ -51,40 +51,6 @@ protected:
     Vec3i savedLight;
 };
 
-TEST_F(RenderObjectTest, DetailAndDepthCueFollowTheDistance) {
-    EngineObject obj;
-    StartObject(obj, 3);
-    SetFacingSquare(obj.Faces[0], 30000, 0, 3);  // far mode only
-    obj.Faces[0].ModeMask = kModeFar;
-    SetFacingSquare(obj.Faces[1], 15000, 0, 4);  // very far mode only
-    obj.Faces[1].ModeMask = kModeVeryFar;
-    SetFacingSquare(obj.Faces[2], 30000, 0, 5);  // near mode only
-    obj.Faces[2].ModeMask = kModeNear;
-    ASSERT_TRUE(Finish(obj, model.obj));
-    Begin(100, 80, 2000);
-
-    // tz = 300000: far mode, depth cue 292 + 3 (the near mode was left): level 10.
-    ASSERT_EQ(Render(0, 0, 300000), 1);
-    EXPECT_EQ(Centre(), PaletteIndexOf(10, 3));
-    EXPECT_EQ(CountIndex(s, PaletteIndexOf(10, 3)), 100 * 80);
-    EXPECT_EQ(ShadeBase[kShadeBaseSize - 1],
-              PaletteIndexOf(10, 0));  // left at level 10 for the next object
-
-    // tz = 2000000: only the very-far face, a square of 15 pixels about the centre.
-    Clear();
-    ASSERT_EQ(Render(0, 0, 2000000), 1);
-    EXPECT_EQ(Centre(), PaletteIndexOf(10, 4));
-    EXPECT_EQ(PixelOf(s, 50 + 20, 40), kBackground);
-
-    // Near: the near face, lit at level 0 with no depth cue.
-    Clear();
-    ASSERT_EQ(Render(0, 0, 200000), 1);
-    EXPECT_EQ(Centre(), PaletteIndexOf(10, 5));  // still near, but a depth cue of 195 levels
-    Clear();
-    ASSERT_EQ(Render(0, 0, 5000), 1);
-    EXPECT_EQ(Centre(), PaletteIndexOf(4, 5));  // depth cue 5000 / 1024 = 4
-}
-
 TEST_F(RenderObjectTest, NearObjectsIgnoreTheViewConeFarOnesMustBeInIt) {
     EngineObject obj;
     StartObject(obj, 1);

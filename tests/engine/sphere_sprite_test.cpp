@@ -67,31 +67,6 @@ TEST_F(SphereTest, LitTexelsFollowTheLightAndStayOnTheirHue) {
     EXPECT_LT(lit, dark);
 }
 
-TEST_F(SphereTest, TheWholeMapIsUsedFromPoleToPoleAndAllAround) {
-    // Each texel's colour number tells its place: 1..16 along a row by
-    // column sixteenths, rows by eighths (the colours repeat but all
-    // combinations must show up, so count distinct (row, column) cells).
-    std::vector<uint8_t> map(128 * 64);
-    for (int32_t row = 0; row < 64; ++row)
-        for (int32_t col = 0; col < 128; ++col)
-            map[row * 128 + col] = static_cast<uint8_t>(209 + col / 16 + 8 * (row / 32));
-    const int32_t turns[2] = {0, 16384};
-    std::set<uint8_t> seen;
-    for (int32_t turn : turns) {
-        SurfaceClear(s, kBackground);
-        // Turn the sphere half a turn about its axis to see its far side.
-        const MatQ15 m = {Cos(turn), 0, -Sin(turn), 0, kQ15One, 0, Sin(turn), 0, Cos(turn)};
-        face.TexHeight = 100;
-        face.TexWidth = 128;
-        DrawSphere(s, face, m, 0, 0, 1000, TextureImage{map.data(), 128, 64});
-        for (int32_t i = 0; i < s.Stride * s.Height; ++i)
-            if (s.Bits[i] != kBackground) seen.insert(s.Bits[i]);
-    }
-    EXPECT_EQ(seen.size(), 16u);  // 8 column bands x 2 row halves, each as index texel - 199
-    EXPECT_EQ(*seen.begin(), 10);
-    EXPECT_EQ(*seen.rbegin(), 25);
-}
-
 TEST_F(SphereTest, SpheresLargerThanATableStillDraw) {
     std::vector<uint8_t> map(64 * 32, 250);
     Draw(3000, 1000, TextureImage{map.data(), 64, 32});  // r = 1200
