@@ -109,15 +109,20 @@ TEST_F(TextureTest, FarFacesMapLikeNearOnes) {
     // From depth 30000 on the points are taken in file units: the face moved
     // away by a factor and grown by it, its origin shifted by 7 file units
     // along x and y and its points back by as much, shows the same texels in
-    // the same place.
-    const uint8_t image[4] = {40, 41, 42, 43};
+    // the same place, pixel for pixel.
+    uint8_t image[16];
+    for (int i = 0; i < 16; ++i) image[i] = static_cast<uint8_t>(40 + i);
+    std::vector<uint8_t> nearFrame;
     for (int32_t factor : {1, 400}) {
-        TextureMapping m = Facing(2, 2);
+        TextureMapping m = Facing(4, 4);
         for (Vec3i& q : m.Points) q = {(q.x - 7 * 16) * factor, (q.y - 7 * 16) * factor, 0};
         m.T = {7 * factor, 7 * factor, 100 * factor};
         Square();
-        ASSERT_EQ(TextureUnlit(s, m, 99, TextureImage{image, 2, 2}), 1);
-        EXPECT_EQ(Quarters(), (std::vector<uint8_t>{50, 51, 52, 53})) << factor;  // texel + 10
+        ASSERT_EQ(TextureUnlit(s, m, 99, TextureImage{image, 4, 4}), 1);
+        EXPECT_EQ(Quarters(), (std::vector<uint8_t>{50, 53, 62, 65})) << factor;  // texel + 10
+        const std::vector<uint8_t> frame(s.Bits, s.Bits + s.Stride * s.Height);
+        if (factor == 1) nearFrame = frame;
+        else EXPECT_EQ(frame, nearFrame);
     }
 }
 
