@@ -125,12 +125,10 @@ TEST_F(LinkTest, WrongDeviceAndClosedPortSayWhatIsWrong) {
     EXPECT_EQ(e->status.message, "No device named \"Mount Nobody Has\" at 127.0.0.1:" +
                                      std::to_string(port) + " (it offers: Telescope Simulator)");
 
-    // A port nothing listens on: one the system just gave out and took back.
-    int closed;
-    {
-        OwnServer gone;
-        closed = gone.port;
-    }
+    // A port nothing listens on.
+    RefusingPort refusing;
+    const int closed = refusing.port;
+    ASSERT_NE(closed, 0);
     link.Connect(At(closed));
     e = events.WaitFor({MountEventKind::Connected}, 10s);
     ASSERT_TRUE(e);
