@@ -66,7 +66,10 @@ TEST(Ephemeris, UtcAloneMeansThePresentInstant) {
 TEST(Ephemeris, BadArgumentsAreRefused) {
     for (const char* args : {"--time 2000-13-01T00:00:00", "--time 2000-01-01", "--time",
                              "--lat 91 --lon 0", "--lat 10", "--lon x --lat 0", "--frobnicate",
-                             "--time 0099-12-31T00:00:00"}) {
+                             "--time 0099-12-31T00:00:00", "--time 2026-12-06T21:00:00 --stars Nosuchstar",
+                             "--time 2026-12-06T21:00:00 --stars",
+                             "--time 2026-12-06T21:00:00 --stars Vega,,Deneb",
+                             "--time 2026-12-06T21:00:00 --stars ,"}) {
         Result r = RunLumo(kLumo, std::string("ephemeris ") + args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_TRUE(r.out.empty()) << args;
@@ -159,10 +162,6 @@ TEST(Ephemeris, PolarNightAtTromso) {
     EXPECT_EQ(rows[14][1], "24h 00m");
 }
 
-}  // namespace
-
-namespace {
-
 TEST(Ephemeris, StarsAndAstrometricPlaces) {
     const std::string when = "ephemeris --time 2026-12-06T21:00:00 --utc --lat 40.4 --lon -3.7";
     Result apparent = RunLumo(kLumo, when + " --stars Vega,sirius");
@@ -193,15 +192,6 @@ TEST(Ephemeris, StarsAndAstrometricPlaces) {
         const double dRa = std::fabs(std::stod(rows[i][1]) - std::stod(j2000[i][1])) * 15;
         EXPECT_GT(dRa, 0.1) << rows[i][0];
         EXPECT_LT(dRa, 0.6) << rows[i][0];
-    }
-}
-
-TEST(Ephemeris, UnknownOrEmptyStarNamesAreRefused) {
-    for (const char* args : {"--stars Nosuchstar", "--stars", "--stars Vega,,Deneb", "--stars ,"}) {
-        Result r = RunLumo(kLumo, std::string("ephemeris --time 2026-12-06T21:00:00 --utc --lat 0 --lon 0 ") + args);
-        EXPECT_EQ(r.status, 2) << args;
-        EXPECT_TRUE(r.out.empty()) << args;
-        EXPECT_NE(r.err.find("lumo ephemeris:"), std::string::npos) << args;
     }
 }
 

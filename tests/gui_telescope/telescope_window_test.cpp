@@ -57,13 +57,10 @@ TEST_F(TelescopeWindowTest, SlewToTheAimedStarShowsTheReticleMovingAndArriving) 
     ASSERT_TRUE(Until([this] { return Control()->Last().message == "Parked"; }, 60))
         << Control()->StatusText();
 
-    QTimer::singleShot(0, [] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) return;
-        w->findChild<QLineEdit*>()->setText("Vega");
-        static_cast<QDialog*>(w)->accept();
+    OnModal([&] { Frame()->OnCommand(ID_SEEK); }, [](QWidget& w) {
+        w.findChild<QLineEdit*>()->setText("Vega");
+        static_cast<QDialog&>(w).accept();
     });
-    Frame()->OnCommand(ID_SEEK);
     ASSERT_EQ(View()->AimedObject(), "Vega");
     Frame()->UpdateCommandUI();
     // The keys go to the window again, and not to a field of the time bar.
