@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -194,14 +193,18 @@ bool IsMarkerPixel(const uint8_t* c) {
 // moons of other planets are not shown) that stands above the horizon is
 // found in one of four renders facing north, east, south and west, within
 // 2 pixels of where its altitude and azimuth put it.
-void ExpectBodiesWhereTheEphemerisPutsThem(RenderTest& test, const std::string& when,
-                                          const std::function<ProgramResult(const std::string&, Picture&)>& render) {
+class BodiesTest : public RenderTest {
+protected:
+    void ExpectBodiesWhereTheEphemerisPutsThem(const std::string& when);
+};
+
+void BodiesTest::ExpectBodiesWhereTheEphemerisPutsThem(const std::string& when) {
     const auto places = Ephemeris(when);
     int checked = 0;
     for (int facing = 0; facing < 360; facing += 90) {
         Picture p;
         const int az = -facing * 32768 / 360;
-        ASSERT_EQ(render("--time " + when + " --lat 40.4168 --lon -3.7038 --view horizon --az " +
+        ASSERT_EQ(Render("--time " + when + " --lat 40.4168 --lon -3.7038 --view horizon --az " +
                              std::to_string(az) + " --el 0 --zoom 100 --layers '' --mag-limit -30",
                          p).status,
                   0);
@@ -229,12 +232,11 @@ void ExpectBodiesWhereTheEphemerisPutsThem(RenderTest& test, const std::string& 
     EXPECT_GE(checked, 3) << when;
 }
 
-TEST_F(RenderTest, BodiesStandWhereTheEphemerisPutsThem) {
-    auto render = [this](const std::string& args, Picture& p) { return Render(args, p); };
+TEST_F(BodiesTest, BodiesStandWhereTheEphemerisPutsThem) {
     // Madrid on a December evening (Saturn, Uranus and Neptune up) and the
     // next morning (the Moon, Mercury, Venus, Mars and Jupiter up).
-    ExpectBodiesWhereTheEphemerisPutsThem(*this, "2026-12-06T22:00:00", render);
-    ExpectBodiesWhereTheEphemerisPutsThem(*this, "2026-12-07T08:00:00", render);
+    ExpectBodiesWhereTheEphemerisPutsThem("2026-12-06T22:00:00");
+    ExpectBodiesWhereTheEphemerisPutsThem("2026-12-07T08:00:00");
 }
 
 }  // namespace

