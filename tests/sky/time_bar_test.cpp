@@ -100,12 +100,22 @@ TEST_F(TimeBarTest, ButtonsStartReverseAndStop) {
     bar.OnTimer(kBackwardTimer);
     bar.OnTimer(kBackwardTimer);
     EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 4, 22, 0, 1));
+    // Running stops at the end of the calendar.
+    bar.OnBackward();
+    bar.ShowTime(CDateTime(9999, 12, 1, 0, 0, 0));
+    host.unit = kMonths;
+    const size_t shown = host.viewTimes.size();
+    bar.OnForward();
+    bar.OnTimer(kForwardTimer);
+    EXPECT_EQ(bar.m_nRunning, 0);
+    EXPECT_EQ(host.shownRunning, 0);
+    EXPECT_EQ(host.viewTimes.size(), shown);
 }
 
 // A pick across midnight moves the date: the rule compares it with the time
 // the bar showed (set by ShowTime, a tick or the date picker), never with
 // the clock, so these hold at any hour.
-TEST_F(TimeBarTest, TimePickerCrossingMidnightMovesTheDate) {
+TEST_F(TimeBarTest, PickersAndTheMidnightRule) {
     struct Case {
         CDateTime shown;
         int hour, minute;
@@ -137,18 +147,16 @@ TEST_F(TimeBarTest, TimePickerCrossingMidnightMovesTheDate) {
     bar.OnDateChanged();  // 00:10 on the 20th
     PickTime(23, 50);
     EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 19, 23, 50, 0));
+    // The date picker keeps the time of day.
+    host.date = CDateTime(1999, 8, 11, 3, 3, 3);
+    bar.OnDateChanged();
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(1999, 8, 11, 23, 50, 0));
+    EXPECT_EQ(host.time, host.viewTimes.back());
     // While busy, changes are ignored.
     const size_t n = host.viewTimes.size();
     bar.m_bBusy = 1;
     PickTime(5, 0);
     EXPECT_EQ(host.viewTimes.size(), n);
-}
-
-TEST_F(TimeBarTest, DatePickerKeepsTheTimeOfDay) {
-    host.date = CDateTime(1999, 8, 11, 3, 3, 3);
-    bar.OnDateChanged();
-    EXPECT_EQ(host.viewTimes.back(), CDateTime(1999, 8, 11, 22, 0, 0));
-    EXPECT_EQ(host.time, host.viewTimes.back());
 }
 
 TEST_F(TimeBarTest, ZoomStepsLandOnSliderPositions) {
@@ -204,16 +212,6 @@ TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
     host.count = " 9999 ";
     bar.OnForward();
     EXPECT_EQ(bar.m_nCount, 9999);
-}
-
-TEST_F(TimeBarTest, RunningStopsAtTheEndOfTheCalendar) {
-    bar.ShowTime(CDateTime(9999, 12, 1, 0, 0, 0));
-    host.unit = kMonths;
-    bar.OnForward();
-    bar.OnTimer(kForwardTimer);
-    EXPECT_EQ(bar.m_nRunning, 0);
-    EXPECT_EQ(host.shownRunning, 0);
-    EXPECT_TRUE(host.viewTimes.empty());
 }
 
 }  // namespace
