@@ -1,4 +1,5 @@
-// The camera basis: reset, turns, straightening, and the projection scale.
+// The camera basis: reset, turns and straightening (the projection scale is
+// checked from outside by the render tests).
 
 #include <gtest/gtest.h>
 
