@@ -100,24 +100,15 @@ TEST_F(PaintTest, DirectionsOnTheRimAreNotDrawnButBodiesAre) {
 }
 
 TEST_F(PaintTest, StarMarkersBySizeAndShade) {
+    // The bands' edges (the rest is in the golden scenes): 1.0 a cross, 2.0 a dot.
     SurfaceClear(wnd.m_Surface, 10);
-    const int32_t y = 100;
-    DrawStar(wnd, 0.99f, 40, y);  // large: a disc
-    DrawStar(wnd, 1.0f, 80, y);   // cross
-    DrawStar(wnd, 1.99f, 120, y); // cross
-    DrawStar(wnd, 2.0f, 160, y);  // dot
-    DrawStar(wnd, 3.0f, 200, y);  // dot, the 3-4 band
-    const uint8_t disc = PixelOf(S(), 40, y);
-    EXPECT_NE(disc, 10);
-    EXPECT_EQ(PixelOf(S(), 41, y + 1), disc);
-    for (int32_t x : {80, 120}) {
-        EXPECT_EQ(PixelOf(S(), x + 1, y), 11);
-        EXPECT_EQ(PixelOf(S(), x, y - 1), 11);
-        EXPECT_EQ(PixelOf(S(), x + 1, y + 1), 10);
-    }
-    EXPECT_EQ(PixelOf(S(), 160, y), 11);
-    EXPECT_EQ(PixelOf(S(), 161, y), 10);
-    EXPECT_EQ(PixelOf(S(), 200, y), StarPaletteIndex(3.0f));
+    DrawStar(wnd, 0.99f, 40, 100);
+    DrawStar(wnd, 1.0f, 80, 100);
+    DrawStar(wnd, 2.0f, 120, 100);
+    EXPECT_NE(PixelOf(S(), 41, 101), 10);
+    EXPECT_EQ(PixelOf(S(), 81, 100), 11);
+    EXPECT_EQ(PixelOf(S(), 81, 101), 10);
+    EXPECT_EQ(PixelOf(S(), 121, 100), 10);
     // At column 0 a dot fits but a cross does not; nothing leaves the surface.
     DrawStar(wnd, 2.5f, 0, 50);
     DrawStar(wnd, 1.5f, 0, 60);
