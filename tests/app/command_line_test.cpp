@@ -111,6 +111,8 @@ TEST_F(CommandLine, WrongWordsAndBadValuesAreRefusedWithStatusTwo) {
         {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars Vega,,Deneb", "--stars needs NAME", true},
         {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars ,", "--stars needs NAME", true},
         {"lumo", "summary --bogus", "unexpected '--bogus'", true},
+        {"lumo", "telescope --port 0 where", "bad port '0'", true},
+        {"lumo", "telescope", "no command", true},
         {"lumo-data", "", "usage: lumo-data", true},
         {"lumo-data", "bogus", "unknown command 'bogus'", true},
         {"lumo-data", "--version extra", "usage: lumo-data", true},
