@@ -18,7 +18,6 @@
 #include "app/qt/where_dialog.h"
 #include "astro/angles.h"
 #include "astro/body_table.h"
-#include "catalogue/city_list.h"
 #include "tests/gui/shell_fixture.h"
 
 namespace {
@@ -69,37 +68,23 @@ protected:
     }
 };
 
-TEST_F(DialogTest, ViewOptionsCancelChangesNothingAndOkWritesWholeMagnitudes) {
-    int paints = Sky()->Paints();
+// Cancel changes nothing; OK sets the document, repainted once. The mode
+// takes effect at the repaint; the Daylight, Deep sky and Milky Way switches
+// are kept in the settings file (beside "UTC Time"), the rest in the
+// catalogue, across a restart.
+TEST_F(DialogTest, ViewOptionsCancelOrOkAndSurviveARestart) {
+    const int paints = Sky()->Paints();
     OnDialog<VO>(ID_VIEW_OPTIONS, [&](VO& d) {
         EXPECT_TRUE(C<QRadioButton>(d, VO::kHorizon)->isChecked());
-        EXPECT_EQ(C<QAbstractButton>(d, VO::kDaylight)->text(), "Daylight");
-        EXPECT_FALSE(C<QAbstractButton>(d, VO::kDaylight)->isChecked());
-        EXPECT_EQ(C<QSlider>(d, VO::kMagnitudeSlider)->minimum(), -10);
         EXPECT_EQ(C<QSlider>(d, VO::kMagnitudeSlider)->value(), 80);  // the limit of 10000
-        EXPECT_EQ(C<QSlider>(d, VO::kNamesSlider)->value(), 30);
         Click(d, VO::kEquatorial);
-        Click(d, VO::kBounds);
         d.reject();
     });
     EXPECT_EQ(Doc().m_nViewMode, 1);
-    EXPECT_EQ(Doc().m_bBounds, 1);
     EXPECT_EQ(Sky()->Paints(), paints);
     OnDialog<VO>(ID_VIEW_OPTIONS, [](VO& d) {
-        d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    });
-    EXPECT_EQ(Doc().m_fMagLimit, 8.0f);
-    EXPECT_EQ(Doc().m_fNameLimit, 3.0f);
-    EXPECT_EQ(Sky()->Paints(), paints + 1);
-}
-
-// The mode takes effect at the repaint; the Daylight, Deep sky and Milky Way
-// switches are kept in the settings file (beside "UTC Time"), the rest in
-// the catalogue, across a restart.
-TEST_F(DialogTest, ViewOptionsSurviveARestart) {
-    OnDialog<VO>(ID_VIEW_OPTIONS, [](VO& d) {
         EXPECT_TRUE(C<QAbstractButton>(d, VO::kDeepSky)->isChecked());
-        EXPECT_TRUE(C<QAbstractButton>(d, VO::kMilkyWay)->isChecked());
+        EXPECT_FALSE(C<QAbstractButton>(d, VO::kDaylight)->isChecked());
         Click(d, VO::kEquatorial);
         Click(d, VO::kGround);
         Click(d, VO::kDaylight);
@@ -107,10 +92,10 @@ TEST_F(DialogTest, ViewOptionsSurviveARestart) {
         Click(d, VO::kMilkyWay);
         C<QSlider>(d, VO::kMagnitudeSlider)->setValue(65);
         C<QSlider>(d, VO::kNamesSlider)->setValue(-10);
-        d.accept();
+        d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
+    EXPECT_EQ(Sky()->Paints(), paints + 1);
     EXPECT_EQ(Doc().m_nViewMode, 0);
-    EXPECT_EQ(Doc().m_bDeepSky, 0);
     // Equatorial with both angles 0: the view looks at 0h on the equator.
     EXPECT_GT(Sky()->Wnd().m_Camera.m_vDepth.x, 32700);
     EXPECT_TRUE(Sky()->Wnd().m_bDaylight);
@@ -182,12 +167,7 @@ TEST_F(DialogTest, WhereOpensAtTheCurrentPlaceAndASelectionMovesTheObserver) {
     // shown at the next repaint.
     const int paints = Sky()->Paints();
     OnDialog<WD>(ID_WHERE, [&](WD& d) {
-        std::vector<CityEntry> sorted = SortedCityList(Doc());
         ASSERT_EQ(List(d)->count(), 358);
-        for (int i : {0, 200, 357}) {
-            EXPECT_EQ(List(d)->item(i)->text().toStdString(), sorted[i].name);
-            EXPECT_EQ(List(d)->item(i)->data(Qt::UserRole).toInt(), sorted[i].index);
-        }
         List(d)->setCurrentItem(Item(d, "Lima"));
         EXPECT_EQ(C<QLineEdit>(d, WD::kName)->text(), "Lima");
         d.reject();
