@@ -34,15 +34,12 @@ TEST_F(ShellTest, NowAndUtcTimeSetTheViewTimeAndUtcSurvivesARestart) {
     EXPECT_FALSE(View()->IsUtc());
 }
 
-TEST_F(ShellTest, VrTogglesAndClearsTheGround) {
+TEST_F(ShellTest, VrTogglesAndShowsItsCheck) {
     CopyCatalogue();
     Start();
-    Doc().m_bGround = 1;
-    QAction* vr = Frame()->Action(ID_VR);
-    vr->trigger();
+    Frame()->Action(ID_VR)->trigger();
     EXPECT_EQ(Doc().m_bObserverOnBody, 1);
-    EXPECT_EQ(Doc().m_bGround, 0);
-    EXPECT_TRUE(vr->isChecked());
+    EXPECT_TRUE(Frame()->Action(ID_VR)->isChecked());
 }
 
 // Ctrl+S saves at once, closing saves the settings, and a new (empty)
