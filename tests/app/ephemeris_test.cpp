@@ -150,15 +150,12 @@ TEST(Ephemeris, StarsAndAstrometricPlaces) {
     auto rows = Rows(apparent.out);
     ASSERT_EQ(rows.size(), 27u) << apparent.out;
     EXPECT_NE(apparent.out.find("\tDelta T 75.65 s\t"), std::string::npos) << rows[0][0];
-    // The data sheet's apparent places (its J2000 inputs are the catalogue's to
-    // a fraction of an arcsecond): 18h37m49.277s +38 48' 29.45",
-    // 06h46m22.881s -16 44' 34.43".
+    // The data sheet's apparent place of Vega, 18h37m49.277s +38 48' 29.45"
+    // (Sirius's and the others' are the apparent-place test's).
     ASSERT_EQ(rows[25][0], "Vega");
     EXPECT_NEAR(std::stod(rows[25][1]), 18.630355, 3e-5);
     EXPECT_NEAR(std::stod(rows[25][2]), 38.808181, 3e-4);
-    ASSERT_EQ(rows[26][0], "Sirius");
-    EXPECT_NEAR(std::stod(rows[26][1]), 6.773022, 3e-5);
-    EXPECT_NEAR(std::stod(rows[26][2]), -16.742897, 3e-4);
+    EXPECT_EQ(rows[26][0], "Sirius");  // a name ignoring case
     // Astrometric: the catalogue's own J2000 place for a star, and bodies
     // moved back by the 26.9 years of precession (about 22').
     Result astrometric = RunLumo(kLumo, when + " --stars Vega --astrometric");

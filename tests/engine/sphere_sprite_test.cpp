@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr uint8_t kBackground = 0;
+constexpr uint8_t kSpriteBackground = 0;
 
 class SphereTest : public ::testing::Test {
 protected:
@@ -26,7 +26,7 @@ protected:
         savedLight = LightVector;
         FocalLength = 400;
         ASSERT_EQ(SurfaceCreate(s, 200, 120), 1);  // centre (100, 60)
-        SurfaceClear(s, kBackground);
+        SurfaceClear(s, kSpriteBackground);
         face = Face{};
         face.Kind = kFaceSphere;
         face.VertexCount = 3;
@@ -73,11 +73,11 @@ TEST_F(SphereTest, SpheresLargerThanATableStillDraw) {
     EXPECT_EQ(PixelOf(s, 100, 60), 51);
     EXPECT_EQ(PixelOf(s, 0, 0), 51);
     // Partly off the surface: only the visible part is touched.
-    SurfaceClear(s, kBackground);
+    SurfaceClear(s, kSpriteBackground);
     face.TexHeight = 100;  // r = 40 about (196, 0)
     DrawSphere(s, face, kMatQ15Identity, 240, -150, 1000, TextureImage{map.data(), 64, 32});
     EXPECT_EQ(PixelOf(s, 190, 5), 51);
-    EXPECT_EQ(PixelOf(s, 100, 60), kBackground);
+    EXPECT_EQ(PixelOf(s, 100, 60), kSpriteBackground);
 }
 
 class SpriteTest : public SphereTest {};
@@ -93,22 +93,22 @@ TEST_F(SpriteTest, TheImageCoversTheSquareAndReadsStayInside) {
     EXPECT_EQ(PixelOf(s, 75, 40), 10);             // bottom left quarter: texel 0 + 10
     EXPECT_EQ(PixelOf(s, 125, 40), 13);            // bottom right: u / 16 = 3
     EXPECT_EQ(PixelOf(s, 75, 85), 10 + 12);        // top left: v / 16 = 3
-    EXPECT_EQ(PixelOf(s, 69, 29), kBackground);    // the transparent corner
-    EXPECT_EQ(PixelOf(s, 100, 100), kBackground);  // outside the square
+    EXPECT_EQ(PixelOf(s, 69, 29), kSpriteBackground);    // the transparent corner
+    EXPECT_EQ(PixelOf(s, 100, 100), kSpriteBackground);  // outside the square
     // A smaller image is read within its own bounds.
     std::vector<uint8_t> small(4 * 2, 30);
     small.back() = 31;
-    SurfaceClear(s, kBackground);
+    SurfaceClear(s, kSpriteBackground);
     DrawSprite(s, 100, 60, 50, 0, 6, TextureImage{small.data(), 4, 2});
     std::set<uint8_t> drawn;
     for (int32_t i = 0; i < s.Stride * s.Height; ++i)
-        if (s.Bits[i] != kBackground) drawn.insert(s.Bits[i]);
+        if (s.Bits[i] != kSpriteBackground) drawn.insert(s.Bits[i]);
     EXPECT_EQ(drawn, (std::set<uint8_t>{40, 41}));
     // Nothing for a size of 0 or without an image.
-    SurfaceClear(s, kBackground);
+    SurfaceClear(s, kSpriteBackground);
     DrawSprite(s, 100, 60, 0, 0, 6, TextureImage{image.data(), 64, 64});
     DrawSprite(s, 100, 60, 20, 0, 6, TextureImage{});
-    EXPECT_EQ(CountIndex(s, kBackground), 200 * 120);
+    EXPECT_EQ(CountIndex(s, kSpriteBackground), 200 * 120);
 }
 
 }  // namespace

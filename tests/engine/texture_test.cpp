@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr uint8_t kBackground = 0;
+constexpr uint8_t kTextureBackground = 0;
 
 class TextureTest : public ::testing::Test {
 protected:
@@ -27,7 +27,7 @@ protected:
     void TearDown() override { FocalLength = savedFocal; }
     // A clear surface with the screen rectangle 12..51 x 12..51 as the outline.
     void Square() {
-        SurfaceClear(s, kBackground);
+        SurfaceClear(s, kTextureBackground);
         OutlineReset(s);
         MoveTo(s, 12, 12);
         EdgeTo(s, 51, 12);
@@ -52,7 +52,7 @@ protected:
     std::set<uint8_t> Drawn() const {
         std::set<uint8_t> out;
         for (int32_t i = 0; i < s.Stride * s.Height; ++i)
-            if (s.Bits[i] != kBackground) out.insert(s.Bits[i]);
+            if (s.Bits[i] != kTextureBackground) out.insert(s.Bits[i]);
         return out;
     }
     // The four quarters of the square: u < 1 on the left, v < 1 at the bottom (y up).
@@ -86,13 +86,13 @@ TEST_F(TextureTest, TexelMeaningsAndLight) {
     ASSERT_EQ(TextureShaded(s, Facing(2, 2), LightBand(0), 0, texture), 1);
     // 247 leaves the pixel, 209..255 are written as they are, the others are
     // lit by the band: level 6 for edge-on light, colour 20 (level 1 hue 1) one band on.
-    EXPECT_EQ(Quarters(), (std::vector<uint8_t>{kBackground, 250, 10 + 19 * 6 + 5, 10 + 19 * 7 + 1}));
+    EXPECT_EQ(Quarters(), (std::vector<uint8_t>{kTextureBackground, 250, 10 + 19 * 6 + 5, 10 + 19 * 7 + 1}));
     Square();
     ASSERT_EQ(TextureUnlit(s, Facing(2, 2), 99, texture), 1);
-    EXPECT_EQ(Quarters(), (std::vector<uint8_t>{kBackground, 250, 15, 30}));  // texel + 10
+    EXPECT_EQ(Quarters(), (std::vector<uint8_t>{kTextureBackground, 250, 15, 30}));  // texel + 10
     // Gouraud: the light runs along the row, s = -200 (level 10) to 200 (level 0).
     const uint8_t one[1] = {3};
-    SurfaceClear(s, kBackground);
+    SurfaceClear(s, kTextureBackground);
     OutlineReset(s);
     MoveTo(s, 12, 12);
     ShadedEdgeTo(s, 51, 12, -200, 200);
