@@ -4,6 +4,14 @@
 
 namespace line_walk_detail {
 
+namespace {
+// Lengths and offsets below this keep every product of two in 64 bits.
+constexpr int64_t kSmall = int64_t{1} << 30;
+
+// ceil(n / d) for n >= 0, d > 0.
+int64_t CeilDiv(int64_t n, int64_t d) { return (n + d - 1) / d; }
+}  // namespace
+
 Line MakeLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t width, int32_t height) {
     const int64_t dx = int64_t{x1} - x0, dy = int64_t{y1} - y0;
     const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
@@ -66,9 +74,15 @@ void ClipMinorSteps(const Walker& w, const LineSteps& s, int64_t limit, int64_t&
         first = last + 1;
         return;
     }
-    if (length == 0) return;
+    if (length == 0 || (lo <= 0 && hi >= length)) return;
     // With M the major and L the minor length: m(i) >= lo exactly when
     // i >= (2 M lo - M) / (2 L), and m(i) <= hi when i < (2 M hi + M) / (2 L).
+    // Within the screen's reach 64 bits hold these; far ends need 128.
+    if (s.major < kSmall && lo < kSmall && hi < kSmall) {
+        if (lo > 0) first = std::max(first, CeilDiv(2 * s.major * lo - s.major, 2 * length));
+        last = std::min(last, CeilDiv(2 * s.major * hi + s.major, 2 * length) - 1);
+        return;
+    }
     const __int128 twoMajor = static_cast<__int128>(2) * s.major;
     const __int128 twoLength = static_cast<__int128>(2) * length;
     if (lo > 0) {
@@ -85,11 +99,22 @@ void StateAtStep(const LineSteps& s, int64_t i, int64_t& minor, int64_t& error) 
         error = -1;
         return;
     }
+    if (i == 0) {
+        minor = 0;
+        error = 2 * s.r - s.major;
+        return;
+    }
     // The error recurrence moves the extra unit at step k exactly when
     // k * r / major >= extra(k - 1) + 1/2, so after i steps
     // extra(i) = floor((2 r i + major) / (2 major)) and the error term
     // before step i + 1 is 2 r (i + 1) - major - 2 major extra(i).
     // 2 r i can pass 64 bits for ends far outside the target.
+    if (s.major < kSmall) {
+        const int64_t extra = (2 * s.r * i + s.major) / (2 * s.major);
+        minor = s.q * i + extra;
+        error = 2 * s.r * (i + 1) - s.major - 2 * s.major * extra;
+        return;
+    }
     const __int128 twoMajor = static_cast<__int128>(2) * s.major;
     const __int128 extra = (static_cast<__int128>(2) * s.r * i + s.major) / twoMajor;
     minor = static_cast<int64_t>(s.q * static_cast<__int128>(i) + extra);
