@@ -128,9 +128,14 @@ void MilkyWayOutline::TracePath(const std::vector<CameraPoint>& cam, size_t firs
     auto sx = [&](const CameraPoint& p) { return m_cx - m_focal * p.x / kQ15; };
     auto sy = [&](const CameraPoint& p) { return m_cy + m_focal * p.y / kQ15; };
     double exitAngle = 0;
+    // From the first visible point once round: a is point i, b the next.
+    size_t i = firstVisible;
     for (size_t k = 0; k < n; ++k) {
-        const CameraPoint& a = cam[(firstVisible + k) % n];
-        const CameraPoint& b = cam[(firstVisible + k + 1) % n];
+        const size_t next = i + 1 == n ? 0 : i + 1;
+        const CameraPoint& a = cam[i];
+        const CameraPoint& b = cam[next];
+        i = next;
+        if (a.z < 0 && b.z < 0) continue;  // behind the viewer
         if (a.z >= 0 && a.z != kSkipped) {
             m_path.push_back(sx(a));
             m_path.push_back(sy(a));
@@ -185,7 +190,14 @@ void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) 
     for (int32_t y = 0; y < height; ++y) {
         double* first = xs.data() + start[y];
         double* last = xs.data() + start[y + 1];
-        std::sort(first, last);
+        // Mostly a few crossings a row: an insertion sort for those.
+        if (last - first > 32) std::sort(first, last);
+        for (double* p = first + 1; p < last; ++p) {
+            const double v = *p;
+            double* q = p;
+            for (; q > first && v < q[-1]; --q) *q = q[-1];
+            *q = v;
+        }
         uint8_t* row = s.RowBase + static_cast<ptrdiff_t>(y) * s.RowStep;
         for (double* p = first; p + 1 < last; p += 2) {
             // Columns whose centre x satisfies x0 <= x < x1.
