@@ -8,6 +8,17 @@ namespace {
 // Lengths and offsets below this keep every product of two in 64 bits.
 constexpr int64_t kSmall = int64_t{1} << 30;
 
+// The offsets lo..hi of m that keep origin + unit * m in [0, limit), unit +-1.
+void OffsetsInRange(int64_t origin, int64_t unit, int64_t limit, int64_t& lo, int64_t& hi) {
+    if (unit > 0) {
+        lo = -origin;
+        hi = limit - 1 - origin;
+    } else {
+        lo = origin - (limit - 1);
+        hi = origin;
+    }
+}
+
 // ceil(n / d) for n >= 0, d > 0.
 int64_t CeilDiv(int64_t n, int64_t d) { return (n + d - 1) / d; }
 }  // namespace
@@ -46,13 +57,7 @@ bool ClippedRun(const Walker& w, const Line& line, Run& run) {
 void ClipSteps(const Walker& w, const LineSteps& s, int64_t limit, int64_t& first,
                int64_t& last) {
     // Major coordinate at step i is a0 + sa * i; it must lie in [0, limit).
-    if (w.sa > 0) {
-        first = -w.a0;
-        last = limit - 1 - w.a0;
-    } else {
-        first = w.a0 - (limit - 1);
-        last = w.a0;
-    }
+    OffsetsInRange(w.a0, w.sa, limit, first, last);
     first = std::max<int64_t>(first, 0);
     last = std::min(last, s.lastStep);
 }
@@ -62,13 +67,7 @@ void ClipMinorSteps(const Walker& w, const LineSteps& s, int64_t limit, int64_t&
     if (first > last) return;
     // The minor offsets m that keep b0 + sb * m in [0, limit).
     int64_t lo, hi;
-    if (w.sb > 0) {
-        lo = -w.b0;
-        hi = limit - 1 - w.b0;
-    } else {
-        lo = w.b0 - (limit - 1);
-        hi = w.b0;
-    }
+    OffsetsInRange(w.b0, w.sb, limit, lo, hi);
     const int64_t length = s.q * s.major + s.r;  // the minor length
     if (hi < 0 || hi < lo || (length == 0 && lo > 0)) {
         first = last + 1;
