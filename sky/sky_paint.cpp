@@ -45,6 +45,33 @@ int32_t TruncToInt32(double v) {
 // marker and a tap on the edge reach that far.
 constexpr int32_t kStarMargin = 32;
 
+// Slack for the rounding of camera coordinates and of the screen projection.
+constexpr int32_t kGroupSlackQ15 = 16;
+constexpr int64_t kGroupSlackPixels = 4;
+
+// False when no segment of the group can put a pixel on the surface: its
+// ball lies behind the viewer (no end has a positive depth) or projects
+// wholly off the surface.
+bool GroupMayShow(const CLumoWnd& wnd, const LineGroup& g) {
+    if (g.everywhere) return true;
+    const Vec3i c = wnd.m_Camera.ToCamera(g.x, g.y, g.z);
+    if (c.z + g.radius + kGroupSlackQ15 <= 0) return false;
+    int32_t x, y, edgeX, edgeY;
+    wnd.ProjectToScreen(c.x, c.y, x, y);
+    wnd.ProjectToScreen(c.x - g.radius, c.y, edgeX, edgeY);
+    const int64_t r = std::abs(int64_t{edgeX} - x) + kGroupSlackPixels;
+    const Surface& s = wnd.m_Surface;
+    return x + r >= 0 && x - r < s.Stride && y + r >= 0 && y - r < s.Height;
+}
+
+void DrawSkyLines(CLumoWnd& wnd, const std::vector<CSkyLine>& lines, int32_t colour) {
+    for (const LineGroup& g : wnd.m_lineIndex.GroupsOf(lines)) {
+        if (!GroupMayShow(wnd, g)) continue;
+        for (uint32_t i = g.first; i < g.end; ++i)
+            DrawSegment(wnd, colour, lines[i].m_start, lines[i].m_end);
+    }
+}
+
 // Catalogue lines (J2000 directions): drawn through the catalogue camera.
 void DrawCatalogueLines(CLumoWnd& wnd, const std::vector<CSkyLine>& lines, int32_t colour) {
     std::swap(wnd.m_Camera, wnd.m_CatalogueCamera);
@@ -218,9 +245,11 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
 
 std::optional<FramePoint> DrawSegmentQ15(CLumoWnd& wnd, int32_t colour, const Vec3i& a,
                                          const Vec3i& b) {
-    const Vec3i ca = wnd.m_Camera.ToCamera(a.x, a.y, a.z);
-    const Vec3i cb = wnd.m_Camera.ToCamera(b.x, b.y, b.z);
-    if (ca.z <= 0 || cb.z <= 0) return std::nullopt;
+    // The depths first: a segment with an end behind the viewer is not drawn.
+    const CSkyCamera& camera = wnd.m_Camera;
+    if (camera.Depth(a.x, a.y, a.z) <= 0 || camera.Depth(b.x, b.y, b.z) <= 0) return std::nullopt;
+    const Vec3i ca{DotQ15(camera.m_vSide, a.x, a.y, a.z), DotQ15(camera.m_vUp, a.x, a.y, a.z), 0};
+    const Vec3i cb{DotQ15(camera.m_vSide, b.x, b.y, b.z), DotQ15(camera.m_vUp, b.x, b.y, b.z), 0};
     int32_t x1, y1, x2, y2;
     wnd.ProjectToScreen(ca.x, ca.y, x1, y1);
     wnd.ProjectToScreen(cb.x, cb.y, x2, y2);
@@ -235,7 +264,7 @@ std::optional<FramePoint> DrawSegment(CLumoWnd& wnd, int32_t colour, const SkyPo
 }
 
 void DrawLineSet(CLumoWnd& wnd, const std::vector<CSkyLine>& set, int32_t colour) {
-    for (const CSkyLine& line : set) DrawSegment(wnd, colour, line.m_start, line.m_end);
+    DrawSkyLines(wnd, set, colour);
 }
 
 void DrawLabel(CDC& dc, CLumoWnd& wnd, const SkyPoint& where, std::string_view text, ColorRef colour) {

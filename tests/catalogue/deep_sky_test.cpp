@@ -9,8 +9,8 @@
 #include <limits>
 #include <set>
 
-#include "catalogue/deep_sky.h"
 #include "astro/angles.h"
+#include "catalogue/deep_sky.h"
 #include "framework/file.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "catalogue/lumo_doc.h"
 #include "astro/angles.h"
+#include "catalogue/lumo_doc.h"
 #include "framework/file.h"
 
 namespace {

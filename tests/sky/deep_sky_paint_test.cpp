@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "catalogue/deep_sky.h"
 #include "astro/angles.h"
+#include "catalogue/deep_sky.h"
 #include "sky/deep_sky_paint.h"
 #include "sky/milky_way_fill.h"
 #include "sky/sky_paint.h"
@@ -149,23 +149,6 @@ TEST_F(MilkyWayTest, RingsOutOfSightAddNothingOrEverything) {
 TEST_F(MilkyWayTest, GoldenBandAcrossTheEdge) {
     doc.m_bGrid = 1;
     Paint({Box(1, 20, 200, -25, 25), Box(5, 40, 170, -8, 8)}, 160, 4000, -1200);
-    const uint8_t faint = MilkyWayPaletteIndex(1), bright = MilkyWayPaletteIndex(5);
-    EXPECT_GT(CountVisible(faint), 2000);
-    EXPECT_GT(CountVisible(bright), 500);
-    // The grid is drawn over the fill.
-    EXPECT_GT(CountVisible(10 + kGridColour), 300);
-    // The band runs behind the viewer through the rim's left side, filled up
-    // to the rim and not beyond it.
-    const int32_t rim = S().FocalLength;
-    EXPECT_NE(PixelOf(S(), S().CentreX - rim + 3, S().CentreY - 20), kClear);
-    int stray = 0;
-    for (int32_t y = 0; y < S().Height; ++y)
-        for (int32_t x = 0; x < S().Stride; ++x) {
-            const double r = std::hypot(x - S().CentreX, y - S().CentreY);
-            const uint8_t p = PixelOf(S(), x, y);
-            stray += r > rim + 1 && (p == faint || p == bright);
-        }
-    EXPECT_EQ(stray, 0);
     ExpectGoldenFrame(S(), 0x3b33db5ed3869d5bull, "milky_way_band_across_edge");
 }
 

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "astro/apparent.h"
 #include "astro/angles.h"
+#include "astro/apparent.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/store_file.h"
 #include "engine/png_export.h"
