@@ -18,6 +18,38 @@ TEST(PlanetSeries, EvaluateSeriesSumsAmplitudeTimesCosine) {
     EXPECT_EQ(EvaluateSeries(0.5, std::span<const SeriesTerm>()), 0.0);
 }
 
+// The planets' evaluation shares one sine and cosine per frequency; it must
+// give the plain sum of A cos(B + C t) over each series, and the positions
+// with rates the same places.
+TEST(PlanetSeries, EveryPlanetMatchesThePlainSumOfItsTerms) {
+    using Routine = void (*)(double, double&, double&, double&);
+    const Routine routines[8] = {MercuryPosition, VenusPosition, EarthPosition, MarsPosition,
+                                 JupiterPosition, SaturnPosition, UranusPosition, NeptunePosition};
+    const std::span<const SeriesTerm> terms = VsopTerms();
+    auto plain = [&](double t, const SeriesSlice* slices, int powers) {
+        double x = 0;
+        for (int p = powers - 1; p >= 0; --p)
+            x = x * t + EvaluateSeries(t, terms.subspan(slices[p].first, slices[p].count));
+        return x;
+    };
+    for (int planet = 0; planet < 8; ++planet) {
+        const PlanetSeries& s = VsopPlanets()[planet];
+        for (double jd = 2378496.5; jd < 2524593.5; jd += 3652.3) {  // 1800 to 2200
+            const double t = JulianMillennia(jd);
+            double L, B, R;
+            routines[planet](jd, L, B, R);
+            EXPECT_NEAR(L, plain(t, s.L, s.nL), 1e-11) << planet << " " << jd;
+            EXPECT_NEAR(B, plain(t, s.B, s.nB), 1e-11) << planet << " " << jd;
+            EXPECT_NEAR(R, plain(t, s.R, s.nR), 1e-11) << planet << " " << jd;
+            SeriesPlace place;
+            PlanetPositionAndRate(planet, jd, place);
+            EXPECT_EQ(place.L, L);
+            EXPECT_EQ(place.B, B);
+            EXPECT_EQ(place.R, R);
+        }
+    }
+}
+
 TEST(PlanetSeries, VenusAndEarthCheckValues) {
     double L, B, R;
     VenusPosition(2448976.5, L, B, R);
