@@ -17,37 +17,40 @@ double EvaluateSeries(double t, std::span<const SeriesTerm> series) {
 namespace {
 // A term split for angle addition: A cos(B + x) = aCosB cos x - aSinB sin x
 // with x = C t, so that the terms sharing a frequency (the same argument
-// runs through L, B and R and through the powers of t) share one sine and
-// cosine.
+// runs through L, B and R, through the powers of t and through the planets)
+// share one sine and cosine.
 struct SplitTerm {
     double aCosB, aSinB;  // A cos B, A sin B (1e-8 radian or AU)
     double C;             // frequency, radians per Julian millennium
-    uint16_t harmonic;    // index of C among its planet's distinct frequencies
+    uint16_t harmonic;    // index of C among the distinct frequencies
 };
 
 // Every term of VsopTerms() split, at the same index (so the slices serve),
-// and each planet's distinct frequencies. Constant data derived from the
-// tables, made once.
+// the distinct frequencies of all the planets, and those each planet uses.
+// Constant data derived from the tables, made once.
 struct SplitTables {
     std::vector<SplitTerm> terms;
-    std::vector<double> frequencies[8];
+    std::vector<double> frequencies;
+    std::vector<uint16_t> planetHarmonics[8];
 };
 
 SplitTables MakeSplitTables() {
     const std::span<const SeriesTerm> terms = VsopTerms();
     SplitTables split;
     split.terms.resize(terms.size());
+    std::vector<double>& frequencies = split.frequencies;
     for (size_t planet = 0; planet < 8; ++planet) {
         const PlanetSeries& s = VsopPlanets()[planet];
-        std::vector<double>& frequencies = split.frequencies[planet];
+        std::vector<uint16_t>& used = split.planetHarmonics[planet];
         for (const auto& [slices, powers] : {std::pair{s.L, s.nL}, {s.B, s.nB}, {s.R, s.nR}}) {
             for (int p = 0; p < powers; ++p) {
                 for (size_t i = slices[p].first; i < size_t{slices[p].first} + slices[p].count; ++i) {
                     const SeriesTerm& term = terms[i];
                     auto at = std::find(frequencies.begin(), frequencies.end(), term.C);
                     if (at == frequencies.end()) at = frequencies.insert(at, term.C);
-                    split.terms[i] = {term.A * std::cos(term.B), term.A * std::sin(term.B), term.C,
-                                      static_cast<uint16_t>(at - frequencies.begin())};
+                    const auto k = static_cast<uint16_t>(at - frequencies.begin());
+                    split.terms[i] = {term.A * std::cos(term.B), term.A * std::sin(term.B), term.C, k};
+                    if (std::find(used.begin(), used.end(), k) == used.end()) used.push_back(k);
                 }
             }
         }
@@ -60,32 +63,29 @@ const SplitTables& Split() {
     return split;
 }
 
-// cos and sin of C t for each distinct frequency of one planet (at most
-// kMaxPlanetFrequencies: the table generator guarantees it).
-class Harmonics {
-public:
-    Harmonics(int planet, double t) {
-        const std::vector<double>& frequencies = Split().frequencies[planet];
-        for (size_t k = 0; k < frequencies.size(); ++k) {
-            const double x = frequencies[k] * t;
-            m_cos[k] = std::cos(x);
-            m_sin[k] = std::sin(x);
-        }
-    }
-    UnitAngle operator[](uint16_t k) const { return {m_cos[k], m_sin[k]}; }
-
-private:
-    // Only the planet's first entries are written and read.
-    double m_cos[kMaxPlanetFrequencies];
-    double m_sin[kMaxPlanetFrequencies];
-};
-
 std::span<const SplitTerm> SplitSeries(const SeriesSlice& slice) {
     return std::span<const SplitTerm>(Split().terms).subspan(slice.first, slice.count);
 }
+}  // namespace
 
+SeriesInstant::SeriesInstant(double julianDay) : m_julianDay(julianDay), m_t(JulianMillennia(julianDay)) {}
+
+void SeriesInstant::Prepare(int planet) {
+    if (m_planetReady[planet]) return;
+    const std::vector<double>& frequencies = Split().frequencies;
+    for (uint16_t k : Split().planetHarmonics[planet]) {
+        if (m_ready[k]) continue;
+        const double x = frequencies[k] * m_t;
+        m_cos[k] = std::cos(x);
+        m_sin[k] = std::sin(x);
+        m_ready[k] = true;
+    }
+    m_planetReady[planet] = true;
+}
+
+namespace {
 // The sum of A cos(B + C t) over one series, times 1e-8.
-double SumSeries(std::span<const SplitTerm> series, const Harmonics& h) {
+double SumSeries(std::span<const SplitTerm> series, const SeriesInstant& h) {
     double sum = 0;
     for (const SplitTerm& term : series) {
         const UnitAngle x = h[term.harmonic];
@@ -95,7 +95,7 @@ double SumSeries(std::span<const SplitTerm> series, const Harmonics& h) {
 }
 
 // Its derivative by t, -A C sin(B + C t), over the given terms, times 1e-8.
-double SumSeriesRate(std::span<const SplitTerm> series, const Harmonics& h) {
+double SumSeriesRate(std::span<const SplitTerm> series, const SeriesInstant& h) {
     double sum = 0;
     for (const SplitTerm& term : series) {
         const UnitAngle x = h[term.harmonic];
@@ -106,7 +106,7 @@ double SumSeriesRate(std::span<const SplitTerm> series, const Harmonics& h) {
 
 // One coordinate: its series X0 .. Xk combined by Horner's rule, highest
 // power first.
-double EvaluateCoordinate(double t, const Harmonics& h, const SeriesSlice* slices, int powers) {
+double EvaluateCoordinate(double t, const SeriesInstant& h, const SeriesSlice* slices, int powers) {
     double x = 0;
     for (int p = powers - 1; p >= 0; --p) x = x * t + SumSeries(SplitSeries(slices[p]), h);
     return x;
@@ -120,7 +120,7 @@ constexpr uint16_t kRateTerms = 16;
 
 // One coordinate and its rate (per Julian millennium): d/dt of t^p S_p(t) by
 // the product rule, the sines only for the leading terms.
-void EvaluateCoordinateAndRate(double t, const Harmonics& h, const SeriesSlice* slices, int powers,
+void EvaluateCoordinateAndRate(double t, const SeriesInstant& h, const SeriesSlice* slices, int powers,
                                double& x, double& rate) {
     x = 0;
     rate = 0;
@@ -135,8 +135,9 @@ void EvaluateCoordinateAndRate(double t, const Harmonics& h, const SeriesSlice* 
 
 void PlanetPosition(int planet, double jd, double& L, double& B, double& R) {
     const PlanetSeries& s = VsopPlanets()[planet];
-    const double t = JulianMillennia(jd);
-    const Harmonics h(planet, t);
+    SeriesInstant h(jd);
+    h.Prepare(planet);
+    const double t = h.Millennia();
     L = EvaluateCoordinate(t, h, s.L, s.nL);
     B = EvaluateCoordinate(t, h, s.B, s.nB);
     R = EvaluateCoordinate(t, h, s.R, s.nR);
@@ -153,13 +154,17 @@ void UranusPosition(double jd, double& L, double& B, double& R) { PlanetPosition
 void NeptunePosition(double jd, double& L, double& B, double& R) { PlanetPosition(7, jd, L, B, R); }
 
 void PlanetPositionAndRate(int planet, double jd, SeriesPlace& place) {
+    SeriesInstant instant(jd);
+    instant.PositionAndRate(planet, place);
+}
+
+void SeriesInstant::PositionAndRate(int planet, SeriesPlace& place) {
+    Prepare(planet);
     const PlanetSeries& s = VsopPlanets()[planet];
-    const double t = JulianMillennia(jd);
-    const Harmonics h(planet, t);
     constexpr double kPerDay = 1.0 / 365250.0;
-    EvaluateCoordinateAndRate(t, h, s.L, s.nL, place.L, place.dL);
-    EvaluateCoordinateAndRate(t, h, s.B, s.nB, place.B, place.dB);
-    EvaluateCoordinateAndRate(t, h, s.R, s.nR, place.R, place.dR);
+    EvaluateCoordinateAndRate(m_t, *this, s.L, s.nL, place.L, place.dL);
+    EvaluateCoordinateAndRate(m_t, *this, s.B, s.nB, place.B, place.dB);
+    EvaluateCoordinateAndRate(m_t, *this, s.R, s.nR, place.R, place.dR);
     place.dL *= kPerDay;
     place.dB *= kPerDay;
     place.dR *= kPerDay;

@@ -79,10 +79,10 @@ struct MoonElements {
 constexpr int kMaxMoonMultiple = 4;
 constexpr int kMaxPlutoMultiple = 6;
 constexpr int kMaxNutationMultiple = 4;
-// Largest number of distinct frequencies among one planet's terms (all its
-// series together); the generator refuses more, so the evaluator can keep
+// Largest number of distinct frequencies among the planetary terms (all the
+// planets together); the generator refuses more, so the evaluator can keep
 // the sine and cosine of each on the stack.
-constexpr int kMaxPlanetFrequencies = 512;
+constexpr int kMaxSeriesFrequencies = 1024;
 
 // All planetary terms, Mercury to Neptune, in the order of the data file.
 std::span<const SeriesTerm> VsopTerms();
