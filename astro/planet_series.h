@@ -1,7 +1,7 @@
 #pragma once
 // Heliocentric positions of Mercury to Neptune from the abridged VSOP87
-// theory (version D: ecliptic and equinox of the date), evaluated at the UT
-// Julian day as the rest of the program uses it (no Delta-T).
+// theory (version D: ecliptic and equinox of the date), evaluated at the
+// Julian day given (the position update gives the Julian Ephemeris Day, TT).
 
 #include <span>
 
