@@ -8,12 +8,6 @@
 #include "astro/angles.h"
 #include "astro/series_angles.h"
 
-double EvaluateSeries(double t, std::span<const SeriesTerm> series) {
-    double sum = 0;
-    for (const SeriesTerm& term : series) sum += term.A * std::cos(term.B + term.C * t);
-    return sum * 1e-8;
-}
-
 namespace {
 // A term split for angle addition: A cos(B + x) = aCosB cos x - aSinB sin x
 // with x = C t, so that the terms sharing a frequency (the same argument

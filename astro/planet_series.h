@@ -9,9 +9,9 @@
 #include "astro/series_angles.h"
 #include "astro/series_tables.h"
 
-// The value of one series at t (Julian millennia from J2000.0): the sum of
-// A·cos(B + C·t) over its terms, times 1e-8 (radians or AU).
-double EvaluateSeries(double t, std::span<const SeriesTerm> series);
+// Each coordinate is a polynomial in t (Julian millennia from J2000.0)
+// whose coefficients are series: the sum of A·cos(B + C·t) over their
+// terms, times 1e-8 (radians or AU).
 
 // Each routine writes heliocentric ecliptic longitude L and latitude B
 // (radians; L is not reduced to one turn) and the radius vector R (AU) for a

@@ -25,7 +25,7 @@
 #include "sky/event_texts.h"
 
 namespace {
-const char kWho[] = "lumo ephemeris";
+const char kEphemerisWho[] = "lumo ephemeris";
 
 struct EphemerisOptions {
     PlaceAndTime place;
@@ -65,20 +65,20 @@ int ParseOptions(int argc, char** args, EphemerisOptions& e, std::ostream& out,
         }
         if (arg == "--stars") {
             if (i + 1 >= argc || !SplitNames(args[i + 1], e.stars)) {
-                err << kWho << ": --stars needs NAME[,NAME...]\n";
+                err << kEphemerisWho << ": --stars needs NAME[,NAME...]\n";
                 return UsageError(EphemerisHelp(), err);
             }
             ++i;
             continue;
         }
-        int taken = ParsePlaceAndTime(argc, args, i, o, kWho, err);
+        int taken = ParsePlaceAndTime(argc, args, i, o, kEphemerisWho, err);
         if (taken < 0) return UsageError(EphemerisHelp(), err);
         if (taken == 0) {
-            err << kWho << ": unexpected '" << args[i] << "'\n";
+            err << kEphemerisWho << ": unexpected '" << args[i] << "'\n";
             return UsageError(EphemerisHelp(), err);
         }
     }
-    if (!CheckPlace(o, kWho, err)) return UsageError(EphemerisHelp(), err);
+    if (!CheckPlace(o, kEphemerisWho, err)) return UsageError(EphemerisHelp(), err);
     return -1;
 }
 // The day's rise, transit and set of the Sun, the Moon and the planets, then
@@ -167,7 +167,7 @@ int RunEphemeris(int argc, char** args, std::ostream& out, std::ostream& err) {
     CLumoDoc doc;
     // The saved place is needed only when none is given; the stars always
     // come from the catalogue.
-    if (!o.latitudeDeg || !e.stars.empty()) LoadDocument(doc, kWho, err);
+    if (!o.latitudeDeg || !e.stars.empty()) LoadDocument(doc, kEphemerisWho, err);
     ApplyPlace(doc, o);
     if (e.events) {
         WriteEvents(doc, o, out);
@@ -177,7 +177,7 @@ int RunEphemeris(int argc, char** args, std::ostream& out, std::ostream& err) {
     for (const std::string& name : e.stars) {
         const CStar* s = FindStar(doc, name);
         if (!s) {
-            err << kWho << ": no star named '" << name << "' in the catalogue\n";
+            err << kEphemerisWho << ": no star named '" << name << "' in the catalogue\n";
             return 2;
         }
         stars.push_back(s);

@@ -22,7 +22,7 @@
 
 namespace {
 
-const char kWho[] = "lumo render";
+const char kRenderWho[] = "lumo render";
 
 constexpr long kAngleLimit = 1L << 24;  // a few hundred turns either way
 constexpr long kMinZoom = 64, kMaxZoom = 2048;
@@ -110,7 +110,7 @@ template <class T>
 bool Take(std::optional<T> value, std::optional<T>& into, const std::string& option,
           const std::string& text, const char* expected, std::ostream& err) {
     if (!value) {
-        err << kWho << ": bad " << option << " '" << text << "' (" << expected << ")\n";
+        err << kRenderWho << ": bad " << option << " '" << text << "' (" << expected << ")\n";
         return false;
     }
     into = value;
@@ -122,12 +122,12 @@ bool Take(std::optional<T> value, std::optional<T>& into, const std::string& opt
 int ParseOptions(int argc, char** args, Options& o, std::ostream& out, std::ostream& err) {
     for (int i = 0; i < argc; ++i) {
         if (IsHelpOption(args[i])) return PrintHelp(RenderHelp(), out);
-        int taken = ParsePlaceAndTime(argc, args, i, o.when, kWho, err);
+        int taken = ParsePlaceAndTime(argc, args, i, o.when, kRenderWho, err);
         if (taken < 0) return UsageError(RenderHelp(), err);
         if (taken > 0) continue;
         const std::string a = args[i];
         if (i + 1 >= argc) {
-            err << kWho << ": unexpected '" << a << "'\n";
+            err << kRenderWho << ": unexpected '" << a << "'\n";
             return UsageError(RenderHelp(), err);
         }
         const std::string v = args[++i];
@@ -145,11 +145,11 @@ int ParseOptions(int argc, char** args, Options& o, std::ostream& out, std::ostr
         if (a == "--out") {
             o.out = v;
             ok = !v.empty();
-            if (!ok) err << kWho << ": --out needs a file name\n";
+            if (!ok) err << kRenderWho << ": --out needs a file name\n";
         } else if (a == "--view") {
             ok = v == "horizon" || v == "equatorial";
             if (ok) o.viewMode = v == "horizon" ? 1 : 0;
-            else err << kWho << ": bad view '" << v << "' (horizon or equatorial)\n";
+            else err << kRenderWho << ": bad view '" << v << "' (horizon or equatorial)\n";
         } else if (a == "--az") {
             ok = Take(integer(-kAngleLimit, kAngleLimit), o.azimuth, "azimuth", v, "angle units", err);
         } else if (a == "--el") {
@@ -158,7 +158,7 @@ int ParseOptions(int argc, char** args, Options& o, std::ostream& out, std::ostr
             ok = Take(integer(kMinZoom, kMaxZoom), o.zoom, "zoom", v, "64 to 2048", err);
         } else if (a == "--size") {
             ok = ParseSize(v, o.width, o.height);
-            if (!ok) err << kWho << ": bad size '" << v << "' (WxH, 1 to 16382 by 1 to 16384)\n";
+            if (!ok) err << kRenderWho << ": bad size '" << v << "' (WxH, 1 to 16382 by 1 to 16384)\n";
         } else if (a == "--mag-limit") {
             ok = Take(number(), o.magLimit, "magnitude limit", v, "a number", err);
         } else if (a == "--name-limit") {
@@ -169,20 +169,20 @@ int ParseOptions(int argc, char** args, Options& o, std::ostream& out, std::ostr
             o.vrBody = v;
         } else if (a == "--scale") {
             ok = ParseScale(v, o.scale);
-            if (!ok) err << kWho << ": bad scale '" << v << "' (0.5 to 8)\n";
+            if (!ok) err << kRenderWho << ": bad scale '" << v << "' (0.5 to 8)\n";
         } else {
-            err << kWho << ": unexpected '" << a << "'\n";
+            err << kRenderWho << ": unexpected '" << a << "'\n";
             return UsageError(RenderHelp(), err);
         }
         if (!ok) return UsageError(RenderHelp(), err);
     }
-    if (!CheckPlace(o.when, kWho, err)) return UsageError(RenderHelp(), err);
+    if (!CheckPlace(o.when, kRenderWho, err)) return UsageError(RenderHelp(), err);
     if (o.out.empty()) {
-        err << kWho << ": --out FILE.png is needed\n";
+        err << kRenderWho << ": --out FILE.png is needed\n";
         return UsageError(RenderHelp(), err);
     }
     if (!ScaleSize(o)) {
-        err << kWho << ": " << o.width << " x " << o.height << " pixels at scale " << o.scale
+        err << kRenderWho << ": " << o.width << " x " << o.height << " pixels at scale " << o.scale
             << " is too large (at most 16382 by 16384)\n";
         return 2;
     }
@@ -194,7 +194,7 @@ int ParseOptions(int argc, char** args, Options& o, std::ostream& out, std::ostr
 bool StandOn(CLumoDoc& doc, const std::string& name, std::ostream& err) {
     doc.m_pAim = FindPlanet(doc.m_planets, name);
     if (!doc.m_pAim) {
-        err << kWho << ": no body '" << name << "' (";
+        err << kRenderWho << ": no body '" << name << "' (";
         for (size_t i = 0; i < doc.m_planets.size(); ++i)
             err << (i ? ", " : "") << doc.m_planets[i]->m_strName;
         err << ")\n";
@@ -248,7 +248,7 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     if (int status = ParseOptions(argc, args, o, out, err); status >= 0) return status;
     EngineTablesInit();
     CLumoDoc doc;
-    LoadDocument(doc, kWho, err);
+    LoadDocument(doc, kRenderWho, err);
     ApplyPlace(doc, o.when);
     if (o.viewMode) doc.m_nViewMode = *o.viewMode;
     if (o.azimuth) doc.m_nViewAzimuth = *o.azimuth;
@@ -259,7 +259,7 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     std::string unknown;
     bool daylight = false;
     if (o.layers && !ApplyLayers(doc, daylight, *o.layers, unknown)) {
-        err << kWho << ": unknown layer '" << unknown << "'\n";
+        err << kRenderWho << ": unknown layer '" << unknown << "'\n";
         return UsageError(RenderHelp(), err);
     }
     if (o.vrBody && !StandOn(doc, *o.vrBody, err)) return 2;
@@ -277,7 +277,7 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     const SkyScale scale = SkyScaleOf(o.scale);
     SkyTools tools;
     if (!tools.Create(scale))
-        err << kWho << ": not every font or ground tool could be made; defaults are used\n";
+        err << kRenderWho << ": not every font or ground tool could be made; defaults are used\n";
     FixedSizeHost host(o.width, o.height);
     FixedTimeSource time(ChosenTime(o.when), o.when.utc);
     CLumoWnd wnd;
@@ -289,13 +289,13 @@ int RunRender(int argc, char** args, std::ostream& out, std::ostream& err) {
     wnd.OnCreate();
     wnd.OnSize();
     if (wnd.m_Surface.Kind != kSurfaceKindLive) {
-        err << kWho << ": no surface of " << o.width << " x " << o.height << " pixels\n";
+        err << kRenderWho << ": no surface of " << o.width << " x " << o.height << " pixels\n";
         return 1;
     }
     wnd.PaintSky();
     std::string error;
     if (!SurfaceSavePng(wnd.m_Surface, o.out, &error)) {
-        err << kWho << ": " << error << "\n";
+        err << kRenderWho << ": " << error << "\n";
         return 1;
     }
     out << "wrote " << o.out << " (" << wnd.m_Surface.Stride << " x " << wnd.m_Surface.Height

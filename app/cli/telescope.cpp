@@ -18,7 +18,7 @@
 #include "scope/telescope_link.h"
 
 namespace {
-const char kWho[] = "lumo telescope";
+const char kTelescopeWho[] = "lumo telescope";
 
 struct TelescopeOptions {
     MountAddress address;
@@ -35,7 +35,7 @@ int ParseOptions(int argc, char** args, TelescopeOptions& o, std::ostream& out,
         const std::string a = args[i];
         if (IsHelpOption(a)) return PrintHelp(TelescopeHelp(), out);
         const bool hasValue = i + 1 < argc;
-        const int taken = ParsePlaceAndTime(argc, args, i, o.when, kWho, err);
+        const int taken = ParsePlaceAndTime(argc, args, i, o.when, kTelescopeWho, err);
         if (taken < 0) return UsageError(TelescopeHelp(), err);
         if (taken > 0) continue;
         if (a == "--host" && hasValue) {
@@ -45,14 +45,14 @@ int ParseOptions(int argc, char** args, TelescopeOptions& o, std::ostream& out,
         } else if (a == "--port" && hasValue) {
             auto port = ParseInteger(args[++i], 1, 65535);
             if (!port) {
-                err << kWho << ": bad port '" << args[i] << "' (1 to 65535)\n";
+                err << kTelescopeWho << ": bad port '" << args[i] << "' (1 to 65535)\n";
                 return UsageError(TelescopeHelp(), err);
             }
             o.address.port = static_cast<int>(*port);
         } else if (a == "--timeout" && hasValue) {
             auto seconds = ParseInteger(args[++i], 1, 86400);
             if (!seconds) {
-                err << kWho << ": bad timeout '" << args[i] << "' (whole seconds, 1 to 86400)\n";
+                err << kTelescopeWho << ": bad timeout '" << args[i] << "' (whole seconds, 1 to 86400)\n";
                 return UsageError(TelescopeHelp(), err);
             }
             o.timeoutSeconds = *seconds;
@@ -62,15 +62,15 @@ int ParseOptions(int argc, char** args, TelescopeOptions& o, std::ostream& out,
             o.command = a;
             o.target = args[++i];
         } else {
-            err << kWho << ": unexpected '" << a << "'\n";
+            err << kTelescopeWho << ": unexpected '" << a << "'\n";
             return UsageError(TelescopeHelp(), err);
         }
     }
     if (o.command.empty()) {
-        err << kWho << ": no command\n";
+        err << kTelescopeWho << ": no command\n";
         return UsageError(TelescopeHelp(), err);
     }
-    if (!CheckPlace(o.when, kWho, err)) return UsageError(TelescopeHelp(), err);
+    if (!CheckPlace(o.when, kTelescopeWho, err)) return UsageError(TelescopeHelp(), err);
     return -1;
 }
 
@@ -87,12 +87,12 @@ bool Await(MountEventQueue& events, std::initializer_list<MountEventKind> kinds,
            MountEvent* got = nullptr) {
     auto e = events.WaitFor(kinds, limit);
     if (!e) {
-        err << kWho << ": " << late << "\n";
+        err << kTelescopeWho << ": " << late << "\n";
         return false;
     }
     if (got) *got = *e;
     if (e->kind == MountEventKind::Error) {
-        err << kWho << ": " << e->status.message << "\n";
+        err << kTelescopeWho << ": " << e->status.message << "\n";
         return false;
     }
     return true;
@@ -127,7 +127,7 @@ int RunTelescope(int argc, char** args, std::ostream& out, std::ostream& err) {
     std::optional<SlewTarget> target;
     if (o.command == "goto") {
         CLumoDoc doc;
-        LoadDocument(doc, kWho, err);
+        LoadDocument(doc, kTelescopeWho, err);
         ApplyPlace(doc, o.when);
         const double jd = DateTimeToJulianDay(GetUniversalTime(ChosenTime(o.when), o.when.utc));
         std::string error;
@@ -138,11 +138,11 @@ int RunTelescope(int argc, char** args, std::ostream& out, std::ostream& err) {
         const bool haveDeepSky = deepSky.LoadFile(JoinPath(folder, kDeepSkyFileName), deepSkyError);
         target = FindSlewTarget(doc, o.target, jd, error, haveDeepSky ? &deepSky : nullptr);
         if (!target) {
-            err << kWho << ": " << error << "\n";
+            err << kTelescopeWho << ": " << error << "\n";
             return 1;
         }
         if (std::string refusal = HorizonRefusal(*target); !refusal.empty()) {
-            err << kWho << ": " << refusal << "; no slew sent\n";
+            err << kTelescopeWho << ": " << refusal << "; no slew sent\n";
             return 1;
         }
     }

@@ -98,19 +98,18 @@ void CLumoApp::WriteProfileString(const char* section, const char* entry, const 
 }
 
 namespace {
-constexpr const char* kViewSection = "VIEW";
 constexpr const char* kDeepSkyEntry = "DeepSky";
 constexpr const char* kMilkyWayEntry = "MilkyWay";
 }  // namespace
 
 void CLumoApp::LoadViewSwitches(CLumoDoc& doc) {
-    doc.m_bDeepSky = GetProfileInt(kViewSection, kDeepSkyEntry, 1) != 0;
-    doc.m_bMilkyWay = GetProfileInt(kViewSection, kMilkyWayEntry, 1) != 0;
+    doc.m_bDeepSky = GetProfileInt(CLumoApp::kViewSection, kDeepSkyEntry, 1) != 0;
+    doc.m_bMilkyWay = GetProfileInt(CLumoApp::kViewSection, kMilkyWayEntry, 1) != 0;
 }
 
 void CLumoApp::SaveViewSwitches(const CLumoDoc& doc) {
-    WriteProfileInt(kViewSection, kDeepSkyEntry, doc.m_bDeepSky ? 1 : 0);
-    WriteProfileInt(kViewSection, kMilkyWayEntry, doc.m_bMilkyWay ? 1 : 0);
+    WriteProfileInt(CLumoApp::kViewSection, kDeepSkyEntry, doc.m_bDeepSky ? 1 : 0);
+    WriteProfileInt(CLumoApp::kViewSection, kMilkyWayEntry, doc.m_bMilkyWay ? 1 : 0);
 }
 
 void CLumoApp::ReplaceDocument(std::unique_ptr<CLumoDoc> doc) {

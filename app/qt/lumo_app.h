@@ -27,6 +27,8 @@ public:
     // files: where planets.sto, esfptr.ob3 and the help file are looked for,
     // and the document read at start-up and saved at exit.
     explicit CLumoApp(ProgramFiles files);
+    // The profile section that keeps the view's settings.
+    static constexpr const char* kViewSection = "VIEW";
     // A program whose files all lie in one folder, stars.db among them.
     explicit CLumoApp(const std::string& programFolder);
     ~CLumoApp();

@@ -20,7 +20,6 @@
 namespace {
 constexpr const char* kTimeSection = "TIME";
 constexpr const char* kUtcEntry = "GMT";
-constexpr const char* kViewSection = "VIEW";
 constexpr const char* kDaylightEntry = "Daylight";
 
 // The body of an Aim item, or null for any other command.
@@ -42,7 +41,7 @@ CLumoView::CLumoView(CLumoApp& app)
     m_sky = new CSkyWidget(&app.Doc(), this, &app.Tools(), this);
     m_sky->Wnd().m_pModels = app.Models();
     m_sky->Wnd().m_pDeepSky = app.DeepSky();
-    m_sky->Wnd().m_bDaylight = app.GetProfileInt(kViewSection, kDaylightEntry, 0) == 1;
+    m_sky->Wnd().m_bDaylight = app.GetProfileInt(CLumoApp::kViewSection, kDaylightEntry, 0) == 1;
     m_timeBar = new CTimeBar(*this, &app.Doc(), app.PointerModel());
     m_timeBar->Core().ShowTime(m_time);
     // The wheel over the sky zooms as the slider does.
@@ -83,7 +82,7 @@ void CLumoView::OnCommand(int id) {
             CViewOptionsDialog dialog(doc, m_sky->Wnd().m_bDaylight, this);
             if (dialog.exec() == QDialog::Accepted) {
                 m_sky->Wnd().m_bDaylight = dialog.Daylight();
-                m_app.WriteProfileInt(kViewSection, kDaylightEntry, dialog.Daylight() ? 1 : 0);
+                m_app.WriteProfileInt(CLumoApp::kViewSection, kDaylightEntry, dialog.Daylight() ? 1 : 0);
                 m_app.SaveViewSwitches(doc);
                 m_sky->Redraw();
             }

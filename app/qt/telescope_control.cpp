@@ -16,7 +16,7 @@
 #include "scope/telescope_link.h"
 
 namespace {
-constexpr const char* kSection = "TELESCOPE";
+constexpr const char* kTelescopeSection = "TELESCOPE";
 constexpr const char* kCaption = "Telescope";
 }  // namespace
 
@@ -60,18 +60,18 @@ void CTelescopeControl::OnConnectCommand() {
         return;
     }
     MountAddress a;
-    a.host = m_app.GetProfileString(kSection, "Host", a.host);
-    a.port = m_app.GetProfileInt(kSection, "Port", a.port);
-    a.device = m_app.GetProfileString(kSection, "Device", a.device);
+    a.host = m_app.GetProfileString(kTelescopeSection, "Host", a.host);
+    a.port = m_app.GetProfileInt(kTelescopeSection, "Port", a.port);
+    a.device = m_app.GetProfileString(kTelescopeSection, "Device", a.device);
     CTelescopeDialog dialog(a, &m_frame);
     if (dialog.exec() != QDialog::Accepted) return;
     ConnectTo(dialog.Address());
 }
 
 void CTelescopeControl::ConnectTo(const MountAddress& address) {
-    m_app.WriteProfileString(kSection, "Host", address.host);
-    m_app.WriteProfileInt(kSection, "Port", address.port);
-    m_app.WriteProfileString(kSection, "Device", address.device);
+    m_app.WriteProfileString(kTelescopeSection, "Host", address.host);
+    m_app.WriteProfileInt(kTelescopeSection, "Port", address.port);
+    m_app.WriteProfileString(kTelescopeSection, "Device", address.device);
     ShowStatus("Telescope: connecting to " + address.device + " at " + address.host + ":" +
                std::to_string(address.port));
     m_link->Connect(address);

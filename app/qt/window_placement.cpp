@@ -8,7 +8,7 @@
 #include "app/qt/lumo_app.h"
 
 namespace {
-constexpr const char* kSection = "WINDOW";
+constexpr const char* kWindowSection = "WINDOW";
 
 long long Area(const QRect& r) {
     return r.isEmpty() ? 0 : static_cast<long long>(r.width()) * r.height();
@@ -17,22 +17,22 @@ long long Area(const QRect& r) {
 
 WindowPlacement ReadWindowPlacement(CLumoApp& app) {
     WindowPlacement placement;
-    const int width = app.GetProfileInt(kSection, "Width", 0);
-    const int height = app.GetProfileInt(kSection, "Height", 0);
+    const int width = app.GetProfileInt(kWindowSection, "Width", 0);
+    const int height = app.GetProfileInt(kWindowSection, "Height", 0);
     // A size too small to use (or none) is not taken.
     if (width < kMinWindowWidth || height < kMinWindowHeight) return placement;
-    placement.normal = QRect(app.GetProfileInt(kSection, "Left", 0), app.GetProfileInt(kSection, "Top", 0),
+    placement.normal = QRect(app.GetProfileInt(kWindowSection, "Left", 0), app.GetProfileInt(kWindowSection, "Top", 0),
                              width, height);
-    placement.maximised = app.GetProfileInt(kSection, "Maximized", 0) == 1;
+    placement.maximised = app.GetProfileInt(kWindowSection, "Maximized", 0) == 1;
     return placement;
 }
 
 void WriteWindowPlacement(CLumoApp& app, const WindowPlacement& placement) {
-    app.WriteProfileInt(kSection, "Left", placement.normal.x());
-    app.WriteProfileInt(kSection, "Top", placement.normal.y());
-    app.WriteProfileInt(kSection, "Width", placement.normal.width());
-    app.WriteProfileInt(kSection, "Height", placement.normal.height());
-    app.WriteProfileInt(kSection, "Maximized", placement.maximised ? 1 : 0);
+    app.WriteProfileInt(kWindowSection, "Left", placement.normal.x());
+    app.WriteProfileInt(kWindowSection, "Top", placement.normal.y());
+    app.WriteProfileInt(kWindowSection, "Width", placement.normal.width());
+    app.WriteProfileInt(kWindowSection, "Height", placement.normal.height());
+    app.WriteProfileInt(kWindowSection, "Maximized", placement.maximised ? 1 : 0);
 }
 
 WindowPlacement PlacementOf(const QWidget& window) {

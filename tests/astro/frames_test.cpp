@@ -25,27 +25,6 @@ Vec3f SkyDirection(double raDeg, double decDeg) {
     return {float(std::cos(d) * std::cos(a)), float(std::sin(d)), float(-std::cos(d) * std::sin(a))};
 }
 
-TEST(Vectors, HelpersAndTheZeroVector) {
-    EXPECT_EQ(Vec3Normalize({0, 0, 0}), (Vec3f{1, 0, 1}));
-    EXPECT_EQ(Vec3Normalize({0, 3, 4}), (Vec3f{0, 0.6f, 0.8f}));
-    EXPECT_EQ(Vec3Cross({1, 0, 0}, {0, 1, 0}), (Vec3f{0, 0, 1}));
-    EXPECT_EQ(Vec3Cross({0, 1, 0}, {0, 0, 1}), (Vec3f{1, 0, 0}));
-    EXPECT_EQ(Vec3Negate({1, -2, 3}), (Vec3f{-1, 2, -3}));
-    EXPECT_EQ(Vec3Length({3e20f, 4e20f, 0}), 5e20f);  // no float overflow on the way
-    Mat3f m = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    EXPECT_EQ(Mat3Apply(m, {1, 0, -1}), (Vec3f{-2, -2, -2}));
-}
-
-TEST(Vectors, ObliquityMatrixCarriesTheEclipticPoleToItsPlace) {
-    Mat3f m = Mat3PlaneRotation(0, 1, 23.45 * kDegToRad);
-    // Ecliptic pole (y of the ecliptic frame) to RA 18h, dec 66.55 (body frame: x to 6h).
-    Vec3f pole = Mat3Apply(m, {0, 1, 0});
-    EXPECT_NEAR(pole[0], -std::sin(23.45 * kDegToRad), 1e-7);
-    EXPECT_NEAR(pole[1], std::cos(23.45 * kDegToRad), 1e-7);
-    EXPECT_EQ(pole[2], 0);
-    EXPECT_EQ(Mat3Apply(m, {0, 0, 1}), (Vec3f{0, 0, 1}));  // the equinox stays
-}
-
 TEST(LocalFrame, ZenithAtLocalSiderealTimeAndARightHandedHorizon) {
     CPlanet earth;
     earth.m_dRotationAngle = SiderealAngle(2451545.0);  // GMST 280.46 degrees
@@ -64,19 +43,6 @@ TEST(LocalFrame, ZenithAtLocalSiderealTimeAndARightHandedHorizon) {
     EXPECT_NEAR(south[1], -std::cos(40 * kDegToRad), 1e-6);
 }
 
-TEST(LocalFrame, EastStaysHorizontalWhenTheZenithHasNoX) {
-    CPlanet body;  // rotation angle 0: with longitude 0 the zenith lies at RA 18h
-    CPlanet* observer = nullptr;
-    Vec3f zenith, east, south;
-    LocalFrame(&body, float(30 * kDegToRad), 0, observer, zenith, east, south);
-    ASSERT_EQ(zenith[0], 0);
-    EXPECT_NEAR(east[0], 1, 1e-7);  // RA 0h
-    EXPECT_EQ(east[1], 0);
-    EXPECT_EQ(east[2], 0);
-    EXPECT_NEAR(Dot(east, zenith), 0, 1e-7);
-    EXPECT_NEAR(Vec3Length(south), 1, 1e-6);
-}
-
 TEST(Aim, ViewAnglesTowardsAPoint) {
     EyeHundredKm eye = {0, 0, 0};
     int32_t elevation = 7, azimuth = 7, mode = 1;
@@ -91,49 +57,30 @@ TEST(Aim, ViewAnglesTowardsAPoint) {
     AimAtPoint(5000, 0, 0, away, 0, elevation, azimuth, mode);
     EXPECT_NEAR(azimuth, -8192, 1);
     EXPECT_EQ(elevation, 0);
-}
-
-TEST(Aim, StraightUpTheAxisAndLockedObserver) {
-    EyeHundredKm eye = {0, 0, 0};
-    int32_t elevation = 0, azimuth = 5, mode = 1;
+    // Straight up the axis, and nearly: rounding must not make the arc cosine NaN.
     AimAtPoint(0, 1e6f, 0, eye, 0, elevation, azimuth, mode);
     EXPECT_EQ(azimuth, 0);
     EXPECT_NEAR(elevation, -8192, 1);
-    AimAtPoint(0, -1e6f, 0, eye, 0, elevation, azimuth, mode);
-    EXPECT_EQ(azimuth, 0);
-    EXPECT_NEAR(elevation, 8192, 1);
-    // Nearly along the axis: rounding must not make the arc cosine NaN.
     AimAtPoint(1e-3f, 1e9f, 1e-3f, eye, 0, elevation, azimuth, mode);
-    EXPECT_GE(azimuth, -16384);
-    EXPECT_LE(azimuth, 16384);
+    EXPECT_TRUE(azimuth >= -16384 && azimuth <= 16384);
     // VR mode leaves the view alone; a null body too.
     int32_t e0 = 11, a0 = 12, m0 = 1;
     AimAtPoint(1e6f, 0, 0, eye, 1, e0, a0, m0);
     AimAt(nullptr, eye, 0, e0, a0, m0);
-    EXPECT_EQ(e0, 11);
-    EXPECT_EQ(a0, 12);
-    EXPECT_EQ(m0, 1);
+    EXPECT_TRUE(e0 == 11 && a0 == 12 && m0 == 1);
 }
 
-TEST(Eye, OnTheSurfaceUnderTheZenith) {
+TEST(Eye, OneRadiusUnderTheZenithOrAtTheCentreInVrMode) {
     CPlanet earth;
     earth.m_fRadius = 1;
-    earth.m_dPos[0] = 1.2e8;
-    earth.m_dPos[1] = -3.4e7;
-    earth.m_dPos[2] = 5.6e7;
-    Vec3f zenithSky = SkyDirection(60, 20);
-    auto eye = EyePositionKm(earth, zenithSky, false);
-    // The eye lies one Earth radius from the centre, towards RA 60, dec 20.
-    std::array<double, 3> up = {eye[0] - earth.m_dPos[0], eye[1] - earth.m_dPos[1], eye[2] - earth.m_dPos[2]};
-    std::array<double, 3> upSky = SkyFromBody(up);
-    for (int k = 0; k < 3; ++k) EXPECT_NEAR(upSky[k], zenithSky[k] * 6378.137, 1e-3);
-    // The sky view's eye: the same place in whole units of 100 km.
-    EyeHundredKm e = PlaceEye(earth, zenithSky, false);
-    for (int k = 0; k < 3; ++k) EXPECT_NEAR(e[k], eye[k] * 0.01, 2);
-    // In VR mode the observer stands at the centre.
-    EXPECT_EQ(PlaceEye(earth, zenithSky, true), (EyeHundredKm{1200000, -340000, 560000}));
-    earth.m_dPos[0] = 1e300;
+    earth.m_dPos[0] = 1e300;  // whole units of 100 km saturate
+    const Vec3f zenithSky = SkyDirection(60, 20);
     EXPECT_EQ(PlaceEye(earth, zenithSky, true)[0], 2147483647);
+    earth.m_dPos[0] = 1.2e8;
+    const auto eye = EyePositionKm(earth, zenithSky, false);
+    const std::array<double, 3> up = {eye[0] - 1.2e8, eye[1], eye[2]}, upSky = SkyFromBody(up);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(upSky[k], zenithSky[k] * 6378.137, 1e-3);
+    EXPECT_EQ(PlaceEye(earth, zenithSky, true), (EyeHundredKm{1200000, 0, 0}));
 }
 
 TEST(Topocentric, AltitudeAndAzimuthFromTheFrame) {
@@ -157,55 +104,6 @@ TEST(Topocentric, AltitudeAndAzimuthFromTheFrame) {
     EXPECT_NEAR(setting.rightAscensionHours, 18, 1e-12);
     EXPECT_NEAR(setting.declinationDeg, -45, 1e-9);
     EXPECT_EQ(at({0, 0, 0}).distanceKm, 0);
-}
-
-TEST(ReferenceLines, SkyPointsAndTheirUnitVectors) {
-    SkyPoint p;
-    p.a = float(90 * kDegToRad);  // RA 6h lies at -z of the sky frame
-    p.b = 0;
-    MakeSkyPoint(p, 2.0);
-    EXPECT_NEAR(p.z, -2.0, 1e-7);
-    EXPECT_EQ(p.Z, -32767);  // truncated from just under 32768
-    EXPECT_EQ(p.Y, 0);
-    p.b = float(kPi / 2);
-    MakeSkyPoint(p, 1.0);
-    EXPECT_GE(p.Y, 32767);
-    MakeSkyPoint(p, 0.0);  // no radius: no direction, and no division by zero
-    EXPECT_EQ(p.X, 0);
-    EXPECT_EQ(p.Y, 0);
-    EXPECT_EQ(p.Z, 0);
-}
-
-TEST(ReferenceLines, EclipticIsAClosedCircleAroundTheEclipticPole) {
-    CLumoDoc doc;
-    Vec3f pole = SkyDirection(270, 90 - 23.45);  // RA 18h
-    const auto& lines = doc.m_eclipticLines;
-    for (const CSkyLine& line : lines) {
-        Vec3f v = {float(line.m_start.X), float(line.m_start.Y), float(line.m_start.Z)};
-        EXPECT_NEAR(Dot(v, pole) / 32768, 0, 1e-4);
-        EXPECT_NEAR(Vec3Length(v), 32768, 2);
-    }
-    // Consecutive segments join, and the last one closes the circle.
-    for (size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].m_start.a, lines[i - 1].m_end.a);
-    EXPECT_NEAR(lines.back().m_end.X, lines.front().m_start.X, 2);
-    EXPECT_NEAR(lines.back().m_end.Y, lines.front().m_start.Y, 2);
-    EXPECT_NEAR(lines.back().m_end.Z, lines.front().m_start.Z, 2);
-}
-
-TEST(ReferenceLines, GridCountsAndSpacingGuard) {
-    std::vector<CSkyLine> grid, ecliptic;
-    float step = 0;
-    BuildReferenceLines(grid, ecliptic, step, kIdentity3f, 90);
-    // 5 parallels and 4 meridians of 41 segments each; 40 ecliptic segments.
-    EXPECT_EQ(grid.size(), (5u + 4u) * 41u);
-    EXPECT_EQ(ecliptic.size(), 40u);
-    EXPECT_EQ(step, 90);
-    grid.clear();
-    ecliptic.clear();
-    BuildReferenceLines(grid, ecliptic, step, kIdentity3f, 0);
-    BuildReferenceLines(grid, ecliptic, step, kIdentity3f, std::nanf(""));
-    EXPECT_TRUE(grid.empty());
-    EXPECT_TRUE(ecliptic.empty());
 }
 
 }  // namespace

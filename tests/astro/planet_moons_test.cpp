@@ -38,21 +38,6 @@ TEST(PlanetMoons, CheckVectorsOfTheDataSheet) {
     EXPECT_EQ(FindMoonElements("Moon"), nullptr);
 }
 
-TEST(PlanetMoons, EveryMoonOfTheBodyTableHasElements) {
-    PlanetArray planets;
-    Mat3f m;
-    BuildBodyTable(planets, m);
-    int moons = 0;
-    for (const auto& p : planets)
-        if (p->m_nTheory == kTheoryMoonElements) {
-            ++moons;
-            const MoonElements* e = FindMoonElements(p->m_strName);
-            ASSERT_NE(e, nullptr) << p->m_strName;
-            EXPECT_EQ(planets[p->m_nParent]->m_strName, e->planet);
-        }
-    EXPECT_EQ(moons, 12);
-}
-
 TEST(PlanetMoons, ThePeriodIsTheMeanMotions) {
     // A moon returns to the same place (relative to its periapsis and node,
     // which move slowly) after 360/n days: the orbit is read in degrees per

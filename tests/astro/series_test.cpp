@@ -12,12 +12,6 @@
 
 namespace {
 
-TEST(PlanetSeries, EvaluateSeriesSumsAmplitudeTimesCosine) {
-    const SeriesTerm terms[] = {{2e8, 0, 0}, {1e8, 1.0, 2.0}};
-    EXPECT_DOUBLE_EQ(EvaluateSeries(0.5, terms), 2 + std::cos(2.0));
-    EXPECT_EQ(EvaluateSeries(0.5, std::span<const SeriesTerm>()), 0.0);
-}
-
 // The planets' evaluation shares one sine and cosine per frequency among
 // the terms and the planets of an instant; it must give the plain sum of
 // A cos(B + C t) over each series, and the same places whether the planets
@@ -29,8 +23,12 @@ TEST(PlanetSeries, EveryPlanetMatchesThePlainSumOfItsTerms) {
     const std::span<const SeriesTerm> terms = VsopTerms();
     auto plain = [&](double t, const SeriesSlice* slices, int powers) {
         double x = 0;
-        for (int p = powers - 1; p >= 0; --p)
-            x = x * t + EvaluateSeries(t, terms.subspan(slices[p].first, slices[p].count));
+        for (int p = powers - 1; p >= 0; --p) {
+            double sum = 0;
+            for (const SeriesTerm& term : terms.subspan(slices[p].first, slices[p].count))
+                sum += term.A * std::cos(term.B + term.C * t);
+            x = x * t + sum * 1e-8;
+        }
         return x;
     };
     for (double jd = 2378496.5; jd < 2524593.5; jd += 3652.3) {  // 1800 to 2200
@@ -119,16 +117,6 @@ TEST(Pluto, PublishedSeriesAndEquinoxOfDate) {
     EXPECT_EQ(rd, r);
     EXPECT_NEAR(PrecessionInLongitude(kJ2000 + 36525), 1.3972799, 1e-7);
     EXPECT_EQ(PrecessionInLongitude(kJ2000), 0);
-}
-
-TEST(Pluto, NegativeLatitudeComesOutAsMostOfATurn) {
-    // Around 1930 Pluto stood south of the ecliptic.
-    double l, b, r;
-    PlutoPosition(2426000.5, l, b, r);
-    EXPECT_GT(b * kRadToDeg, 340);
-    EXPECT_LT(b * kRadToDeg, 360);
-    EXPECT_GE(l, 0);
-    EXPECT_LE(l, 2 * kPi);
 }
 
 }  // namespace

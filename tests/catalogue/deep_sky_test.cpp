@@ -3,16 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <set>
 
 #include "catalogue/deep_sky.h"
-#include "framework/archive.h"
 #include "framework/file.h"
 
 namespace {
 constexpr double kDeg = 0.017453292519943295;
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
 
 const DeepSkyObject* Find(const CDeepSky& sky, const std::string& designation) {
     for (const auto& o : sky.objects)
@@ -24,51 +27,30 @@ TEST(DeepSkyFile, TheBuiltFileHoldsMessierTheBrightObjectsAndTheMilkyWay) {
     CDeepSky sky;
     std::string error;
     ASSERT_TRUE(sky.LoadFile(JoinPath(LUMO_BIN_DIR, kDeepSkyFileName), error)) << error;
-    size_t messier = 0, noMagnitude = 0, dark = 0;
-    for (const auto& o : sky.objects) {
+    size_t messier = 0;
+    for (size_t i = 0; i < sky.objects.size(); ++i) {
+        const DeepSkyObject& o = sky.objects[i];
         messier += o.designation.rfind("M ", 0) == 0;
-        // Dark nebulae are left out; asterisms come from Messier's list only.
-        if (o.kind == DeepSkyKind::Other) dark += o.designation.rfind("M ", 0) != 0;
-        noMagnitude += !o.HasMagnitude();
-        // Only Messier objects may be fainter than 10.
-        if (o.HasMagnitude() && o.designation.rfind("M ", 0) != 0) EXPECT_LE(o.magnitude, 10.0f);
-        if (!o.HasMagnitude()) {
-            EXPECT_GE(o.majorArcmin, 30.0f) << o.designation;
-            EXPECT_EQ(SymbolOf(o.kind), DeepSkySymbol::Nebula) << o.designation;
-        }
+        // Only Messier objects may be fainter than 10. Brightest first, those
+        // without a magnitude last.
+        if (o.HasMagnitude() && o.designation[0] != 'M') EXPECT_LE(o.magnitude, 10.0f);
+        if (i) ASSERT_TRUE(!o.HasMagnitude() || sky.objects[i - 1].magnitude <= o.magnitude) << i;
     }
     EXPECT_EQ(messier, 110u);
-    EXPECT_GT(noMagnitude, 700u);
-    EXPECT_LT(noMagnitude, 800u);
-    EXPECT_GT(sky.objects.size() - messier - noMagnitude, 850u);
-    EXPECT_LT(sky.objects.size() - messier - noMagnitude, 1000u);
-    EXPECT_EQ(dark, 0u);
     // One record per object, with both designations and the common name.
     const DeepSkyObject* m31 = Find(sky, "M 31");
     ASSERT_NE(m31, nullptr);
-    EXPECT_EQ(m31->other, "NGC 224");
-    EXPECT_EQ(m31->name, "Andromeda");
-    EXPECT_EQ(m31->kind, DeepSkyKind::SpiralGalaxy);
+    EXPECT_TRUE(m31->other == "NGC 224" && m31->name == "Andromeda");
     EXPECT_EQ(Find(sky, "NGC 224"), nullptr);
     EXPECT_NEAR(m31->pos.a / kDeg, 10.68, 0.02);
     EXPECT_NEAR(m31->pos.b / kDeg, 41.27, 0.02);
-    EXPECT_EQ(Find(sky, "M 42")->name, "Orion Nebula");
-    EXPECT_EQ(Find(sky, "NGC 1499")->name, "California Nebula");
-    EXPECT_FALSE(Find(sky, "NGC 1499")->HasMagnitude());
-    EXPECT_EQ(Find(sky, "NGC 2024")->name, "Flame Nebula");
-    // Brightest first, those without a magnitude last.
-    for (size_t i = 1; i < sky.objects.size(); ++i) {
-        const auto &a = sky.objects[i - 1], &b = sky.objects[i];
-        ASSERT_TRUE(!b.HasMagnitude() || (a.HasMagnitude() && a.magnitude <= b.magnitude)) << i;
-    }
-    // The Milky Way: every level, faintest first, the first the largest.
-    size_t points[kMilkyWayLevels + 1] = {};
+    // The Milky Way: every level, faintest first.
+    std::set<int> levels;
     for (size_t i = 0; i < sky.rings.size(); ++i) {
         if (i) EXPECT_LE(sky.rings[i - 1].level, sky.rings[i].level);
-        points[sky.rings[i].level] += sky.rings[i].points.size();
+        levels.insert(sky.rings[i].level);
     }
-    for (int level = 1; level <= kMilkyWayLevels; ++level) EXPECT_GT(points[level], 500u) << level;
-    EXPECT_GT(points[1], points[4]);
+    EXPECT_EQ(levels.size(), size_t(kMilkyWayLevels));
 }
 
 CDeepSky Sample() {
@@ -84,9 +66,8 @@ CDeepSky Sample() {
     a.pos = DeepSkyPoint(10.68 * kDeg, 41.27 * kDeg);
     DeepSkyObject b;
     b.designation = "NGC 1499";
-    b.name = "California Nebula";
     b.kind = DeepSkyKind::BrightNebula;
-    b.magnitude = std::numeric_limits<float>::quiet_NaN();
+    b.magnitude = kNaN;
     b.majorArcmin = 160;
     b.minorArcmin = 40;
     b.pos = DeepSkyPoint(60.8 * kDeg, 36.4 * kDeg);
@@ -108,8 +89,6 @@ TEST(DeepSkyFile, RoundTrip) {
     ASSERT_EQ(back.objects.size(), 2u);
     EXPECT_EQ(back.objects[0].designation, "M 31");  // brightest first
     EXPECT_EQ(back.objects[0].other, "NGC 224");
-    EXPECT_EQ(back.objects[0].magnitude, 3.44f);
-    EXPECT_EQ(back.objects[0].pos.a, sky.objects[0].pos.a);
     EXPECT_EQ(back.objects[0].pos.X, sky.objects[0].pos.X);
     EXPECT_FALSE(back.objects[1].HasMagnitude());
     EXPECT_EQ(back.objects[1].kind, DeepSkyKind::BrightNebula);
@@ -130,7 +109,6 @@ TEST(DeepSkyFile, MalformedFilesAreRefused) {
         EXPECT_TRUE(sky.Empty()) << what;
         return error;
     };
-    // Cut anywhere.
     for (size_t n = 0; n < good.size(); ++n)
         refused(std::vector<uint8_t>(good.begin(), good.begin() + n), "truncated");
     std::vector<uint8_t> b = good;
@@ -139,61 +117,47 @@ TEST(DeepSkyFile, MalformedFilesAreRefused) {
     b = good;
     b[0] = 'X';
     EXPECT_EQ(refused(b, "magic"), "not a deep-sky file");
-    b = good;
-    b[8] = 2;
-    EXPECT_NE(refused(b, "version").find("version 2"), std::string::npos);
-    // Offsets within the sample: magic 8, version 4, count 4, then the
-    // first object (M 31): three strings, the kind, five floats.
-    b = good;
-    std::memset(&b[12], 0xFF, 4);
-    EXPECT_NE(refused(b, "object count").find("count of objects"), std::string::npos);
-    CArchive strings;
-    for (const char* text : {"M 31", "NGC 224", "Andromeda"}) strings.WriteString(text);
-    const size_t kind = 16 + strings.Buffer().size();
+    // The fields are found by the sample's own values, not by offsets.
+    auto at = [&](float value) {
+        uint8_t bytes[4];
+        std::memcpy(bytes, &value, 4);
+        return size_t(std::search(good.begin(), good.end(), bytes, bytes + 4) - good.begin());
+    };
+    auto with = [&](size_t offset, float value) {
+        std::vector<uint8_t> v = good;
+        std::memcpy(&v[offset], &value, 4);
+        return v;
+    };
+    const size_t magnitude = at(3.44f), kind = magnitude - 1;
+    const float dec = float(41.27 * kDeg);
     b = good;
     b[kind] = static_cast<uint8_t>(DeepSkyKind::Count);
     EXPECT_NE(refused(b, "kind").find("unknown object type"), std::string::npos);
-    auto putFloat = [](std::vector<uint8_t>& v, size_t at, float f) { std::memcpy(&v[at], &f, 4); };
+    refused(with(magnitude, kInf), "magnitude");
+    refused(with(at(61.7f), 500.0f), "minor axis larger than the major");
+    refused(with(at(dec), kNaN), "declination");
+    refused(with(at(dec), 2.0f), "declination beyond the pole");
+    // The ring: its level byte, its point count, then the points.
+    const size_t count = at(0.1f) - 4, level = count - 1;
+    for (uint8_t bad : {0, 6}) {
+        b = good;
+        b[level] = bad;
+        refused(b, "level");
+    }
     b = good;
-    putFloat(b, kind + 1, std::numeric_limits<float>::infinity());
-    refused(b, "magnitude");
-    b = good;
-    putFloat(b, kind + 9, 500.0f);  // minor larger than major
-    refused(b, "size");
-    b = good;
-    putFloat(b, kind + 17, std::numeric_limits<float>::quiet_NaN());
-    refused(b, "declination");
-    b = good;
-    putFloat(b, kind + 17, 2.0f);  // beyond the pole
-    refused(b, "declination");
-    // The ring: level, count, points at the end of the file.
-    const size_t ring = good.size() - 3 * 8 - 4 - 1;
-    b = good;
-    b[ring] = 6;
-    EXPECT_NE(refused(b, "level").find("level 6"), std::string::npos);
-    b = good;
-    b[ring] = 0;
-    refused(b, "level 0");
-    b = good;
-    b[ring + 1] = 2;
+    b[count] = 2;
     refused(b, "two points");
     b = good;
-    b[ring + 4] = 0x7F;
+    b[count + 3] = 0x7F;
     refused(b, "point count");
-    b = good;
-    putFloat(b, good.size() - 4, std::numeric_limits<float>::infinity());
-    refused(b, "point");
-}
-
-TEST(DeepSkyFile, MissingAndDamagedFilesSayWhich) {
+    refused(with(good.size() - 4, kInf), "point");
     CDeepSky sky;
     std::string error;
     EXPECT_FALSE(sky.LoadFile("/nonexistent/deepsky.dat", error));
     EXPECT_NE(error.find("/nonexistent/deepsky.dat"), std::string::npos);
-    EXPECT_TRUE(sky.Empty());
 }
 
-TEST(DeepSkyKinds, EveryCodeHasWordsAndASymbol) {
+TEST(DeepSkyKinds, CodesWordsAndSymbols) {
     EXPECT_EQ(KindOfCode("s"), DeepSkyKind::SpiralGalaxy);
     EXPECT_EQ(KindOfCode("oc"), DeepSkyKind::OpenCluster);
     EXPECT_EQ(KindOfCode("pos"), DeepSkyKind::Other);

@@ -64,32 +64,27 @@ TEST_F(StoreTest, LookupIgnoresCaseAndTheFirstOfEqualNamesWins) {
 }
 
 TEST_F(StoreTest, WrongMagicOrBadDirectoryLeavesAnEmptyDirectory) {
-    std::vector<uint8_t> good = MakeStore({{"a", "1234"}});
-    struct Case {
-        const char* what;
-        std::vector<uint8_t> bytes;
+    const std::vector<uint8_t> good = MakeStore({{"a", "1234"}});  // the directory from byte 10
+    auto with = [&](size_t at, uint8_t value) {
+        std::vector<uint8_t> b = good;
+        b[at] = value;
+        return b;
     };
-    std::vector<uint8_t> magic = good;
-    magic[0] = 'x';
-    std::vector<uint8_t> offsetOut = good;
-    offsetOut[2] = 0xF0;
-    std::vector<uint8_t> noEnd = good;
-    noEnd.resize(noEnd.size() - 1);
-    std::vector<uint8_t> memberOut = good;
-    memberOut[memberOut.size() - 2] = 0x7F;  // high byte of the member offset
-    std::vector<uint8_t> longName = good;
-    longName[10] = 200;
-    Case cases[] = {{"magic", magic}, {"directory offset", offsetOut}, {"no end", noEnd},
-                    {"member outside", memberOut}, {"name length", longName},
-                    {"too short", {'c', 'r', 6}}};
-    for (const Case& c : cases) {
-        Write(c.bytes);
+    const std::pair<const char*, std::vector<uint8_t>> cases[] = {
+        {"magic", with(0, 'x')},
+        {"directory offset", with(2, 0xF0)},
+        {"no end", std::vector<uint8_t>(good.begin(), good.end() - 1)},
+        {"member outside", with(good.size() - 2, 0x7F)},  // high byte of the member offset
+        {"name length", with(10, 200)},
+        {"too short", {'c', 'r', 6}}};
+    for (const auto& [what, bytes] : cases) {
+        Write(bytes);
         CStoreFile store;
         std::string error;
-        EXPECT_FALSE(store.OpenStore(path, &error)) << c.what;
-        EXPECT_FALSE(error.empty()) << c.what;
-        EXPECT_TRUE(store.Directory().empty()) << c.what;
-        EXPECT_FALSE(store.Lookup("a")) << c.what;
+        EXPECT_FALSE(store.OpenStore(path, &error)) << what;
+        EXPECT_FALSE(error.empty()) << what;
+        EXPECT_TRUE(store.Directory().empty()) << what;
+        EXPECT_FALSE(store.Lookup("a")) << what;
     }
     CStoreFile missing;
     EXPECT_FALSE(missing.OpenStore(dir.File("none.sto")));

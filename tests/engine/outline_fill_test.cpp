@@ -25,12 +25,18 @@ protected:
         OutlineReset(s);
         const auto first = *points.begin();
         MoveTo(s, first.first, first.second);
-        for (auto it = points.begin() + 1; it != points.end(); ++it)
-            EdgeTo(s, it->first, it->second);
+        for (auto it = points.begin() + 1; it != points.end(); ++it) EdgeTo(s, it->first, it->second);
         EdgeTo(s, first.first, first.second);
     }
-    std::vector<EdgePair> Rows() const {
-        return std::vector<EdgePair>(s.EdgeTable, s.EdgeTable + s.Height);
+    // Sets the rows' crossings by hand, light 0 at both ends.
+    void Spans(int32_t top, std::initializer_list<EdgePair> rows) {
+        OutlineReset(s);
+        s.DirtyTop = top;
+        s.DirtyBottom = top + int32_t(rows.size()) - 1;
+        for (const EdgePair& row : rows) {
+            s.ShadeEdgeTable[top] = {0, 0};
+            s.EdgeTable[top++] = row;
+        }
     }
     // Pixels of a row holding index, as [first, last]; {-1, -1} when none.
     std::pair<int32_t, int32_t> Run(int32_t y, uint8_t index) const {
@@ -45,18 +51,17 @@ protected:
     Surface s;
 };
 
-TEST_F(OutlineTest, ResetMarksTheDirtyRowsOnly) {
-    EXPECT_EQ(s.DirtyTop, 48);  // the first reset covers every row
-    EXPECT_EQ(s.DirtyBottom, -1);
-    EXPECT_EQ(s.EdgeTable[47].Right, NoCrossing);
+TEST_F(OutlineTest, ResetClearsOnlyTheDirtyRows) {
+    EXPECT_EQ(s.EdgeTable[47].Right, NoCrossing);  // the first reset covers every row
     MoveTo(s, 5, 10);
     EdgeTo(s, 9, 20);
-    EXPECT_EQ(s.DirtyTop, 10);
-    EXPECT_EQ(s.DirtyBottom, 20);
+    EXPECT_TRUE(s.DirtyTop == 10 && s.DirtyBottom == 20);
     s.EdgeTable[30].Left = 7;  // outside the dirty rows: left alone
     OutlineReset(s);
     EXPECT_EQ(s.EdgeTable[15].Left, NoCrossing);
     EXPECT_EQ(s.EdgeTable[30].Left, 7);
+    MoveTo(s, 3, 5000);  // the pen's row widens them, within the surface
+    EXPECT_EQ(s.DirtyBottom, 47);
 }
 
 TEST_F(OutlineTest, EdgeWalksFromBothEndsAndItsReverseMatches) {
@@ -64,45 +69,36 @@ TEST_F(OutlineTest, EdgeWalksFromBothEndsAndItsReverseMatches) {
     EdgeTo(s, 10, 4);  // x = 2.5 y, the half steps rounded away from each end
     const int32_t expected[5] = {0, 3, 5, 7, 10};
     for (int32_t y = 0; y < 5; ++y) EXPECT_EQ(s.EdgeTable[y].Left, expected[y]) << y;
-    EXPECT_EQ(s.EdgeTable[4].Right, NoCrossing);
     // Every edge of a skewed polygon walked either way gives the same table.
     Polygon({{3, 2}, {61, 9}, {40, 45}, {-20, 30}});
-    const auto forward = Rows();
+    const std::vector<EdgePair> forward(s.EdgeTable, s.EdgeTable + s.Height);
     Polygon({{3, 2}, {-20, 30}, {40, 45}, {61, 9}});
-    const auto backward = Rows();
     for (int32_t y = 0; y < s.Height; ++y) {
-        EXPECT_EQ(forward[y].Left, backward[y].Left) << y;
-        EXPECT_EQ(forward[y].Right, backward[y].Right) << y;
+        EXPECT_EQ(forward[y].Left, s.EdgeTable[y].Left) << y;
+        EXPECT_EQ(forward[y].Right, s.EdgeTable[y].Right) << y;
     }
     EXPECT_EQ(forward[30].Left, -20);  // crossings off the surface are kept for the fills to clip
-}
-
-TEST_F(OutlineTest, EdgesFarOffTheSurfaceRecordOnlyItsRows) {
+    // An edge far off the surface records only its rows: x = y / 2000 crosses each at 0.
+    OutlineReset(s);
     MoveTo(s, -1000000, -2000000000);
     EdgeTo(s, 1000000, 2000000000);
-    EXPECT_EQ(s.DirtyTop, 0);
-    EXPECT_EQ(s.DirtyBottom, 47);
-    // x = y / 2000: every visible row is crossed at 0.
+    EXPECT_TRUE(s.DirtyTop == 0 && s.DirtyBottom == 47);
     for (int32_t y = 0; y < s.Height; ++y) EXPECT_EQ(s.EdgeTable[y].Left, 0) << y;
 }
 
-TEST_F(OutlineTest, HorizontalTopEdgeFillsEveryRowAndOneCrossingRowsStayEmpty) {
+TEST_F(OutlineTest, FlatFillTakesEveryRowWithTwoCrossings) {
     Polygon({{10, 30}, {50, 30}, {30, 10}});  // flat top at row 30, apex at row 10
     FillFlat(s, 7);
     EXPECT_EQ(Run(30, 7), std::make_pair(10, 52));  // both ends, widened by two
     for (int32_t y = 11; y <= 30; ++y) EXPECT_NE(Run(y, 7).first, -1) << y;
-    EXPECT_EQ(s.EdgeTable[10].Right, NoCrossing);  // the apex has one crossing
-    EXPECT_EQ(Run(10, 7).first, -1);
+    EXPECT_EQ(Run(10, 7).first, -1);  // the apex has one crossing
     EXPECT_EQ(Run(31, 7).first, -1);
-    // The same triangle upside down: the flat edge is the first row.
-    SurfaceClear(s, 0);
+    SurfaceClear(s, 0);  // the same triangle upside down: the flat edge is the first row
     Polygon({{10, 5}, {30, 25}, {50, 5}});
     FillFlat(s, 8);
     EXPECT_EQ(Run(5, 8), std::make_pair(10, 52));
     EXPECT_EQ(Run(24, 8).first, 29);
-}
-
-TEST_F(OutlineTest, FlatWideningStopsAtTheRowEnd) {
+    SurfaceClear(s, 0);  // the widening stops at the row end
     Polygon({{40, 10}, {80, 10}, {80, 20}, {40, 20}});
     FillFlat(s, 9);
     for (int32_t y = 10; y <= 20; ++y) EXPECT_EQ(Run(y, 9), std::make_pair(40, 63)) << y;
@@ -110,51 +106,25 @@ TEST_F(OutlineTest, FlatWideningStopsAtTheRowEnd) {
 }
 
 TEST_F(OutlineTest, SpansOfZeroWidthAreNotFilled) {
-    OutlineReset(s);
-    s.DirtyTop = 5;
-    s.DirtyBottom = 8;
-    s.EdgeTable[5] = {20, 20};  // left = right
-    s.EdgeTable[6] = {63, 90};  // left = right once clipped
-    s.EdgeTable[7] = {-30, 0};  // likewise at the left edge
-    s.EdgeTable[8] = {20, 21};
-    for (int32_t y = 5; y <= 8; ++y) s.ShadeEdgeTable[y] = {0, 0};
+    // left = right; left = right once clipped, at either edge; one pixel wide.
+    Spans(5, {{20, 20}, {63, 90}, {-30, 0}, {20, 21}});
     FillFlat(s, 9);
     FillGouraud(s, 3);
     for (int32_t y = 5; y <= 7; ++y) EXPECT_EQ(Run(y, 0), std::make_pair(0, 63)) << y;
     EXPECT_NE(PixelOf(s, 21, 8), 0);
 }
 
-TEST_F(OutlineTest, GouraudLightRunsAcrossTheSpanAndIsMovedOntoTheSurface) {
-    OutlineReset(s);
-    MoveTo(s, -20, 10);
-    ShadedEdgeTo(s, -20, 12, -200, -200);
-    ShadedEdgeTo(s, 60, 12, -200, 200);
-    ShadedEdgeTo(s, 60, 10, 200, 200);
-    ShadedEdgeTo(s, -20, 10, 200, -200);
-    EXPECT_EQ(s.ShadeEdgeTable[11].Left, -200);
-    EXPECT_EQ(s.ShadeEdgeTable[11].Right, 200);
-    FillGouraud(s, 3);
-    // s = -200 + 400 (x + 20) / 80: -100 at column 0, 0 at 20, 200 at 60.
-    EXPECT_EQ(PixelOf(s, 0, 11), LitColour(LightBand(-100), 3));
-    EXPECT_EQ(PixelOf(s, 20, 11), LitColour(LightBand(0), 3));
-    EXPECT_EQ(PixelOf(s, 60, 11), LitColour(LightBand(200), 3));
-    EXPECT_EQ(PixelOf(s, 61, 11), 0);
-    // Brightest towards the light: level 0 at the right, level 10 at the left.
-    EXPECT_EQ(PixelOf(s, 60, 11), 13);
-    EXPECT_EQ(PixelOf(s, 0, 11), 13 + 19 * 10);
-}
-
 TEST_F(OutlineTest, ShadedEdgeReplacesLightOutsideTheLimits) {
     MoveTo(s, 5, 0);
     ShadedEdgeTo(s, 5, 4, 400, -100);  // 400 is out: the other end's value
-    for (int32_t y = 0; y <= 4; ++y) EXPECT_EQ(s.ShadeEdgeTable[y].Left, -100) << y;
     MoveTo(s, 9, 0);
     ShadedEdgeTo(s, 9, 4, -320, 320);  // both out: 0
-    for (int32_t y = 0; y <= 4; ++y) EXPECT_EQ(s.ShadeEdgeTable[y].Right, 0) << y;
+    for (int32_t y = 0; y <= 4; ++y) {
+        EXPECT_EQ(s.ShadeEdgeTable[y].Left, -100) << y;
+        EXPECT_EQ(s.ShadeEdgeTable[y].Right, 0) << y;
+    }
     // A light value of 319 at a clipped end still reads inside ShadeBase.
-    OutlineReset(s);
-    s.DirtyTop = s.DirtyBottom = 2;
-    s.EdgeTable[2] = {0, 10};
+    Spans(2, {{0, 10}});
     s.ShadeEdgeTable[2] = {319, 319};
     FillGouraud(s, 3);
     EXPECT_EQ(PixelOf(s, 5, 2), LitColour(ShadeBase[kShadeBaseSize - 1], 3));

@@ -30,58 +30,6 @@ protected:
     Surface s;
 };
 
-TEST_F(PrimitivesTest, PutPixelNeverWritesColumnZeroOrRowZero) {
-    for (auto [x, y] : {std::pair{0, 10}, {10, 0}, {64, 10}, {10, 48}, {-1, -1}}) PutPixel(s, x, y, 77);
-    PutPixel(s, 1, 1, 77);
-    PutPixel(s, 63, 47, 77);
-    EXPECT_EQ(PixelsOf(s, 77), (Pixels{{1, 1}, {63, 47}}));
-}
-
-TEST_F(PrimitivesTest, Lines) {
-    MoveTo(s, 5, 5);
-    LineTo(s, 5, 5, 1);  // a one-pixel line, colour number 1 = index 11
-    EXPECT_EQ(PixelsOf(s, 11), (Pixels{{5, 5}}));
-    LineTo(s, 8, 5, 2);  // continues from the pen, and moves it
-    EXPECT_EQ(PixelsOf(s, 12), (Pixels{{5, 5}, {6, 5}, {7, 5}, {8, 5}}));
-    EXPECT_TRUE(s.PenX == 8 && s.PenY == 5);
-    MoveTo(s, -100, 0);  // partly outside: only the inside pixels, row 0 included
-    LineTo(s, 10, 0, 3);
-    EXPECT_EQ(CountIndex(s, 13), 11);
-    // A line and its reverse set the same pixels.
-    MoveTo(s, 60, 3);
-    LineTo(s, -7, 40, 4);
-    const Pixels forward = PixelsOf(s, 14);
-    SurfaceClear(s, 0);
-    MoveTo(s, -7, 40);
-    LineTo(s, 60, 3, 4);
-    EXPECT_EQ(PixelsOf(s, 14), forward);
-    EXPECT_GT(forward.size(), 55u);
-}
-
-TEST_F(PrimitivesTest, MoveToWidensTheDirtyRows) {
-    s.DirtyTop = s.DirtyBottom = 20;
-    MoveTo(s, 3, 12);
-    EXPECT_TRUE(s.DirtyTop == 12 && s.DirtyBottom == 20);
-    MoveTo(s, 3, 5000);
-    EXPECT_EQ(s.DirtyBottom, 47);
-}
-
-TEST_F(PrimitivesTest, CircleOutline) {
-    DrawCircle(s, 20, 20, 6, 5);
-    const Pixels ring = PixelsOf(s, 15);
-    EXPECT_TRUE(ring.count({20, 26}) && ring.count({14, 20}));
-    for (const auto& [x, y] : ring) {
-        EXPECT_NEAR(std::hypot(x - 20, y - 20), 6, 0.75) << x << "," << y;
-        EXPECT_TRUE(ring.count({40 - x, y}) && ring.count({x, 40 - y}) && ring.count({y, x}));
-    }
-    SurfaceClear(s, 0);
-    DrawCircle(s, 30, 47, 3, 5);  // row Height - 1 is never drawn
-    EXPECT_EQ(PixelOf(s, 30, 44), 15);
-    EXPECT_EQ(PixelOf(s, 27, 47), 0);
-    DrawCircle(s, 20, 100, 50, 6);  // bounding box wholly above: skipped
-    EXPECT_EQ(CountIndex(s, 16), 0);
-}
-
 TEST_F(PrimitivesTest, Discs) {
     FillDisc(s, 20, 20, 0, 1);  // radius 0: every run is empty
     EXPECT_EQ(CountIndex(s, 11), 0);

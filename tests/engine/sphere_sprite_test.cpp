@@ -49,79 +49,11 @@ protected:
         face.TexWidth = image.Width;
         DrawSphere(s, face, kMatQ15Identity, 0, 0, tz, image);
     }
-    // Columns of row y that differ from their right neighbour, counted over
-    // pairs starting at even offsets from `start` and at odd ones.
-    std::pair<int, int> ChangesInRow(int32_t y, int32_t start, int32_t end) const {
-        int even = 0, odd = 0;
-        for (int32_t x = start; x + 1 < end; ++x) {
-            if (PixelOf(s, x, y) == PixelOf(s, x + 1, y)) continue;
-            ((x - start) % 2 == 0 ? even : odd)++;
-        }
-        return {even, odd};
-    }
     Surface s;
     Face face;
     int32_t savedFocal = 0;
     Vec3i savedLight;
 };
-
-// 256 x 128 texels whose colour changes with every column.
-std::vector<uint8_t> StripedMap() {
-    std::vector<uint8_t> image(256 * 128);
-    for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(1 + i % 3);
-    return image;
-}
-
-TEST_F(SphereTest, RadiusFortyIsDrawnPerPixelAndFortyOneInPairsOfColumns) {
-    std::vector<uint8_t> map = StripedMap();
-    Draw(100, 1000, TextureImage{map.data(), 256, 128});  // r = 40
-    auto [even, odd] = ChangesInRow(60, 60, 140);
-    EXPECT_GT(even, 10);
-    EXPECT_GT(odd, 10);
-    EXPECT_EQ(PixelOf(s, 59, 60), kBackground);  // the disc spans columns 60..139
-    EXPECT_NE(PixelOf(s, 60, 60), kBackground);
-    EXPECT_EQ(PixelOf(s, 140, 60), kBackground);
-
-    SurfaceClear(s, kBackground);
-    Draw(41, 400, TextureImage{map.data(), 256, 128});  // r = 41: blocks start at column 59
-    std::tie(even, odd) = ChangesInRow(60, 59, 141);
-    EXPECT_EQ(even, 0);  // each pair of columns is one sample
-    EXPECT_GT(odd, 10);
-    int rowChanges = 0;  // rows are sampled one by one
-    for (int32_t y = 30; y < 90; ++y) rowChanges += PixelOf(s, 100, y) != PixelOf(s, 100, y + 1);
-    EXPECT_GT(rowChanges, 5);
-}
-
-TEST_F(SphereTest, SmallFarOrUntexturedSpheresAreBodyDiscs) {
-    std::vector<uint8_t> map = StripedMap();
-    Draw(1, 400, TextureImage{map.data(), 256, 128});                         // r = 1
-    const uint8_t disc = static_cast<uint8_t>(ShadeBase[448] + face.Colour);  // one level darker
-    EXPECT_EQ(PixelOf(s, 100, 60), disc);
-    EXPECT_EQ(CountIndex(s, disc), 2);  // a disc of radius 1: two pixels
-    SurfaceClear(s, kBackground);
-    Draw(100, 1000, TextureImage{});  // r = 40, no image
-    EXPECT_EQ(PixelOf(s, 100, 60), disc);
-    EXPECT_EQ(PixelOf(s, 139, 60), disc);
-    SurfaceClear(s, kBackground);
-    DetailMode = kModeFar;
-    Draw(100, 1000, TextureImage{map.data(), 256, 128});
-    EXPECT_EQ(PixelOf(s, 100, 60), disc);
-    SurfaceClear(s, kBackground);
-    Draw(1, 401, TextureImage{map.data(), 256, 128});  // r = 0: nothing
-    EXPECT_EQ(CountIndex(s, kBackground), 200 * 120);
-}
-
-TEST_F(SphereTest, UnlitTexelsIgnoreTheLight) {
-    std::vector<uint8_t> map(64 * 32, 250);
-    for (Vec3i light : {Vec3i{73, -73, 73}, Vec3i{-127, 0, 0}, Vec3i{0, 0, -127}}) {
-        LightVector = light;
-        SurfaceClear(s, kBackground);
-        Draw(100, 1000, TextureImage{map.data(), 64, 32});
-        const int drawn = CountIndex(s, 51);
-        EXPECT_EQ(drawn + CountIndex(s, kBackground), 200 * 120);
-        EXPECT_GT(drawn, 4800);  // about pi 40^2
-    }
-}
 
 TEST_F(SphereTest, LitTexelsFollowTheLightAndStayOnTheirHue) {
     std::vector<uint8_t> map(64 * 32, 19 * 4 + 2);  // hue 2 at level 4
@@ -133,31 +65,6 @@ TEST_F(SphereTest, LitTexelsFollowTheLightAndStayOnTheirHue) {
     EXPECT_EQ(lit, PaletteIndexOf(6, 2));
     EXPECT_EQ(dark, PaletteIndexOf(10, 2));  // folded back onto level 10, not past it
     EXPECT_LT(lit, dark);
-}
-
-TEST_F(SphereTest, TheWholeMapIsUsedFromPoleToPoleAndAllAround) {
-    // Each texel's colour number tells its place: 1..16 along a row by
-    // column sixteenths, rows by eighths (the colours repeat but all
-    // combinations must show up, so count distinct (row, column) cells).
-    std::vector<uint8_t> map(128 * 64);
-    for (int32_t row = 0; row < 64; ++row)
-        for (int32_t col = 0; col < 128; ++col)
-            map[row * 128 + col] = static_cast<uint8_t>(209 + col / 16 + 8 * (row / 32));
-    const int32_t turns[2] = {0, 16384};
-    std::set<uint8_t> seen;
-    for (int32_t turn : turns) {
-        SurfaceClear(s, kBackground);
-        // Turn the sphere half a turn about its axis to see its far side.
-        const MatQ15 m = {Cos(turn), 0, -Sin(turn), 0, kQ15One, 0, Sin(turn), 0, Cos(turn)};
-        face.TexHeight = 100;
-        face.TexWidth = 128;
-        DrawSphere(s, face, m, 0, 0, 1000, TextureImage{map.data(), 128, 64});
-        for (int32_t i = 0; i < s.Stride * s.Height; ++i)
-            if (s.Bits[i] != kBackground) seen.insert(s.Bits[i]);
-    }
-    EXPECT_EQ(seen.size(), 16u);  // 8 column bands x 2 row halves, each as index texel - 199
-    EXPECT_EQ(*seen.begin(), 10);
-    EXPECT_EQ(*seen.rbegin(), 25);
 }
 
 TEST_F(SphereTest, SpheresLargerThanATableStillDraw) {

@@ -1,5 +1,5 @@
 // The perspective texture mappers: addressing, texel meanings, lighting,
-// faces seen edge-on and faces without an image.
+// near and far faces, and faces seen edge-on.
 
 #include <gtest/gtest.h>
 
@@ -23,12 +23,11 @@ protected:
         savedFocal = FocalLength;
         FocalLength = 100;
         ASSERT_EQ(SurfaceCreate(s, 64, 64), 1);  // centre (32, 32)
-        SurfaceClear(s, kBackground);
     }
     void TearDown() override { FocalLength = savedFocal; }
-
-    // The screen rectangle 12..51 x 12..51 as the outline.
+    // A clear surface with the screen rectangle 12..51 x 12..51 as the outline.
     void Square() {
+        SurfaceClear(s, kBackground);
         OutlineReset(s);
         MoveTo(s, 12, 12);
         EdgeTo(s, 51, 12);
@@ -39,12 +38,11 @@ protected:
     // A texture plane facing the viewer at depth 100 (file units), its
     // origin at the bottom left of the square and its axes along x and y,
     // 40 pixels long on the screen (the u axis uLength).
-    TextureMapping Facing(int32_t width, int32_t height, int32_t uLength = 40) const {
+    static TextureMapping Facing(int32_t width, int32_t height, int32_t uLength = 40) {
         TextureMapping m{};
-        const int32_t side = 40 * 16;  // model units: 40 file units at depth 100 = 40 pixels
-        m.Points[0] = {-20 * 16, -20 * 16, 0};
+        m.Points[0] = {-20 * 16, -20 * 16, 0};  // model units: 16 a file unit
         m.Points[1] = {-20 * 16 + uLength * 16, -20 * 16, 0};
-        m.Points[2] = {-20 * 16, -20 * 16 + side, 0};
+        m.Points[2] = {-20 * 16, 20 * 16, 0};
         m.T = {0, 0, 100};
         m.Width = width;
         m.Height = height;
@@ -57,6 +55,10 @@ protected:
             if (s.Bits[i] != kBackground) out.insert(s.Bits[i]);
         return out;
     }
+    // The four quarters of the square: u < 1 on the left, v < 1 at the bottom (y up).
+    std::vector<uint8_t> Quarters() const {
+        return {PixelOf(s, 20, 20), PixelOf(s, 45, 20), PixelOf(s, 20, 45), PixelOf(s, 45, 45)};
+    }
     Surface s;
     int32_t savedFocal = 0;
 };
@@ -66,69 +68,62 @@ TEST_F(TextureTest, FortyEightTexelsWideAreAddressedAsThirtyTwo) {
     // 40 + u (or 40 + v), the others 200. The u axis is 48 pixels long, one
     // texel per pixel, so the square shows u = 0..39.
     std::vector<uint8_t> image(48 * 32, 200);
+    std::set<uint8_t> expected;
+    for (int32_t k = 0; k < 32; ++k) expected.insert(static_cast<uint8_t>(50 + k));  // texel + 10
     for (int32_t pass = 0; pass < 2; ++pass) {
-        for (int32_t i = 0; i < 1024; ++i)
-            image[i] = static_cast<uint8_t>(40 + (pass == 0 ? i % 32 : i / 32));
-        SurfaceClear(s, kBackground);
+        for (int32_t i = 0; i < 1024; ++i) image[i] = static_cast<uint8_t>(40 + (pass == 0 ? i % 32 : i / 32));
         Square();
         ASSERT_EQ(TextureUnlit(s, Facing(48, 32, 48), 99, TextureImage{image.data(), 48, 32}), 1);
-        std::set<uint8_t> expected;
-        for (int32_t k = 0; k < 32; ++k)
-            expected.insert(static_cast<uint8_t>(50 + k));  // texel + 10
         EXPECT_EQ(Drawn(), expected) << (pass == 0 ? "columns" : "rows");
     }
 }
 
-TEST_F(TextureTest, TexelMeanings) {
-    // One check per quarter of a 2 x 2 image: transparent, unlit, lit.
+TEST_F(TextureTest, TexelMeaningsAndLight) {
+    // One texel per quarter of a 2 x 2 image: transparent, unlit, lit.
     const uint8_t image[4] = {kColourNoPolygon, 250, 5, 20};
     const TextureImage texture{image, 2, 2};
     Square();
     ASSERT_EQ(TextureShaded(s, Facing(2, 2), LightBand(0), 0, texture), 1);
-    // Quarters: u < 1 on the left, v < 1 at the bottom (y up).
-    EXPECT_EQ(PixelOf(s, 20, 20), kBackground);                 // 247 leaves the pixel
-    EXPECT_EQ(PixelOf(s, 45, 20), 250);                         // 209..255 written as is
-    EXPECT_EQ(PixelOf(s, 20, 45), LitColour(LightBand(0), 5));  // lit by the band
-    EXPECT_EQ(PixelOf(s, 20, 45), 10 + 19 * 6 + 5);             // level 6 for edge-on light
-    EXPECT_EQ(PixelOf(s, 45, 45), 10 + 19 * 7 + 1);  // colour 20 = level 1 hue 1, one band on
-    SurfaceClear(s, kBackground);
+    // 247 leaves the pixel, 209..255 are written as they are, the others are
+    // lit by the band: level 6 for edge-on light, colour 20 (level 1 hue 1) one band on.
+    EXPECT_EQ(Quarters(), (std::vector<uint8_t>{kBackground, 250, 10 + 19 * 6 + 5, 10 + 19 * 7 + 1}));
     Square();
     ASSERT_EQ(TextureUnlit(s, Facing(2, 2), 99, texture), 1);
-    EXPECT_EQ(PixelOf(s, 20, 45), 15);  // texel + 10
-    EXPECT_EQ(PixelOf(s, 45, 20), 250);
-}
-
-TEST_F(TextureTest, FarFacesMapLikeNearOnes) {
-    // From depth 30000 on the points are taken in file units: the face moved
-    // away by a factor and grown by it, its origin shifted up by 7 file units
-    // and its points down by as much, shows the same texels in the same place.
-    const uint8_t image[4] = {40, 41, 42, 43};
-    for (int32_t factor : {1, 400}) {
-        TextureMapping m = Facing(2, 2);
-        for (Vec3i& q : m.Points) q = {q.x * factor, (q.y - 7 * 16) * factor, 0};
-        m.T = {0, 7 * factor, 100 * factor};
-        SurfaceClear(s, kBackground);
-        Square();
-        ASSERT_EQ(TextureUnlit(s, m, 99, TextureImage{image, 2, 2}), 1);
-        EXPECT_EQ(PixelOf(s, 20, 20), 50) << factor;  // texel + 10, u < 1 and v < 1
-        EXPECT_EQ(PixelOf(s, 45, 20), 51) << factor;
-        EXPECT_EQ(PixelOf(s, 20, 45), 52) << factor;
-        EXPECT_EQ(PixelOf(s, 45, 45), 53) << factor;
-    }
-}
-
-TEST_F(TextureTest, GouraudTextureLightsAlongTheRow) {
-    const uint8_t image[1] = {3};
+    EXPECT_EQ(Quarters(), (std::vector<uint8_t>{kBackground, 250, 15, 30}));  // texel + 10
+    // Gouraud: the light runs along the row, s = -200 (level 10) to 200 (level 0).
+    const uint8_t one[1] = {3};
+    SurfaceClear(s, kBackground);
     OutlineReset(s);
     MoveTo(s, 12, 12);
     ShadedEdgeTo(s, 51, 12, -200, 200);
     ShadedEdgeTo(s, 51, 51, 200, 200);
     ShadedEdgeTo(s, 12, 51, 200, -200);
     ShadedEdgeTo(s, 12, 12, -200, -200);
-    ASSERT_EQ(TextureGouraud(s, Facing(1, 1), 3, TextureImage{image, 1, 1}), 1);
-    EXPECT_EQ(PixelOf(s, 12, 30), 10 + 19 * 10 + 3);  // s = -200: level 10
-    EXPECT_EQ(PixelOf(s, 51, 30), 13);                // s = 200: level 0
+    ASSERT_EQ(TextureGouraud(s, Facing(1, 1), 3, TextureImage{one, 1, 1}), 1);
+    EXPECT_EQ(PixelOf(s, 12, 30), 10 + 19 * 10 + 3);
+    EXPECT_EQ(PixelOf(s, 51, 30), 13);
     EXPECT_LT(PixelOf(s, 40, 30), PixelOf(s, 20, 30));
+}
+
+TEST_F(TextureTest, FarFacesMapLikeNearOnes) {
+    // From depth 30000 on the points are taken in file units: the face moved
+    // away by a factor and grown by it, its origin shifted by 7 file units
+    // along x and y and its points back by as much, shows the same texels in
+    // the same place, pixel for pixel.
+    uint8_t image[16];
+    for (int i = 0; i < 16; ++i) image[i] = static_cast<uint8_t>(40 + i);
+    std::vector<uint8_t> nearFrame;
+    for (int32_t factor : {1, 400}) {
+        TextureMapping m = Facing(4, 4);
+        for (Vec3i& q : m.Points) q = {(q.x - 7 * 16) * factor, (q.y - 7 * 16) * factor, 0};
+        m.T = {7 * factor, 7 * factor, 100 * factor};
+        Square();
+        ASSERT_EQ(TextureUnlit(s, m, 99, TextureImage{image, 4, 4}), 1);
+        EXPECT_EQ(Quarters(), (std::vector<uint8_t>{50, 53, 62, 65})) << factor;  // texel + 10
+        const std::vector<uint8_t> frame(s.Bits, s.Bits + s.Stride * s.Height);
+        if (factor == 1) nearFrame = frame;
+        else EXPECT_EQ(frame, nearFrame);
+    }
 }
 
 TEST_F(TextureTest, CollinearTexturePointsDrawNothing) {

@@ -63,15 +63,4 @@ TEST(CommandHelp, ManPageHasTheSynopsisAndATaggedParagraphPerOption) {
         << page;
 }
 
-TEST(CommandHelp, ManPageRefusesTextOfAnotherShape) {
-    std::string page, error;
-    const std::string manTemplate = "@SYNOPSIS@\n@COMMANDS@\n";
-    EXPECT_FALSE(UsageToManPage("prog: no usage here\n", manTemplate, page, error));
-    EXPECT_FALSE(UsageToManPage("usage: prog x\n\nprog x\n   odd indent\n", manTemplate, page, error));
-    EXPECT_NE(error.find("indented 3"), std::string::npos) << error;
-    EXPECT_FALSE(UsageToManPage(Usage(), "@SYNOPSIS@\n", page, error));
-    EXPECT_EQ(page, "");
-    EXPECT_TRUE(IsHelpOption("--help") && IsHelpOption("-h") && !IsHelpOption("--helpme"));
-}
-
 }  // namespace

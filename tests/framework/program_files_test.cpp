@@ -12,24 +12,26 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(ProgramFilesTest, DocumentBesideTheProgramUnlessInstalledOrReadOnly) {
-    ProgramFiles build = ChooseProgramFiles("/src/build/bin", false, true, "/home/u/.local/share");
-    EXPECT_FALSE(build.installed);
-    EXPECT_EQ(build.dataFolder, "/src/build/bin");
-    EXPECT_EQ(build.documentPath, "/src/build/bin/stars.db");
-    EXPECT_FALSE(build.DocumentIsTheUsers());
-
-    ProgramFiles installed = ChooseProgramFiles("/opt/lumo/bin", true, true, "/home/u/.local/share");
-    EXPECT_EQ(installed.dataFolder, "/opt/lumo/share/lumo");
-    EXPECT_EQ(installed.ShippedDocument(), "/opt/lumo/share/lumo/stars.db");
-    EXPECT_EQ(installed.documentPath, "/home/u/.local/share/lumo/stars.db");
-    EXPECT_TRUE(installed.DocumentIsTheUsers());
-
-    ProgramFiles readOnly = ChooseProgramFiles("/media/cd", false, false, "/home/u/.local/share");
-    EXPECT_EQ(readOnly.dataFolder, "/media/cd");
-    EXPECT_EQ(readOnly.documentPath, "/home/u/.local/share/lumo/stars.db");
-
-    // No user data folder at all: the document stays with the data.
-    EXPECT_EQ(ChooseProgramFiles("/opt/lumo/bin", true, false, "").documentPath,
+    const std::string home = "/home/u/.local/share";
+    const struct {
+        const char* bin;
+        bool installed, writable;
+        std::string userData, dataFolder, document;
+    } cases[] = {
+        {"/src/build/bin", false, true, home, "/src/build/bin", "/src/build/bin/stars.db"},
+        {"/opt/lumo/bin", true, true, home, "/opt/lumo/share/lumo", home + "/lumo/stars.db"},
+        {"/media/cd", false, false, home, "/media/cd", home + "/lumo/stars.db"},
+        // No user data folder at all: the document stays with the data.
+        {"/opt/lumo/bin", true, false, "", "/opt/lumo/share/lumo", "/opt/lumo/share/lumo/stars.db"},
+    };
+    for (const auto& c : cases) {
+        const ProgramFiles f = ChooseProgramFiles(c.bin, c.installed, c.writable, c.userData);
+        EXPECT_EQ(f.installed, c.installed);
+        EXPECT_EQ(f.dataFolder, c.dataFolder);
+        EXPECT_EQ(f.documentPath, c.document);
+        EXPECT_EQ(f.DocumentIsTheUsers(), c.document != c.dataFolder + "/stars.db") << c.bin;
+    }
+    EXPECT_EQ(ChooseProgramFiles("/opt/lumo/bin", true, true, home).ShippedDocument(),
               "/opt/lumo/share/lumo/stars.db");
 }
 
@@ -83,15 +85,12 @@ TEST_F(InstalledLayoutTest, InstalledProgramFindsItsDataAndKeepsTheUsersCopy) {
     ASSERT_TRUE(PrepareUserDocument(files, error));  // later runs keep the copy
     EXPECT_EQ(Read(files.documentPath), "the user's settings");
     EXPECT_EQ(Read(prefix.File("share/lumo/stars.db")), "shipped");
-}
-
-TEST_F(InstalledLayoutTest, AProgramWithItsCatalogueBesideItIsNotInstalled) {
+    // With its catalogue beside it the program is not installed; nothing is copied.
     Write(prefix.File("bin/stars.db"), "beside");
-    ProgramFiles files = LocateProgramFiles(prefix.File("bin"));
+    files = LocateProgramFiles(prefix.File("bin"));
     EXPECT_EQ(files.documentPath, prefix.File("bin/stars.db"));
-    std::string error;
     ASSERT_TRUE(PrepareUserDocument(files, error));
-    EXPECT_FALSE(fs::exists(user.File("data")));  // nothing is copied
+    EXPECT_EQ(Read(user.File("data/lumo/stars.db")), "the user's settings");
 }
 
 TEST_F(InstalledLayoutTest, CopyFailuresAreReported) {

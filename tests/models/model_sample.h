@@ -25,14 +25,7 @@ uint8_t* SampleImage(int width, int height, int seed);
 // Fills obj (in file units, not yet scaled) with the sample model.
 void MakeSampleObject(EngineObject& obj);
 
-// Offsets within a version-262+ file written from the sample (two part points).
-constexpr size_t kSlotHeaders = 414;
-constexpr size_t kFirstFace = 10 + 404 + 16 * 48 + 2 * 6;
-
 inline void PutI16(std::vector<uint8_t>& b, size_t at, int v) {
     b[at] = uint8_t(v);
     b[at + 1] = uint8_t(v >> 8);
-}
-inline void PutI32(std::vector<uint8_t>& b, size_t at, int64_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(v >> (8 * i));
 }

@@ -1,6 +1,6 @@
 // The body models the build makes: one readable textured sphere per body of
-// the body table, placed and sized as VR mode expects, Saturn's rings, and
-// the reading of the Earth's texture file.
+// the body table, made the same on every build, and the reading of the
+// Earth's texture file.
 
 #include "tools/body_models.h"
 
@@ -19,98 +19,33 @@ namespace {
 
 const std::string kDataDir = std::string(LUMO_SOURCE_DIR) + "/data";
 
-// A body's model read back as the program reads it.
-class BodyModelTest : public ::testing::Test {
-protected:
-    void TearDown() override { ObjectFree(obj); }
-    void Load(const std::string& name) {
-        std::vector<uint8_t> bytes;
-        std::string error;
-        ASSERT_TRUE(MakeBodyModel(name, kDataDir, bytes, error)) << name << ": " << error;
-        ObjectFree(obj);
-        ASSERT_TRUE(ObjectRead(obj, bytes, &error)) << name << ": " << error;
-        ASSERT_GE(obj.FaceCount, 1);
-    }
-    const Face& Globe() const { return obj.Faces[0]; }
-    std::span<const uint8_t> Texels() const {
-        const Face& f = Globe();
-        return {f.Texture, size_t(f.TexWidth) * size_t(f.TexWidth / 2)};
-    }
-    EngineObject obj{};
-};
-
-TEST_F(BodyModelTest, EveryBodyOfTheTableHasATexturedGlobe) {
+// Every body of the body table has a readable textured globe of its radius,
+// the Sun's all unlit texels, every other body's lit ones (what the models
+// look like, rings included, the VR golden frames show).
+TEST(BodyModelsTest, EveryBodyOfTheTableHasATexturedGlobe) {
     CLumoDoc doc;
     std::vector<std::string> table;
     for (const auto& body : doc.m_planets) table.push_back(body->m_strName);
     EXPECT_EQ(BodyModelNames(), table);
     for (const std::string& name : table) {
-        Load(name);
-        const Face& f = Globe();
+        std::vector<uint8_t> bytes;
+        std::string error;
+        ASSERT_TRUE(MakeBodyModel(name, kDataDir, bytes, error)) << name << ": " << error;
+        EngineObject obj{};
+        ASSERT_TRUE(ObjectRead(obj, bytes, &error)) << name << ": " << error;
+        const Face& f = obj.Faces[0];
         EXPECT_EQ(f.Kind, kFaceSphere) << name;
         EXPECT_EQ(f.TexHeight, BodyModelRadius(name)) << name;
-        EXPECT_GE(f.TexWidth, 64) << name;
         ASSERT_NE(f.Texture, nullptr) << name;
-        // The north pole (the texture's first row) along -y, the prime
-        // meridian along -z, the centre at the origin (model units, x 16).
-        const int32_t r16 = f.TexHeight * 16;
-        EXPECT_EQ(f.Vertices[0][1], r16) << name;
-        EXPECT_EQ(f.Vertices[1][1], 0) << name;
-        EXPECT_EQ(f.Vertices[2][2], -r16) << name;
-        // The Sun shines by itself; every other body is lit by it.
-        const auto texels = Texels();
-        const bool allUnlit =
-            std::all_of(texels.begin(), texels.end(), [](uint8_t t) { return t >= 209; });
-        const bool allLit =
-            std::all_of(texels.begin(), texels.end(), [](uint8_t t) { return t < 209; });
-        EXPECT_TRUE(name == "Sun" ? allUnlit : allLit) << name;
+        const std::span<const uint8_t> texels(f.Texture, size_t(f.TexWidth) * size_t(f.TexWidth / 2));
+        EXPECT_TRUE(std::all_of(texels.begin(), texels.end(), [&](uint8_t t) { return (t >= 209) == (name == "Sun"); }))
+            << name;
+        ObjectFree(obj);
     }
     std::vector<uint8_t> bytes;
     std::string error;
     EXPECT_FALSE(MakeBodyModel("Vulcan", kDataDir, bytes, error));
     EXPECT_EQ(BodyModelRadius("Vulcan"), 0);
-}
-
-TEST_F(BodyModelTest, SaturnsRingsAreDrawnAroundTheGlobeInDepthOrder) {
-    Load("Saturn");
-    // The globe and twelve ring sectors, each ordered by its own point.
-    EXPECT_EQ(obj.PartPointCount, 13);
-    EXPECT_EQ(Globe().PartIndex, 0);
-    ASSERT_EQ(obj.FaceCount, 1 + 12 * 3 * 3 * 2);
-    const int32_t radius16 = Globe().TexHeight * 16;
-    for (int i = 1; i < obj.FaceCount; ++i) {
-        const Face& f = obj.Faces[i];
-        EXPECT_EQ(f.Kind, kFaceFlat);
-        EXPECT_EQ(f.PartIndex, 1 + (i - 1) / 18) << i;
-        EXPECT_EQ(std::abs(f.Normal[1]), 128);
-        for (int v = 0; v < f.VertexCount; ++v) {
-            EXPECT_EQ(f.Vertices[v][1], 0);  // in the equator's plane
-            const double reach = std::hypot(f.Vertices[v][0], f.Vertices[v][2]) / radius16;
-            EXPECT_GT(reach, 1.2);
-            EXPECT_LT(reach, 2.3);
-        }
-    }
-    // Each piece is there twice, once for each side.
-    EXPECT_EQ(obj.Faces[1].Normal[1], -obj.Faces[2].Normal[1]);
-}
-
-TEST_F(BodyModelTest, TexturesShowWhatEachBodyIsKnownBy) {
-    // Mars: white polar caps in the first row, rust below them.
-    Load("Mars");
-    const auto mars = Texels();
-    const int32_t width = Globe().TexWidth;
-    const auto hue = [](uint8_t t) { return t % 19; };
-    EXPECT_EQ(
-        std::count_if(mars.begin(), mars.begin() + width, [&](uint8_t t) { return hue(t) == 1; }),
-        width);
-    const int equator = hue(mars[mars.size() / 2 + width / 2]);
-    EXPECT_TRUE(equator == 14 || equator == 18) << equator;  // rust or orange
-    // The Earth: mostly ocean.
-    Load("Earth");
-    const auto earth = Texels();
-    const auto ocean =
-        std::count_if(earth.begin(), earth.end(), [&](uint8_t t) { return hue(t) == 4; });
-    EXPECT_GT(ocean, long(earth.size()) / 2);
 }
 
 TEST(BodyModelsTest, TheSameModelsOnEveryBuild) {
@@ -127,19 +62,14 @@ TEST(BodyModelsTest, TheSameModelsOnEveryBuild) {
 
 std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
 
-TEST(TexturePgmTest, ReadsAWellFormedGreymap) {
+TEST(TexturePgmTest, ReadsGreymapsAndRefusesMalformedOnes) {
     Texture t;
     std::string error;
     ASSERT_TRUE(ReadTexturePgm(Bytes("P5\n4 2\n255\nABCDEFGH"), t, error)) << error;
-    EXPECT_EQ(t.width, 4);
-    EXPECT_EQ(t.height, 2);
-    EXPECT_EQ(t.At(0, 1), 'E');
+    EXPECT_TRUE(t.width == 4 && t.height == 2 && t.At(0, 1) == 'E');
     // Any whitespace between the fields; bytes after the texels are left.
     ASSERT_TRUE(ReadTexturePgm(Bytes("P5 2\t1  255 \x01\x02\x03"), t, error)) << error;
     EXPECT_EQ(t.texels, (std::vector<uint8_t>{1, 2}));
-}
-
-TEST(TexturePgmTest, RefusesMalformedGreymaps) {
     for (const char* bad : {
              "",                                        // empty
              "P2\n4 2\n255\nABCDEFGH",                  // a text greymap
@@ -152,10 +82,8 @@ TEST(TexturePgmTest, RefusesMalformedGreymaps) {
              "P5\n4 2\n255",                            // no separator before the texels
              "P5\n-4 2\n255\nABCDEFGH",
          }) {
-        Texture t;
-        std::string error;
+        t = Texture{};
         EXPECT_FALSE(ReadTexturePgm(Bytes(bad), t, error)) << bad;
-        EXPECT_FALSE(error.empty()) << bad;
         EXPECT_TRUE(t.texels.empty()) << bad;
     }
 }
