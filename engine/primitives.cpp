@@ -60,8 +60,7 @@ void MoveTo(Surface& s, int32_t x, int32_t y) {
 void LineTo(Surface& s, int32_t x, int32_t y, int32_t c) {
     const uint8_t index = ColourNumberIndex(c);
     if (s.RowBase) {
-        WalkLine(s.PenX, s.PenY, x, y, s.Stride, s.Height,
-                 [&](int32_t px, int32_t py) { *PixelAt(s, px, py) = index; });
+        SetLinePixels(s.PenX, s.PenY, x, y, s.Stride, s.Height, s.RowBase, s.RowStep, index);
     }
     s.PenX = x;
     s.PenY = y;

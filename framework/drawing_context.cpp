@@ -147,11 +147,12 @@ bool CDC::Polygon(const CPoint* points, int32_t count) {
     }
     if (m_pen && m_pen->Style() == PS_NULL) return true;
     const uint8_t outline = IndexOf(m_pen ? m_pen->Colour() : kDefaultPenColour);
+    const ptrdiff_t rowStep = m_target.BottomUp ? -ptrdiff_t{m_target.Stride} : m_target.Stride;
     for (int32_t i = 0; i < count; ++i) {
         const CPoint& a = points[i];
         const CPoint& b = points[(i + 1) % count];
-        WalkLine(a.x, a.y, b.x, b.y, m_target.Width, m_target.Height,
-                 [&](int32_t px, int32_t py) { m_target.WindowRow(py)[px] = outline; });
+        SetLinePixels(a.x, a.y, b.x, b.y, m_target.Width, m_target.Height, m_target.WindowRow(0),
+                      rowStep, outline);
     }
     return true;
 }

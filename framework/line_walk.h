@@ -11,10 +11,12 @@
 // walkers reach the middle column; each writes its own pixel there.
 //
 // Only pixels with 0 <= x < width and 0 <= y < height are passed to plot, and
-// the walk skips the steps whose major coordinate lies outside that range, so
-// a line with far-away ends costs no more than one across the target.
+// the walk takes only the steps whose major and minor coordinates both lie in
+// that range, so a line with far-away ends costs no more than the pixels it
+// draws, and one that passes by the target nothing.
 // Coordinates are any 32-bit values; the arithmetic is 64-bit.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace line_walk_detail {
@@ -32,30 +34,47 @@ struct LineSteps {
     int64_t lastStep;  // each walker takes steps 0..lastStep (major / 2)
 };
 
+// A line set up for its two walkers on a target of the given size.
+struct Line {
+    LineSteps steps;
+    Walker front, back;
+    bool xMajor;
+    int64_t majorLimit, minorLimit;
+};
+Line MakeLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t width, int32_t height);
+
+// The steps first..last of a walker that lie inside the target, and its
+// major and minor coordinates a, b and error term at step first.
+struct Run {
+    int64_t first, last;
+    int64_t a, b, error;
+};
+// False when the walker takes no step inside the target.
+bool ClippedRun(const Walker& w, const Line& line, Run& run);
+
 // The first and last step of a walker whose major coordinate stays in
 // [0, limit); first > last when there is none.
 void ClipSteps(const Walker& w, const LineSteps& s, int64_t limit, int64_t& first,
                int64_t& last);
+// Narrows [first, last] to the steps whose minor coordinate lies in [0, limit).
+// The minor offset at step i is floor((2 minor i + major) / (2 major)): never
+// decreasing, so those steps are one run.
+void ClipMinorSteps(const Walker& w, const LineSteps& s, int64_t limit, int64_t& first,
+                    int64_t& last);
 // Minor offset (in units, before sb) and error term of a walker at step i.
 void StateAtStep(const LineSteps& s, int64_t i, int64_t& minor, int64_t& error);
 
 template <typename Plot>
-void Walk(const Walker& w, const LineSteps& s, bool xMajor, int64_t majorLimit,
-          int64_t minorLimit, Plot& plot) {
-    int64_t first, last;
-    ClipSteps(w, s, majorLimit, first, last);
-    if (first > last) return;
-    int64_t minor, error;
-    StateAtStep(s, first, minor, error);
-    int64_t a = w.a0 + w.sa * first;
-    int64_t b = w.b0 + w.sb * minor;
-    for (int64_t i = first; i <= last; ++i) {
-        if (b >= 0 && b < minorLimit) {
-            if (xMajor) {
-                plot(static_cast<int32_t>(a), static_cast<int32_t>(b));
-            } else {
-                plot(static_cast<int32_t>(b), static_cast<int32_t>(a));
-            }
+void Walk(const Walker& w, const Line& line, Plot& plot) {
+    Run run;
+    if (!ClippedRun(w, line, run)) return;
+    const LineSteps& s = line.steps;
+    int64_t a = run.a, b = run.b, error = run.error;
+    for (int64_t i = run.first; i <= run.last; ++i) {
+        if (line.xMajor) {
+            plot(static_cast<int32_t>(a), static_cast<int32_t>(b));
+        } else {
+            plot(static_cast<int32_t>(b), static_cast<int32_t>(a));
         }
         a += w.sa;
         if (error >= 0) {
@@ -76,20 +95,12 @@ template <typename Plot>
 void WalkLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t width, int32_t height,
               Plot&& plot) {
     using namespace line_walk_detail;
-    const int64_t dx = int64_t{x1} - x0, dy = int64_t{y1} - y0;
-    const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-    const bool xMajor = adx > ady;
-    const int64_t dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
-    LineSteps s;
-    s.major = xMajor ? adx : ady;
-    const int64_t minorLength = xMajor ? ady : adx;
-    s.q = s.major ? minorLength / s.major : 0;
-    s.r = s.major ? minorLength % s.major : 0;
-    s.lastStep = s.major / 2;
-    const int64_t sa = dMajor < 0 ? -1 : 1, sb = dMinor < 0 ? -1 : 1;
-    const int64_t majorLimit = xMajor ? width : height, minorLimit = xMajor ? height : width;
-    const Walker front{xMajor ? x0 : y0, xMajor ? y0 : x0, sa, sb};
-    const Walker back{xMajor ? x1 : y1, xMajor ? y1 : x1, -sa, -sb};
-    Walk(front, s, xMajor, majorLimit, minorLimit, plot);
-    Walk(back, s, xMajor, majorLimit, minorLimit, plot);
+    const Line line = MakeLine(x0, y0, x1, y1, width, height);
+    Walk(line.front, line, plot);
+    Walk(line.back, line, plot);
 }
+
+// The same pixels as WalkLine, each set to value: pixel (x, y) is the byte at
+// row0 + y * rowStep + x.
+void SetLinePixels(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t width,
+                   int32_t height, uint8_t* row0, ptrdiff_t rowStep, uint8_t value);

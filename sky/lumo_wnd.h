@@ -25,6 +25,7 @@
 #include "sky/sky_tools.h"
 #include "sky/telescope_reticle.h"
 #include "sky/star_index.h"
+#include "sky/line_index.h"
 
 class CBodyModels;
 class CDeepSky;
@@ -84,6 +85,8 @@ public:
     std::vector<DeepSkyMark> m_deepSkyDrawn;
     // The stars by sky cell, and those the latest paint placed.
     StarIndex m_starIndex;
+    // The line sets by group of nearby segments.
+    LineIndex m_lineIndex;
     // The Daylight layer, set by the owner: in Horizon view on the Earth the
     // background follows the Sun's altitude and the stars drawn are limited
     // to m_fSkyLimit, the faintest magnitude that sky lets through (set by

@@ -84,38 +84,48 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
         centreInside = InsideRing(ring, centre);
     }
     std::vector<CameraPoint>& cam = m_cameraPoints;
-    cam.resize(n);
+    cam.clear();
+    cam.reserve(n);
     auto place = [&](size_t i) {
         const SkyDirQ15& v = ring.directions[i % n];
         const Vec3i c = m_camera.ToCamera(v.x, v.y, v.z);
-        cam[i % n] = {double(c.x), double(c.y), double(c.z)};
+        cam.push_back({double(c.x), double(c.y), double(c.z)});
     };
+    // The runs one after the other from point 0 round to it.
+    bool runsCover = !ring.chunks.empty() && ring.chunks.front().first == 0 && ring.chunks.back().last == n;
+    for (size_t k = 1; runsCover && k < ring.chunks.size(); ++k)
+        runsCover = ring.chunks[k].first == ring.chunks[k - 1].last;
+    if (!runsCover) {
+        for (size_t i = 0; i < n; ++i) place(i);
+    }
     // A run wholly behind the viewer keeps only its ends (the points between
     // are hidden); a run in front but wholly outside the view is replaced by
     // the chord between its ends, which changes nothing on the surface (the
-    // run and the chord lie in the run's cap, off the view).
+    // run and the chord lie in the run's cap, off the view). The points
+    // between such ends stand as one point behind, or one point left out:
+    // the outline is traced the same through one as through many.
     const double sinView = std::sqrt(std::max(0.0, 1 - m_viewCos * m_viewCos));
     for (const MilkyWayRing::Chunk& k : ring.chunks) {
+        if (!runsCover) break;
         const double cd = (k.centre[0] * d.x + k.centre[1] * d.y + k.centre[2] * d.z) / kQ15;
         const bool behind = cd < -k.sinRadius;
         const bool offView = m_viewCos > -1 && k.cosRadius > 0 && cd > k.sinRadius &&
                              cd < m_viewCos * k.cosRadius - sinView * k.sinRadius;
-        place(k.first);
-        place(k.last);
-        for (uint32_t i = k.first + 1; i < k.last; ++i) {
-            if (behind)
-                cam[i] = {0, 0, -1};
-            else if (offView)
-                cam[i] = {0, 0, kSkipped};
-            else
-                place(i);
-        }
+        place(k.first);  // its last point is the next run's first
+        if (k.last == k.first + 1) continue;
+        if (behind)
+            cam.push_back({0, 0, -1});
+        else if (offView)
+            cam.push_back({0, 0, kSkipped});
+        else
+            for (uint32_t i = k.first + 1; i < k.last; ++i) place(i);
     }
-    size_t firstVisible = n;
-    for (size_t i = 0; i < n && firstVisible == n; ++i)
+    const size_t placed = cam.size();
+    size_t firstVisible = placed;
+    for (size_t i = 0; i < placed && firstVisible == placed; ++i)
         if (cam[i].z >= 0) firstVisible = i;
     m_path.clear();
-    if (firstVisible < n) TracePath(cam, firstVisible);
+    if (firstVisible < placed) TracePath(cam, firstVisible);
     // The outline's even-odd inside differs from the ring's by the whole
     // disc or not at all: the centre tells which.
     const bool outlineInside = m_path.size() >= 6 && CentreInside(m_path);
@@ -128,9 +138,14 @@ void MilkyWayOutline::TracePath(const std::vector<CameraPoint>& cam, size_t firs
     auto sx = [&](const CameraPoint& p) { return m_cx - m_focal * p.x / kQ15; };
     auto sy = [&](const CameraPoint& p) { return m_cy + m_focal * p.y / kQ15; };
     double exitAngle = 0;
+    // From the first visible point once round: a is point i, b the next.
+    size_t i = firstVisible;
     for (size_t k = 0; k < n; ++k) {
-        const CameraPoint& a = cam[(firstVisible + k) % n];
-        const CameraPoint& b = cam[(firstVisible + k + 1) % n];
+        const size_t next = i + 1 == n ? 0 : i + 1;
+        const CameraPoint& a = cam[i];
+        const CameraPoint& b = cam[next];
+        i = next;
+        if (a.z < 0 && b.z < 0) continue;  // behind the viewer
         if (a.z >= 0 && a.z != kSkipped) {
             m_path.push_back(sx(a));
             m_path.push_back(sy(a));
@@ -185,7 +200,14 @@ void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) 
     for (int32_t y = 0; y < height; ++y) {
         double* first = xs.data() + start[y];
         double* last = xs.data() + start[y + 1];
-        std::sort(first, last);
+        // Mostly a few crossings a row: an insertion sort for those.
+        if (last - first > 32) std::sort(first, last);
+        for (double* p = first + 1; p < last; ++p) {
+            const double v = *p;
+            double* q = p;
+            for (; q > first && v < q[-1]; --q) *q = q[-1];
+            *q = v;
+        }
         uint8_t* row = s.RowBase + static_cast<ptrdiff_t>(y) * s.RowStep;
         for (double* p = first; p + 1 < last; p += 2) {
             // Columns whose centre x satisfies x0 <= x < x1.

@@ -58,9 +58,32 @@ void ClearScreenPositions(CLumoDoc& doc, StarIndex& index) {
 // marker and a tap on the edge reach that far.
 constexpr int32_t kStarMargin = 32;
 
+// Slack for the rounding of camera coordinates and of the screen projection.
+constexpr int32_t kGroupSlackQ15 = 16;
+constexpr int64_t kGroupSlackPixels = 4;
+
+// False when no segment of the group can put a pixel on the surface: its
+// ball lies behind the viewer (no end has a positive depth) or projects
+// wholly off the surface.
+bool GroupMayShow(const CLumoWnd& wnd, const LineGroup& g) {
+    if (g.everywhere) return true;
+    const Vec3i c = wnd.m_Camera.ToCamera(g.x, g.y, g.z);
+    if (c.z + g.radius + kGroupSlackQ15 <= 0) return false;
+    int32_t x, y, edgeX, edgeY;
+    wnd.ProjectToScreen(c.x, c.y, x, y);
+    wnd.ProjectToScreen(c.x - g.radius, c.y, edgeX, edgeY);
+    const int64_t r = std::abs(int64_t{edgeX} - x) + kGroupSlackPixels;
+    const Surface& s = wnd.m_Surface;
+    return x + r >= 0 && x - r < s.Stride && y + r >= 0 && y - r < s.Height;
+}
+
 void DrawSkyLines(CLumoDoc& doc, CLumoWnd& wnd, const std::vector<CSkyLine>& lines,
                   int32_t colour) {
-    for (const CSkyLine& line : lines) DrawSegment(doc, wnd, colour, line.m_start, line.m_end);
+    for (const LineGroup& g : wnd.m_lineIndex.GroupsOf(lines)) {
+        if (!GroupMayShow(wnd, g)) continue;
+        for (uint32_t i = g.first; i < g.end; ++i)
+            DrawSegment(doc, wnd, colour, lines[i].m_start, lines[i].m_end);
+    }
 }
 
 // Catalogue lines (J2000 directions): drawn through the catalogue camera.
@@ -239,9 +262,11 @@ void PaintLayers(CLumoDoc& doc, CLumoWnd& wnd) {
 }
 
 void DrawSegmentQ15(CLumoDoc& doc, CLumoWnd& wnd, int32_t colour, const Vec3i& a, const Vec3i& b) {
-    const Vec3i ca = wnd.m_Camera.ToCamera(a.x, a.y, a.z);
-    const Vec3i cb = wnd.m_Camera.ToCamera(b.x, b.y, b.z);
-    if (ca.z <= 0 || cb.z <= 0) return;
+    // The depths first: a segment with an end behind the viewer is not drawn.
+    const CSkyCamera& camera = wnd.m_Camera;
+    if (camera.Depth(a.x, a.y, a.z) <= 0 || camera.Depth(b.x, b.y, b.z) <= 0) return;
+    const Vec3i ca{DotQ15(camera.m_vSide, a.x, a.y, a.z), DotQ15(camera.m_vUp, a.x, a.y, a.z), 0};
+    const Vec3i cb{DotQ15(camera.m_vSide, b.x, b.y, b.z), DotQ15(camera.m_vUp, b.x, b.y, b.z), 0};
     int32_t x1, y1, x2, y2;
     wnd.ProjectToScreen(ca.x, ca.y, x1, y1);
     wnd.ProjectToScreen(cb.x, cb.y, x2, y2);

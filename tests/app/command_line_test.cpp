@@ -1,7 +1,7 @@
 // The command lines of lumo and lumo-data as a user without a display types
 // them: help and version on standard output with status 0, touching no
-// file; every wrong word answered with the usage on standard error and
-// status 2; `lumo FILE` opening the document.
+// file; every wrong word or value answered on standard error with status 2
+// (and the usage where the word is wrong); `lumo FILE` opening the document.
 
 #include <gtest/gtest.h>
 
@@ -68,37 +68,75 @@ TEST_F(CommandLine, HelpAndVersionNeedNoDisplayAndTouchNoFile) {
     EXPECT_EQ(Files(), before);
 }
 
-TEST_F(CommandLine, WrongWordsGetTheUsageOnStandardErrorAndStatusTwo) {
+TEST_F(CommandLine, WrongWordsAndBadValuesAreRefusedWithStatusTwo) {
+    // OUT stands for a picture in the test's folder; usage: the usage follows.
     const struct {
         const char* program;
         const char* args;
         const char* says;
+        bool usage;
     } cases[] = {
-        {"lumo", "bogus", "unknown command 'bogus'"},
-        {"lumo", "--bogus", "unknown option '--bogus'"},
-        {"lumo", "--help extra", "unexpected 'extra'"},
-        {"lumo", "render --bogus 1", "unexpected '--bogus'"},
-        {"lumo", "render --out x.png --zoom 9", "bad zoom '9'"},
-        {"lumo", "ephemeris --bogus", "unexpected '--bogus'"},
-        {"lumo", "ephemeris --lat 40", "go together"},
-        {"lumo", "summary --bogus", "unexpected '--bogus'"},
-        {"lumo-data", "", "usage: lumo-data"},
-        {"lumo-data", "bogus", "unknown command 'bogus'"},
-        {"lumo-data", "--version extra", "usage: lumo-data"},
+        {"lumo", "bogus", "unknown command 'bogus'", true},
+        {"lumo", "--bogus", "unknown option '--bogus'", true},
+        {"lumo", "--help extra", "unexpected 'extra'", true},
+        {"lumo", "render --bogus 1", "unexpected '--bogus'", true},
+        {"lumo", "render", "--out FILE.png is needed", true},
+        {"lumo", "render --out OUT --zoom 63", "bad zoom '63'", true},
+        {"lumo", "render --out OUT --zoom 2049", "bad zoom", true},
+        {"lumo", "render --out OUT --view sideways", "lumo render:", true},
+        {"lumo", "render --out OUT --size 0x10", "lumo render:", true},
+        {"lumo", "render --out OUT --size 640", "lumo render:", true},
+        {"lumo", "render --out OUT --size 16383x10", "lumo render:", true},
+        {"lumo", "render --out OUT --layers grid,stars", "lumo render:", true},
+        {"lumo", "render --out OUT --lat 40", "lumo render:", true},
+        {"lumo", "render --out OUT --mag-limit bright", "lumo render:", true},
+        {"lumo", "render --out OUT --az 1.5", "lumo render:", true},
+        {"lumo", "render --out OUT --el", "lumo render:", true},
+        {"lumo", "render --out OUT --time 2026-13-01T00:00:00", "lumo render:", true},
+        {"lumo", "render --out OUT --scale 0.4", "lumo render:", true},
+        {"lumo", "render --out OUT --scale 9", "lumo render:", true},
+        {"lumo", "render --out OUT --scale two", "lumo render:", true},
+        {"lumo", "render --out OUT --size 9000x10 --scale 2", "is too large", false},
+        {"lumo", "render --out OUT --vr Vulcan", "no body 'Vulcan' (Sun, Mercury", false},
+        {"lumo", "ephemeris --bogus", "unexpected '--bogus'", true},
+        {"lumo", "ephemeris --lat 40", "go together", true},
+        {"lumo", "ephemeris --lat 91 --lon 0", "bad latitude '91'", true},
+        {"lumo", "ephemeris --lon x --lat 0", "lumo ephemeris:", true},
+        {"lumo", "ephemeris --time 2000-13-01T00:00:00", "lumo ephemeris:", true},
+        {"lumo", "ephemeris --time 2000-01-01", "lumo ephemeris:", true},
+        {"lumo", "ephemeris --time", "lumo ephemeris:", true},
+        {"lumo", "ephemeris --time 0099-12-31T00:00:00", "lumo ephemeris:", true},
+        {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars Nosuchstar", "no star named", false},
+        {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars", "--stars needs NAME", true},
+        {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars Vega,,Deneb", "--stars needs NAME", true},
+        {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars ,", "--stars needs NAME", true},
+        {"lumo", "summary --bogus", "unexpected '--bogus'", true},
+        {"lumo", "telescope --port 0 where", "bad port '0'", true},
+        {"lumo", "telescope", "no command", true},
+        {"lumo-data", "", "usage: lumo-data", true},
+        {"lumo-data", "bogus", "unknown command 'bogus'", true},
+        {"lumo-data", "--version extra", "usage: lumo-data", true},
     };
     const auto before = Files();
     for (const auto& c : cases) {
-        ProgramResult r = Run(c.program, c.args);
+        std::string args = c.args;
+        if (size_t at = args.find("OUT"); at != std::string::npos) args.replace(at, 3, dir.File("x.png"));
+        ProgramResult r = Run(c.program, args);
         EXPECT_EQ(r.status, 2) << c.program << " " << c.args;
         EXPECT_EQ(r.out, "") << c.args;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << ": " << r.err;
-        EXPECT_NE(r.err.find("usage: " + std::string(c.program)), std::string::npos) << r.err;
+        const bool usage = r.err.find("usage: " + std::string(c.program)) != std::string::npos;
+        EXPECT_EQ(usage, c.usage) << c.args << ": " << r.err;
     }
     EXPECT_EQ(Files(), before);
     // A document without a display: said plainly, no window attempted.
     ProgramResult r = Run("lumo", "saved.db");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("no display"), std::string::npos) << r.err;
+    // A picture that cannot be written is a failure, not a refusal.
+    r = Run("lumo", "render --out /nonexistent-folder/sky.png --size 8x8");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("lumo render:"), std::string::npos);
 }
 
 TEST_F(CommandLine, AFileOnTheCommandLineIsOpenedInPlaceOfTheCatalogue) {

@@ -77,17 +77,6 @@ TEST_F(InstalledProgram, PutsEachFileInItsStandardPlace) {
     }
 }
 
-TEST_F(InstalledProgram, RendersWithTheInstalledBodyModels) {
-    // Every setting given, so the two catalogues cannot differ in the picture.
-    const std::string view =
-        "render --vr Jupiter --time 2026-12-06T22:00:00 --lat 40 --lon -3 --view horizon "
-        "--az 0 --el 0 --zoom 256 --mag-limit 6 --name-limit 2 --layers grid --size 160x120 --out ";
-    const std::string env = "HOME=" + user.Path() + " ";
-    ASSERT_EQ(RunLumo(env + Installed("bin/lumo"), view + user.File("installed.png")).status, 0);
-    ASSERT_EQ(RunLumo(env + kLumo, view + user.File("built.png")).status, 0);
-    EXPECT_EQ(SlurpFile(user.File("installed.png")), SlurpFile(user.File("built.png")));
-}
-
 TEST_F(InstalledProgram, KeepsTheUsersDocumentInTheirDataFolder) {
     const std::string shipped = SlurpFile(Installed("share/lumo/stars.db"));
     // The first run copies the catalogue, reads the copy and saves it at the end.

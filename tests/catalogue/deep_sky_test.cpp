@@ -9,11 +9,11 @@
 #include <limits>
 #include <set>
 
+#include "astro/angles.h"
 #include "catalogue/deep_sky.h"
 #include "framework/file.h"
 
 namespace {
-constexpr double kDeg = 0.017453292519943295;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
@@ -42,8 +42,8 @@ TEST(DeepSkyFile, TheBuiltFileHoldsMessierTheBrightObjectsAndTheMilkyWay) {
     ASSERT_NE(m31, nullptr);
     EXPECT_TRUE(m31->other == "NGC 224" && m31->name == "Andromeda");
     EXPECT_EQ(Find(sky, "NGC 224"), nullptr);
-    EXPECT_NEAR(m31->pos.a / kDeg, 10.68, 0.02);
-    EXPECT_NEAR(m31->pos.b / kDeg, 41.27, 0.02);
+    EXPECT_NEAR(m31->pos.a / kDegToRad, 10.68, 0.02);
+    EXPECT_NEAR(m31->pos.b / kDegToRad, 41.27, 0.02);
     // The Milky Way: every level, faintest first.
     std::set<int> levels;
     for (size_t i = 0; i < sky.rings.size(); ++i) {
@@ -63,14 +63,14 @@ CDeepSky Sample() {
     a.magnitude = 3.44f;
     a.majorArcmin = 189.1f;
     a.minorArcmin = 61.7f;
-    a.pos = DeepSkyPoint(10.68 * kDeg, 41.27 * kDeg);
+    a.pos = DeepSkyPoint(10.68 * kDegToRad, 41.27 * kDegToRad);
     DeepSkyObject b;
     b.designation = "NGC 1499";
     b.kind = DeepSkyKind::BrightNebula;
     b.magnitude = kNaN;
     b.majorArcmin = 160;
     b.minorArcmin = 40;
-    b.pos = DeepSkyPoint(60.8 * kDeg, 36.4 * kDeg);
+    b.pos = DeepSkyPoint(60.8 * kDegToRad, 36.4 * kDegToRad);
     sky.objects = {b, a};
     MilkyWayRing ring;
     ring.level = 2;
@@ -129,7 +129,7 @@ TEST(DeepSkyFile, MalformedFilesAreRefused) {
         return v;
     };
     const size_t magnitude = at(3.44f), kind = magnitude - 1;
-    const float dec = float(41.27 * kDeg);
+    const float dec = float(41.27 * kDegToRad);
     b = good;
     b[kind] = static_cast<uint8_t>(DeepSkyKind::Count);
     EXPECT_NE(refused(b, "kind").find("unknown object type"), std::string::npos);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/body_table.h"
+#include "astro/angles.h"
 #include "catalogue/deep_sky.h"
 #include "catalogue/lumo_doc.h"
 #include "catalogue/seek.h"
@@ -73,10 +74,9 @@ protected:
         o.designation = d;
         o.other = other;
         o.name = name;
-        o.pos = DeepSkyPoint(raDeg * kDeg, decDeg * kDeg);
+        o.pos = DeepSkyPoint(raDeg * kDegToRad, decDeg * kDegToRad);
         sky.objects.push_back(o);
     }
-    static constexpr double kDeg = 0.017453292519943295;
     CDeepSky sky;
 };
 
@@ -84,13 +84,13 @@ TEST_F(DeepSkySeekTest, DesignationsAndNames) {
     for (const char* text : {"m31", "M 31", "M31", "NGC 224", "ngc224", " ngc 224 ", "andromeda", "DROM"}) {
         SeekResult r = SeekSearch(doc, text, &sky);
         ASSERT_TRUE(r.found) << text;
-        EXPECT_FLOAT_EQ(r.rightAscension, float(10.6847 * kDeg)) << text;
-        EXPECT_FLOAT_EQ(r.declination, float(41.2687 * kDeg)) << text;
+        EXPECT_FLOAT_EQ(r.rightAscension, float(10.6847 * kDegToRad)) << text;
+        EXPECT_FLOAT_EQ(r.declination, float(41.2687 * kDegToRad)) << text;
     }
     // A designation is matched whole: "M 3" is not the start of "M 31".
-    EXPECT_FLOAT_EQ(SeekSearch(doc, "m3", &sky).rightAscension, float(205.548 * kDeg));
+    EXPECT_FLOAT_EQ(SeekSearch(doc, "m3", &sky).rightAscension, float(205.548 * kDegToRad));
     EXPECT_FALSE(SeekSearch(doc, "M 310", &sky).found);
-    EXPECT_FLOAT_EQ(SeekSearch(doc, "california", &sky).rightAscension, float(60.825 * kDeg));
+    EXPECT_FLOAT_EQ(SeekSearch(doc, "california", &sky).rightAscension, float(60.825 * kDegToRad));
     // Without the deep sky nothing of it is found; bodies and stars come first.
     EXPECT_FALSE(SeekSearch(doc, "m31").found);
     Add("NGC 9999", "", "Sirius Cloud", 1, 1);

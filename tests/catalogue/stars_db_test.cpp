@@ -4,12 +4,12 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"
 
 namespace {
 
-constexpr double kDeg = 0.017453292519943295;
 
 class RealCatalogue : public ::testing::Test {
 protected:
@@ -46,8 +46,8 @@ TEST_F(RealCatalogue, HoldsTheSkyToMagnitude8BrightestFirst) {
 TEST_F(RealCatalogue, StarsCarryNamesTypesAndConsistentPoints) {
     const CStar* vega = Find("Vega");
     ASSERT_NE(vega, nullptr);
-    EXPECT_NEAR(vega->m_pos.a / kDeg, 279.2347, 1e-3);
-    EXPECT_NEAR(vega->m_pos.b / kDeg, 38.7837, 1e-3);
+    EXPECT_NEAR(vega->m_pos.a / kDegToRad, 279.2347, 1e-3);
+    EXPECT_NEAR(vega->m_pos.b / kDegToRad, 38.7837, 1e-3);
     EXPECT_EQ(vega->m_cType, 'A');
     EXPECT_EQ(Find("Betelgeuse")->m_cType, 'M');
     EXPECT_NE(Find("τ Phe"), nullptr);
@@ -69,14 +69,14 @@ TEST_F(RealCatalogue, BoundaryPiecesAreShortAndCitiesInRadians) {
     for (const CSkyLine& l : doc->m_bounds) {
         const SkyPoint &a = l.m_start, &b = l.m_end;
         double dot = (a.x * b.x + a.y * b.y + a.z * b.z) / (149597900000.0 * 149597900000.0);
-        ASSERT_GE(dot, std::cos(3.0001 * kDeg));  // at most three degrees
+        ASSERT_GE(dot, std::cos(3.0001 * kDegToRad));  // at most three degrees
     }
     const CLocalizacion* madrid = nullptr;
     for (const auto& c : doc->m_cities)
         if (c->m_strName == "Madrid") madrid = c.get();
     ASSERT_NE(madrid, nullptr);
-    EXPECT_NEAR(madrid->m_fLatitude, 40.4 * kDeg, 1e-4);
-    EXPECT_NEAR(madrid->m_fLongitude, -3.6833 * kDeg, 1e-4);
+    EXPECT_NEAR(madrid->m_fLatitude, 40.4 * kDegToRad, 1e-4);
+    EXPECT_NEAR(madrid->m_fLongitude, -3.6833 * kDegToRad, 1e-4);
 }
 
 }  // namespace

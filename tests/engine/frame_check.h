@@ -12,6 +12,9 @@
 #include "engine/surface.h"
 #include "framework/file.h"
 
+// The palette index the pixel tests clear their surfaces to.
+constexpr uint8_t kBackground = 0;
+
 // Pixel (x, y) in surface coordinates (y up).
 inline uint8_t PixelOf(const Surface& s, int32_t x, int32_t y) { return s.RowBase[y * s.RowStep + x]; }
 

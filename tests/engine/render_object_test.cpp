@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr uint8_t kBackground = 0;
 
 class RenderObjectTest : public ::testing::Test {
 protected:

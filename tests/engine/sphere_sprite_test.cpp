@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr uint8_t kBackground = 0;
 
 class SphereTest : public ::testing::Test {
 protected:

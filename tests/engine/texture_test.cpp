@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr uint8_t kBackground = 0;
 
 class TextureTest : public ::testing::Test {
 protected:

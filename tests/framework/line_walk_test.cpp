@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -60,6 +61,33 @@ TEST(LineWalkTest, ClippingKeepsThePixelsOfTheWholeLine) {
     for (int32_t i = 0; i < 30; ++i) diagonal.insert({i, i});
     EXPECT_EQ(Walked(INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN, 40, 30), diagonal);
     EXPECT_EQ(Walked(INT32_MIN, 3, INT32_MAX, 3, 40, 30).size(), 40u);
+}
+
+// The pixels SetLinePixels writes into a w x h buffer, rows top-down in
+// memory or bottom-up, with a guard byte beyond each row that must stay clear.
+Pixels Written(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t w, int32_t h, bool bottomUp) {
+    const int32_t stride = w + 1;
+    std::vector<uint8_t> bytes(static_cast<size_t>(stride * h), 0);
+    uint8_t* row0 = bottomUp ? bytes.data() + (h - 1) * stride : bytes.data();
+    SetLinePixels(x0, y0, x1, y1, w, h, row0, bottomUp ? -stride : stride, 7);
+    Pixels pixels;
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < stride; ++x)
+            if (row0[static_cast<ptrdiff_t>(y) * (bottomUp ? -stride : stride) + x]) pixels.insert({x, y});
+    return pixels;
+}
+
+TEST(LineWalkTest, SetPixelsMatchesTheWalkInEitherRowOrder) {
+    std::mt19937 rng(13);
+    std::uniform_int_distribution<int32_t> near(-120, 180), far(INT32_MIN, INT32_MAX);
+    for (int n = 0; n < 1500; ++n) {
+        // Ends near the buffer, far off it, and at the limits of 32 bits.
+        auto pick = [&](int k) { return n % k == 0 ? far(rng) : near(rng); };
+        const int32_t x0 = pick(3), y0 = pick(4), x1 = pick(5), y1 = pick(7);
+        const Pixels expected = Walked(x0, y0, x1, y1, 60, 40);
+        ASSERT_EQ(Written(x0, y0, x1, y1, 60, 40, false), expected) << x0 << "," << y0 << " " << x1 << "," << y1;
+        ASSERT_EQ(Written(x0, y0, x1, y1, 60, 40, true), expected) << x0 << "," << y0 << " " << x1 << "," << y1;
+    }
 }
 
 }  // namespace

@@ -83,18 +83,22 @@ protected:
     CSkyWidget* Sky() { return View()->Sky(); }
     CLumoDoc& Doc() { return app->Doc(); }
 
-    // Runs action; the first modal window it opens is read and closed.
-    ShownDialog CaptureModal(const std::function<void()>& action) {
-        ShownDialog shown;
-        QTimer::singleShot(0, [&shown] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w) return;
-            shown.title = w->windowTitle();
-            for (QLabel* l : w->findChildren<QLabel*>())
-                if (!l->text().isEmpty()) shown.lines << l->text();
-            w->close();
+    // Runs action; work gets the first modal window it opens (and closes it).
+    static void OnModal(const std::function<void()>& action, const std::function<void(QWidget&)>& work) {
+        QTimer::singleShot(0, [&work] {
+            if (QWidget* w = QApplication::activeModalWidget()) work(*w);
         });
         action();
+    }
+    // Runs action; the first modal window it opens is read and closed.
+    static ShownDialog CaptureModal(const std::function<void()>& action) {
+        ShownDialog shown;
+        OnModal(action, [&shown](QWidget& w) {
+            shown.title = w.windowTitle();
+            for (QLabel* l : w.findChildren<QLabel*>())
+                if (!l->text().isEmpty()) shown.lines << l->text();
+            w.close();
+        });
         return shown;
     }
 

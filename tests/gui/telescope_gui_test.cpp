@@ -2,8 +2,6 @@
 // address it remembers, and a server that is not there.
 
 #include <QDialogButtonBox>
-#include <QMenu>
-#include <QMenuBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -14,41 +12,25 @@
 
 namespace {
 
-TEST_F(ShellTest, TelescopeMenuWithoutATelescope) {
+TEST_F(ShellTest, TelescopeConnectRemembersTheAddressAndReportsAMissingServer) {
     CopyCatalogue();
     Start();
-    QMenu* menu = Frame()->menuBar()->findChild<QMenu*>("Telescope");
-    ASSERT_NE(menu, nullptr);
-    QStringList items;
-    for (QAction* a : menu->actions()) items << a->text();
-    EXPECT_EQ(items, (QStringList{"Connect...", "Slew to aimed object", "Sync on aimed object",
-                                  "Abort slew", "Park"}));
+    // Without a telescope only Connect is offered; no status bar, no reticle.
     Frame()->UpdateCommandUI();
     EXPECT_TRUE(Frame()->Action(ID_TELESCOPE_CONNECT)->isEnabled());
     for (int id : {ID_TELESCOPE_SLEW, ID_TELESCOPE_SYNC, ID_TELESCOPE_ABORT, ID_TELESCOPE_PARK})
         EXPECT_FALSE(Frame()->Action(id)->isEnabled()) << id;
-    EXPECT_EQ(Frame()->Action(ID_TELESCOPE_SLEW)->shortcut(), QKeySequence(Qt::Key_G));
-    EXPECT_EQ(Frame()->Action(ID_TELESCOPE_ABORT)->shortcut(), QKeySequence(Qt::Key_Escape));
-    // No status bar until the telescope is used; no reticle.
     EXPECT_EQ(Frame()->findChild<QStatusBar*>(), nullptr);
-    EXPECT_FALSE(Sky()->Wnd().m_telescope.shown);
-}
-
-TEST_F(ShellTest, ConnectRemembersTheAddressAndReportsAMissingServer) {
-    CopyCatalogue();
-    Start();
     // The dialog offers the defaults; the user names a port nothing listens on.
-    QTimer::singleShot(0, [] {
-        QWidget* w = QApplication::activeModalWidget();
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->findChild<QLineEdit*>("host")->text(), "localhost");
-        EXPECT_EQ(w->findChild<QSpinBox*>("port")->value(), 7624);
-        EXPECT_EQ(w->findChild<QLineEdit*>("device")->text(), "Telescope Simulator");
-        w->findChild<QLineEdit*>("host")->setText("127.0.0.1");
-        w->findChild<QSpinBox*>("port")->setValue(1);
-        w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    auto connect = [&] { Frame()->OnCommand(ID_TELESCOPE_CONNECT); };
+    OnModal(connect, [](QWidget& w) {
+        EXPECT_EQ(w.findChild<QLineEdit*>("host")->text(), "localhost");
+        EXPECT_EQ(w.findChild<QSpinBox*>("port")->value(), 7624);
+        EXPECT_EQ(w.findChild<QLineEdit*>("device")->text(), "Telescope Simulator");
+        w.findChild<QLineEdit*>("host")->setText("127.0.0.1");
+        w.findChild<QSpinBox*>("port")->setValue(1);
+        w.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
-    Frame()->OnCommand(ID_TELESCOPE_CONNECT);
     const std::string expected = "No telescope server answers at 127.0.0.1:1 (is indiserver running there?)";
     for (int i = 0; i < 500 && messages.empty(); ++i) QTest::qWait(10);
     ASSERT_EQ(messages.size(), 1u);
@@ -61,14 +43,11 @@ TEST_F(ShellTest, ConnectRemembersTheAddressAndReportsAMissingServer) {
     Start();
     QString host;
     int port = 0;
-    QTimer::singleShot(0, [&] {
-        QWidget* w = QApplication::activeModalWidget();
-        ASSERT_NE(w, nullptr);
-        host = w->findChild<QLineEdit*>("host")->text();
-        port = w->findChild<QSpinBox*>("port")->value();
-        w->close();
+    OnModal(connect, [&](QWidget& w) {
+        host = w.findChild<QLineEdit*>("host")->text();
+        port = w.findChild<QSpinBox*>("port")->value();
+        w.close();
     });
-    Frame()->OnCommand(ID_TELESCOPE_CONNECT);
     EXPECT_EQ(host, "127.0.0.1");
     EXPECT_EQ(port, 1);
 }

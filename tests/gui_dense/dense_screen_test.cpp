@@ -6,38 +6,26 @@
 
 namespace {
 
-class DenseScreenTest : public ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        CopyCatalogue();
-        Start();
-        ASSERT_EQ(Sky()->devicePixelRatioF(), 2.0);
-    }
-    const Surface& S() { return Sky()->Wnd().m_Surface; }
-};
-
-TEST_F(DenseScreenTest, SkyIsPaintedAtThePhysicalResolution) {
+TEST_F(ShellTest, DenseScreenSkyIsPaintedAndReadAtThePhysicalResolution) {
+    CopyCatalogue();
+    Start();
+    ASSERT_EQ(Sky()->devicePixelRatioF(), 2.0);
+    const Surface& s = Sky()->Wnd().m_Surface;
     EXPECT_EQ(Sky()->Wnd().m_scale.factor, 2.0);
-    EXPECT_GE(S().Stride, 2 * Sky()->width() + 2);
-    EXPECT_EQ(S().Height, 2 * Sky()->height());
+    EXPECT_GE(s.Stride, 2 * Sky()->width() + 2);
+    EXPECT_EQ(s.Height, 2 * Sky()->height());
     EXPECT_EQ(Sky()->Picture().devicePixelRatio(), 2.0);
-    EXPECT_EQ(Sky()->Picture().deviceIndependentSize().toSize(),
-              QSize(S().Stride, S().Height) / 2);
+    EXPECT_EQ(Sky()->Picture().deviceIndependentSize().toSize(), QSize(s.Stride, s.Height) / 2);
     EXPECT_EQ(app->Tools().scale.factor, 2.0);  // the fonts are made for it
-}
-
-TEST_F(DenseScreenTest, MouseIsReadInSurfacePixels) {
+    // The edge zone is 20 widget pixels, 40 surface pixels.
     Doc().m_nViewMode = 0;
     Sky()->Redraw();
-    // The edge zone is 20 widget pixels, 40 surface pixels.
     const int r = Sky()->width();
-    QTest::mousePress(Sky(), Qt::LeftButton, {}, {r - 19, 150});
-    EXPECT_LT(Sky()->Wnd().m_nAzimuthStep, 0);
-    QTest::mouseRelease(Sky(), Qt::LeftButton, {}, {r - 19, 150});
-    QTest::mousePress(Sky(), Qt::LeftButton, {}, {r - 21, 150});
-    EXPECT_EQ(Sky()->Wnd().m_nAzimuthStep, 0);
-    QTest::mouseRelease(Sky(), Qt::LeftButton, {}, {r - 21, 150});
+    for (auto [x, scrolls] : {std::pair{r - 19, true}, {r - 21, false}}) {
+        QTest::mousePress(Sky(), Qt::LeftButton, {}, {x, 150});
+        EXPECT_EQ(Sky()->Wnd().m_nAzimuthStep < 0, scrolls) << x;
+        QTest::mouseRelease(Sky(), Qt::LeftButton, {}, {x, 150});
+    }
 }
 
 }  // namespace

@@ -3,8 +3,12 @@
 // in $LUMO_INDI_DIR/port), or one of a test's own (the same script), which
 // the test may kill. Angles for comparing where the mount points.
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -56,6 +60,28 @@ public:
 private:
     TempDir m_dir;
     int m_pid = 0;
+};
+
+// A loopback port that refuses every connection: bound but never listening,
+// and held for the test's life so that nothing else can take it meanwhile.
+class RefusingPort {
+public:
+    RefusingPort() : m_fd(socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof a;
+        if (m_fd >= 0 && bind(m_fd, reinterpret_cast<sockaddr*>(&a), size) == 0 &&
+            getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &size) == 0)
+            port = ntohs(a.sin_port);
+    }
+    ~RefusingPort() {
+        if (m_fd >= 0) close(m_fd);
+    }
+    int port = 0;
+
+private:
+    int m_fd;
 };
 
 // Angle between two places, arc minutes.

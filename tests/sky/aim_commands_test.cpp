@@ -63,55 +63,46 @@ TEST(VrCommandTest, TogglesAndTheGroundGoesOffEitherWay) {
     EXPECT_EQ(doc.m_bObserverOnBody, 1);
 }
 
-TEST_F(AimCommandTest, SeekReleasesTheLockAndTurnsEquatorialEvenWhenNothingIsFound) {
-    EmptySky();
-    wnd.PaintSky();
-    doc.m_pAim = Body("Mars");
-    doc.m_nViewMode = 1;
-    doc.m_nViewAzimuth = 123;
-    int presents = host.presents;
-    EXPECT_FALSE(SeekCommand(wnd, "Betelgeuse"));
-    EXPECT_EQ(doc.m_pAim, nullptr);
-    EXPECT_EQ(doc.m_nViewMode, 0);
-    EXPECT_EQ(doc.m_nViewAzimuth, 123);
-    EXPECT_EQ(host.presents, presents);  // no repaint
-}
-
-TEST_F(AimCommandTest, SeekAimsAtABodyByItsPositionAndAtAStarByItsAngles) {
+// Seek releases the lock and turns to Equatorial mode, even when nothing is
+// found (then without a repaint); a body is aimed at by its position, a star
+// by its catalogue vector (here not that of its angles); in VR mode a body
+// does not turn the view.
+TEST_F(AimCommandTest, SeekReleasesTheLockAndCentresWhatItFinds) {
     EmptySky();
     const double ra = 60 * 0.017453292519943295, dec = -30 * 0.017453292519943295;
     PlaceBody("Jupiter", 5 * kAu * std::cos(dec) * std::cos(ra), 5 * kAu * std::sin(dec),
               -5 * kAu * std::cos(dec) * std::sin(ra));
     wnd.PaintSky();
+    doc.m_pAim = Body("Mars");
+    doc.m_nViewMode = 1;
+    doc.m_nViewAzimuth = 123;
+    const int presents = host.presents;
+    EXPECT_FALSE(SeekCommand(wnd, "Betelgeuse"));
+    EXPECT_EQ(doc.m_pAim, nullptr);
+    EXPECT_EQ(doc.m_nViewMode, 0);
+    EXPECT_EQ(doc.m_nViewAzimuth, 123);
+    EXPECT_EQ(host.presents, presents);
+
     ASSERT_TRUE(SeekCommand(wnd, "JUPITER"));
     EXPECT_NEAR(doc.m_nViewAzimuth, 5461, 2);    // 4h
     EXPECT_NEAR(doc.m_nViewElevation, 2731, 2);  // minus the declination
     ExpectCentred(Body("Jupiter")->m_ptScreen, "Jupiter");
-
     CStar* vega = AddStar("Vega", 0.03f, 279.23, 38.78);
     ASSERT_TRUE(SeekCommand(wnd, "vega"));
     ExpectCentred(vega->m_ptScreen, "Vega");
+    CStar* odd = AddStar("Odd", 2.0f, 0, 0);  // angles of 0h, 0 degrees; the vector towards 6h
+    odd->m_pos.x = 0;
+    odd->m_pos.z = -1.495979e11;
+    ASSERT_TRUE(SeekCommand(wnd, "odd"));
+    EXPECT_NEAR(doc.m_nViewAzimuth, 8192, 2);
+    EXPECT_NEAR(doc.m_nViewElevation, 0, 2);
 
-    // In VR mode a body does not turn the view; the lock is still released.
     doc.m_bObserverOnBody = 1;
     doc.m_pAim = Body("Mars");
     const int32_t az = doc.m_nViewAzimuth;
     ASSERT_TRUE(SeekCommand(wnd, "Jupiter"));
     EXPECT_EQ(doc.m_nViewAzimuth, az);
     EXPECT_EQ(doc.m_pAim, nullptr);
-}
-
-TEST_F(AimCommandTest, StarAtRightAscensionAndDeclinationZeroIsAimedByItsVector) {
-    EmptySky();
-    wnd.PaintSky();
-    // Angles of 0h, 0 degrees, but a catalogue vector towards 6h on the equator.
-    CStar* star = AddStar("Odd", 2.0f, 0, 0);
-    star->m_pos.x = 0;
-    star->m_pos.z = -1.495979e11;
-    ASSERT_TRUE(SeekCommand(wnd, "odd"));
-    EXPECT_NEAR(doc.m_nViewAzimuth, 8192, 2);
-    EXPECT_NEAR(doc.m_nViewElevation, 0, 2);
-    EXPECT_EQ(doc.m_nViewMode, 0);
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ protected:
     static constexpr double kDegToRadForTest = 0.017453292519943295;
 };
 
-TEST_F(DaylightPaintTest, TheBackgroundAndTheStarsFollowTheSun) {
+TEST_F(DaylightPaintTest, TheBackgroundAndTheStarsFollowTheSunInHorizonViewOnly) {
     CStar* star = StarAhead(2.0f);
     SunAt(30);
     wnd.PaintSky();
@@ -98,9 +98,7 @@ TEST_F(DaylightPaintTest, TheBackgroundAndTheStarsFollowTheSun) {
     SunAt(-30);
     wnd.PaintSky();
     EXPECT_EQ(Corner(), kFirstShadeIndex);
-}
-
-TEST_F(DaylightPaintTest, OnlyInHorizonViewAndWhenSwitchedOn) {
+    // Only in Horizon view and when switched on.
     SunAt(30);
     wnd.m_bDaylight = false;
     wnd.PaintSky();

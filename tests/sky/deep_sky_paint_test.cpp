@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "catalogue/deep_sky.h"
 #include "sky/deep_sky_paint.h"
 #include "sky/milky_way_fill.h"
@@ -14,7 +15,6 @@
 #include "tests/sky/sky_fixture.h"
 
 namespace {
-constexpr double kDeg = 0.017453292519943295;
 constexpr uint8_t kClear = 10;  // the cleared surface
 
 // A ring along the border of the box of right ascension ra0..ra1 and
@@ -27,7 +27,7 @@ MilkyWayRing Box(int32_t level, double ra0, double ra1, double dec0, double dec1
     auto edge = [&](double a0, double d0, double a1, double d1) {
         const int n = static_cast<int>(std::ceil(std::max(std::fabs(a1 - a0), std::fabs(d1 - d0)) / 5));
         for (int i = 0; i < n; ++i)
-            ring.points.push_back({float((a0 + (a1 - a0) * i / n) * kDeg), float((d0 + (d1 - d0) * i / n) * kDeg)});
+            ring.points.push_back({float((a0 + (a1 - a0) * i / n) * kDegToRad), float((d0 + (d1 - d0) * i / n) * kDegToRad)});
     };
     edge(ra0, dec1, ra1, dec1);
     edge(ra1, dec1, ra1, dec0);
@@ -68,8 +68,8 @@ protected:
             v[k] = X * at(c.m_vSide) + Y * at(c.m_vUp) + Z * at(c.m_vDepth);
         }
         // Sky frame: x to 0h, y to the pole, z to 18h.
-        dec = std::asin(std::clamp(v[1], -1.0, 1.0)) / kDeg;
-        ra = std::atan2(-v[2], v[0]) / kDeg;
+        dec = std::asin(std::clamp(v[1], -1.0, 1.0)) / kDegToRad;
+        ra = std::atan2(-v[2], v[0]) / kDegToRad;
         return true;
     }
     // Pixels where the fill and the box disagree, leaving out a margin of
@@ -87,8 +87,8 @@ protected:
                 while (a >= ra0 + 360) a -= 360;
                 const bool in = a > ra0 && a < ra1 && dec > dec0 && dec < dec1;
                 const bool near = std::fabs(dec - dec0) < margin || std::fabs(dec - dec1) < margin ||
-                                  std::fabs(a - ra0) * std::cos(dec * kDeg) < margin ||
-                                  std::fabs(a - ra1) * std::cos(dec * kDeg) < margin;
+                                  std::fabs(a - ra0) * std::cos(dec * kDegToRad) < margin ||
+                                  std::fabs(a - ra1) * std::cos(dec * kDegToRad) < margin;
                 // Markers and names drawn over the fill are left out.
                 const uint8_t pixel = PixelOf(S(), x, y);
                 if (pixel != fill && pixel != kClear) continue;
@@ -149,23 +149,6 @@ TEST_F(MilkyWayTest, RingsOutOfSightAddNothingOrEverything) {
 TEST_F(MilkyWayTest, GoldenBandAcrossTheEdge) {
     doc.m_bGrid = 1;
     Paint({Box(1, 20, 200, -25, 25), Box(5, 40, 170, -8, 8)}, 160, 4000, -1200);
-    const uint8_t faint = MilkyWayPaletteIndex(1), bright = MilkyWayPaletteIndex(5);
-    EXPECT_GT(CountVisible(faint), 2000);
-    EXPECT_GT(CountVisible(bright), 500);
-    // The grid is drawn over the fill.
-    EXPECT_GT(CountVisible(10 + kGridColour), 300);
-    // The band runs behind the viewer through the rim's left side, filled up
-    // to the rim and not beyond it.
-    const int32_t rim = FocalLength;
-    EXPECT_NE(PixelOf(S(), S().CentreX - rim + 3, S().CentreY - 20), kClear);
-    int stray = 0;
-    for (int32_t y = 0; y < S().Height; ++y)
-        for (int32_t x = 0; x < S().Stride; ++x) {
-            const double r = std::hypot(x - S().CentreX, y - S().CentreY);
-            const uint8_t p = PixelOf(S(), x, y);
-            stray += r > rim + 1 && (p == faint || p == bright);
-        }
-    EXPECT_EQ(stray, 0);
     ExpectGoldenFrame(S(), 0x3b33db5ed3869d5bull, "milky_way_band_across_edge");
 }
 
@@ -195,7 +178,7 @@ protected:
         o.kind = kind;
         o.magnitude = mag;
         o.majorArcmin = o.minorArcmin = size;
-        o.pos = DeepSkyPoint(raDeg * kDeg, decDeg * kDeg);
+        o.pos = DeepSkyPoint(raDeg * kDegToRad, decDeg * kDegToRad);
         sky.objects.push_back(o);
         return sky.objects.back();
     }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "astro/angles.h"
 #include "astro/apparent.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/store_file.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr double kDeg = 0.017453292519943295;
 
 // Asserts the 64-bit FNV-1a hash of the frame; on a mismatch saves it.
 void ExpectGoldenSky(const Surface& s, uint64_t expected, const std::string& name) {
@@ -44,8 +44,8 @@ protected:
         ASSERT_EQ(file.Open(doc, JoinPath(LUMO_BIN_DIR, "stars.db")), CDocFile::OpenResult::Loaded)
             << file.Error();
         // Madrid, 2026-12-06 21:00 UT (22:00 local time).
-        doc.m_fLatitude = static_cast<float>(40.4168 * kDeg);
-        doc.m_fLongitude = static_cast<float>(-3.7038 * kDeg);
+        doc.m_fLatitude = static_cast<float>(40.4168 * kDegToRad);
+        doc.m_fLongitude = static_cast<float>(-3.7038 * kDegToRad);
         doc.m_nZoom = 256;
         // The naked-eye stars (to 6.5): the scenes were made with them.
         doc.m_fMagLimit = 6.51f;

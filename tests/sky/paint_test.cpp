@@ -54,7 +54,7 @@ TEST_F(PaintTest, PresentsTheWholeSurfaceOnePixelRight) {
     EXPECT_EQ(PixelOf(S(), 160 + 100, 120), 10 + kGridColour);
 }
 
-TEST_F(PaintTest, StarsStopAtTheFirstOneAtTheMagnitudeLimit) {
+TEST_F(PaintTest, StarsStopAtTheFirstOneAtTheMagnitudeLimitAndNamesAtTheNamesLimit) {
     CStar* bright = AddStar("", 1.5f, 10, 0);
     CStar* limit = AddStar("", 2.0f, 20, 0);
     CStar* later = AddStar("", 1.0f, 30, 0);  // out of order: never looked at
@@ -67,20 +67,20 @@ TEST_F(PaintTest, StarsStopAtTheFirstOneAtTheMagnitudeLimit) {
     wnd.PaintSky();
     EXPECT_TRUE(OnScreen(limit->m_ptScreen));
     EXPECT_TRUE(OnScreen(later->m_ptScreen));
-}
-
-TEST_F(PaintTest, StarPositionsAreStoredAndClearedEveryPaint) {
-    CStar* star = AddStar("", 4.0f, 15, 10);  // 1h left of the centre, a little up
-    wnd.PaintSky();
-    auto [x, y] = At(star->m_ptScreen);
-    EXPECT_LT(x, 160);
-    EXPECT_LT(y, 120);
-    EXPECT_EQ(WindowPixel(x, y), StarPaletteIndex(4.0f));
-    // Turned away, the star keeps no stale position a tap could pick.
+    // Turned away, a star keeps no stale position a tap could pick.
     doc.m_nViewAzimuth = 16384;
     wnd.PaintSky();
-    EXPECT_EQ(star->m_ptScreen[0], kOffScreen);
-    EXPECT_EQ(star->m_ptScreen[1], kOffScreen);
+    EXPECT_FALSE(OnScreen(later->m_ptScreen));
+    doc.m_nViewAzimuth = 0;
+    // Names only of named stars brighter than the names limit (3.0).
+    EXPECT_EQ(CountColour(kStarNameColour), 0);
+    doc.m_stars.clear();
+    AddStar("Capella", 2.99f, 0, 0);
+    wnd.PaintSky();
+    EXPECT_GT(CountColour(kStarNameColour), 10);
+    doc.m_stars.back()->m_fMagnitude = 3.0f;
+    wnd.PaintSky();
+    EXPECT_EQ(CountColour(kStarNameColour), 0);
 }
 
 TEST_F(PaintTest, DirectionsOnTheRimAreNotDrawnButBodiesAre) {
@@ -100,24 +100,15 @@ TEST_F(PaintTest, DirectionsOnTheRimAreNotDrawnButBodiesAre) {
 }
 
 TEST_F(PaintTest, StarMarkersBySizeAndShade) {
+    // The bands' edges (the rest is in the golden scenes): 1.0 a cross, 2.0 a dot.
     SurfaceClear(wnd.m_Surface, 10);
-    const int32_t y = 100;
-    DrawStar(wnd, 0.99f, 40, y);  // large: a disc
-    DrawStar(wnd, 1.0f, 80, y);   // cross
-    DrawStar(wnd, 1.99f, 120, y); // cross
-    DrawStar(wnd, 2.0f, 160, y);  // dot
-    DrawStar(wnd, 3.0f, 200, y);  // dot, the 3-4 band
-    const uint8_t disc = PixelOf(S(), 40, y);
-    EXPECT_NE(disc, 10);
-    EXPECT_EQ(PixelOf(S(), 41, y + 1), disc);
-    for (int32_t x : {80, 120}) {
-        EXPECT_EQ(PixelOf(S(), x + 1, y), 11);
-        EXPECT_EQ(PixelOf(S(), x, y - 1), 11);
-        EXPECT_EQ(PixelOf(S(), x + 1, y + 1), 10);
-    }
-    EXPECT_EQ(PixelOf(S(), 160, y), 11);
-    EXPECT_EQ(PixelOf(S(), 161, y), 10);
-    EXPECT_EQ(PixelOf(S(), 200, y), StarPaletteIndex(3.0f));
+    DrawStar(wnd, 0.99f, 40, 100);
+    DrawStar(wnd, 1.0f, 80, 100);
+    DrawStar(wnd, 2.0f, 120, 100);
+    EXPECT_NE(PixelOf(S(), 41, 101), 10);
+    EXPECT_EQ(PixelOf(S(), 81, 100), 11);
+    EXPECT_EQ(PixelOf(S(), 81, 101), 10);
+    EXPECT_EQ(PixelOf(S(), 121, 100), 10);
     // At column 0 a dot fits but a cross does not; nothing leaves the surface.
     DrawStar(wnd, 2.5f, 0, 50);
     DrawStar(wnd, 1.5f, 0, 60);
@@ -128,18 +119,22 @@ TEST_F(PaintTest, StarMarkersBySizeAndShade) {
     EXPECT_EQ(PixelOf(S(), 0, 60), 10);
     EXPECT_EQ(PixelOf(S(), 1, 60), 10);
     EXPECT_EQ(PixelOf(S(), 1, 70), 10);
-    // A cross one pixel short of the top or right edge is not drawn at all,
-    // nor a disc short of its radius.
+    // A cross one pixel short of any edge is not drawn at all, nor a disc
+    // short of its radius (2); just inside, both are.
     SurfaceClear(wnd.m_Surface, 10);
     const int clear = CountIndex(S(), 10);
-    DrawStar(wnd, 1.5f, S().Stride - 1, 100);
-    DrawStar(wnd, 1.5f, 100, S().Height - 1);
-    DrawStar(wnd, 0.5f, S().Stride - 2, 100);
-    DrawStar(wnd, 0.5f, 100, S().Height - 2);
+    const int32_t right = S().Stride - 1, top = S().Height - 1;
+    for (auto [x, y] : {std::pair{right, 100}, {100, top}, {100, 0}}) DrawStar(wnd, 1.5f, x, y);
+    for (auto [x, y] : {std::pair{right - 1, 100}, {100, top - 1}, {1, 100}, {100, 1}})
+        DrawStar(wnd, 0.5f, x, y);
     EXPECT_EQ(CountIndex(S(), 10), clear);
-    DrawStar(wnd, 1.5f, S().Stride - 2, 100);
-    DrawStar(wnd, 1.5f, 100, S().Height - 2);
-    EXPECT_EQ(CountIndex(S(), 11), 10);
+    for (auto [x, y] : {std::pair{right - 1, 100}, {100, top - 1}, {1, 150}, {200, 1}})
+        DrawStar(wnd, 1.5f, x, y);
+    EXPECT_EQ(CountIndex(S(), 11), 20);
+    DrawStar(wnd, 0.5f, 2, 2);
+    DrawStar(wnd, 0.5f, right - 2, top - 2);
+    EXPECT_NE(PixelOf(S(), 0, 2), 10);  // rows run from x - r to x + r - 1
+    EXPECT_NE(PixelOf(S(), right - 1, top - 2), 10);
 }
 
 TEST_F(PaintTest, FainterStarsAreDarker) {
@@ -154,20 +149,6 @@ TEST_F(PaintTest, FainterStarsAreDarker) {
     }
     EXPECT_EQ(StarPaletteIndex(-1.0f), 11);
     EXPECT_EQ(StarPaletteIndex(3.0f), PaletteIndexOf(4, 1));
-}
-
-TEST_F(PaintTest, StarNamesBelowTheNameLimitOnly) {
-    AddStar("Capella", 2.99f, 0, 0);
-    wnd.PaintSky();
-    const int named = CountColour(kStarNameColour);
-    EXPECT_GT(named, 10);
-    doc.m_stars.back()->m_fMagnitude = 3.0f;  // the default limit is 3.0
-    wnd.PaintSky();
-    EXPECT_EQ(CountColour(kStarNameColour), 0);
-    doc.m_stars.back()->m_fMagnitude = 1.0f;
-    doc.m_stars.back()->m_strName.clear();
-    wnd.PaintSky();
-    EXPECT_EQ(CountColour(kStarNameColour), 0);
 }
 
 TEST_F(PaintTest, BodiesFarToNearWithTheirMarkers) {

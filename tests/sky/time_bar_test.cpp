@@ -59,18 +59,11 @@ protected:
 
 TEST_F(TimeBarTest, StepsFromUnitAndCount) {
     host.count = "2";
-    host.unit = kMonths;
-    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 62 * 86400);
-    host.unit = kYears;
-    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 730 * 86400);
-    host.unit = kWeeks;
-    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 14 * 86400);
-    host.unit = kSeconds;
-    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 2);
-    host.unit = -1;  // nothing selected: the step stays
-    EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), 2);
-
-    host.count = "2";
+    for (auto [unit, seconds] : {std::pair<int32_t, int>{kMonths, 62 * 86400}, {kYears, 730 * 86400},
+                                 {kWeeks, 14 * 86400}, {kSeconds, 2}, {-1, 2}}) {
+        host.unit = unit;  // -1: nothing selected, the step stays
+        EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), seconds) << unit;
+    }
     host.unit = kMonths;
     bar.OnForward();
     bar.OnTimer(kForwardTimer);
@@ -101,44 +94,37 @@ TEST_F(TimeBarTest, ButtonsStartReverseAndStop) {
     bar.OnForward();
     EXPECT_EQ(bar.m_nRunning, 0);
     EXPECT_EQ(host.shownRunning, 0);
-}
-
-TEST_F(TimeBarTest, BackwardTicksSubtractTheStep) {
+    // Backward ticks subtract the step.
     host.unit = kDays;
     bar.OnBackward();
     bar.OnTimer(kBackwardTimer);
     bar.OnTimer(kBackwardTimer);
-    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 4, 22, 0, 0));
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 4, 22, 0, 1));
+    // Running stops at the end of the calendar.
+    bar.OnBackward();
+    bar.ShowTime(CDateTime(9999, 12, 1, 0, 0, 0));
+    host.unit = kMonths;
+    const size_t shown = host.viewTimes.size();
+    bar.OnForward();
+    bar.OnTimer(kForwardTimer);
+    EXPECT_EQ(bar.m_nRunning, 0);
+    EXPECT_EQ(host.shownRunning, 0);
+    EXPECT_EQ(host.viewTimes.size(), shown);
 }
 
-TEST_F(TimeBarTest, TimePickerCrossingMidnightMovesTheDate) {
-    PickTime(23, 30);
-    EXPECT_EQ(host.date.GetDay(), 6);
-    PickTime(0, 30);  // forward across midnight
-    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 7, 0, 30, 0));
-    PickTime(23, 30);  // back across midnight
-    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 6, 23, 30, 0));
-    PickTime(21, 0);
-    PickTime(0, 30);  // 21:00 to 00:30: no crossing by the rule
-    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 6, 0, 30, 0));
-    // While busy, changes are ignored.
-    size_t n = host.viewTimes.size();
-    bar.m_bBusy = 1;
-    PickTime(5, 0);
-    EXPECT_EQ(host.viewTimes.size(), n);
-}
-
-// The rule compares a pick with the time the bar showed (set by ShowTime, a
-// tick or the date picker), never with the clock: these hold at any hour.
-TEST_F(TimeBarTest, MidnightRuleComparesWithTheTimeShown) {
+// A pick across midnight moves the date: the rule compares it with the time
+// the bar showed (set by ShowTime, a tick or the date picker), never with
+// the clock, so these hold at any hour.
+TEST_F(TimeBarTest, PickersAndTheMidnightRule) {
     struct Case {
         CDateTime shown;
         int hour, minute;
         CDateTime expected;
     } cases[] = {
         {CDateTime(2026, 12, 6, 22, 0, 0), 23, 30, CDateTime(2026, 12, 6, 23, 30, 0)},
-        {CDateTime(2026, 12, 6, 1, 0, 0), 0, 30, CDateTime(2026, 12, 6, 0, 30, 0)},
-        {CDateTime(2026, 12, 6, 23, 0, 0), 0, 30, CDateTime(2026, 12, 7, 0, 30, 0)},
+        {CDateTime(2026, 12, 6, 23, 30, 0), 0, 30, CDateTime(2026, 12, 7, 0, 30, 0)},
+        {CDateTime(2026, 12, 7, 0, 30, 0), 23, 30, CDateTime(2026, 12, 6, 23, 30, 0)},
+        {CDateTime(2026, 12, 6, 21, 0, 0), 0, 30, CDateTime(2026, 12, 6, 0, 30, 0)},  // not near
         {CDateTime(2026, 12, 6, 1, 0, 0), 23, 30, CDateTime(2026, 12, 5, 23, 30, 0)},
     };
     for (const Case& c : cases) {
@@ -161,24 +147,16 @@ TEST_F(TimeBarTest, MidnightRuleComparesWithTheTimeShown) {
     bar.OnDateChanged();  // 00:10 on the 20th
     PickTime(23, 50);
     EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 19, 23, 50, 0));
-}
-
-TEST_F(TimeBarTest, DatePickerKeepsTheTimeOfDay) {
+    // The date picker keeps the time of day.
     host.date = CDateTime(1999, 8, 11, 3, 3, 3);
     bar.OnDateChanged();
-    EXPECT_EQ(host.viewTimes.back(), CDateTime(1999, 8, 11, 22, 0, 0));
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(1999, 8, 11, 23, 50, 0));
     EXPECT_EQ(host.time, host.viewTimes.back());
-}
-
-TEST_F(TimeBarTest, ZoomSliderMapping) {
-    EXPECT_EQ(bar.SliderPositionForZoom(256), 31);
-    EXPECT_EQ(bar.ZoomForSliderPosition(31), 251);
-    EXPECT_EQ(bar.ZoomForSliderPosition(100), 2048);
-    EXPECT_EQ(bar.ZoomForSliderPosition(0), 64);
-    EXPECT_EQ(bar.SliderPositionForZoom(64), 0);
-    bar.OnZoomSlider(31);
-    EXPECT_EQ(doc.m_nZoom, 251);
-    EXPECT_EQ(host.skyPaints, 1);
+    // While busy, changes are ignored.
+    const size_t n = host.viewTimes.size();
+    bar.m_bBusy = 1;
+    PickTime(5, 0);
+    EXPECT_EQ(host.viewTimes.size(), n);
 }
 
 TEST_F(TimeBarTest, ZoomStepsLandOnSliderPositions) {
@@ -202,6 +180,10 @@ TEST_F(TimeBarTest, ZoomStepsLandOnSliderPositions) {
         // One paint for all the steps, none when nothing moved.
         EXPECT_EQ(host.skyPaints - paints, c.expectedPosition < 0 ? 0 : 1);
     }
+    // The slider's own moves: position 31 is zoom 251.
+    bar.OnZoomSlider(31);
+    EXPECT_EQ(doc.m_nZoom, 251);
+    EXPECT_EQ(bar.SliderPositionForZoom(64), 0);
 }
 
 TEST_F(TimeBarTest, PointerTurnsSetTheViewAngles) {
@@ -230,16 +212,6 @@ TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
     host.count = " 9999 ";
     bar.OnForward();
     EXPECT_EQ(bar.m_nCount, 9999);
-}
-
-TEST_F(TimeBarTest, RunningStopsAtTheEndOfTheCalendar) {
-    bar.ShowTime(CDateTime(9999, 12, 1, 0, 0, 0));
-    host.unit = kMonths;
-    bar.OnForward();
-    bar.OnTimer(kForwardTimer);
-    EXPECT_EQ(bar.m_nRunning, 0);
-    EXPECT_EQ(host.shownRunning, 0);
-    EXPECT_TRUE(host.viewTimes.empty());
 }
 
 }  // namespace
