@@ -10,9 +10,14 @@
 
 
 FrameOfDate ComputeFrameOfDate(double jdUt) {
+    SeriesInstant series(TerrestrialJulianDay(jdUt));
+    return ComputeFrameOfDate(jdUt, series);
+}
+
+FrameOfDate ComputeFrameOfDate(double jdUt, SeriesInstant& series) {
     FrameOfDate f;
     f.julianDayUt = jdUt;
-    const double jde = TerrestrialJulianDay(jdUt);
+    const double jde = series.JulianDay();
     f.julianEphemerisDay = jde;
     const Nutation n = NutationIau1980(jde);
     f.meanObliquityRad = MeanObliquityArcsec(jde) * kArcsecToRad;
@@ -25,7 +30,7 @@ FrameOfDate ComputeFrameOfDate(double jdUt) {
     // The Earth's velocity from the rates of its series (the same as a
     // central difference of its positions).
     SeriesPlace earth;
-    PlanetPositionAndRate(2, jde, earth);
+    series.PositionAndRate(2, earth);
     DVec3 v;
     SeriesCartesian(earth, f.earthEclipticAu, v);
     for (double& c : v) c /= kLightAuPerDay;

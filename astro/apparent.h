@@ -34,6 +34,12 @@ struct FrameOfDate {
 // series with its rates, and the nutation series. Called once per instant.
 FrameOfDate ComputeFrameOfDate(double julianDayUt);
 
+class SeriesInstant;
+// The same with the planetary series of the instant shared with the caller,
+// which places the planets from it too; series is made for the Julian
+// Ephemeris Day of julianDayUt (TerrestrialJulianDay).
+FrameOfDate ComputeFrameOfDate(double julianDayUt, SeriesInstant& series);
+
 // Annual aberration of a direction u (unit vector) for the observer's
 // velocity over c, both in one frame: u + v - (u.v) u, made unit length.
 DVec3 Aberrate(const DVec3& u, const DVec3& velocityOverC);

@@ -10,6 +10,7 @@
 #include "astro/planet_moons.h"
 #include "astro/planet_series.h"
 #include "astro/pluto.h"
+#include "astro/time_scales.h"
 
 namespace {
 constexpr int kTheoryEarth = 3;
@@ -24,6 +25,7 @@ struct Chain {
     DMat3 j2000ToOut = kDIdentity3;      // J2000 equator -> output equator
     DMat3 plutoToEcliptic = kDIdentity3;  // J2000 ecliptic -> mean ecliptic of date
     DVec3 earthAu{};                     // heliocentric, mean ecliptic of date
+    SeriesInstant* series = nullptr;     // the planetary series at TT, shared
 };
 
 DVec3 Scaled(const DVec3& v, double s) { return {v[0] * s, v[1] * s, v[2] * s}; }
@@ -69,7 +71,7 @@ DVec3 RetardedGeocentric(const Chain& c, const CPlanet& body, int theory, double
     const double jde = c.frame.julianEphemerisDay;
     if (theory >= 1 && theory <= 8) {
         SeriesPlace place;
-        PlanetPositionAndRate(theory - 1, jde, place);
+        c.series->PositionAndRate(theory - 1, place);
         DVec3 h, v;
         SeriesCartesian(place, h, v);
         DVec3 g = Difference(h, c.earthAu);
@@ -146,9 +148,10 @@ void PlaceBody(const Chain& c, PlanetArray& planets, size_t index, std::vector<d
     SetPosition(body, Sum(base, offsetKm));
 }
 
-Chain MakeChain(double jdUt, bool apparent) {
+Chain MakeChain(double jdUt, bool apparent, SeriesInstant& series) {
     Chain c;
-    c.frame = ComputeFrameOfDate(jdUt);
+    c.frame = ComputeFrameOfDate(jdUt, series);
+    c.series = &series;
     c.apparent = apparent;
     const double jde = c.frame.julianEphemerisDay;
     const DMat3 precession = PrecessionMatrix(jde);
@@ -175,7 +178,8 @@ double SynchronousAngle(const CPlanet& moon, const CPlanet& parent) {
 void ComputePositions(PlanetArray& planets, double& lastJulianDay, double jd, PositionKind kind,
                       FrameOfDate* frame) {
     if (jd == lastJulianDay) return;
-    const Chain c = MakeChain(jd, kind == PositionKind::kApparent);
+    SeriesInstant series(TerrestrialJulianDay(jd));
+    const Chain c = MakeChain(jd, kind == PositionKind::kApparent, series);
     if (frame) *frame = c.frame;
     const double rotation = c.frame.apparentSiderealDeg * kDegToRad + kPi / 2;
     std::vector<double> lightTimes(planets.size(), 0.0);

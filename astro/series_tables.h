@@ -79,6 +79,10 @@ struct MoonElements {
 constexpr int kMaxMoonMultiple = 4;
 constexpr int kMaxPlutoMultiple = 6;
 constexpr int kMaxNutationMultiple = 4;
+// Largest number of distinct frequencies among the planetary terms (all the
+// planets together); the generator refuses more, so the evaluator can keep
+// the sine and cosine of each on the stack.
+constexpr int kMaxSeriesFrequencies = 1024;
 
 // All planetary terms, Mercury to Neptune, in the order of the data file.
 std::span<const SeriesTerm> VsopTerms();

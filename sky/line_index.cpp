@@ -57,12 +57,13 @@ LineGroup MakeGroup(uint32_t first, uint32_t end, const std::vector<Dir>& ends) 
     return g;
 }
 
+// A hash of every end point: a set changed anywhere is indexed again.
 int64_t SampleOf(const std::vector<CSkyLine>& lines) {
-    if (lines.empty()) return 0;
-    int64_t h = 0;
-    for (const SkyPoint* p : {&lines.front().m_start, &lines[lines.size() / 2].m_end, &lines.back().m_end})
-        h = h * 1000003 + (int64_t{p->X} << 34) + (int64_t{p->Y} << 17) + p->Z;
-    return h;
+    uint64_t h = 0;
+    for (const CSkyLine& line : lines)
+        for (const SkyPoint* p : {&line.m_start, &line.m_end})
+            h = h * 1000003 + (uint64_t(uint32_t(p->X)) << 34) + (uint64_t(uint32_t(p->Y)) << 17) + uint32_t(p->Z);
+    return static_cast<int64_t>(h);
 }
 
 // Consecutive segments joined while their ends stay within a small cap.

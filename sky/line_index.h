@@ -30,7 +30,7 @@ private:
     struct Set {
         const void* data = nullptr;
         size_t size = 0;
-        int64_t sample = 0;  // of a few end points
+        int64_t sample = 0;  // a hash of every end point
         std::vector<LineGroup> groups;
     };
     std::vector<Set> m_sets;

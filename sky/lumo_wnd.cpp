@@ -89,9 +89,7 @@ void CLumoWnd::PaintSky() {
     CLumoDoc& doc = *m_pDoc;
     if (m_pTimeSource) {
         CDateTime ut = GetUniversalTime(m_pTimeSource->ChosenTime(), m_pTimeSource->IsUtc());
-        if (ut.IsValid())
-            ComputePositions(doc.m_planets, doc.m_dJulianDay,
-                             DateTimeToJulianDay(ut));
+        if (ut.IsValid()) PlaceBodies(DateTimeToJulianDay(ut));
     }
     CPlanet* observer = doc.m_bObserverOnBody && doc.m_pAim ? doc.m_pAim
                                                              : FindPlanet(doc.m_planets, "Earth");
@@ -111,6 +109,13 @@ void CLumoWnd::PaintSky() {
     m_Surface.BlitX = 1;
     PresentedFrame frame;
     if (SurfacePresent(m_Surface, 0, frame) && m_pHost) m_pHost->Present(frame);
+}
+
+void CLumoWnd::PlaceBodies(double julianDay) {
+    CLumoDoc& doc = *m_pDoc;
+    if (julianDay == doc.m_dJulianDay) return;  // placed for this instant already
+    ComputePositions(doc.m_planets, doc.m_dJulianDay, julianDay, PositionKind::kApparent, &m_frameOfDate);
+    m_frameJulianDay = julianDay;
 }
 
 void CLumoWnd::PlaceCamera(CPlanet* observer) {

@@ -118,6 +118,9 @@ public:
     void PlaceCamera(CPlanet* observer);
     // Restores an orthonormal camera basis after fixed-point drift.
     void Orthonormalise();
+    // Places the document's bodies for a Julian day (UT) unless they are
+    // placed for it already, keeping the frame of date the placing used.
+    void PlaceBodies(double julianDay);
     // Builds m_CatalogueCamera from m_Camera for the document's Julian day.
     void PlaceCatalogueCamera();
     // The frame of date of the latest paint and its Julian day (UT): made

@@ -12,6 +12,48 @@
 
 namespace {
 
+// The planets' evaluation shares one sine and cosine per frequency among
+// the terms and the planets of an instant; it must give the plain sum of
+// A cos(B + C t) over each series, and the same places whether the planets
+// share an instant (in any order) or not.
+TEST(PlanetSeries, EveryPlanetMatchesThePlainSumOfItsTerms) {
+    using Routine = void (*)(double, double&, double&, double&);
+    const Routine routines[8] = {MercuryPosition, VenusPosition, EarthPosition, MarsPosition,
+                                 JupiterPosition, SaturnPosition, UranusPosition, NeptunePosition};
+    const std::span<const SeriesTerm> terms = VsopTerms();
+    auto plain = [&](double t, const SeriesSlice* slices, int powers) {
+        double x = 0;
+        for (int p = powers - 1; p >= 0; --p) {
+            double sum = 0;
+            for (const SeriesTerm& term : terms.subspan(slices[p].first, slices[p].count))
+                sum += term.A * std::cos(term.B + term.C * t);
+            x = x * t + sum * 1e-8;
+        }
+        return x;
+    };
+    for (double jd = 2378496.5; jd < 2524593.5; jd += 3652.3) {  // 1800 to 2200
+        const double t = JulianMillennia(jd);
+        SeriesInstant shared(jd);
+        for (int planet = 7; planet >= 0; --planet) {
+            const PlanetSeries& s = VsopPlanets()[planet];
+            double L, B, R;
+            routines[planet](jd, L, B, R);
+            EXPECT_NEAR(L, plain(t, s.L, s.nL), 1e-11) << planet << " " << jd;
+            EXPECT_NEAR(B, plain(t, s.B, s.nB), 1e-11) << planet << " " << jd;
+            EXPECT_NEAR(R, plain(t, s.R, s.nR), 1e-11) << planet << " " << jd;
+            SeriesPlace alone, place;
+            PlanetPositionAndRate(planet, jd, alone);
+            shared.PositionAndRate(planet, place);
+            EXPECT_EQ(place.L, L);
+            EXPECT_EQ(place.B, B);
+            EXPECT_EQ(place.R, R);
+            EXPECT_EQ(place.dL, alone.dL);
+            EXPECT_EQ(place.dB, alone.dB);
+            EXPECT_EQ(place.dR, alone.dR);
+        }
+    }
+}
+
 TEST(PlanetSeries, VenusAndEarthCheckValues) {
     double L, B, R;
     VenusPosition(2448976.5, L, B, R);

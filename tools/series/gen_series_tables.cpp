@@ -19,6 +19,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ namespace {
 constexpr int kMaxMoonMultiple = 4;   // as in astro/series_tables.h
 constexpr int kMaxPlutoMultiple = 6;  // as in astro/series_tables.h
 constexpr int kMaxNutationMultiple = 4;  // as in astro/series_tables.h
+constexpr size_t kMaxSeriesFrequencies = 1024;  // as in astro/series_tables.h
 const char* const kPlanets[] = {"Mercury", "Venus", "Earth", "Mars",
                                 "Jupiter", "Saturn", "Uranus", "Neptune"};
 const char kCoordinates[] = {'L', 'B', 'R'};
@@ -114,6 +116,7 @@ void EmitVsop(const Table& t, std::ostream& out) {
     out << "const SeriesTerm kTerms[] = {\n";
     std::ostringstream layout;
     size_t row = 0;
+    std::set<double> frequencies;
     for (int p = 0; p < 8; ++p) {
         layout << "    {  // " << kPlanets[p] << "\n";
         std::string counts;
@@ -137,6 +140,10 @@ void EmitVsop(const Table& t, std::ostream& out) {
                     Integer(t, row, 4, -999999999999999L, 999999999999999L);  // exact in a double
                     out << "    {" << Decimal(t, row, 4) << ", " << Decimal(t, row, 5) << ", "
                         << Decimal(t, row, 6) << "},\n";
+                    frequencies.insert(std::strtod(t.rows[row][6].c_str(), nullptr));
+                    if (frequencies.size() > kMaxSeriesFrequencies)
+                        Fail(t, row, "more than " + std::to_string(kMaxSeriesFrequencies) +
+                                         " distinct frequencies");
                     ++index;
                     ++row;
                 }
