@@ -44,12 +44,8 @@ TEST(PlanetSeries, EveryPlanetMatchesThePlainSumOfItsTerms) {
             SeriesPlace alone, place;
             PlanetPositionAndRate(planet, jd, alone);
             shared.PositionAndRate(planet, place);
-            EXPECT_EQ(place.L, L);
-            EXPECT_EQ(place.B, B);
-            EXPECT_EQ(place.R, R);
-            EXPECT_EQ(place.dL, alone.dL);
-            EXPECT_EQ(place.dB, alone.dB);
-            EXPECT_EQ(place.dR, alone.dR);
+            EXPECT_TRUE(place.L == L && place.B == B && place.R == R) << planet << " " << jd;
+            EXPECT_TRUE(place.dL == alone.dL && place.dB == alone.dB && place.dR == alone.dR) << planet;
         }
     }
 }
@@ -58,24 +54,18 @@ TEST(PlanetSeries, VenusAndEarthCheckValues) {
     double L, B, R;
     VenusPosition(2448976.5, L, B, R);
     EXPECT_NEAR(L, -68.6592581, 5e-8);
-    EXPECT_NEAR(WrapAngle(L * kRadToDeg, 360), 26.11428, 5e-6);
-    EXPECT_NEAR(B, -0.045740, 5e-7);
     EXPECT_NEAR(B * kRadToDeg, -2.62070, 5e-6);
     EXPECT_NEAR(R, 0.724603, 5e-7);
     EarthPosition(2448908.5, L, B, R);
-    EXPECT_NEAR(L, -43.6348480, 5e-8);
+    EXPECT_NEAR(L, -43.6348480, 5e-8);  // not reduced to one turn
     EXPECT_NEAR(WrapAngle(L * kRadToDeg, 360), 19.907372, 5e-7);
     EXPECT_NEAR(B, -0.00000312, 5e-9);
     EXPECT_NEAR(R, 0.99760775, 5e-9);
 }
 
 TEST(Reduce360, BringsAnglesIntoOneTurn) {
-    EXPECT_EQ(Reduce360(360), 360);  // exactly a turn stays
-    EXPECT_EQ(Reduce360(720), 360);
-    EXPECT_EQ(Reduce360(725), 5);
-    EXPECT_EQ(Reduce360(-10), 350);
-    EXPECT_EQ(Reduce360(-360), 0);
-    EXPECT_EQ(Reduce360(0), 0);
+    const double cases[][2] = {{360, 360}, {720, 360}, {725, 5}, {-10, 350}, {-360, 0}, {0, 0}};
+    for (const auto& c : cases) EXPECT_EQ(Reduce360(c[0]), c[1]) << c[0];  // exactly a turn stays
     EXPECT_FALSE(std::signbit(Reduce360(-720)));
     EXPECT_DOUBLE_EQ(Reduce360(38500000.25), 38500000.25 - 360 * 106944);
     EXPECT_TRUE(std::isnan(Reduce360(INFINITY)));
@@ -87,8 +77,7 @@ TEST(Moon, CheckValueOf1992April12) {
     MoonPosition(2448724.5, lambda, beta, distance);
     EXPECT_NEAR(lambda * kRadToDeg, 133.162660, 5e-7);
     EXPECT_NEAR(beta * kRadToDeg, -3.229127, 5e-7);
-    EXPECT_NEAR(distance, 57.762572, 5e-7);
-    EXPECT_NEAR(distance * 6378, 368409.68, 0.005);
+    EXPECT_NEAR(distance * 6378, 368409.68, 0.005);  // in units of 6378 km
 }
 
 TEST(Moon, LongitudeStaysInOneTurnLatitudeIsNotReduced) {
