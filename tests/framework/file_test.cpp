@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +63,19 @@ TEST_F(FileTest, AtomicWriteReplacesWholeOrNothing) {
         EXPECT_EQ(Read(path), (std::vector<uint8_t>{4, 5}));
     }
     EXPECT_FALSE(WriteFileAtomic(JoinPath(dir, "no/such/folder/x"), {1}, error));
+    // A write that fails (past the process's file size limit) is reported,
+    // not tried again for ever.
+    EXPECT_EXIT(
+        {
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit oneByte;
+            oneByte.rlim_cur = oneByte.rlim_max = 1;
+            setrlimit(RLIMIT_FSIZE, &oneByte);
+            alarm(5);
+            std::exit(WriteFileAtomic(path, std::vector<uint8_t>(100, 1), error) ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(Read(path), (std::vector<uint8_t>{4, 5}));
     EXPECT_EQ(FileCount(), 1u);
 }
 
