@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <vector>
 
 #include "tests/temp_dir.h"
@@ -124,11 +125,8 @@ TEST(TextDeathTest, TextIsSkippedWithoutAnyUsableFont) {
             bool clean = false;
             {
                 TempDir dir;
-                const std::string config = dir.File("fonts.conf");
-                FILE* f = std::fopen(config.c_str(), "w");
-                std::fputs("<?xml version=\"1.0\"?><fontconfig></fontconfig>\n", f);
-                std::fclose(f);
-                setenv("FONTCONFIG_FILE", config.c_str(), 1);
+                std::ofstream(dir.File("fonts.conf")) << "<?xml version=\"1.0\"?><fontconfig></fontconfig>\n";
+                setenv("FONTCONFIG_FILE", dir.File("fonts.conf").c_str(), 1);
                 CFont font;
                 Canvas canvas(50, 20);
                 CDC dc;
