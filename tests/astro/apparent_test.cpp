@@ -126,9 +126,8 @@ protected:
     void Place(double jdUt, const char* name, double& ra, double& dec, double& km) {
         double cache = std::nan("");
         ComputePositions(planets, cache, jdUt);
-        const CPlanet* body = FindPlanet(planets, name);
-        const CPlanet* earth = FindPlanet(planets, "Earth");
-        ASSERT_TRUE(body && earth);
+        const CPlanet *body = FindPlanet(planets, name), *earth = planets[3].get();
+        ASSERT_TRUE(body) << name;
         const DVec3 g = StandardFromBody({body->m_dPos[0] - earth->m_dPos[0], body->m_dPos[1] - earth->m_dPos[1],
                                           body->m_dPos[2] - earth->m_dPos[2]});
         AnglesFromVector(g, ra, dec);

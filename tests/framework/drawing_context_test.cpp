@@ -60,12 +60,6 @@ struct Scene {
         dc.SetBkMode(TRANSPARENT);
         dc.SelectObject(&small);
     }
-    void Tools(ColorRef brushColour, PenStyle penStyle, ColorRef penColour) {
-        EXPECT_TRUE(brush.CreateSolidBrush(brushColour));
-        EXPECT_TRUE(pen.CreatePen(penStyle, 1, penColour));
-        dc.SelectObject(&brush);
-        dc.SelectObject(&pen);
-    }
     Canvas canvas;
     CFont small, large;
     CBrush brush;
@@ -149,7 +143,9 @@ TEST(TextDeathTest, TextIsSkippedWithoutAnyUsableFont) {
 
 TEST(PolygonTest, EvenOddRuleHugeAndDegenerate) {
     Scene scene(60, 60);
-    scene.Tools(Rgb(0, 255, 0), PS_NULL, 0);
+    ASSERT_TRUE(scene.brush.CreateSolidBrush(Rgb(0, 255, 0)) && scene.pen.CreatePen(PS_NULL, 1, 0));
+    scene.dc.SelectObject(&scene.brush);
+    scene.dc.SelectObject(&scene.pen);
     const CPoint star[] = {{30, 2}, {46, 56}, {3, 22}, {57, 22}, {14, 56}};  // one stroke
     scene.dc.Polygon(star, 5);
     EXPECT_EQ(scene.canvas.At(30, 33), kBackground);  // the pentagon in the middle

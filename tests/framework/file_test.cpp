@@ -169,8 +169,6 @@ TEST_F(InstalledLayoutTest, InstalledProgramFindsItsDataAndKeepsTheUsersCopy) {
     EXPECT_EQ(files.dataFolder, prefix.File("share/lumo"));
     EXPECT_EQ(files.documentPath, user.File("data/lumo/stars.db"));
     EXPECT_EQ(files.DocumentToRead(), prefix.File("share/lumo/stars.db"));  // no copy yet
-
-    std::string error;
     ASSERT_TRUE(PrepareUserDocument(files, error)) << error;  // the first run copies
     EXPECT_EQ(Text(files.documentPath), "shipped");
     EXPECT_EQ(files.DocumentToRead(), files.documentPath);
@@ -189,7 +187,6 @@ TEST_F(InstalledLayoutTest, InstalledProgramFindsItsDataAndKeepsTheUsersCopy) {
 TEST_F(InstalledLayoutTest, CopyFailuresAreReported) {
     Write(user.File("not a folder"), "");
     ProgramFiles files = ChooseProgramFiles(prefix.File("bin"), true, false, user.File("not a folder"));
-    std::string error;
     EXPECT_FALSE(PrepareUserDocument(files, error));
     EXPECT_NE(error.find("not a folder/lumo"), std::string::npos) << error;
     // Nothing shipped: nothing to copy, and no failure.
