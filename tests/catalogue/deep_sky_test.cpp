@@ -73,7 +73,9 @@ CDeepSky Sample() {
     b.magnitude = kNaN;
     b.pos = DeepSkyPoint(60.8 * kDegToRad, 36.4 * kDegToRad);
     sky.objects = {b, a};
-    sky.rings = {MilkyWayRing{2, {{0.1f, 0.2f}, {0.3f, 0.2f}, {0.2f, 0.4f}}}};
+    sky.rings.resize(1);
+    sky.rings[0].level = 2;
+    sky.rings[0].points = {{0.1f, 0.2f}, {0.3f, 0.2f}, {0.2f, 0.4f}};
     sky.Finish();
     return sky;
 }
