@@ -110,7 +110,11 @@ TEST_F(DialogTest, ViewOptionsCancelOrOkAndSurviveARestart) {
     EXPECT_EQ(Doc().m_bMilkyWay, 0);
 }
 
-TEST_F(DialogTest, WhereRejectsABadFieldThenGoesToTheTypedPlace) {
+// The field rules and the city list are the catalogue's (tests/catalogue):
+// here a bad field keeps the dialog open with its field focused, Go moves
+// the observer, a selection moves the observer even when cancelled, New and
+// Del (after a question) change the list, and the cities survive a restart.
+TEST_F(DialogTest, WhereFieldsCitiesAndTheirRestart) {
     const float lat = Doc().m_fLatitude;
     int paints = Sky()->Paints();
     OnDialog<WD>(ID_WHERE, [&](WD& d) {
@@ -124,68 +128,20 @@ TEST_F(DialogTest, WhereRejectsABadFieldThenGoesToTheTypedPlace) {
         EXPECT_EQ(Doc().m_fLatitude, lat);
         EXPECT_FALSE(HasCity("Atlantis"));
         SetFields(d, "", "-33.9", "151.2");
-        Click(d, WD::kGo);
+        QTest::keyClick(&d, Qt::Key_Return);  // Go is the default button
     });
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "Tarvel Lumo: Lat must be a number between -90 and 90.",
-                            "Tarvel Lumo: Lon must be a number between -360 and 360."}));
     EXPECT_EQ(Doc().m_fLatitude, static_cast<float>(-33.9 * kDegToRad));
     EXPECT_EQ(Doc().m_fLongitude, static_cast<float>(151.2 * kDegToRad));
     EXPECT_EQ(Sky()->Paints(), paints + 2);  // the dialog's repaint and its caller's
-}
-
-TEST_F(DialogTest, WhereOpensAtTheCurrentPlaceAndASelectionMovesTheObserver) {
-    auto open = [&](const std::function<void(WD&)>& check) {
-        OnDialog<WD>(ID_WHERE, [&](WD& d) {
-            check(d);
-            QTest::keyClick(&d, Qt::Key_Return);  // Go is the default button
-        });
-    };
-    // At a city of the list: its name and place, and the city selected.
-    Doc().m_fLatitude = Doc().m_cities[0]->m_fLatitude;
-    Doc().m_fLongitude = Doc().m_cities[0]->m_fLongitude;
-    const std::string city = Doc().m_cities[0]->m_strName;
-    open([&](WD& d) {
-        EXPECT_EQ(C<QLineEdit>(d, WD::kName)->text().toStdString(), city);
-        ASSERT_EQ(List(d)->selectedItems().size(), 1);
-        EXPECT_EQ(List(d)->selectedItems().front()->text().toStdString(), city);
-    });
-    EXPECT_EQ(Doc().m_fLatitude, Doc().m_cities[0]->m_fLatitude);
-    EXPECT_EQ(Doc().m_fLongitude, Doc().m_cities[0]->m_fLongitude);
-    // Elsewhere: the place, no name, nothing selected.
-    const float lat = 0.7123f, lon = -0.0531f;
-    Doc().m_fLatitude = lat;
-    Doc().m_fLongitude = lon;
-    open([&](WD& d) {
-        EXPECT_TRUE(C<QLineEdit>(d, WD::kName)->text().isEmpty());
-        EXPECT_NEAR(C<QLineEdit>(d, WD::kLatitude)->text().toDouble(), lat * kRadToDeg, 1e-9);
-        EXPECT_TRUE(List(d)->selectedItems().isEmpty());
-    });
-    EXPECT_EQ(Doc().m_fLatitude, lat);
-    EXPECT_EQ(Doc().m_fLongitude, lon);
-    // A selection in the sorted list moves the observer even when cancelled,
-    // shown at the next repaint.
-    const int paints = Sky()->Paints();
+    paints = Sky()->Paints();
     OnDialog<WD>(ID_WHERE, [&](WD& d) {
-        ASSERT_EQ(List(d)->count(), 358);
-        List(d)->setCurrentItem(Item(d, "Lima"));
-        EXPECT_EQ(C<QLineEdit>(d, WD::kName)->text(), "Lima");
-        d.reject();
-    });
-    EXPECT_NEAR(Doc().m_fLatitude * kRadToDeg, -12.05, 1e-5);
-    EXPECT_NEAR(Doc().m_fLongitude * kRadToDeg, -77.05, 1e-5);
-    EXPECT_EQ(Sky()->Paints(), paints);
-}
-
-TEST_F(DialogTest, WhereNewAndDelChangeTheCitiesAndSurviveARestart) {
-    OnDialog<WD>(ID_WHERE, [&](WD& d) {
+        EXPECT_TRUE(List(d)->selectedItems().isEmpty());  // not at a city
         for (const char* name : {"", "Lima", "lima"}) {  // empty, duplicate, new
             SetFields(d, name, "1", "2");
             Click(d, WD::kNew);
         }
         ASSERT_EQ(List(d)->count(), 359);
         EXPECT_EQ(List(d)->row(Item(d, "lima")), List(d)->row(Item(d, "Lima")) + 1);
-        EXPECT_EQ(Item(d, "lima")->data(Qt::UserRole).toInt(), 358);
         List(d)->clearSelection();
         Click(d, WD::kDel);  // nothing selected: nothing asked
         EXPECT_TRUE(questions.empty());
@@ -196,11 +152,24 @@ TEST_F(DialogTest, WhereNewAndDelChangeTheCitiesAndSurviveARestart) {
         EXPECT_EQ(List(d)->count(), 358);
         EXPECT_EQ(Item(d, "Madrid"), nullptr);
         EXPECT_EQ(Item(d, "lima")->data(Qt::UserRole).toInt(), 357);
+        List(d)->setCurrentItem(Item(d, "Lima"));
+        EXPECT_EQ(C<QLineEdit>(d, WD::kName)->text(), "Lima");
         d.reject();
     });
-    EXPECT_EQ(messages, (std::vector<std::string>{"Tarvel Lumo: Fill data before Add city",
-                                                  "Tarvel Lumo: Duplicate City"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "Tarvel Lumo: Lat must be a number between -90 and 90.",
+                            "Tarvel Lumo: Lon must be a number between -360 and 360.",
+                            "Tarvel Lumo: Fill data before Add city", "Tarvel Lumo: Duplicate City"}));
     EXPECT_EQ(questions, (std::vector<std::string>(2, "Tarvel Lumo: Delete the city Madrid?")));
+    EXPECT_NEAR(Doc().m_fLatitude * kRadToDeg, -12.05, 1e-5);
+    EXPECT_NEAR(Doc().m_fLongitude * kRadToDeg, -77.05, 1e-5);
+    EXPECT_EQ(Sky()->Paints(), paints);
+    // Opened at a city of the list: that city selected.
+    OnDialog<WD>(ID_WHERE, [&](WD& d) {
+        ASSERT_EQ(List(d)->selectedItems().size(), 1);
+        EXPECT_EQ(List(d)->selectedItems().front()->text(), "Lima");
+        d.reject();
+    });
     Close();
     Start();
     EXPECT_TRUE(HasCity("lima"));
