@@ -1,5 +1,6 @@
-// View options, Where, Seek and the Aim menu through the real window: each
-// dialog is opened by its command and worked while it is modal.
+// View options, Where, Seek, the Aim menu, the stylus's object dialogs and
+// the Telescope menu through the real window: each dialog is opened by its
+// command (or a double click) and worked while it is modal.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,9 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
+#include <QStatusBar>
 
 #include "app/qt/control_names.h"
 #include "app/qt/seek_dialog.h"
+#include "app/qt/telescope_control.h"
 #include "app/qt/time_bar.h"
 #include "app/qt/view_options_dialog.h"
 #include "app/qt/where_dialog.h"
@@ -218,6 +222,79 @@ TEST_F(DialogTest, AimMenuChecksTheLockedBodyThatStaysCentredWhileTimeRuns) {
     }
     QTest::mouseClick(bar->m_forward, Qt::LeftButton);
     EXPECT_GE((View()->ChosenTime() - CDateTime(2026, 3, 1, 22, 0, 0)).GetTotalDays(), 10);
+}
+
+// A double click on the sky opens the dialog of what is drawn there (the
+// drag, edge, lock and pick rules are the sky window's, tested in tests/sky).
+TEST_F(DialogTest, DoubleClickOpensTheStarOrPlanetDialog) {
+    Doc().m_nViewAzimuth = 0;
+    Doc().m_nViewElevation = -2000;
+    Sky()->Redraw();
+    // Where a record drawn by the last paint appears in the widget.
+    auto shownAt = [&](const std::array<int32_t, 2>& pt) {
+        return QPoint(pt[0] + Sky()->Wnd().m_Surface.BlitX, pt[1]);
+    };
+    const CStar* star = nullptr;
+    QPoint at;
+    for (const ScreenMark& m : Sky()->Wnd().m_hits.stars)
+        if (Doc().m_stars[size_t(m.index)]->m_fMagnitude < 2.5f) {
+            star = Doc().m_stars[size_t(m.index)].get();
+            at = shownAt({m.x, m.y});
+            break;
+        }
+    ASSERT_NE(star, nullptr);
+    ShownDialog shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, at); });
+    EXPECT_EQ(shown.title, "Star");
+    ASSERT_EQ(shown.lines.size(), 8);
+    EXPECT_EQ(shown.lines[0].toStdString(), star->m_strName);
+    EXPECT_TRUE(shown.lines[5].startsWith("Rise: ")) << shown.lines[5].toStdString();
+
+    CPlanet* jupiter = FindPlanet(Doc().m_planets, "Jupiter");
+    Doc().m_pAim = jupiter;
+    Sky()->Redraw();  // aiming switches to Equatorial mode from the next paint on
+    Sky()->Redraw();
+    // At the projection centre: half the surface stride (a multiple of 4), shown one pixel right.
+    at = shownAt(MarkOf(Sky()->Wnd().m_hits.bodies, jupiter->m_nIndex));
+    ASSERT_EQ(at.x(), Sky()->Wnd().m_Surface.CentreX + 1);
+    shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, at); });
+    EXPECT_EQ(shown.title, "Planet");
+    ASSERT_EQ(shown.lines.size(), 17);
+    EXPECT_EQ(shown.lines[0], "Name: Jupiter");
+    EXPECT_TRUE(shown.lines[14].startsWith("Rise: ")) << shown.lines[14].toStdString();
+}
+
+// Without a telescope only Connect is offered; its dialog offers the
+// defaults, a server that is not there is reported, and the next start
+// offers the address given.
+TEST_F(DialogTest, TelescopeConnectRemembersTheAddressAndReportsAMissingServer) {
+    Frame()->UpdateCommandUI();
+    EXPECT_TRUE(Frame()->Action(ID_TELESCOPE_CONNECT)->isEnabled());
+    for (int id : {ID_TELESCOPE_SLEW, ID_TELESCOPE_SYNC, ID_TELESCOPE_ABORT, ID_TELESCOPE_PARK})
+        EXPECT_FALSE(Frame()->Action(id)->isEnabled()) << id;
+    EXPECT_EQ(Frame()->findChild<QStatusBar*>(), nullptr);
+    auto connect = [&] { Frame()->OnCommand(ID_TELESCOPE_CONNECT); };
+    OnModal(connect, [](QWidget& w) {
+        EXPECT_EQ(w.findChild<QLineEdit*>("host")->text(), "localhost");
+        EXPECT_EQ(w.findChild<QSpinBox*>("port")->value(), 7624);
+        EXPECT_EQ(w.findChild<QLineEdit*>("device")->text(), "Telescope Simulator");
+        w.findChild<QLineEdit*>("host")->setText("127.0.0.1");
+        w.findChild<QSpinBox*>("port")->setValue(1);
+        w.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    const std::string expected = "Telescope: No telescope server answers at 127.0.0.1:1 (is "
+                                 "indiserver running there?)";
+    for (int i = 0; i < 500 && messages.empty(); ++i) QTest::qWait(10);
+    EXPECT_EQ(messages, std::vector<std::string>{expected});
+    EXPECT_EQ(Frame()->Telescope()->StatusText(), expected);
+    EXPECT_EQ(Frame()->Action(ID_TELESCOPE_CONNECT)->text(), "Connect...");
+    EXPECT_FALSE(Sky()->Wnd().m_telescope.shown);
+    Close();
+    Start();
+    OnModal(connect, [&](QWidget& w) {
+        EXPECT_EQ(w.findChild<QLineEdit*>("host")->text(), "127.0.0.1");
+        EXPECT_EQ(w.findChild<QSpinBox*>("port")->value(), 1);
+        w.close();
+    });
 }
 
 }  // namespace

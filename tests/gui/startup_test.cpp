@@ -1,6 +1,10 @@
+// Starting the program on what its folder holds: the catalogue, the
+// optional planet store and pointer model, or nothing.
+
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "app/qt/rotate_widget.h"
 #include "app/qt/time_bar.h"
 #include "catalogue/store_writer.h"
 #include "engine/object.h"
@@ -54,8 +58,6 @@ TEST_F(ShellTest, WithoutCatalogueItReportsAndStartsWithBodiesOnly) {
     EXPECT_EQ(messages[0].rfind("Tarvel Lumo: ", 0), 0u);
     EXPECT_TRUE(Doc().m_stars.empty());
     EXPECT_EQ(Doc().m_planets.size(), 23u);
-    Close();
-    EXPECT_EQ(std::filesystem::file_size(folder.File("stars.db")), 92u);
 }
 
 TEST_F(ShellTest, PointerModelComesFromTheStoreOrTheFolder) {
@@ -78,6 +80,27 @@ TEST_F(ShellTest, PointerModelComesFromTheStoreOrTheFolder) {
     ASSERT_TRUE(WriteFileAtomic(folder.File("esfptr.ob3"), {1, 2, 3}, error));
     Start();
     EXPECT_EQ(app->PointerModel(), nullptr);
+}
+
+TEST_F(ShellTest, TrackballTurnsTheSky) {
+    CopyCatalogue();
+    std::filesystem::copy_file(JoinPath(LUMO_BIN_DIR, "esfptr.ob3"), folder.File("esfptr.ob3"));
+    Start();
+    auto* ball = dynamic_cast<CRotateWidget*>(View()->TimeBar()->findChild<QWidget*>("ROTATE"));
+    ASSERT_NE(ball, nullptr);
+    EXPECT_EQ(ball->geometry(), View()->TimeBar()->PointerRect());
+    EXPECT_EQ(ball->height(), 47);
+    EXPECT_FALSE(ball->Picture().isNull());
+    EXPECT_EQ(ball->Picture().pixelIndex(1, 1), kBallClearIndex);
+    const int paints = Sky()->Paints();
+    QTest::mousePress(ball, Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseMove(ball, QPoint(36, 34));
+    QTest::mouseRelease(ball, Qt::LeftButton, {}, QPoint(36, 34));
+    const RotateState& s = ball->State();
+    EXPECT_NE(s.Turned[1] | s.Turned[2], 0);
+    EXPECT_EQ(Doc().m_nViewElevation, -s.Turned[1] % 32768);
+    EXPECT_EQ(Doc().m_nViewAzimuth, -s.Turned[2] % 32768);
+    EXPECT_GT(Sky()->Paints(), paints);
 }
 
 }  // namespace
