@@ -191,7 +191,7 @@ TEST_F(DesktopTest, SaveCloseAndNewDocument) {
     Doc().m_nZoom = 1024;
     Doc().m_bGrid = 0;
     Close();
-    const std::string saved = SlurpBytes(folder.File("stars.db"));
+    const std::string saved = SlurpFile(folder.File("stars.db"));
     Start();
     EXPECT_EQ(Doc().m_nZoom, 1024);
     EXPECT_EQ(Doc().m_bGrid, 0);
@@ -199,7 +199,7 @@ TEST_F(DesktopTest, SaveCloseAndNewDocument) {
     EXPECT_TRUE(Doc().m_stars.empty());
     EXPECT_EQ(Doc().m_planets.size(), 23u);
     Close();
-    EXPECT_EQ(SlurpBytes(folder.File("stars.db")), saved);
+    EXPECT_EQ(SlurpFile(folder.File("stars.db")), saved);
 }
 
 TEST_F(DesktopTest, WindowComesBackWhereItWasLeft) {
