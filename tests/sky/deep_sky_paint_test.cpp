@@ -236,4 +236,15 @@ TEST_F(DeepSkySymbolTest, LimitsSizesAndTheHitTest) {
     EXPECT_NE(host.starShown, nullptr);
 }
 
+TEST_F(DeepSkySymbolTest, APlanetaryNebulaIsACircleWithFourRays) {
+    Add("NGC 7009", DeepSkyKind::PlanetaryNebula, 8.0f, 0.5f, 0, 0);
+    doc.m_fMagLimit = 10;
+    Paint({});
+    ASSERT_EQ(Drawn(), std::vector<std::string>{"NGC 7009"});
+    // The smallest circle (radius 3), each ray two pixels beyond it.
+    const ScreenMark m = wnd.m_hits.deepSky[0];
+    for (auto [dx, dy] : {std::pair{-5, 0}, {5, 0}, {0, -5}, {0, 5}})
+        EXPECT_EQ(WindowPixel(m.x + dx, m.y + dy), kDeepSkyColour + 10) << dx << "," << dy;
+}
+
 }  // namespace
