@@ -142,6 +142,10 @@ TEST_F(MilkyWayTest, RingsOutOfSightAddNothingOrEverything) {
     EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), fill);
     EXPECT_NE(PixelOf(S(), S().CentreX + 40, S().CentreY), fill);
     EXPECT_EQ(PixelOf(S(), S().CentreX + 120, S().CentreY), fill);
+    // A small ring 23 degrees off the view centre (95 degrees, +10) is in sight.
+    Paint({Box(1, 80, 88, -15, -5)}, 256, 8647, -910);
+    EXPECT_EQ(Mismatches(80, 88, -15, -5, true, 2.0), 0);
+    EXPECT_GT(CountVisible(fill), 200);
 }
 
 // Golden frame: two levels of a band crossing the view edge and running
@@ -241,8 +245,9 @@ TEST_F(DeepSkySymbolTest, APlanetaryNebulaIsACircleWithFourRays) {
     doc.m_fMagLimit = 10;
     Paint({});
     ASSERT_EQ(Drawn(), std::vector<std::string>{"NGC 7009"});
-    // The smallest circle (radius 3), each ray two pixels beyond it.
+    // The smallest circle (radius 3), each ray two pixels beyond it, none inside.
     const ScreenMark m = wnd.m_hits.deepSky[0];
+    EXPECT_EQ(WindowPixel(m.x, m.y), kClear);
     for (auto [dx, dy] : {std::pair{-5, 0}, {5, 0}, {0, -5}, {0, 5}})
         EXPECT_EQ(WindowPixel(m.x + dx, m.y + dy), kDeepSkyColour + 10) << dx << "," << dy;
 }
