@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "engine/primitives.h"
@@ -96,44 +97,6 @@ TEST_F(PaintTest, DirectionsOnTheRimAreNotDrawnButBodiesAre) {
     ASSERT_TRUE(OnScreen(ScreenOf(jupiter)));
     EXPECT_EQ(ScreenOf(jupiter)[0], 160);
     EXPECT_EQ(ScreenOf(jupiter)[1], 240 - (120 + 255));  // F x 32767 / 32768
-}
-
-TEST_F(PaintTest, StarMarkersBySizeAndShade) {
-    // The bands' edges (the rest is in the golden scenes): 1.0 a cross, 2.0 a dot.
-    SurfaceClear(wnd.m_Surface, 10);
-    DrawStar(wnd, 0.99f, 40, 100);
-    DrawStar(wnd, 1.0f, 80, 100);
-    DrawStar(wnd, 2.0f, 120, 100);
-    EXPECT_NE(PixelOf(S(), 41, 101), 10);
-    EXPECT_EQ(PixelOf(S(), 81, 100), 11);
-    EXPECT_EQ(PixelOf(S(), 81, 101), 10);
-    EXPECT_EQ(PixelOf(S(), 121, 100), 10);
-    // At column 0 a dot fits but a cross does not; nothing leaves the surface.
-    DrawStar(wnd, 2.5f, 0, 50);
-    DrawStar(wnd, 1.5f, 0, 60);
-    DrawStar(wnd, 0.5f, 1, 70);
-    DrawStar(wnd, 2.5f, -1, 80);
-    DrawStar(wnd, 1.5f, 319, 239);
-    EXPECT_EQ(PixelOf(S(), 0, 50), 11);
-    EXPECT_EQ(PixelOf(S(), 0, 60), 10);
-    EXPECT_EQ(PixelOf(S(), 1, 60), 10);
-    EXPECT_EQ(PixelOf(S(), 1, 70), 10);
-    // A cross one pixel short of any edge is not drawn at all, nor a disc
-    // short of its radius (2); just inside, both are.
-    SurfaceClear(wnd.m_Surface, 10);
-    const int clear = CountIndex(S(), 10);
-    const int32_t right = S().Stride - 1, top = S().Height - 1;
-    for (auto [x, y] : {std::pair{right, 100}, {100, top}, {100, 0}}) DrawStar(wnd, 1.5f, x, y);
-    for (auto [x, y] : {std::pair{right - 1, 100}, {100, top - 1}, {1, 100}, {100, 1}})
-        DrawStar(wnd, 0.5f, x, y);
-    EXPECT_EQ(CountIndex(S(), 10), clear);
-    for (auto [x, y] : {std::pair{right - 1, 100}, {100, top - 1}, {1, 150}, {200, 1}})
-        DrawStar(wnd, 1.5f, x, y);
-    EXPECT_EQ(CountIndex(S(), 11), 20);
-    DrawStar(wnd, 0.5f, 2, 2);
-    DrawStar(wnd, 0.5f, right - 2, top - 2);
-    EXPECT_NE(PixelOf(S(), 0, 2), 10);  // rows run from x - r to x + r - 1
-    EXPECT_NE(PixelOf(S(), right - 1, top - 2), 10);
 }
 
 TEST_F(PaintTest, FainterStarsAreDarker) {
@@ -333,42 +296,50 @@ protected:
         wnd.SetScale(SkyScaleOf(scale));
         Size(static_cast<int32_t>(width * scale), static_cast<int32_t>(height * scale));
     }
-    uint8_t At(int32_t x, int32_t y) const { return PixelOf(S(), x, y); }
-    // Surface pixels of the square [x0, x1] x [y0, y1] holding index.
-    int CountIn(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t index) const {
-        int n = 0;
-        for (int32_t y = y0; y <= y1; ++y)
-            for (int32_t x = x0; x <= x1; ++x) n += At(x, y) == index;
-        return n;
-    }
 };
 
-TEST_F(ScaleTest, StarMarkersAreMadeOfScaledSquares) {
-    SizeAt(2, 100, 80);
-    SurfaceClear(wnd.m_Surface, 10);
-    const uint8_t bright = StarPaletteIndex(2.5f);
-    DrawStar(wnd, 2.5f, 50, 40);  // a dot: the 2 x 2 square from (50, 40)
-    EXPECT_EQ(CountIn(48, 38, 53, 43, bright), 4);
-    EXPECT_EQ(CountIn(50, 40, 51, 41, bright), 4);
-    const uint8_t cross = StarPaletteIndex(1.5f);
-    DrawStar(wnd, 1.5f, 100, 100);  // five squares, arms one square long
-    EXPECT_EQ(CountIn(96, 96, 105, 105, cross), 20);
-    for (auto [x, y] : {std::pair{100, 100}, {98, 100}, {102, 100}, {100, 98}, {100, 102}})
-        EXPECT_EQ(CountIn(x, y, x + 1, y + 1, cross), 4) << x << "," << y;
-    EXPECT_EQ(CountIn(98, 98, 99, 99, cross), 0);  // the corners stay clear
-    // A whole marker must fit: a cross needs two squares of room to the left.
-    SurfaceClear(wnd.m_Surface, 10);
-    DrawStar(wnd, 1.5f, 1, 50);
-    DrawStar(wnd, 2.5f, S().Stride - 1, 50);  // the dot's square would leave the surface
-    EXPECT_EQ(CountVisible(cross) + CountVisible(bright), 0);
-    DrawStar(wnd, 1.5f, 2, 50);
-    EXPECT_EQ(CountVisible(cross), 20);
-    // The brightest stars are discs of twice the radius.
-    SurfaceClear(wnd.m_Surface, 10);
-    DrawStar(wnd, 0.5f, 100, 100);  // rows run from x - r to x + r - 1
-    EXPECT_NE(At(96, 100), 10);
-    EXPECT_NE(At(103, 100), 10);
-    EXPECT_EQ(At(104, 100), 10);
+// Star markers by magnitude: below 1.0 a disc of radius 2k, below 2.0 a cross
+// of five squares, else one square, the squares k x k surface pixels at
+// scale k; a marker is drawn only when the whole of it fits on the surface.
+TEST_F(ScaleTest, StarMarkersBySizeAndScaleDrawnWholeOrNotAtAll) {
+    for (int32_t k : {1, 2}) {
+        SizeAt(k, 160, 120);
+        const int32_t w = S().Stride, h = S().Height;
+        struct Marker {
+            float magnitude;
+            int32_t low, high, pixels;  // reach below and above (x, y); pixels 0: a disc
+        };
+        for (const Marker m : {Marker{2.0f, 0, k - 1, k * k}, Marker{1.0f, k, 2 * k - 1, 5 * k * k},
+                               Marker{0.99f, 2 * k, 2 * k, 0}}) {
+            for (auto [x, y, fits] : {std::tuple{m.low, m.low, true}, {m.low - 1, 50, false},
+                                      {50, m.low - 1, false}, {w - 1 - m.high, h - 1 - m.high, true},
+                                      {w - m.high, 50, false}, {50, h - m.high, false}}) {
+                SurfaceClear(wnd.m_Surface, 10);
+                const std::vector<uint8_t> clear = Frame();
+                DrawStar(wnd, m.magnitude, x, y);
+                const std::vector<uint8_t> after = Frame();
+                int drawn = 0;
+                for (size_t i = 0; i < after.size(); ++i) drawn += after[i] != clear[i];
+                SCOPED_TRACE(testing::Message() << "scale " << k << " magnitude " << m.magnitude
+                                                << " at " << x << "," << y);
+                if (!fits || m.pixels) EXPECT_EQ(drawn, fits ? m.pixels : 0);
+                else EXPECT_GT(drawn, 0);
+            }
+        }
+        // The dot a square from (x, y) up, the cross's arms one square long
+        // with its corners clear, the disc's rows from x - 2k to x + 2k - 1.
+        SurfaceClear(wnd.m_Surface, 10);
+        DrawStar(wnd, 2.0f, 20, 20);
+        DrawStar(wnd, 1.0f, 60, 60);
+        DrawStar(wnd, 0.99f, 100, 60);
+        EXPECT_EQ(PixelOf(S(), 20 + k - 1, 20 + k - 1), StarPaletteIndex(2.0f));
+        for (auto [dx, dy] : {std::pair{-k, 0}, {k, 0}, {0, -k}, {0, k}})
+            EXPECT_EQ(PixelOf(S(), 60 + dx, 60 + dy), 11) << k;
+        EXPECT_EQ(PixelOf(S(), 60 - k, 60 - k), 10);
+        EXPECT_NE(PixelOf(S(), 100 - 2 * k, 60), 10);
+        EXPECT_NE(PixelOf(S(), 100 + 2 * k - 1, 60), 10);
+        EXPECT_EQ(PixelOf(S(), 100 + 2 * k, 60), 10);
+    }
 }
 
 TEST_F(ScaleTest, FontsAndTheMoonIconGrowWithTheScale) {
