@@ -167,60 +167,39 @@ TEST(Daylight, TheLimitRisesFromTheSetLimitToMagnitudeMinusOne) {
     }
 }
 
-class DaylightPaintTest : public EmptySkyTest {
-protected:
-    void SetUp() override {
-        EmptySkyTest::SetUp();
-        doc.m_nViewMode = 1;
-        wnd.m_bDaylight = true;
-        wnd.PaintSky();  // sets the observer frame
-    }
-    // The Sun at altitude degrees above the southern horizon, from the Earth
-    // (at the origin).
-    void SunAt(double altitudeDeg) {
-        const double a = altitudeDeg * kDegToRadForTest;
-        const auto& z = doc.m_vZenith;
-        const auto& s = doc.m_vSouth;
+TEST_F(HorizonTest, DaylightFollowsTheSunInHorizonViewOnly) {
+    doc.m_bHorizon = 0;
+    wnd.m_bDaylight = true;
+    wnd.PaintSky();  // sets the observer frame
+    constexpr double kDeg = 0.017453292519943295;
+    // The Sun at an altitude above the southern horizon, from the Earth (at the origin).
+    auto sunAt = [&](double altitudeDeg) {
+        const double a = altitudeDeg * kDeg;
+        const auto &z = doc.m_vZenith, &s = doc.m_vSouth;
         PlaceBody("Sun", 1.5e8 * (std::cos(a) * s[0] + std::sin(a) * z[0]),
                   1.5e8 * (std::cos(a) * s[1] + std::sin(a) * z[1]),
                   1.5e8 * (std::cos(a) * s[2] + std::sin(a) * z[2]));
-    }
+        wnd.PaintSky();
+        return PixelOf(S(), 2, S().Height - 2);  // the sky's colour in a corner
+    };
     // A star where the camera looks.
-    CStar* StarAhead(float magnitude) {
-        const Vec3i d = wnd.m_Camera.m_vDepth;
-        const double x = d.x / 32768.0, y = d.y / 32768.0, z = d.z / 32768.0;
-        double ra = std::atan2(-z, x) / kDegToRadForTest, dec = std::asin(y) / kDegToRadForTest;
-        return AddStar("", magnitude, ra < 0 ? ra + 360 : ra, dec);
-    }
-    uint8_t Corner() const { return PixelOf(S(), 2, S().Height - 2); }
-    static constexpr double kDegToRadForTest = 0.017453292519943295;
-};
-
-TEST_F(DaylightPaintTest, TheBackgroundAndTheStarsFollowTheSunInHorizonViewOnly) {
-    CStar* star = StarAhead(2.0f);
-    SunAt(30);
-    wnd.PaintSky();
-    EXPECT_EQ(Corner(), DaylightBackgroundIndex(30));
+    const Vec3i d = wnd.m_Camera.m_vDepth;
+    const double ra = std::atan2(-d.z / 32768.0, d.x / 32768.0) / kDeg;
+    CStar* star = AddStar("", 2.0f, ra < 0 ? ra + 360 : ra, std::asin(d.y / 32768.0) / kDeg);
+    EXPECT_EQ(sunAt(30), DaylightBackgroundIndex(30));
     EXPECT_FLOAT_EQ(wnd.m_fSkyLimit, -1);
     EXPECT_FALSE(OnScreen(ScreenOf(star)));
-    SunAt(-10);
-    wnd.PaintSky();
-    EXPECT_EQ(Corner(), DaylightBackgroundIndex(-10));
-    EXPECT_NE(Corner(), kFirstShadeIndex);
+    EXPECT_EQ(sunAt(-10), DaylightBackgroundIndex(-10));
+    EXPECT_NE(DaylightBackgroundIndex(-10), kFirstShadeIndex);
     EXPECT_TRUE(OnScreen(ScreenOf(star)));
-    SunAt(-30);
-    wnd.PaintSky();
-    EXPECT_EQ(Corner(), kFirstShadeIndex);
+    EXPECT_EQ(sunAt(-30), kFirstShadeIndex);
     // Only in Horizon view and when switched on.
-    SunAt(30);
     wnd.m_bDaylight = false;
-    wnd.PaintSky();
-    EXPECT_EQ(Corner(), kFirstShadeIndex);
+    EXPECT_EQ(sunAt(30), kFirstShadeIndex);
     EXPECT_EQ(wnd.m_fSkyLimit, kNoSkyLimit);
     wnd.m_bDaylight = true;
     doc.m_nViewMode = 0;
-    wnd.PaintSky();
-    EXPECT_EQ(Corner(), kFirstShadeIndex);
+    EXPECT_EQ(sunAt(30), kFirstShadeIndex);
 }
 
 }  // namespace
