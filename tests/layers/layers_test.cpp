@@ -47,20 +47,17 @@ std::string Breach(const std::string& layer, const std::string& line) {
 }  // namespace
 
 TEST(Layers, RuleSeesEveryForbiddenArrow) {
-    EXPECT_EQ(Breach("sky", "#include \"engine/surface.h\""), "");
-    EXPECT_EQ(Breach("app", "#include <QWidget>"), "");
-    EXPECT_EQ(Breach("scope", "#include \"astro/julian.h\""), "");
-    EXPECT_EQ(Breach("engine", "#include <vector>"), "");
-    EXPECT_EQ(Breach("astro", "#include \"series.h\""), "");
-    EXPECT_NE(Breach("engine", "#include \"sky/camera.h\""), "");
-    EXPECT_NE(Breach("astro", "  #  include <catalogue/doc.h>"), "");
-    EXPECT_NE(Breach("catalogue", "#include \"engine/surface.h\""), "");
-    EXPECT_NE(Breach("framework", "#include \"astro/julian.h\""), "");
-    EXPECT_NE(Breach("sky", "#include \"app/qt/lumo_view.h\""), "");
-    EXPECT_NE(Breach("sky", "#include \"scope/mount.h\""), "");
-    EXPECT_NE(Breach("astro", "#include \"tools/tsv.h\""), "");
-    EXPECT_NE(Breach("sky", "#include <QtCore/QString>"), "");
-    EXPECT_NE(Breach("engine", "#include <QImage>"), "");
+    for (auto [layer, line] : {std::pair{"sky", "#include \"engine/surface.h\""}, {"app", "#include <QWidget>"},
+                               {"scope", "#include \"astro/julian.h\""}, {"engine", "#include <vector>"},
+                               {"astro", "#include \"series.h\""}})
+        EXPECT_EQ(Breach(layer, line), "") << layer << ": " << line;
+    for (auto [layer, line] :
+         {std::pair{"engine", "#include \"sky/camera.h\""}, {"astro", "  #  include <catalogue/doc.h>"},
+          {"catalogue", "#include \"engine/surface.h\""}, {"framework", "#include \"astro/julian.h\""},
+          {"sky", "#include \"app/qt/lumo_view.h\""}, {"sky", "#include \"scope/mount.h\""},
+          {"astro", "#include \"tools/tsv.h\""}, {"sky", "#include <QtCore/QString>"},
+          {"engine", "#include <QImage>"}})
+        EXPECT_NE(Breach(layer, line), "") << layer << ": " << line;
 }
 
 TEST(Layers, SourcesKeepTheArrows) {

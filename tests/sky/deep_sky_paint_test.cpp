@@ -121,27 +121,26 @@ TEST_F(MilkyWayTest, FillMatchesTheSphereAcrossTheEdgeAndBehind) {
 }
 
 // A ring wholly behind the viewer, or whose cap lies outside the view, adds
-// nothing, or (a ring round the galactic pole) the whole visible sky.
+// nothing, or (a ring round the galactic pole) the whole visible sky; a small
+// ring off the view centre is filled. Nested rings: the inner one cuts a
+// hole, a third ring fills it again.
 TEST_F(MilkyWayTest, RingsOutOfSightAddNothingOrEverything) {
-    const uint8_t fill = MilkyWayPaletteIndex(1);
-    // The view centre at 0h, 0 degrees.
-    Paint({Box(1, 170, 190, -10, 10)});
-    EXPECT_EQ(CountVisible(fill), 0);
-    Paint({Box(1, 50, 70, -10, 10)}, 2048);
-    EXPECT_EQ(CountVisible(fill), 0);
-    // Boxes round the pole: behind (the pole is 167 degrees away), and off
-    // the view at the highest zoom (the view turned to 12h, 0 degrees).
-    Paint({Box(1, 182, 202, 17, 37)});
-    EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), fill);
-    EXPECT_EQ(PixelOf(S(), 5, 5), fill);
-    Paint({Box(1, 182, 202, 17, 37)}, 2048, 16384, 0);
-    EXPECT_EQ(PixelOf(S(), S().CentreX + 30, S().CentreY + 30), fill);  // the bodies are at 12h
-    EXPECT_EQ(PixelOf(S(), 5, 5), fill);
-    // Nested rings: the inner one cuts a hole, a third ring fills it again.
+    struct Case {
+        double ra0, ra1, dec0, dec1;
+        int32_t zoom, az, el;
+    };
+    for (Case c : {Case{170, 190, -10, 10, 256, 0, 0}, Case{50, 70, -10, 10, 2048, 0, 0},
+                   Case{182, 202, 17, 37, 256, 0, 0}, Case{182, 202, 17, 37, 2048, 16384, 0},
+                   Case{80, 88, -15, -5, 256, 8647, -910}}) {
+        Paint({Box(1, c.ra0, c.ra1, c.dec0, c.dec1)}, c.zoom, c.az, c.el);
+        const bool holdsPole = c.ra0 < 192.9 && c.ra1 > 192.9 && c.dec0 < 27.1 && c.dec1 > 27.1;
+        EXPECT_EQ(Mismatches(c.ra0, c.ra1, c.dec0, c.dec1, !holdsPole, 2.0), 0) << c.ra0 << " " << c.az;
+    }
+    EXPECT_GT(CountVisible(MilkyWayPaletteIndex(1)), 200);  // the small ring
     Paint({Box(1, -40, 40, -30, 30), Box(1, -20, 20, -15, 15), Box(1, -5, 5, -5, 5)});
-    EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), fill);
-    EXPECT_NE(PixelOf(S(), S().CentreX + 40, S().CentreY), fill);
-    EXPECT_EQ(PixelOf(S(), S().CentreX + 120, S().CentreY), fill);
+    EXPECT_EQ(PixelOf(S(), S().CentreX, S().CentreY), MilkyWayPaletteIndex(1));
+    EXPECT_NE(PixelOf(S(), S().CentreX + 40, S().CentreY), MilkyWayPaletteIndex(1));
+    EXPECT_EQ(PixelOf(S(), S().CentreX + 120, S().CentreY), MilkyWayPaletteIndex(1));
 }
 
 // Golden frame: two levels of a band crossing the view edge and running
@@ -234,6 +233,18 @@ TEST_F(DeepSkySymbolTest, LimitsSizesAndTheHitTest) {
     wnd.HitTest(wnd.m_hits.deepSky[0].x + 1 + 2, wnd.m_hits.deepSky[0].y);
     EXPECT_EQ(host.deepSkyShown, nullptr);
     EXPECT_NE(host.starShown, nullptr);
+}
+
+TEST_F(DeepSkySymbolTest, APlanetaryNebulaIsACircleWithFourRays) {
+    Add("NGC 7009", DeepSkyKind::PlanetaryNebula, 8.0f, 0.5f, 0, 0);
+    doc.m_fMagLimit = 10;
+    Paint({});
+    ASSERT_EQ(Drawn(), std::vector<std::string>{"NGC 7009"});
+    // The smallest circle (radius 3), each ray two pixels beyond it, none inside.
+    const ScreenMark m = wnd.m_hits.deepSky[0];
+    EXPECT_EQ(WindowPixel(m.x, m.y), kClear);
+    for (auto [dx, dy] : {std::pair{-5, 0}, {5, 0}, {0, -5}, {0, 5}})
+        EXPECT_EQ(WindowPixel(m.x + dx, m.y + dy), kDeepSkyColour + 10) << dx << "," << dy;
 }
 
 }  // namespace

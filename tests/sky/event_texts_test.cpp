@@ -5,6 +5,7 @@
 
 #include "astro/body_table.h"
 #include "astro/julian_day.h"
+#include "catalogue/lumo_doc.h"
 #include "sky/event_texts.h"
 
 namespace {
@@ -47,6 +48,24 @@ TEST(EventTexts, TimesAndLines) {
     EXPECT_EQ(EventLines(d, e)[0], "Rise: never rises");
 }
 
+// Sirius (J2000 6h 45m 08.9s, -16 42' 58") from Greenwich on 2026-12-06
+// (UT): it transits when the sidereal time (Meeus 12.4, 74.795 degrees at
+// 0h) reaches its right ascension of date (6h 46m 21s), at 1:46.9, at an
+// altitude of 90 - 51.48 - 16.75 = 21.8 degrees.
+TEST(EventTexts, AStarsDayFromItsCataloguePlace) {
+    CLumoDoc doc;
+    doc.m_fLatitude = static_cast<float>(51.4769 * 0.017453292519943295);
+    doc.m_fLongitude = 0;
+    const double ra = (6 + 45 / 60.0 + 8.917 / 3600) * 15 * 0.017453292519943295;
+    const double dec = -(16 + 42 / 60.0 + 58.02 / 3600) * 0.017453292519943295;
+    const std::vector<std::string> lines = FixedObjectDayLines(doc, ra, dec, CDateTime(2026, 12, 6, 12, 0, 0), true);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::string& transit = lines[1];
+    ASSERT_EQ(transit.substr(0, 9), "Transit: ") << transit;
+    EXPECT_NEAR(std::stoi(transit.substr(9, 2)) * 60 + std::stoi(transit.substr(12, 2)), 106.9, 1) << transit;
+    EXPECT_EQ(transit.substr(15), "(altitude 21.8\u00b0)");
+}
+
 // The Earth one astronomical unit from the Sun; the Moon behind it (full)
 // or before it (new), Jupiter at opposition.
 class Appearance : public ::testing::Test {
@@ -55,10 +74,11 @@ protected:
         BuildBodyTable(planets, ecliptic);
         Put("Earth", kAu);
     }
-    void Put(const char* name, double zKm) {
+    void Put(const char* name, double zKm, double yKm = 0) {
         CPlanet* p = FindPlanet(planets, name);
         ASSERT_NE(p, nullptr);
-        p->m_dPos[0] = p->m_dPos[1] = 0;
+        p->m_dPos[0] = 0;
+        p->m_dPos[1] = yKm;
         p->m_dPos[2] = zKm;
     }
     std::vector<std::string> Lines(const char* name) { return BodyAppearanceLines(planets, *FindPlanet(planets, name)); }
@@ -76,6 +96,9 @@ TEST_F(Appearance, DistanceDiameterAndPhase) {
                                                        "Illuminated: 100 %"}));
     Put("Moon", kAu - 384400);
     EXPECT_EQ(Lines("Moon")[2], "Illuminated: 0 %");
+    Put("Moon", kAu, 384400);  // first quarter
+    EXPECT_EQ(Lines("Moon")[0], "Distance: 384400 km");
+    EXPECT_EQ(Lines("Moon")[2], "Illuminated: 50 %");
     // Jupiter 5.2 au out, at opposition: 4.2 au away, about 47" across.
     Put("Jupiter", 5.2 * kAu);
     std::vector<std::string> j = Lines("Jupiter");

@@ -1,12 +1,14 @@
-// The observer circles: the horizon with its azimuth marks or the ground,
-// and the vertical circle through the east point and the zenith (the line
-// and its marks as drawn are in the golden scenes).
+// The observer's layers: the horizon with its azimuth marks or the ground,
+// the vertical circle through the east point and the zenith, and the
+// daylight (the sky's colour and the magnitude limit by the Sun's altitude,
+// in Horizon view only).
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
+#include "sky/daylight.h"
 #include "sky/observer_circles.h"
 #include "sky/sky_paint.h"
 #include "tests/sky/sky_fixture.h"
@@ -15,17 +17,14 @@ namespace {
 
 constexpr uint8_t kYellow = 10 + kHorizonColour;
 
-class HorizonTest : public SkyWindowTest {
+class HorizonTest : public EmptySkyTest {
 protected:
     void SetUp() override {
-        SkyWindowTest::SetUp();
-        Size(318, 240);  // stride 320, centre (160, 120), F = 256
-        EmptySky();
+        EmptySkyTest::SetUp();
         doc.m_nViewMode = 1;  // looking north, zenith up
         doc.m_bHorizon = 1;
     }
     uint8_t Ground() const { return NearestPaletteIndex(S().MemoryDC.Palette, Rgb(192, 192, 192)); }
-    std::vector<uint8_t> Frame() const { return {S().Bits, S().Bits + S().Stride * S().Height}; }
 };
 
 TEST(AzimuthLabelTest, CardinalPoints) {
@@ -124,6 +123,83 @@ TEST_F(HorizonTest, LocalCircleThroughEastAndZenith) {
     const int32_t tickY = 120 + 66;  // 256 sin 15 degrees
     EXPECT_EQ(PixelOf(S(), 163, tickY), kYellow);
     EXPECT_EQ(CountColour(kAzimuthLabelColour), 0);
+}
+
+int Brightness(uint8_t index) {
+    const PaletteEntry& e = MasterPalette[index];
+    return e.Red + e.Green + e.Blue;
+}
+
+TEST(Daylight, TheSkyBrightensSteadilyFromNightToDay) {
+    BuildMasterPalette();
+    EXPECT_EQ(DaylightBackgroundIndex(-90), kFirstShadeIndex);
+    EXPECT_EQ(DaylightBackgroundIndex(-18.01), kFirstShadeIndex);
+    EXPECT_EQ(DaylightBackgroundIndex(std::nan("")), kFirstShadeIndex);
+    EXPECT_EQ(Brightness(kFirstShadeIndex), 0);
+    int last = 0;
+    for (double alt = -18; alt < 0; alt += 0.25) {
+        const uint8_t i = DaylightBackgroundIndex(alt);
+        const PaletteEntry& e = MasterPalette[i];
+        EXPECT_GT(e.Blue, e.Red) << alt;  // a blue, not a grey
+        EXPECT_GE(Brightness(i), last) << alt;
+        last = Brightness(i);
+    }
+    EXPECT_GT(Brightness(DaylightBackgroundIndex(0)), last);
+    EXPECT_EQ(DaylightBackgroundIndex(0), DaylightBackgroundIndex(60));
+}
+
+TEST(Daylight, TheLimitRisesFromTheSetLimitToMagnitudeMinusOne) {
+    EXPECT_EQ(DaylightMagnitudeLimit(-40, 6), 6);
+    EXPECT_EQ(DaylightMagnitudeLimit(-18, 6), 6);
+    EXPECT_FLOAT_EQ(DaylightMagnitudeLimit(10, 6), -1);
+    EXPECT_FLOAT_EQ(DaylightMagnitudeLimit(45, 6), -1);
+    EXPECT_FLOAT_EQ(DaylightMagnitudeLimit(-4, 6), 2.5f);  // halfway
+    // A limit set brighter than the sky allows stays.
+    EXPECT_EQ(DaylightMagnitudeLimit(0, -3), -3);
+    // No limit set (10000): the blend starts from magnitude 8.
+    EXPECT_FLOAT_EQ(DaylightMagnitudeLimit(-4, 10000), 3.5f);
+    float last = DaylightMagnitudeLimit(-18, 6.5f);
+    for (double alt = -18; alt <= 12; alt += 0.1) {
+        const float m = DaylightMagnitudeLimit(alt, 6.5f);
+        EXPECT_LE(m, last + 1e-6f) << alt;
+        EXPECT_LT(last - m, 0.05f) << alt;  // no jump
+        last = m;
+    }
+}
+
+TEST_F(HorizonTest, DaylightFollowsTheSunInHorizonViewOnly) {
+    doc.m_bHorizon = 0;
+    wnd.m_bDaylight = true;
+    wnd.PaintSky();  // sets the observer frame
+    constexpr double kDeg = 0.017453292519943295;
+    // The Sun at an altitude above the southern horizon, from the Earth (at the origin).
+    auto sunAt = [&](double altitudeDeg) {
+        const double a = altitudeDeg * kDeg;
+        const auto &z = doc.m_vZenith, &s = doc.m_vSouth;
+        PlaceBody("Sun", 1.5e8 * (std::cos(a) * s[0] + std::sin(a) * z[0]),
+                  1.5e8 * (std::cos(a) * s[1] + std::sin(a) * z[1]),
+                  1.5e8 * (std::cos(a) * s[2] + std::sin(a) * z[2]));
+        wnd.PaintSky();
+        return PixelOf(S(), 2, S().Height - 2);  // the sky's colour in a corner
+    };
+    // A star where the camera looks.
+    const Vec3i d = wnd.m_Camera.m_vDepth;
+    const double ra = std::atan2(-d.z / 32768.0, d.x / 32768.0) / kDeg;
+    CStar* star = AddStar("", 2.0f, ra < 0 ? ra + 360 : ra, std::asin(d.y / 32768.0) / kDeg);
+    EXPECT_EQ(sunAt(30), DaylightBackgroundIndex(30));
+    EXPECT_FLOAT_EQ(wnd.m_fSkyLimit, -1);
+    EXPECT_FALSE(OnScreen(ScreenOf(star)));
+    EXPECT_EQ(sunAt(-10), DaylightBackgroundIndex(-10));
+    EXPECT_NE(DaylightBackgroundIndex(-10), kFirstShadeIndex);
+    EXPECT_TRUE(OnScreen(ScreenOf(star)));
+    EXPECT_EQ(sunAt(-30), kFirstShadeIndex);
+    // Only in Horizon view and when switched on.
+    wnd.m_bDaylight = false;
+    EXPECT_EQ(sunAt(30), kFirstShadeIndex);
+    EXPECT_EQ(wnd.m_fSkyLimit, kNoSkyLimit);
+    wnd.m_bDaylight = true;
+    doc.m_nViewMode = 0;
+    EXPECT_EQ(sunAt(30), kFirstShadeIndex);
 }
 
 }  // namespace

@@ -1,26 +1,26 @@
-// The paint cycle and the star and body layers on hand-made skies.
+// The paint cycle on hand-made skies: the star and body layers, the line
+// sets drawn through their index (passing over the groups off the view must
+// not lose a pixel), the telescope's reticle, and the window at a scale
+// above 1 (markers, icons, fonts and stylus distances grow with the scale).
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
+#include <tuple>
+#include <vector>
 
 #include "engine/primitives.h"
+#include "engine/surface.h"
 #include "sky/moon_phase.h"
 #include "sky/sky_paint.h"
+#include "sky/telescope_reticle.h"
 #include "tests/sky/sky_fixture.h"
 
 namespace {
 
-class PaintTest : public SkyWindowTest {
-protected:
-    void SetUp() override {
-        SkyWindowTest::SetUp();
-        Size(318, 240);  // stride 320, centre (160, 120), F = 256
-        EmptySky();
-    }
-    // Window point of a star or body after the paint.
-    static std::pair<int32_t, int32_t> At(const std::array<int32_t, 2>& pt) { return {pt[0], pt[1]}; }
-};
+using PaintTest = EmptySkyTest;
 
 TEST_F(PaintTest, APaintBeforeAnySurfaceTouchesNothing) {
     CLumoWnd fresh;
@@ -99,44 +99,6 @@ TEST_F(PaintTest, DirectionsOnTheRimAreNotDrawnButBodiesAre) {
     EXPECT_EQ(ScreenOf(jupiter)[1], 240 - (120 + 255));  // F x 32767 / 32768
 }
 
-TEST_F(PaintTest, StarMarkersBySizeAndShade) {
-    // The bands' edges (the rest is in the golden scenes): 1.0 a cross, 2.0 a dot.
-    SurfaceClear(wnd.m_Surface, 10);
-    DrawStar(wnd, 0.99f, 40, 100);
-    DrawStar(wnd, 1.0f, 80, 100);
-    DrawStar(wnd, 2.0f, 120, 100);
-    EXPECT_NE(PixelOf(S(), 41, 101), 10);
-    EXPECT_EQ(PixelOf(S(), 81, 100), 11);
-    EXPECT_EQ(PixelOf(S(), 81, 101), 10);
-    EXPECT_EQ(PixelOf(S(), 121, 100), 10);
-    // At column 0 a dot fits but a cross does not; nothing leaves the surface.
-    DrawStar(wnd, 2.5f, 0, 50);
-    DrawStar(wnd, 1.5f, 0, 60);
-    DrawStar(wnd, 0.5f, 1, 70);
-    DrawStar(wnd, 2.5f, -1, 80);
-    DrawStar(wnd, 1.5f, 319, 239);
-    EXPECT_EQ(PixelOf(S(), 0, 50), 11);
-    EXPECT_EQ(PixelOf(S(), 0, 60), 10);
-    EXPECT_EQ(PixelOf(S(), 1, 60), 10);
-    EXPECT_EQ(PixelOf(S(), 1, 70), 10);
-    // A cross one pixel short of any edge is not drawn at all, nor a disc
-    // short of its radius (2); just inside, both are.
-    SurfaceClear(wnd.m_Surface, 10);
-    const int clear = CountIndex(S(), 10);
-    const int32_t right = S().Stride - 1, top = S().Height - 1;
-    for (auto [x, y] : {std::pair{right, 100}, {100, top}, {100, 0}}) DrawStar(wnd, 1.5f, x, y);
-    for (auto [x, y] : {std::pair{right - 1, 100}, {100, top - 1}, {1, 100}, {100, 1}})
-        DrawStar(wnd, 0.5f, x, y);
-    EXPECT_EQ(CountIndex(S(), 10), clear);
-    for (auto [x, y] : {std::pair{right - 1, 100}, {100, top - 1}, {1, 150}, {200, 1}})
-        DrawStar(wnd, 1.5f, x, y);
-    EXPECT_EQ(CountIndex(S(), 11), 20);
-    DrawStar(wnd, 0.5f, 2, 2);
-    DrawStar(wnd, 0.5f, right - 2, top - 2);
-    EXPECT_NE(PixelOf(S(), 0, 2), 10);  // rows run from x - r to x + r - 1
-    EXPECT_NE(PixelOf(S(), right - 1, top - 2), 10);
-}
-
 TEST_F(PaintTest, FainterStarsAreDarker) {
     const PaletteEntry* palette = S().MemoryDC.Palette;
     int previous = 256;
@@ -159,13 +121,14 @@ TEST_F(PaintTest, BodiesFarToNearWithTheirMarkers) {
     wnd.PaintSky();
     const CPlanet* mars = Body("Mars");
     ASSERT_TRUE(OnScreen(ScreenOf(mars)));
-    EXPECT_EQ(At(ScreenOf(mars)), At(ScreenOf(Body("Saturn"))));
+    EXPECT_EQ(ScreenOf(mars), ScreenOf(Body("Saturn")));
     const uint8_t marsColour = PixelOf(S(), 159, 120);
     EXPECT_EQ(marsColour, ShadeBase[448] + 2);  // red, one level darker
-    // The Sun: a yellow disc of radius 6.
-    auto [sx, sy] = At(ScreenOf(Body("Sun")));
-    EXPECT_EQ(WindowPixel(sx + 4, sy), ShadeBase[448] + 5);
-    EXPECT_EQ(WindowPixel(sx + 8, sy), 10);
+    // The Sun: a yellow disc of radius 6, its rows from x - 6 to x + 5.
+    auto [sx, sy] = ScreenOf(Body("Sun"));
+    EXPECT_EQ(WindowPixel(sx - 6, sy), ShadeBase[448] + 5);
+    EXPECT_EQ(WindowPixel(sx + 5, sy), ShadeBase[448] + 5);
+    EXPECT_EQ(WindowPixel(sx + 6, sy), 10);
     EXPECT_GT(CountColour(kBodyNameColour), 20);
     // Nearer first is drawn first, so the far body now covers it.
     PlaceBody("Mars", 2e9, 0, 0);
@@ -235,6 +198,225 @@ TEST(MoonPhaseTest, TwelvePhasePictures) {
     EXPECT_GT(waxRight, waxLeft + 20);
     auto [waneLeft, waneRight] = lit(2303);  // waning: lit on the left
     EXPECT_GT(waneLeft, waneRight + 20);
+}
+
+TEST_F(PaintTest, ReticleTwoCirclesAndACrossWhereTheMountPoints) {
+    constexpr uint8_t kReticle = 10 + kTelescopeColour;
+    wnd.m_telescope = {true, 1.0, 10.0};  // 1h, +10 deg: up and left of the centre
+    // A body in the same direction: the reticle centres on its marker.
+    const double ra = 15 * 0.017453292519943295, dec = 10 * 0.017453292519943295;
+    PlaceBody("Jupiter", 7e8 * std::cos(dec) * std::cos(ra), 7e8 * std::sin(dec),
+              -7e8 * std::cos(dec) * std::sin(ra));
+    wnd.PaintSky();
+    const CPlanet* jupiter = Body("Jupiter");
+    ASSERT_TRUE(OnScreen(ScreenOf(jupiter)));
+    const int32_t x = ScreenOf(jupiter)[0], y = S().Height - ScreenOf(jupiter)[1];
+    // 160 - trunc(256 cos 10° sin 15°), 120 + trunc(256 sin 10°).
+    EXPECT_EQ(x, 95);
+    EXPECT_EQ(y, 164);
+    EXPECT_EQ(PixelOf(S(), x + kReticleInnerRadius, y), kReticle);
+    EXPECT_EQ(PixelOf(S(), x - kReticleArm, y), kReticle);
+    ExpectGoldenFrame(S(), 0x139fa058e528d895ull, "telescope_reticle");
+    // Nothing when hidden or behind the view.
+    wnd.m_telescope = {false, 0.0, 0.0};
+    wnd.PaintSky();
+    EXPECT_EQ(CountVisible(kReticle), 0);
+    wnd.m_telescope = {true, 12.0, 0.0};  // straight behind
+    wnd.PaintSky();
+    EXPECT_EQ(CountVisible(kReticle), 0);
+}
+
+class LineIndexTest : public SkyWindowTest {
+protected:
+    void SetUp() override {
+        SkyWindowTest::SetUp();
+        Size(320, 240);
+    }
+    // The set through the index, and every segment of it one by one.
+    void ExpectSameAsEverySegment(const std::vector<CSkyLine>& lines, const char* what) {
+        SurfaceClear(wnd.m_Surface, 0);
+        DrawLineSet(wnd, lines, 3);
+        const std::vector<uint8_t> indexed = Frame();
+        SurfaceClear(wnd.m_Surface, 0);
+        for (const CSkyLine& line : lines) DrawSegment(wnd, 3, line.m_start, line.m_end);
+        ASSERT_TRUE(indexed == Frame()) << what << " at focal " << S().FocalLength;
+    }
+};
+
+// Short and long segments scattered over the sky, some in runs close together.
+std::vector<CSkyLine> ScatteredLines(std::mt19937& rng) {
+    std::uniform_real_distribution<double> ra(0, 360), dec(-89, 89), step(-3, 3), far(-70, 70);
+    std::vector<CSkyLine> lines;
+    for (int run = 0; run < 60; ++run) {
+        double a = ra(rng), d = dec(rng);
+        for (int k = 0; k < 12; ++k) {
+            const bool longOne = k == 5;
+            const double a1 = a + (longOne ? far(rng) : step(rng)), d1 = std::clamp(d + (longOne ? far(rng) : step(rng)), -89.0, 89.0);
+            lines.emplace_back(SkyPointAt(a, d), SkyPointAt(a1, d1));
+            a = a1, d = d1;
+        }
+    }
+    return lines;
+}
+
+TEST_F(LineIndexTest, GroupsOffTheViewHoldNoPixelOfTheSet) {
+    std::mt19937 rng(5);
+    const std::vector<CSkyLine> scattered = ScatteredLines(rng);
+    std::uniform_int_distribution<int32_t> angle(-16384, 16383);
+    for (int32_t zoom : {90, 256, 700, 2048, 6000}) {
+        wnd.m_Surface.FocalLength = zoom;
+        for (int view = 0; view < 12; ++view) {
+            wnd.m_Camera.Reset();
+            wnd.m_Camera.Rotate(angle(rng), angle(rng), angle(rng));
+            ExpectSameAsEverySegment(doc.m_gridLines, "grid");
+            ExpectSameAsEverySegment(doc.m_eclipticLines, "ecliptic");
+            ExpectSameAsEverySegment(scattered, "scattered");
+        }
+    }
+}
+
+TEST_F(LineIndexTest, ASetReplacedInItsOwnVectorIsIndexedAgain) {
+    std::mt19937 rng(9);
+    std::vector<CSkyLine> lines = ScatteredLines(rng);
+    wnd.m_Surface.FocalLength = 700;
+    wnd.m_Camera.Rotate(0, 3000, 9000);
+    ExpectSameAsEverySegment(lines, "first set");
+    const CSkyLine* storage = lines.data();
+    const std::vector<CSkyLine> other = ScatteredLines(rng);
+    lines = other;  // the same length: copied into the same storage
+    ASSERT_EQ(lines.data(), storage);
+    ExpectSameAsEverySegment(lines, "second set");
+}
+
+class ScaleTest : public SkyWindowTest {
+protected:
+    // The window at a scale: a client area of width x height designed
+    // pixels, scale times as many surface pixels.
+    void SizeAt(double scale, int32_t width, int32_t height) {
+        wnd.SetScale(SkyScaleOf(scale));
+        Size(static_cast<int32_t>(width * scale), static_cast<int32_t>(height * scale));
+    }
+};
+
+// Star markers by magnitude: below 1.0 a disc of radius 2k, below 2.0 a cross
+// of five squares, else one square, the squares k x k surface pixels at
+// scale k; a marker is drawn only when the whole of it fits on the surface.
+TEST_F(ScaleTest, StarMarkersBySizeAndScaleDrawnWholeOrNotAtAll) {
+    for (int32_t k : {1, 2}) {
+        SizeAt(k, 160, 120);
+        const int32_t w = S().Stride, h = S().Height;
+        struct Marker {
+            float magnitude;
+            int32_t low, high, pixels;  // reach below and above (x, y); pixels 0: a disc
+        };
+        for (const Marker m : {Marker{2.0f, 0, k - 1, k * k}, Marker{1.0f, k, 2 * k - 1, 5 * k * k},
+                               Marker{0.99f, 2 * k, 2 * k, 0}}) {
+            for (auto [x, y, fits] : {std::tuple{m.low, m.low, true}, {m.low - 1, 50, false},
+                                      {50, m.low - 1, false}, {w - 1 - m.high, h - 1 - m.high, true},
+                                      {w - m.high, 50, false}, {50, h - m.high, false}}) {
+                SurfaceClear(wnd.m_Surface, 10);
+                const std::vector<uint8_t> clear = Frame();
+                DrawStar(wnd, m.magnitude, x, y);
+                const std::vector<uint8_t> after = Frame();
+                int drawn = 0;
+                for (size_t i = 0; i < after.size(); ++i) drawn += after[i] != clear[i];
+                SCOPED_TRACE(testing::Message() << "scale " << k << " magnitude " << m.magnitude
+                                                << " at " << x << "," << y);
+                if (!fits || m.pixels) EXPECT_EQ(drawn, fits ? m.pixels : 0);
+                else EXPECT_GT(drawn, 0);
+            }
+        }
+        // The dot a square from (x, y) up, the cross's arms one square long
+        // with its corners clear, the disc's rows from x - 2k to x + 2k - 1.
+        SurfaceClear(wnd.m_Surface, 10);
+        DrawStar(wnd, 2.0f, 20, 20);
+        DrawStar(wnd, 1.0f, 60, 60);
+        DrawStar(wnd, 0.99f, 100, 60);
+        EXPECT_EQ(PixelOf(S(), 20 + k - 1, 20 + k - 1), StarPaletteIndex(2.0f));
+        for (auto [dx, dy] : {std::pair{-k, 0}, {k, 0}, {0, -k}, {0, k}})
+            EXPECT_EQ(PixelOf(S(), 60 + dx, 60 + dy), 11) << k;
+        EXPECT_EQ(PixelOf(S(), 60 - k, 60 - k), 10);
+        EXPECT_NE(PixelOf(S(), 100 - 2 * k, 60), 10);
+        EXPECT_NE(PixelOf(S(), 100 + 2 * k - 1, 60), 10);
+        EXPECT_EQ(PixelOf(S(), 100 + 2 * k, 60), 10);
+    }
+}
+
+TEST_F(ScaleTest, FontsAndTheMoonIconGrowWithTheScale) {
+    CFont designed;
+    ASSERT_TRUE(designed.CreateFont(24, "Arial"));
+    SizeAt(2, 100, 80);
+    EXPECT_EQ(tools.scale.factor, 2.0);
+    EXPECT_EQ(tools.fontA.CellHeight(), designed.CellHeight());
+    wnd.SetScale(SkyScale{});
+    CFont small;
+    ASSERT_TRUE(small.CreateFont(12, "Arial"));
+    EXPECT_EQ(tools.fontA.CellHeight(), small.CellHeight());
+
+    CMoonIconHolder holder;
+    const CIcon* icon = holder.Get(2306, 32);  // full Moon
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->Side(), 32);
+    EXPECT_FALSE(icon->IsOpaque(0, 0));
+    EXPECT_TRUE(icon->IsOpaque(16, 16));
+    EXPECT_TRUE(icon->IsOpaque(1, 16));  // the disc reaches the edges
+    EXPECT_TRUE(icon->IsOpaque(30, 16));
+    EXPECT_EQ(holder.Get(2306)->Side(), 16);  // a new side is a new picture
+}
+
+TEST_F(ScaleTest, TheSameViewLandsAtScaledPositions) {
+    EmptySky();
+    CStar* star = AddStar("Test", 2.5f, 10, 8);
+    SizeAt(1, 240, 180);
+    wnd.PaintSky();
+    const int32_t x1 = ScreenOf(star)[0], y1 = ScreenOf(star)[1];
+    const int32_t cx1 = S().CentreX, cy1 = S().Height - S().CentreY;
+    SizeAt(2, 240, 180);
+    wnd.PaintSky();
+    const int32_t cx2 = S().CentreX, cy2 = S().Height - S().CentreY;
+    EXPECT_NEAR(ScreenOf(star)[0] - cx2, 2 * (x1 - cx1), 2);
+    EXPECT_NEAR(ScreenOf(star)[1] - cy2, 2 * (y1 - cy1), 2);
+}
+
+TEST_F(ScaleTest, StylusDistancesAndTheEdgeStepAreScaled) {
+    EmptySky();
+    SizeAt(2, 240, 150);
+    wnd.PaintSky();
+    const int32_t F = S().FocalLength, r = host.width;
+    const int32_t step = 2 * 131072 / F;
+    EXPECT_EQ(wnd.EdgeStep(), step);
+    wnd.OnPenDown(r - 39, 100);
+    EXPECT_EQ(wnd.m_nAzimuthStep, -step);
+    wnd.OnPenUp(r - 39, 100);
+    wnd.OnPenDown(r - 40, 100);
+    EXPECT_EQ(wnd.m_nAzimuthStep, 0);
+    wnd.OnPenUp(r - 40, 100);
+
+    // The arrow keys turn by the same step as the edges.
+    doc.m_nViewAzimuth = doc.m_nViewElevation = 0;
+    wnd.TurnByEdgeStep(-1, 0);
+    EXPECT_EQ(doc.m_nViewAzimuth, step);
+    wnd.TurnByEdgeStep(1, 1);
+    EXPECT_EQ(doc.m_nViewAzimuth, 0);
+    EXPECT_EQ(doc.m_nViewElevation, step);
+    wnd.TurnByEdgeStep(0, -1);
+    EXPECT_EQ(doc.m_nViewElevation, 0);
+
+    // A tap within 30 pixels (15 designed) picks the star.
+    CStar* star = AddStar("Near", 2.5f, 0, 0);
+    wnd.m_hits.stars.push_back({IndexIn(doc.m_stars, star), 200 - wnd.m_Surface.BlitX, 100});
+    wnd.HitTest(200 + 29, 100);
+    EXPECT_EQ(host.starShown, star);
+    host.starShown = nullptr;
+    wnd.HitTest(200 + 30, 100);
+    EXPECT_EQ(host.starShown, nullptr);
+    // On a large surface a star not drawn keeps no position to tap.
+    AddStar("Behind", 2.5f, 180, 0);
+    SizeAt(2, 1200, 1100);
+    wnd.PaintSky();
+    for (int32_t x : {2000, 2001}) wnd.HitTest(x, 2000);
+    EXPECT_EQ(host.starShown, nullptr);
+    EXPECT_EQ(host.planetShown, nullptr);
 }
 
 }  // namespace

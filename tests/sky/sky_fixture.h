@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "astro/body_table.h"
 #include "astro/frames.h"
@@ -139,8 +140,21 @@ protected:
         return CountVisible(NearestPaletteIndex(S().MemoryDC.Palette, colour));
     }
 
+    std::vector<uint8_t> Frame() const { return {S().Bits, S().Bits + S().Stride * S().Height}; }
+
     CLumoDoc doc;
     RecordingHost host;
     SkyTools tools;
     CLumoWnd wnd;
+};
+
+// An empty sky on a 318 x 240 client area: stride 320, centre (160, 120),
+// F = 256 at the default zoom.
+class EmptySkyTest : public SkyWindowTest {
+protected:
+    void SetUp() override {
+        SkyWindowTest::SetUp();
+        Size(318, 240);
+        EmptySky();
+    }
 };

@@ -1,6 +1,10 @@
+// The stylus on the sky window: drags, edge scrolling, the locked view and
+// the taps that pick what was drawn; the dialogs' lines and the layout.
+
 #include <gtest/gtest.h>
 
 #include "engine/surface.h"
+#include "sky/hit_table.h"
 #include "sky/sky_texts.h"
 #include "sky/view_layout.h"
 #include "tests/sky/sky_fixture.h"
@@ -45,7 +49,8 @@ TEST_F(StylusTest, EdgePressesScrollWithinTwentyPixels) {
         int32_t x, y, az, el;
     } cases[] = {
         {r - 19, 150, -step, 0}, {r - 20, 150, 0, 0},  {19, 150, step, 0}, {20, 150, 0, 0},
-        {120, b - 19, 0, step},  {120, b - 20, 0, 0},  {120, 19, 0, -step}, {5, 5, step, -step},
+        {120, b - 19, 0, step},  {120, b - 20, 0, 0},  {120, 19, 0, -step}, {120, 20, 0, 0},
+        {5, 5, step, -step},
         {r - 1, b - 1, -step, step},
     };
     for (const Case& c : cases) {
@@ -114,6 +119,29 @@ TEST_F(StylusTest, DoubleTapPicksTheNearestDrawnObjectWithinFifteenPixels) {
     wnd.PaintSky();
     wnd.HitTest(100, 100);
     EXPECT_EQ(host.starShown, nullptr);
+    // A table left from another catalogue picks nothing that is not there.
+    wnd.m_hits.stars.push_back({5, 100 - shift, 100});
+    wnd.m_hits.bodies.push_back({999, 100 - shift, 100});
+    wnd.HitTest(100, 100);
+    EXPECT_EQ(host.starShown, nullptr);
+    EXPECT_EQ(host.planetShown, nullptr);
+}
+
+TEST(HitTableTest, NearestIsStrictlyWithinTheRadiusAndTiesGoToTheLowestIndex) {
+    // Filled in drawing order, which need not be index order.
+    const std::vector<ScreenMark> marks = {{7, 10, 0}, {3, -10, 0}, {5, 0, 20}};
+    int64_t best = 100;
+    EXPECT_EQ(NearestMark(marks, 0, 0, best), nullptr);  // d = 100 is not within 100
+    EXPECT_EQ(best, 100);
+    best = 101;
+    const ScreenMark* m = NearestMark(marks, 0, 0, best);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->index, 3);
+    EXPECT_EQ(best, 100);
+    best = 1000;
+    EXPECT_EQ(NearestMark(marks, 0, 19, best)->index, 5);
+    EXPECT_EQ(MarkOf(marks, 5), (std::array<int32_t, 2>{0, 20}));
+    EXPECT_EQ(MarkOf(marks, 4), (std::array<int32_t, 2>{kOffScreen, kOffScreen}));
 }
 
 // The dialogs' lines: a declination just south of the equator keeps its

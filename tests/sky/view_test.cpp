@@ -1,12 +1,76 @@
-// Where the camera looks: the two view modes, the view angles and aiming.
+// Where the camera looks: its basis (reset, turns, straightening), the two
+// view modes, the view angles, and the Aim items and the Seek command.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
+#include "engine/trig_tables.h"
+#include "sky/aim_commands.h"
+#include "sky/sky_camera.h"
+#include "sky/vr_command.h"
 #include "tests/sky/sky_fixture.h"
 
 namespace {
+
+int64_t Dot(const Vec3i& a, const Vec3i& b) {
+    return (int64_t{a.x} * b.x + int64_t{a.y} * b.y + int64_t{a.z} * b.z) >> 15;
+}
+
+void ExpectOrthonormal(const CSkyCamera& c, int32_t tolerance) {
+    for (const Vec3i* row : {&c.m_vDepth, &c.m_vUp, &c.m_vSide})
+        EXPECT_NEAR(Dot(*row, *row), 32767, tolerance);
+    EXPECT_NEAR(Dot(c.m_vDepth, c.m_vUp), 0, tolerance);
+    EXPECT_NEAR(Dot(c.m_vDepth, c.m_vSide), 0, tolerance);
+    EXPECT_NEAR(Dot(c.m_vUp, c.m_vSide), 0, tolerance);
+}
+
+// The sine table gives 6, not 0, a quarter turn away, hence the tolerance.
+void ExpectRow(const Vec3i& row, int32_t x, int32_t y, int32_t z, int32_t tolerance = 6) {
+    EXPECT_NEAR(row.x, x, tolerance);
+    EXPECT_NEAR(row.y, y, tolerance);
+    EXPECT_NEAR(row.z, z, tolerance);
+}
+
+TEST(SkyCameraTest, QuarterTurnsMoveTheRowsAsDescribed) {
+    EngineTablesInit();
+    CSkyCamera c;
+    c.Rotate(100, 200, 300);
+    c.Reset();  // towards the equinox, north up, the side row towards 18h
+    ExpectRow(c.m_vSide, 0, 0, -32767, 0);
+    EXPECT_EQ(c.m_engineTransposed[6], -32767);  // engine order: side, up, depth
+    c.Rotate(0, 8192, 0);  // pitch: the depth goes to where up was
+    ExpectRow(c.m_vDepth, 0, 32767, 0);
+    ExpectRow(c.m_vUp, -32767, 0, 0);
+    c.Reset();
+    c.Rotate(0, 0, 8192);  // yaw: the depth goes to the side (6h)
+    ExpectRow(c.m_vDepth, 0, 0, -32767);
+    ExpectRow(c.m_vSide, -32767, 0, 0);
+    c.Reset();
+    c.Rotate(-8192, 0, 0);  // roll back: up goes to minus the side
+    ExpectRow(c.m_vUp, 0, 0, 32767);
+    ExpectRow(c.m_vSide, 0, 32767, 0);
+    ExpectRow(c.m_vDepth, 32767, 0, 0, 0);
+    EXPECT_EQ(c.m_engine[5], c.m_vUp.z);  // the copies follow every turn
+}
+
+TEST(SkyCameraTest, OrthonormaliseRepairsDrift) {
+    EngineTablesInit();
+    CLumoWnd wnd;
+    CSkyCamera& c = wnd.m_Camera;
+    std::srand(7);
+    for (int i = 0; i < 5000; ++i) c.Rotate(std::rand() % 301 - 150, std::rand() % 301 - 150, std::rand() % 301 - 150);
+    // Thousands of truncated turns leave the rows short and askew.
+    EXPECT_LT(Dot(c.m_vDepth, c.m_vDepth), 32000);
+    wnd.Orthonormalise();
+    ExpectOrthonormal(c, 8);
+    // Right-handed like the reset basis: side = up x depth.
+    const Vec3i cross{int32_t((int64_t{c.m_vUp.y} * c.m_vDepth.z - int64_t{c.m_vUp.z} * c.m_vDepth.y) >> 15),
+                      int32_t((int64_t{c.m_vUp.z} * c.m_vDepth.x - int64_t{c.m_vUp.x} * c.m_vDepth.z) >> 15),
+                      int32_t((int64_t{c.m_vUp.x} * c.m_vDepth.y - int64_t{c.m_vUp.y} * c.m_vDepth.x) >> 15)};
+    EXPECT_GT(Dot(cross, c.m_vSide), 32000);
+}
 
 // The float vector v of the sky frame as Q15 (for comparing with rows).
 Vec3i Q15Of(const Vec3f& v) {
@@ -29,6 +93,11 @@ protected:
     Vec3i CameraOf(double raDeg, double decDeg) {
         SkyPoint p = SkyPointAt(raDeg, decDeg);
         return wnd.m_Camera.ToCamera(p.X, p.Y, p.Z);
+    }
+    // Within one pixel of the projection centre, window coordinates.
+    void ExpectCentred(const std::array<int32_t, 2>& pt, const char* what) {
+        EXPECT_LE(std::abs(pt[0] - S().CentreX), 1) << what;
+        EXPECT_LE(std::abs(pt[1] - (S().Height - S().CentreY)), 1) << what;
     }
     FixedTimeSource time;
 };
@@ -83,9 +152,88 @@ TEST_F(ViewTest, AimingFromHorizonModeSwitchesToEquatorialAfterThisPaint) {
     // This paint kept the horizon basis with the aimed angles; the next one
     // puts Saturn at the centre.
     wnd.PaintSky();
-    const CPlanet* saturn = Body("Saturn");
-    EXPECT_LT(std::abs(ScreenOf(saturn)[0] - S().CentreX), 2);
-    EXPECT_LT(std::abs(ScreenOf(saturn)[1] - (S().Height - S().CentreY)), 2);
+    ExpectCentred(ScreenOf(Body("Saturn")), "Saturn");
+}
+
+TEST_F(ViewTest, SameItemTwiceUnlocksEveryChoiceRepaintsEarthOnlyInVr) {
+    wnd.PaintSky();
+    int presents = host.presents;
+    AimCommand(wnd, "Mars");
+    EXPECT_EQ(doc.m_pAim, Body("Mars"));
+    EXPECT_TRUE(AimItemChecked(doc, "Mars"));
+    EXPECT_FALSE(AimItemChecked(doc, "Venus"));
+    AimCommand(wnd, "Venus");
+    EXPECT_EQ(doc.m_pAim, Body("Venus"));
+    AimCommand(wnd, "Venus");
+    EXPECT_EQ(doc.m_pAim, nullptr);
+    EXPECT_FALSE(AimItemChecked(doc, "Venus"));
+    EXPECT_FALSE(AimItemChecked(doc, "Vulcan"));  // no body, no lock: no check mark
+    AimCommand(wnd, "Mars");
+    AimCommand(wnd, "mars");  // exact names only: releases
+    EXPECT_EQ(doc.m_pAim, nullptr);
+    EXPECT_EQ(host.presents, presents + 5);
+    // "Earth" only while standing on another body.
+    EXPECT_FALSE(AimItemEnabled(doc, "Earth"));
+    EXPECT_TRUE(AimItemEnabled(doc, "Moon"));
+    doc.m_bObserverOnBody = 1;
+    EXPECT_TRUE(AimItemEnabled(doc, "Earth"));
+}
+
+TEST(VrCommandTest, TogglesAndTheGroundGoesOffEitherWay) {
+    CLumoDoc doc;
+    for (int on : {1, 0}) {
+        doc.m_bGround = 1;
+        VrCommand(doc);
+        EXPECT_EQ(doc.m_bObserverOnBody, on);
+        EXPECT_EQ(doc.m_bGround, 0);
+    }
+    SetVrMode(doc, true);
+    SetVrMode(doc, true);
+    EXPECT_EQ(doc.m_bObserverOnBody, 1);
+}
+
+// Seek releases the lock and turns to Equatorial mode, even when nothing is
+// found (then without a repaint); a body is aimed at by its position, a star
+// by its catalogue vector (here not that of its angles); in VR mode a body
+// does not turn the view.
+TEST_F(ViewTest, SeekReleasesTheLockAndCentresWhatItFinds) {
+    wnd.m_pTimeSource = nullptr;  // the positions stay as set
+    EmptySky();
+    constexpr double kAu = 1.495979e8;  // km
+    const double ra = 60 * 0.017453292519943295, dec = -30 * 0.017453292519943295;
+    PlaceBody("Jupiter", 5 * kAu * std::cos(dec) * std::cos(ra), 5 * kAu * std::sin(dec),
+              -5 * kAu * std::cos(dec) * std::sin(ra));
+    wnd.PaintSky();
+    doc.m_pAim = Body("Mars");
+    doc.m_nViewMode = 1;
+    doc.m_nViewAzimuth = 123;
+    const int presents = host.presents;
+    EXPECT_FALSE(SeekCommand(wnd, "Betelgeuse"));
+    EXPECT_EQ(doc.m_pAim, nullptr);
+    EXPECT_EQ(doc.m_nViewMode, 0);
+    EXPECT_EQ(doc.m_nViewAzimuth, 123);
+    EXPECT_EQ(host.presents, presents);
+
+    ASSERT_TRUE(SeekCommand(wnd, "JUPITER"));
+    EXPECT_NEAR(doc.m_nViewAzimuth, 5461, 2);    // 4h
+    EXPECT_NEAR(doc.m_nViewElevation, 2731, 2);  // minus the declination
+    ExpectCentred(ScreenOf(Body("Jupiter")), "Jupiter");
+    CStar* vega = AddStar("Vega", 0.03f, 279.23, 38.78);
+    ASSERT_TRUE(SeekCommand(wnd, "vega"));
+    ExpectCentred(ScreenOf(vega), "Vega");
+    CStar* odd = AddStar("Odd", 2.0f, 0, 0);  // angles of 0h, 0 degrees; the vector towards 6h
+    odd->m_pos.x = 0;
+    odd->m_pos.z = -1.495979e11;
+    ASSERT_TRUE(SeekCommand(wnd, "odd"));
+    EXPECT_NEAR(doc.m_nViewAzimuth, 8192, 2);
+    EXPECT_NEAR(doc.m_nViewElevation, 0, 2);
+
+    doc.m_bObserverOnBody = 1;
+    doc.m_pAim = Body("Mars");
+    const int32_t az = doc.m_nViewAzimuth;
+    ASSERT_TRUE(SeekCommand(wnd, "Jupiter"));
+    EXPECT_EQ(doc.m_nViewAzimuth, az);
+    EXPECT_EQ(doc.m_pAim, nullptr);
 }
 
 }  // namespace

@@ -68,7 +68,8 @@ TEST_F(VrTest, EachModelIsLoadedOnceInVrOnlyAndAMissingOrBrokenOneLeavesTheMarke
     wnd.PaintSky();
     EXPECT_EQ(models.Loads(), 2);  // the Moon, and the Earth (missing)
     EXPECT_FALSE(OnScreen(ScreenOf(Body("Moon"))));  // a model keeps no tap position
-    // The aimed body without a model: its marker (the blue disc) at the centre.
+    // The aimed body without a model: its marker (the blue disc) at the
+    // centre, drawn after the Moon's model and not darkened by it.
     EXPECT_EQ(ScreenOf(Body("Earth"))[0], 162);
     EXPECT_EQ(ScreenOf(Body("Earth"))[1], 120);
     EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 4));
@@ -119,17 +120,11 @@ TEST_F(VrTest, AModelLeavesTheWindowsFocalLengthForTheRestOfThePaint) {
     EXPECT_EQ(ScreenOf(Body("Mars"))[1], 100 - (50 + 83 * Y / 32768));
 }
 
-TEST_F(VrTest, MarkersAfterAModelAreNotDarkenedByIt) {
-    WriteModel("Moon", 300, kWhiteTexel);
-    PlaceBody("Moon", 4e5, 0, 0);  // depth 5600: models darkened by 5 levels
-    wnd.PaintSky();
-    // The Earth (no model) is drawn after the Moon: its marker at full light.
-    EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 4));
-    // Another window's model left the light table darkened: the next paint
-    // starts from the full light again.
+// Another window's model left the light table darkened: the next paint
+// starts from the full light again (markers after a model: see above).
+TEST_F(VrTest, APaintStartsFromTheFullLight) {
     BuildShadeBase(7);
     doc.m_bObserverOnBody = 0;
-    PlaceBody("Moon", -4e5, 0, 0);
     PlaceBody("Mars", 2e8, 0, 0);
     wnd.PaintSky();
     EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 2));
@@ -149,19 +144,16 @@ TEST_F(VrTest, TheBuiltStoreHoldsAModelForEveryBody) {
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
-TEST(ModelPlacementTest, SpinAngleIsAQuarterTurnLessAndStaysInOneTurn) {
+TEST(ModelPlacementTest, SpinAngleAndOffsets) {
     EXPECT_EQ(SpinAngle(std::numbers::pi / 2), 0);
     EXPECT_EQ(SpinAngle(std::numbers::pi), 8192);
     EXPECT_EQ(SpinAngle(0.1), -7670);  // trunc(-7670.3)
-    // Many turns, or no number at all, still give an angle within a turn.
+    // The spin angle is a quarter turn less, within one turn whatever comes in.
     EXPECT_NEAR(SpinAngle(1e6 * 2 * std::numbers::pi + std::numbers::pi), 8192, 1);
     EXPECT_LT(std::abs(SpinAngle(1e300)), 32768);
     EXPECT_EQ(SpinAngle(std::nan("")), 0);
     EXPECT_EQ(SpinAngle(INFINITY), 0);
-}
-
-TEST(ModelPlacementTest, OffsetsAreFormedIn64Bits) {
-    // 6000 pixels off centre at a depth near the 10-million-km limit.
+    // Offsets are formed in 64 bits: 6000 pixels off centre at a depth near the 10-million-km limit.
     EXPECT_EQ(ModelOffset(6000, 1003999, 5000), 1204798);
     EXPECT_EQ(ModelOffset(-6000, 1003999, 5000), -1204798);
     EXPECT_EQ(ModelOffset(-7, 4000, 259), -108);  // truncated toward zero
