@@ -12,6 +12,24 @@ constexpr double kQ15 = 32768.0;
 // The depth of a point in front that the outline leaves out.
 constexpr double kSkipped = 1e30;
 
+// ceil(v) for v in [0, 2^31 - 1): exact, without a library
+// call.
+int32_t CeilSmall(double v) {
+    const int32_t t = static_cast<int32_t>(v);
+    return t + (static_cast<double>(t) < v);
+}
+
+// ceil(v) held inside [0, limit] (a whole number below 2^31), as the low
+// end of a span: NaN gives 0.
+int32_t CeilLow(double v, int32_t limit) {
+    return CeilSmall(std::min(double(limit), std::max(0.0, v)));
+}
+
+// The same as the high end of a span: NaN gives limit.
+int32_t CeilHigh(double v, int32_t limit) {
+    return CeilSmall(std::max(0.0, std::min(double(limit), v)));
+}
+
 }  // namespace
 
 MilkyWayOutline::MilkyWayOutline(const CSkyCamera& camera, double focal, double centreX,
@@ -174,26 +192,23 @@ const std::vector<FillEdge>& MilkyWayOutline::Finish() {
 void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) {
     const int32_t height = s.Height, width = s.Stride;
     if (height <= 0 || width <= 0 || edges.empty()) return;
+    // The rows each edge crosses: those whose centre y satisfies y0 <= y < y1.
+    std::vector<std::pair<int32_t, int32_t>> rows(edges.size());
+    for (size_t i = 0; i < edges.size(); ++i) {
+        const FillEdge& e = edges[i];
+        rows[i] = {CeilLow(std::min(e.y0, e.y1), height), CeilHigh(std::max(e.y0, e.y1), height)};
+    }
     // Crossings of each row's centre line, bucketed by row.
     std::vector<int32_t> start(static_cast<size_t>(height) + 1, 0);
-    auto rows = [height](const FillEdge& e, int32_t& lo, int32_t& hi) {
-        const double y0 = std::min(e.y0, e.y1), y1 = std::max(e.y0, e.y1);
-        // Rows whose centre y satisfies y0 <= y < y1.
-        lo = static_cast<int32_t>(std::max(0.0, std::ceil(y0)));
-        hi = static_cast<int32_t>(std::min(double(height), std::ceil(y1)));
-    };
-    for (const FillEdge& e : edges) {
-        int32_t lo, hi;
-        rows(e, lo, hi);
+    for (const auto& [lo, hi] : rows)
         for (int32_t y = lo; y < hi; ++y) ++start[y + 1];
-    }
     for (int32_t y = 0; y < height; ++y) start[y + 1] += start[y];
     std::vector<double> xs(static_cast<size_t>(start[height]));
     std::vector<int32_t> fill(start.begin(), start.end() - 1);
-    for (const FillEdge& e : edges) {
-        int32_t lo, hi;
-        rows(e, lo, hi);
+    for (size_t i = 0; i < edges.size(); ++i) {
+        const auto [lo, hi] = rows[i];
         if (lo >= hi) continue;
+        const FillEdge& e = edges[i];
         const double slope = (e.x1 - e.x0) / (e.y1 - e.y0);
         for (int32_t y = lo; y < hi; ++y) xs[fill[y]++] = e.x0 + (y - e.y0) * slope;
     }
@@ -211,9 +226,8 @@ void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) 
         uint8_t* row = s.RowBase + static_cast<ptrdiff_t>(y) * s.RowStep;
         for (double* p = first; p + 1 < last; p += 2) {
             // Columns whose centre x satisfies x0 <= x < x1.
-            const double x0 = std::max(0.0, std::ceil(p[0]));
-            const double x1 = std::min(double(width), std::ceil(p[1]));
-            if (x0 < x1) std::fill(row + static_cast<int32_t>(x0), row + static_cast<int32_t>(x1), index);
+            const int32_t x0 = CeilLow(p[0], width), x1 = CeilHigh(p[1], width);
+            if (x0 < x1) std::fill(row + x0, row + x1, index);
         }
     }
 }
