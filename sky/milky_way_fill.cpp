@@ -106,13 +106,12 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
     cam.reserve(n);
     auto place = [&](size_t i) {
         const SkyDirQ15& v = ring.directions[i % n];
-        const Vec3i c = m_camera.ToCamera(v.x, v.y, v.z);
-        cam.push_back({double(c.x), double(c.y), double(c.z)});
+        cam.push_back({double(DotQ15(m_camera.m_vSide, v.x, v.y, v.z)),
+                       double(DotQ15(m_camera.m_vUp, v.x, v.y, v.z)),
+                       double(DotQ15(m_camera.m_vDepth, v.x, v.y, v.z))});
     };
     // The runs one after the other from point 0 round to it.
-    bool runsCover = !ring.chunks.empty() && ring.chunks.front().first == 0 && ring.chunks.back().last == n;
-    for (size_t k = 1; runsCover && k < ring.chunks.size(); ++k)
-        runsCover = ring.chunks[k].first == ring.chunks[k - 1].last;
+    const bool runsCover = RunsCoverRing(ring);
     if (!runsCover) {
         for (size_t i = 0; i < n; ++i) place(i);
     }
