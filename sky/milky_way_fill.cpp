@@ -54,10 +54,19 @@ void MilkyWayOutline::RimArc(double a, double b, std::vector<double>& path) cons
     }
 }
 
-void MilkyWayOutline::AddPath(const std::vector<double>& p) {
-    const size_t n = p.size() / 2;
-    for (size_t i = 0, j = n - 1; i < n; j = i++)
-        m_edges.push_back({p[2 * j], p[2 * j + 1], p[2 * i], p[2 * i + 1]});
+bool MilkyWayOutline::AddPath(const std::vector<double>& p) {
+    const size_t n = p.size() / 2, base = m_edges.size();
+    m_edges.resize(base + n);
+    FillEdge* edge = m_edges.data() + base;
+    // Whether the surface centre lies inside: a ray from it to the right.
+    bool inside = false;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double xi = p[2 * i], yi = p[2 * i + 1], xj = p[2 * j], yj = p[2 * j + 1];
+        *edge++ = {xj, yj, xi, yi};
+        if ((yi > m_cy) == (yj > m_cy)) continue;
+        if (xj + (m_cy - yj) * (xi - xj) / (yi - yj) > m_cx) inside = !inside;
+    }
+    return inside;
 }
 
 void MilkyWayOutline::AddRim() {
@@ -65,18 +74,6 @@ void MilkyWayOutline::AddRim() {
     RimArc(0, 2 * kPi - 1e-12, rim);
     rim.insert(rim.begin(), {m_cx + m_focal, m_cy});
     AddPath(rim);
-}
-
-bool MilkyWayOutline::CentreInside(const std::vector<double>& p) const {
-    // A ray from the surface centre to the right.
-    bool inside = false;
-    const size_t n = p.size() / 2;
-    for (size_t i = 0, j = n - 1; i < n; j = i++) {
-        const double xi = p[2 * i], yi = p[2 * i + 1], xj = p[2 * j], yj = p[2 * j + 1];
-        if ((yi > m_cy) == (yj > m_cy)) continue;
-        if (xj + (m_cy - yj) * (xi - xj) / (yi - yj) > m_cx) inside = !inside;
-    }
-    return inside;
 }
 
 void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
@@ -101,14 +98,16 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
     } else {
         centreInside = InsideRing(ring, centre);
     }
+    // At most n points are placed (a run's stand-in point replaces at least
+    // one of its points).
     std::vector<CameraPoint>& cam = m_cameraPoints;
-    cam.clear();
-    cam.reserve(n);
+    cam.resize(n);
+    size_t placed = 0;
     auto place = [&](size_t i) {
         const SkyDirQ15& v = ring.directions[i % n];
-        cam.push_back({double(DotQ15(m_camera.m_vSide, v.x, v.y, v.z)),
-                       double(DotQ15(m_camera.m_vUp, v.x, v.y, v.z)),
-                       double(DotQ15(m_camera.m_vDepth, v.x, v.y, v.z))});
+        cam[placed++] = {double(DotQ15(m_camera.m_vSide, v.x, v.y, v.z)),
+                         double(DotQ15(m_camera.m_vUp, v.x, v.y, v.z)),
+                         double(DotQ15(m_camera.m_vDepth, v.x, v.y, v.z))};
     };
     // The runs one after the other from point 0 round to it.
     const bool runsCover = RunsCoverRing(ring);
@@ -131,13 +130,13 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
         place(k.first);  // its last point is the next run's first
         if (k.last == k.first + 1) continue;
         if (behind)
-            cam.push_back({0, 0, -1});
+            cam[placed++] = {0, 0, -1};
         else if (offView)
-            cam.push_back({0, 0, kSkipped});
+            cam[placed++] = {0, 0, kSkipped};
         else
             for (uint32_t i = k.first + 1; i < k.last; ++i) place(i);
     }
-    const size_t placed = cam.size();
+    cam.resize(placed);
     size_t firstVisible = placed;
     for (size_t i = 0; i < placed && firstVisible == placed; ++i)
         if (cam[i].z >= 0) firstVisible = i;
@@ -145,9 +144,8 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
     if (firstVisible < placed) TracePath(cam, firstVisible);
     // The outline's even-odd inside differs from the ring's by the whole
     // disc or not at all: the centre tells which.
-    const bool outlineInside = m_path.size() >= 6 && CentreInside(m_path);
+    const bool outlineInside = m_path.size() >= 6 && AddPath(m_path);
     if (outlineInside != centreInside) m_flip = !m_flip;
-    if (m_path.size() >= 6) AddPath(m_path);
 }
 
 void MilkyWayOutline::TracePath(const std::vector<CameraPoint>& cam, size_t firstVisible) {
