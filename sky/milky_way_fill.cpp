@@ -191,9 +191,14 @@ void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) 
     if (height <= 0 || width <= 0 || edges.empty()) return;
     // The rows each edge crosses: those whose centre y satisfies y0 <= y < y1.
     std::vector<std::pair<int32_t, int32_t>> rows(edges.size());
+    int32_t top = height, bottom = 0;  // the rows any edge crosses: top .. bottom - 1
     for (size_t i = 0; i < edges.size(); ++i) {
         const FillEdge& e = edges[i];
         rows[i] = {CeilLow(std::min(e.y0, e.y1), height), CeilHigh(std::max(e.y0, e.y1), height)};
+        if (rows[i].first < rows[i].second) {
+            top = std::min(top, rows[i].first);
+            bottom = std::max(bottom, rows[i].second);
+        }
     }
     // Crossings of each row's centre line, bucketed by row.
     std::vector<int32_t> start(static_cast<size_t>(height) + 1, 0);
@@ -209,7 +214,7 @@ void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) 
         const double slope = (e.x1 - e.x0) / (e.y1 - e.y0);
         for (int32_t y = lo; y < hi; ++y) xs[fill[y]++] = e.x0 + (y - e.y0) * slope;
     }
-    for (int32_t y = 0; y < height; ++y) {
+    for (int32_t y = top; y < bottom; ++y) {
         double* first = xs.data() + start[y];
         double* last = xs.data() + start[y + 1];
         // Mostly a few crossings a row: an insertion sort for those.
