@@ -21,8 +21,7 @@ TEST(Ephemeris, J2000AtTheEquatorOnGreenwich) {
     auto rows = Rows(r.out);
     ASSERT_EQ(rows.size(), 25u) << r.out;
     EXPECT_EQ(rows[0][0], "JD 2451545.000000");
-    EXPECT_EQ(rows[1].size(), 6u);
-    for (size_t i = 2; i < rows.size(); ++i) ASSERT_EQ(rows[i].size(), 6u) << i;
+    for (size_t i = 1; i < rows.size(); ++i) ASSERT_EQ(rows[i].size(), 6u) << i;
     const auto& sun = rows[2];
     EXPECT_EQ(sun[0], "Sun");
     EXPECT_NEAR(std::stod(sun[1]), 18.75, 0.01);   // RA 18h 45m
@@ -30,37 +29,30 @@ TEST(Ephemeris, J2000AtTheEquatorOnGreenwich) {
     EXPECT_NEAR(std::stod(sun[3]), 1.471e8, 1e5);  // near perihelion
     EXPECT_NEAR(std::stod(sun[4]), 67.0, 0.2);     // near the meridian at noon
     EXPECT_NEAR(std::stod(sun[5]), 180, 3);
-    const auto& moon = rows[6];
-    EXPECT_EQ(moon[0], "Moon");
-    EXPECT_NEAR(std::stod(moon[3]), 400000, 5000);
+    EXPECT_EQ(rows[6][0], "Moon");
+    EXPECT_NEAR(std::stod(rows[6][3]), 400000, 5000);
     EXPECT_EQ(rows[24][0], "Charon");
     // The Earth's centre lies one radius straight below the eye.
     EXPECT_EQ(rows[5][3], "6378.1");
     EXPECT_EQ(rows[5][4], "-90.0000");
 }
 
-TEST(Ephemeris, LocalTimeUsesTheZoneOfTheChosenDate) {
-    Result summer = RunLumo(kLumo, "ephemeris --time 2021-07-15T12:00:00 --lat 40 --lon -3.7");
-    Result utc = RunLumo(kLumo, "ephemeris --time 2021-07-15T10:00:00 --utc --lat 40 --lon -3.7");
+// A --time is local unless --utc (the zone rules are the astro layer's);
+// --utc alone means the present instant, not the local clock reading taken
+// as UT.
+TEST(Ephemeris, LocalTimesAndUniversalTime) {
+    const std::string madrid = " --lat 40 --lon -3.7";
+    Result summer = RunLumo(kLumo, "ephemeris --time 2021-07-15T12:00:00" + madrid);
+    Result utc = RunLumo(kLumo, "ephemeris --time 2021-07-15T10:00:00 --utc" + madrid);
     ASSERT_EQ(summer.status, 0) << summer.err;
     EXPECT_EQ(summer.out, utc.out);
     EXPECT_NE(summer.out.find("UT 2021-07-15T10:00:00"), std::string::npos) << summer.out;
-    Result winter = RunLumo(kLumo, "ephemeris --time 2021-01-15T12:00:00 --lat 40 --lon -3.7");
-    EXPECT_NE(winter.out.find("UT 2021-01-15T11:00:00"), std::string::npos) << winter.out;
-}
-
-TEST(Ephemeris, UtcAloneMeansThePresentInstant) {
-    // Without --time, --utc must not take the local clock reading as UT.
-    auto universal = [](const std::string& out) {
-        size_t at = out.find("UT ");
-        return at == std::string::npos ? std::string() : out.substr(at + 3, 16);  // to the minute
-    };
     const char* now = "2026-12-07 00:30:00";  // Madrid: 23:30 UT the day before
-    Result local = RunLumo(kLumo, "ephemeris --lat 40 --lon -3.7", now);
-    Result utc = RunLumo(kLumo, "ephemeris --utc --lat 40 --lon -3.7", now);
-    ASSERT_EQ(utc.status, 0) << utc.err;
-    EXPECT_EQ(universal(local.out), "2026-12-06T23:30") << local.out;
-    EXPECT_EQ(universal(utc.out), "2026-12-06T23:30") << utc.out;
+    for (const char* zone : {"", " --utc"}) {
+        Result r = RunLumo(kLumo, "ephemeris" + madrid + zone, now);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("UT 2026-12-06T23:30"), std::string::npos) << zone << r.out;
+    }
 }
 
 TEST(Ephemeris, ReadsThePlaceButNeverSavesTheCatalogue) {
@@ -111,13 +103,9 @@ TEST(Ephemeris, EventsOfADayAtMadrid) {
     const std::string madrid = "--lat 40.4168 --lon -3.7038";
     auto rows = SolsticeEvents(madrid);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"body", "rise", "transit", "altitude (deg)", "set"}));
-    const std::vector<std::string> names = {"Sun", "Mercury", "Venus", "Moon", "Mars", "Jupiter",
-                                            "Saturn", "Uranus", "Neptune", "Pluto"};
-    for (size_t i = 0; i < names.size(); ++i) {
-        ASSERT_EQ(rows[i + 1].size(), 5u);
-        EXPECT_EQ(rows[i + 1][0], names[i]);
-    }
+    for (size_t i = 1; i <= 10; ++i) ASSERT_EQ(rows[i].size(), 5u) << i;  // the bodies
     const auto& sun = rows[1];
+    EXPECT_EQ(sun[0], "Sun");
     EXPECT_NEAR(Minutes(sun[1]), 8 * 60 + 34, 3) << sun[1];
     EXPECT_NEAR(Minutes(sun[2]), 13 * 60 + 12, 3) << sun[2];
     EXPECT_NEAR(std::stod(sun[3]), 26.1, 0.15);
@@ -132,8 +120,7 @@ TEST(Ephemeris, EventsOfADayAtMadrid) {
     ASSERT_EQ(std::sscanf(rows[14][1].c_str(), "%dh %dm", &h, &m), 2) << rows[14][1];
     EXPECT_NEAR(h * 60 + m, 1440 - (Minutes(sun[4]) - Minutes(sun[1])), 1);
     // In UT the same day is an hour earlier on the clock.
-    auto utcRows = SolsticeEvents(madrid, " --utc");
-    EXPECT_NEAR(Minutes(utcRows[1][1]), Minutes(sun[1]) - 60, 1);
+    EXPECT_NEAR(Minutes(SolsticeEvents(madrid, " --utc")[1][1]), Minutes(sun[1]) - 60, 1);
     // In the polar night at Tromso no rise or set, a whole night, and civil
     // twilight still around noon.
     auto polar = SolsticeEvents("--lat 69.65 --lon 18.96");

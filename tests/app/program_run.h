@@ -2,6 +2,7 @@
 // Running the built lumo as a user does, from the tests: a command line in a
 // scratch folder with a fixed time zone, its exit status and its output.
 
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,11 +10,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <thread>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "catalogue/lumo_doc.h"
 #include "framework/file.h"
 #include "tests/temp_dir.h"
 
@@ -65,8 +68,22 @@ inline std::vector<std::vector<std::string>> Rows(const std::string& text) {
 }
 
 inline const std::string kLumo = JoinPath(LUMO_BIN_DIR, "lumo");
-
 inline const std::string kLumoData = JoinPath(LUMO_BIN_DIR, "lumo-data");
+
+// The document in a file (a failure of the test when it cannot be read).
+inline std::unique_ptr<CLumoDoc> LoadDocument(const std::string& path) {
+    auto doc = std::make_unique<CLumoDoc>();
+    std::vector<uint8_t> bytes;
+    std::string error;
+    EXPECT_TRUE(ReadWholeFile(path, bytes, error) && doc->LoadFrom(bytes, error))
+        << path << ": " << error;
+    return doc;
+}
+
+inline void SaveDocument(CLumoDoc& doc, const std::string& path) {
+    std::string error;
+    EXPECT_TRUE(WriteFileAtomic(path, doc.StoreToBytes(), error)) << error;
+}
 
 // True once the process catches SIGTERM (its handler is in place).
 inline bool CatchesTerm(pid_t pid) {

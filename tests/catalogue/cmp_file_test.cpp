@@ -74,8 +74,7 @@ TEST_F(CmpFileTest, StoreComesBeforeThePlainFileWhichIsNeverDeleted) {
     CCmpFile missing(&m_store, m_dir.Path());
     std::string error;
     EXPECT_FALSE(missing.Open(Path("moon.ob3"), CFile::modeRead, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(missing.IsOpen());
+    EXPECT_TRUE(!error.empty() && !missing.IsOpen());
 }
 
 TEST_F(CmpFileTest, PackedTwinIsUnpackedBesideItAndDeletedOnClose) {
@@ -125,8 +124,7 @@ TEST_F(CmpFileTest, TemporaryFileGoesToTheCacheWhenTheFolderCannotTakeIt) {
     Write("a file", B("not a folder"));
     ScopedEnv noCache("XDG_CACHE_HOME", Path("a file/cache"));
     CCmpFile f(&m_store, Path("no such folder"));
-    EXPECT_FALSE(f.Open(Path("model.ob3"), CFile::modeRead));
-    EXPECT_FALSE(f.IsOpen());
+    EXPECT_FALSE(f.Open(Path("model.ob3"), CFile::modeRead) || f.IsOpen());
 }
 
 TEST_F(CmpFileTest, StoreExtractUnpacksTheFirstOfEqualNames) {
@@ -143,8 +141,8 @@ TEST_F(CmpFileTest, StoreExtractUnpacksTheFirstOfEqualNames) {
         ASSERT_TRUE(ReadWholeFile(Path("out"), got, error));
         EXPECT_EQ(got, expected) << name;
     }
-    CFile out;
-    EXPECT_FALSE(StoreExtract(m_store, "c.ob3", out, &error));
+    CFile none;
+    EXPECT_FALSE(StoreExtract(m_store, "c.ob3", none, &error));
 }
 
 TEST(StoreWriter, RefusesNamesAStoreCannotHold) {

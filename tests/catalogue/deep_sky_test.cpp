@@ -1,5 +1,5 @@
 // deepsky.dat: the file the build makes from data/ (what the converter
-// picked), the round trip, and what the reader refuses.
+// picked), the round trip, what the reader refuses, and the Milky Way's inside.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <set>
 
 #include "astro/angles.h"
@@ -17,31 +18,26 @@ namespace {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-const DeepSkyObject* Find(const CDeepSky& sky, const std::string& designation) {
-    for (const auto& o : sky.objects)
-        if (o.designation == designation) return &o;
-    return nullptr;
-}
-
 TEST(DeepSkyFile, TheBuiltFileHoldsMessierTheBrightObjectsAndTheMilkyWay) {
     CDeepSky sky;
     std::string error;
     ASSERT_TRUE(sky.LoadFile(JoinPath(LUMO_BIN_DIR, kDeepSkyFileName), error)) << error;
     size_t messier = 0;
+    const DeepSkyObject* m31 = nullptr;
     for (size_t i = 0; i < sky.objects.size(); ++i) {
         const DeepSkyObject& o = sky.objects[i];
         messier += o.designation.rfind("M ", 0) == 0;
+        if (o.designation == "M 31") m31 = &o;
+        EXPECT_NE(o.designation, "NGC 224");  // one record per object
         // Only Messier objects may be fainter than 10. Brightest first, those
         // without a magnitude last.
         if (o.HasMagnitude() && o.designation[0] != 'M') EXPECT_LE(o.magnitude, 10.0f);
         if (i) ASSERT_TRUE(!o.HasMagnitude() || sky.objects[i - 1].magnitude <= o.magnitude) << i;
     }
     EXPECT_EQ(messier, 110u);
-    // One record per object, with both designations and the common name.
-    const DeepSkyObject* m31 = Find(sky, "M 31");
     ASSERT_NE(m31, nullptr);
     EXPECT_TRUE(m31->other == "NGC 224" && m31->name == "Andromeda");
-    EXPECT_EQ(Find(sky, "NGC 224"), nullptr);
+    EXPECT_EQ(SymbolOf(m31->kind), DeepSkySymbol::Galaxy);
     EXPECT_NEAR(m31->pos.a / kDegToRad, 10.68, 0.02);
     EXPECT_NEAR(m31->pos.b / kDegToRad, 41.27, 0.02);
     // The Milky Way: every level, faintest first.
@@ -53,9 +49,17 @@ TEST(DeepSkyFile, TheBuiltFileHoldsMessierTheBrightObjectsAndTheMilkyWay) {
     EXPECT_EQ(levels.size(), size_t(kMilkyWayLevels));
 }
 
+TEST(DeepSkyKinds, CodesWordsAndSymbols) {
+    EXPECT_EQ(KindOfCode("oc"), DeepSkyKind::OpenCluster);
+    EXPECT_EQ(KindOfCode("pos"), DeepSkyKind::Other);
+    EXPECT_STREQ(KindInWords(DeepSkyKind::GlobularCluster), "Globular cluster");
+    EXPECT_EQ(SymbolOf(DeepSkyKind::SupernovaRemnant), DeepSkySymbol::Nebula);
+}
+
+// M 31 and NGC 1499 (no magnitude, stored first) and one Milky Way ring.
 CDeepSky Sample() {
     CDeepSky sky;
-    DeepSkyObject a;
+    DeepSkyObject a, b;
     a.designation = "M 31";
     a.other = "NGC 224";
     a.name = "Andromeda";
@@ -64,18 +68,14 @@ CDeepSky Sample() {
     a.majorArcmin = 189.1f;
     a.minorArcmin = 61.7f;
     a.pos = DeepSkyPoint(10.68 * kDegToRad, 41.27 * kDegToRad);
-    DeepSkyObject b;
     b.designation = "NGC 1499";
     b.kind = DeepSkyKind::BrightNebula;
     b.magnitude = kNaN;
-    b.majorArcmin = 160;
-    b.minorArcmin = 40;
     b.pos = DeepSkyPoint(60.8 * kDegToRad, 36.4 * kDegToRad);
     sky.objects = {b, a};
-    MilkyWayRing ring;
-    ring.level = 2;
-    ring.points = {{0.1f, 0.2f}, {0.3f, 0.2f}, {0.2f, 0.4f}};
-    sky.rings = {ring};
+    sky.rings.resize(1);
+    sky.rings[0].level = 2;
+    sky.rings[0].points = {{0.1f, 0.2f}, {0.3f, 0.2f}, {0.2f, 0.4f}};
     sky.Finish();
     return sky;
 }
@@ -114,58 +114,66 @@ TEST(DeepSkyFile, MalformedFilesAreRefused) {
     std::vector<uint8_t> b = good;
     b.push_back(0);
     EXPECT_NE(refused(b, "trailing byte").find("after the end"), std::string::npos);
-    b = good;
-    b[0] = 'X';
-    EXPECT_EQ(refused(b, "magic"), "not a deep-sky file");
     // The fields are found by the sample's own values, not by offsets.
     auto at = [&](float value) {
         uint8_t bytes[4];
         std::memcpy(bytes, &value, 4);
         return size_t(std::search(good.begin(), good.end(), bytes, bytes + 4) - good.begin());
     };
-    auto with = [&](size_t offset, float value) {
+    auto with = [&](size_t offset, std::initializer_list<uint8_t> bytes) {
+        std::vector<uint8_t> v = good;
+        std::copy(bytes.begin(), bytes.end(), v.begin() + offset);
+        return v;
+    };
+    auto withFloat = [&](size_t offset, float value) {
         std::vector<uint8_t> v = good;
         std::memcpy(&v[offset], &value, 4);
         return v;
     };
-    const size_t magnitude = at(3.44f), kind = magnitude - 1;
-    const float dec = float(41.27 * kDegToRad);
-    b = good;
-    b[kind] = static_cast<uint8_t>(DeepSkyKind::Count);
-    EXPECT_NE(refused(b, "kind").find("unknown object type"), std::string::npos);
-    refused(with(magnitude, kInf), "magnitude");
-    refused(with(at(61.7f), 500.0f), "minor axis larger than the major");
-    refused(with(at(dec), kNaN), "declination");
-    refused(with(at(dec), 2.0f), "declination beyond the pole");
+    EXPECT_EQ(refused(with(0, {'X'}), "magic"), "not a deep-sky file");
+    const size_t magnitude = at(3.44f), dec = at(float(41.27 * kDegToRad));
+    const uint8_t unknownKind = static_cast<uint8_t>(DeepSkyKind::Count);
+    EXPECT_NE(refused(with(magnitude - 1, {unknownKind}), "kind").find("unknown object type"),
+              std::string::npos);
+    refused(withFloat(magnitude, kInf), "magnitude");
+    refused(withFloat(at(61.7f), 500.0f), "minor axis larger than the major");
+    refused(withFloat(dec, kNaN), "declination");
+    refused(withFloat(dec, 2.0f), "declination beyond the pole");
     // The ring: its level byte, its point count, then the points.
-    const size_t count = at(0.1f) - 4, level = count - 1;
-    for (uint8_t bad : {0, 6}) {
-        b = good;
-        b[level] = bad;
-        refused(b, "level");
-    }
-    b = good;
-    b[count] = 2;
-    refused(b, "two points");
-    b = good;
-    b[count + 3] = 0x7F;
-    refused(b, "point count");
-    refused(with(good.size() - 4, kInf), "point");
+    const size_t count = at(0.1f) - 4;
+    refused(with(count - 1, {0}), "level 0");
+    refused(with(count - 1, {6}), "level 6");
+    refused(with(count, {2}), "two points");
+    refused(with(count + 3, {0x7F}), "point count");
+    refused(withFloat(good.size() - 4, kInf), "point");
     CDeepSky sky;
     std::string error;
     EXPECT_FALSE(sky.LoadFile("/nonexistent/deepsky.dat", error));
     EXPECT_NE(error.find("/nonexistent/deepsky.dat"), std::string::npos);
 }
 
-TEST(DeepSkyKinds, CodesWordsAndSymbols) {
-    EXPECT_EQ(KindOfCode("s"), DeepSkyKind::SpiralGalaxy);
-    EXPECT_EQ(KindOfCode("oc"), DeepSkyKind::OpenCluster);
-    EXPECT_EQ(KindOfCode("pos"), DeepSkyKind::Other);
-    EXPECT_EQ(KindOfCode(""), DeepSkyKind::Other);
-    EXPECT_STREQ(KindInWords(DeepSkyKind::GlobularCluster), "Globular cluster");
-    EXPECT_EQ(SymbolOf(DeepSkyKind::EllipticalGalaxy), DeepSkySymbol::Galaxy);
-    EXPECT_EQ(SymbolOf(DeepSkyKind::SupernovaRemnant), DeepSkySymbol::Nebula);
-    EXPECT_EQ(SymbolOf(DeepSkyKind::PlanetaryNebula), DeepSkySymbol::PlanetaryNebula);
+// Circles of 60 points round the celestial pole, one smaller and one larger
+// than a hemisphere: inside is the side away from the north galactic pole.
+TEST(MilkyWayRing, InsideIsTheSideAwayFromTheGalacticPole) {
+    const double poleDistance = (90 - 27.12825) * kDegToRad;
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    for (double radius : {0.5, 2.2}) {
+        CDeepSky sky;
+        sky.rings.emplace_back();
+        for (int i = 0; i < 60; ++i)
+            sky.rings[0].points.push_back({float(0.3 + M_PI * i / 30), float(M_PI / 2 - radius)});
+        sky.Finish();
+        for (int n = 0; n < 2000; ++n) {
+            double v[3] = {unit(rng), unit(rng), unit(rng)};
+            const double l = std::hypot(v[0], v[1], v[2]);
+            for (double& k : v) k /= l;
+            const double angle = std::acos(v[1]);  // from the celestial pole
+            if (std::abs(angle - radius) < 0.01) continue;  // the chords cut inside the circle
+            ASSERT_EQ(InsideRing(sky.rings[0], v), (angle < radius) != (poleDistance < radius))
+                << radius << " " << n;
+        }
+    }
 }
 
 }  // namespace

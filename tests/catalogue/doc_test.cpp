@@ -33,7 +33,7 @@ void AddCity(CLumoDoc& doc, const std::string& name, float lat, float lon) {
 
 // A document with something in every persisted member and settings changed
 // from their initial values.
-void Fill(CLumoDoc& doc) {
+std::vector<uint8_t> Filled(CLumoDoc& doc) {
     for (int i = 0; i < 3; ++i) {
         auto s = std::make_unique<CStar>();
         s->m_strName = "Star " + std::to_string(i);
@@ -46,10 +46,9 @@ void Fill(CLumoDoc& doc) {
     doc.m_figures.emplace_back(Point(1, 2), Point(3, 4));
     doc.m_bounds.emplace_back(Point(5, 6), Point(7, 8));
     doc.m_bounds.emplace_back(Point(9, 1), Point(2, 3));
-    CSkyLabel label;
-    label.m_strName = "Boötes";
-    label.m_pos = Point(0.5f, 0.25f);
-    doc.m_labels.push_back(label);
+    doc.m_labels.emplace_back();
+    doc.m_labels[0].m_strName = "Boötes";
+    doc.m_labels[0].m_pos = Point(0.5f, 0.25f);
     AddCity(doc, "Madrid", 0.7051f, -0.0643f);
     AddCity(doc, "Quito", -0.0038f, -1.3655f);
     doc.m_bGrid = 0;
@@ -58,13 +57,12 @@ void Fill(CLumoDoc& doc) {
     doc.m_fNameLimit = 1.5f;
     doc.m_nViewAzimuth = 12345;
     doc.m_nViewMode = 0;
+    return doc.StoreToBytes();
 }
 
 TEST(Document, StoreThenLoadReproducesEveryMemberAndByte) {
-    CLumoDoc doc;
-    Fill(doc);
-    std::vector<uint8_t> bytes = doc.StoreToBytes();
-    CLumoDoc back;
+    CLumoDoc doc, back;
+    const std::vector<uint8_t> bytes = Filled(doc);
     std::string error;
     ASSERT_TRUE(back.LoadFrom(bytes, error)) << error;
     EXPECT_EQ(back.StoreToBytes(), bytes);
@@ -86,24 +84,17 @@ TEST(Document, StoreThenLoadReproducesEveryMemberAndByte) {
 // Malformed files: each fails with a message and leaves the document as it was.
 TEST(Document, MalformedFilesFailCleanly) {
     CLumoDoc good;
-    Fill(good);
-    const std::vector<uint8_t> bytes = good.StoreToBytes();
+    const std::vector<uint8_t> bytes = Filled(good), empty = CLumoDoc().StoreToBytes();
     auto patched = [](std::vector<uint8_t> b, size_t at, std::initializer_list<uint8_t> with) {
         for (uint8_t v : with) b[at++] = v;
         return b;
     };
-    const std::vector<uint8_t> empty = CLumoDoc().StoreToBytes();
-    struct Case {
-        const char* what;
-        std::vector<uint8_t> bytes;
-        const char* message;
-    };
     // Offsets: the star count (0), the new-class tag (4), the schema (6),
     // the class name "CStar" (10), the first star's name (15).
-    std::vector<Case> cases = {
+    std::vector<std::tuple<const char*, std::vector<uint8_t>, const char*>> cases = {
         {"empty", {}, "end of file"},
-        {"truncated in the stars", std::vector<uint8_t>(bytes.begin(), bytes.begin() + 200), "end of file"},
-        {"truncated in the settings", std::vector<uint8_t>(bytes.begin(), bytes.end() - 1), "end of file"},
+        {"truncated in the stars", {bytes.begin(), bytes.begin() + 200}, "end of file"},
+        {"truncated in the settings", {bytes.begin(), bytes.end() - 1}, "end of file"},
         {"wrong class name", patched(bytes, 10, {'X'}), "class"},
         {"schema 2", patched(bytes, 6, {2}), "schema"},
         {"star count larger than the file", patched(bytes, 0, {0xFF, 0xFF, 0xFF, 0x7F}), "stars"},
@@ -112,17 +103,17 @@ TEST(Document, MalformedFilesFailCleanly) {
     };
     // Counts of figure lines, bounds, labels and cities: about a million each.
     for (size_t count = 4; count <= 16; count += 4)
-        cases.push_back({"count", patched(empty, count + 2, {0x10}), "larger than the file"});
-    for (const Case& c : cases) {
+        cases.emplace_back("count", patched(empty, count + 2, {0x10}), "larger than the file");
+    for (const auto& [what, file, message] : cases) {
         CLumoDoc doc;
         AddCity(doc, "Kept", 1, 2);
         doc.m_nZoom = 77;
         std::string error;
-        EXPECT_FALSE(doc.LoadFrom(c.bytes, error)) << c.what;
-        EXPECT_NE(error.find(c.message), std::string::npos) << c.what << ": " << error;
-        ASSERT_EQ(doc.m_cities.size(), 1u) << c.what;
-        EXPECT_TRUE(doc.m_stars.empty()) << c.what;
-        EXPECT_EQ(doc.m_nZoom, 77) << c.what;
+        EXPECT_FALSE(doc.LoadFrom(file, error)) << what;
+        EXPECT_NE(error.find(message), std::string::npos) << what << ": " << error;
+        ASSERT_EQ(doc.m_cities.size(), 1u) << what;
+        EXPECT_TRUE(doc.m_stars.empty()) << what;
+        EXPECT_EQ(doc.m_nZoom, 77) << what;
     }
 }
 
@@ -136,17 +127,15 @@ protected:
     }
     TempDir dir;
     std::string path = dir.File("stars.db");
+    CDocFile file;
 };
 
 TEST_F(DocFileTest, UnreadableFileIsNeverOverwritten) {
-    CLumoDoc good;
-    Fill(good);
-    std::vector<uint8_t> bytes = good.StoreToBytes();
+    CLumoDoc good, doc;
+    std::vector<uint8_t> bytes = Filled(good);
     bytes[10] = 'X';  // wrong class name
     std::string error;
     ASSERT_TRUE(WriteFileAtomic(path, bytes, error));
-    CLumoDoc doc;
-    CDocFile file;
     EXPECT_EQ(file.Open(doc, path), CDocFile::OpenResult::Failed);
     EXPECT_NE(file.Error().find(path), std::string::npos);
     EXPECT_FALSE(file.SaveAtExit(doc));
@@ -155,23 +144,19 @@ TEST_F(DocFileTest, UnreadableFileIsNeverOverwritten) {
 }
 
 TEST_F(DocFileTest, MissingFileIsCreatedAndStarsAreNeverReplacedByNone) {
-    CLumoDoc doc;
-    CDocFile file;
+    CLumoDoc doc, emptied, again, back;
     EXPECT_EQ(file.Open(doc, path), CDocFile::OpenResult::Missing);
-    Fill(doc);
+    Filled(doc);
     EXPECT_TRUE(file.SaveAtExit(doc)) << file.Error();
     const std::vector<uint8_t> before = Contents();
-    CLumoDoc emptied;
     ASSERT_EQ(file.Open(emptied, path), CDocFile::OpenResult::Loaded);
     emptied.m_stars.clear();
     EXPECT_FALSE(file.SaveAtExit(emptied));
     EXPECT_EQ(Contents(), before);
     // A document that still holds its stars saves its changes.
-    CLumoDoc again;
     file.Open(again, path);
     again.m_nZoom = 2048;
     EXPECT_TRUE(file.SaveAtExit(again));
-    CLumoDoc back;
     file.Open(back, path);
     EXPECT_EQ(back.m_nZoom, 2048);
 }

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 class RealCatalogue : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

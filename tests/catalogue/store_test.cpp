@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+// The planet store: lookups by name and the malformed stores it refuses.
 
+#include <gtest/gtest.h>
 
 #include "catalogue/store_file.h"
 #include "framework/file.h"
@@ -49,8 +50,7 @@ protected:
 TEST_F(StoreTest, LookupIgnoresCaseAndTheFirstOfEqualNamesWins) {
     Write(MakeStore({{"Earth.ob3", "EARTH"}, {"esfptr.ob3", "POINT"}, {"earth.OB3", "OTHER"}}));
     CStoreFile store;
-    std::string error;
-    ASSERT_TRUE(store.OpenStore(path, &error)) << error;
+    ASSERT_TRUE(store.OpenStore(path));
     ASSERT_EQ(store.Directory().size(), 3u);
     EXPECT_EQ(store.Directory()[1].name, "esfptr.ob3");
     EXPECT_TRUE(store.Lookup("EARTH.OB3"));

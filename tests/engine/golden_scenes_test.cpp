@@ -25,9 +25,7 @@ protected:
         EngineTablesInit();
         s.LightVector = kSceneLight;
     }
-    void TearDown() override {
-        BuildShadeBase(0);
-    }
+    void TearDown() override { BuildShadeBase(0); }
     void Begin(int32_t width, int32_t height) {
         ASSERT_EQ(SurfaceCreate(s, width, height), 1);
         SurfaceClear(s, 10);

@@ -33,8 +33,7 @@ protected:
 };
 
 TEST_F(RotateTest, ResizeClearsAndDrawsTheModel) {
-    EXPECT_EQ(Pixel(1, 1), kBallClearIndex);
-    EXPECT_EQ(Pixel(57, 58), kBallClearIndex);
+    EXPECT_TRUE(Pixel(1, 1) == kBallClearIndex && Pixel(57, 58) == kBallClearIndex);
     EXPECT_NE(Pixel(state.surface.CentreX, 30), kBallClearIndex);  // the globe
     RotateBy(state, 0, 4000, 3000);  // a resize redraws from the current view, cleared first
     ASSERT_TRUE(RotateResize(state, 50, 48));
@@ -48,8 +47,7 @@ TEST_F(RotateTest, DragFromTheCentreTurnsAboutAxisB) {
     RotatePenDown(state, 30, 30);
     EXPECT_EQ(state.StartedInside, 1);
     ASSERT_TRUE(RotatePenMove(state, 40, 30));  // along the equator: only the longitude changes
-    EXPECT_EQ(state.Turned[0], 0);
-    EXPECT_EQ(state.Turned[1], 0);
+    EXPECT_TRUE(state.Turned[0] == 0 && state.Turned[1] == 0);
     // 10 of 22 pixels from the centre: asin(10/22) of longitude, twice that turned.
     EXPECT_NEAR(state.Turned[2], 2 * std::asin(10.0 / 22) * 16384 / M_PI, 60);
     EXPECT_EQ(state.AxisB, b);  // turning about B leaves it
@@ -62,8 +60,7 @@ TEST_F(RotateTest, DragFromOutsideTurnsAboutAxisA) {
     RotatePenDown(state, 2, 2);
     EXPECT_EQ(state.StartedInside, 0);
     ASSERT_TRUE(RotatePenMove(state, 58, 2));  // a quarter turn round the centre
-    EXPECT_EQ(state.Turned[1], 0);
-    EXPECT_EQ(state.Turned[2], 0);
+    EXPECT_TRUE(state.Turned[1] == 0 && state.Turned[2] == 0);
     EXPECT_NEAR(state.Turned[0], -8192, 20);
     EXPECT_EQ(state.AxisA, a);
 }

@@ -5,6 +5,7 @@
 // and a textured sphere, with the textures they use. Header only, so that
 // the render benchmark builds the same models.
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
@@ -17,63 +18,63 @@
 #include "engine/object_write.h"
 #include "tests/models/model_sample.h"
 
-// An object with FaceCount faces (TileU = TileV = 1, ModeMask 7), nothing else.
-void StartObject(EngineObject& obj, int faceCount);
-// Sets the vertices, vertex count, centre (their mean) and normal of a face.
-void SetPolygon(Face& f, std::initializer_list<std::initializer_list<int32_t>> vertices,
-                std::initializer_list<int32_t> normal);
-// A square of half-side `half` facing the viewer (-z) at depth z, colour c.
-void SetFacingSquare(Face& f, int32_t half, int32_t z, int32_t colour, int32_t x = 0,
-                     int32_t y = 0);
-// Writes obj as a model file and reads it back into out (scaled, winding
-// fixed); obj is freed. False when either step fails.
-bool Finish(EngineObject& obj, EngineObject& out);
-
-// A cube of half-side `half` about the origin; faces -z, +z, -x, +x, -y, +y
-// have the colour numbers colours[0..5]; face normals 128 long.
-bool MakeCube(EngineObject& out, int32_t half, const int32_t (&colours)[6]);
-// A sphere of `radius` in bands x segments flat faces (triangles at the
-// poles) of one colour, with vertex normals 128 long, Gouraud-shaded.
-bool MakePolygonSphere(EngineObject& out, int32_t radius, int bands, int segments, int32_t colour);
-// A square in the x-z plane (y = 0, normal +y) of
-// half-side `half` with its own 64 x 64 texture (TestTexture64): texture
-// origin at (-half, 0, -half), u along +x, v along +z.
-bool MakeTexturedSquare(EngineObject& out, int32_t half, uint8_t flags = 0);
-// A sphere face of `radius` (vertex 0 at the south pole, the prime meridian
-// towards -z) with its own TestSphereMap(width).
-bool MakeTexturedSphere(EngineObject& out, int32_t radius, int32_t width, int32_t colour);
-
-// 64 x 64 texels: 8 x 8 checks of colour numbers 2 (red) and 15 (yellow),
-// a blue (4) bar along the first texel row and up the first column, and
-// texel 250 (unlit) in the last check.
-uint8_t* TestTexture64();
-// width x width/2 texels, north in row 0: white caps (1), blue sea (4), a
-// green (3) continent east of the prime meridian, a red (2) prime meridian,
-// a yellow (5) antimeridian and an unlit equator of texel 250.
-uint8_t* TestSphereMap(int32_t width);
-
 namespace scene_detail {
 
 inline uint8_t* NewImage(int32_t width, int32_t height) {
     return static_cast<uint8_t*>(EngineAlloc(static_cast<size_t>(width) * height));
 }
 
-struct Point {
-    int32_t x, y, z;
-};
-
 // The point at latitude band b of `bands` (0: the south pole) and segment k
 // of `segments`, `length` from the centre; segment 0 faces the viewer (-z).
-inline Point OnSphere(int b, int bands, int k, int segments, double length) {
+inline std::array<int32_t, 3> OnSphere(int b, int bands, int k, int segments, double length) {
     const double lat = -std::numbers::pi / 2 + std::numbers::pi * b / bands;
     const double lon = 2 * std::numbers::pi * k / segments;
-    return Point{static_cast<int32_t>(std::lround(length * std::cos(lat) * std::sin(lon))),
-                 static_cast<int32_t>(std::lround(length * std::sin(lat))),
-                 static_cast<int32_t>(std::lround(-length * std::cos(lat) * std::cos(lon)))};
+    return {static_cast<int32_t>(std::lround(length * std::cos(lat) * std::sin(lon))),
+            static_cast<int32_t>(std::lround(length * std::sin(lat))),
+            static_cast<int32_t>(std::lround(-length * std::cos(lat) * std::cos(lon)))};
 }
 
 }  // namespace scene_detail
 
+// 64 x 64 texels: 8 x 8 checks of colour numbers 2 (red) and 15 (yellow),
+// a blue (4) bar along the first texel row and up the first column, and
+// texel 250 (unlit) in the last check.
+inline uint8_t* TestTexture64() {
+    uint8_t* image = scene_detail::NewImage(64, 64);
+    for (int v = 0; v < 64; ++v) {
+        for (int u = 0; u < 64; ++u) {
+            uint8_t texel = ((u / 8 + v / 8) % 2) ? 15 : 2;
+            if (v < 4 || u < 4) texel = 4;
+            if (u >= 56 && v >= 56) texel = 250;
+            image[v * 64 + u] = texel;
+        }
+    }
+    return image;
+}
+
+// width x width/2 texels, north in row 0: white caps (1), blue sea (4), a
+// green (3) continent east of the prime meridian, a red (2) prime meridian,
+// a yellow (5) antimeridian and an unlit equator of texel 250.
+inline uint8_t* TestSphereMap(int32_t width) {
+    const int32_t height = width / 2;
+    uint8_t* image = scene_detail::NewImage(width, height);
+    for (int32_t row = 0; row < height; ++row) {
+        for (int32_t col = 0; col < width; ++col) {
+            const int32_t lat = 90 - (row * 180 + 90) / height;  // degrees, north in row 0
+            const int32_t lon = (col * 360) / width;             // degrees east
+            uint8_t texel = 4;
+            if (lon >= 20 && lon < 80 && lat > -30 && lat < 40) texel = 3;
+            if (col * 32 / width == 0) texel = 2;
+            if (col * 32 / width == 16) texel = 5;
+            if (row == height / 2) texel = 250;
+            if (lat > 70 || lat < -70) texel = 1;
+            image[row * width + col] = texel;
+        }
+    }
+    return image;
+}
+
+// An object with FaceCount faces (TileU = TileV = 1, ModeMask 7), nothing else.
 inline void StartObject(EngineObject& obj, int faceCount) {
     obj = EngineObject{};
     obj.FaceCount = faceCount;
@@ -84,6 +85,7 @@ inline void StartObject(EngineObject& obj, int faceCount) {
     }
 }
 
+// Sets the vertices, vertex count, centre (their mean) and normal of a face.
 inline void SetPolygon(Face& f, std::initializer_list<std::initializer_list<int32_t>> vertices,
                        std::initializer_list<int32_t> normal) {
     int n = 0;
@@ -105,8 +107,9 @@ inline void SetPolygon(Face& f, std::initializer_list<std::initializer_list<int3
     }
 }
 
-inline void SetFacingSquare(Face& f, int32_t half, int32_t z, int32_t colour, int32_t x,
-                            int32_t y) {
+// A square of half-side `half` facing the viewer (-z) at depth z, colour c.
+inline void SetFacingSquare(Face& f, int32_t half, int32_t z, int32_t colour, int32_t x = 0,
+                            int32_t y = 0) {
     SetPolygon(f,
                {{x - half, y - half, z},
                 {x + half, y - half, z},
@@ -116,6 +119,8 @@ inline void SetFacingSquare(Face& f, int32_t half, int32_t z, int32_t colour, in
     f.Colour = colour;
 }
 
+// Writes obj as a model file and reads it back into out (scaled, winding
+// fixed); obj is freed. False when either step fails.
 inline bool Finish(EngineObject& obj, EngineObject& out) {
     std::vector<uint8_t> bytes;
     const bool written = ObjectWrite(obj, bytes);
@@ -123,6 +128,8 @@ inline bool Finish(EngineObject& obj, EngineObject& out) {
     return written && ObjectRead(out, bytes);
 }
 
+// A cube of half-side `half` about the origin; faces -z, +z, -x, +x, -y, +y
+// have the colour numbers colours[0..5]; face normals 128 long.
 inline bool MakeCube(EngineObject& out, int32_t half, const int32_t (&colours)[6]) {
     EngineObject obj;
     StartObject(obj, 6);
@@ -137,6 +144,8 @@ inline bool MakeCube(EngineObject& out, int32_t half, const int32_t (&colours)[6
     return Finish(obj, out);
 }
 
+// A sphere of `radius` in bands x segments flat faces (triangles at the
+// poles) of one colour, with vertex normals 128 long, Gouraud-shaded.
 inline bool MakePolygonSphere(EngineObject& out, int32_t radius, int bands, int segments,
                               int32_t colour) {
     EngineObject obj;
@@ -153,16 +162,13 @@ inline bool MakePolygonSphere(EngineObject& out, int32_t radius, int bands, int 
             f.VertexNormals =
                 static_cast<int32_t(*)[3]>(EngineAlloc(corners.size() * sizeof *f.VertexNormals));
             for (size_t i = 0; i < corners.size(); ++i) {
-                const scene_detail::Point p = scene_detail::OnSphere(
-                    corners[i].first, bands, corners[i].second, segments, radius);
-                const scene_detail::Point n = scene_detail::OnSphere(
-                    corners[i].first, bands, corners[i].second, segments, 128);
-                f.Vertices[i][0] = p.x;
-                f.Vertices[i][1] = p.y;
-                f.Vertices[i][2] = p.z;
-                f.VertexNormals[i][0] = n.x;
-                f.VertexNormals[i][1] = n.y;
-                f.VertexNormals[i][2] = n.z;
+                const auto [b1, k1] = corners[i];
+                const auto p = scene_detail::OnSphere(b1, bands, k1, segments, radius);
+                const auto n = scene_detail::OnSphere(b1, bands, k1, segments, 128);
+                for (int c = 0; c < 3; ++c) {
+                    f.Vertices[i][c] = p[c];
+                    f.VertexNormals[i][c] = n[c];
+                }
             }
             // The face's own normal and centre: through the middle of its band and segment.
             const double lat = -std::numbers::pi / 2 + std::numbers::pi * (b + 0.5) / bands;
@@ -179,7 +185,10 @@ inline bool MakePolygonSphere(EngineObject& out, int32_t radius, int bands, int 
     return Finish(obj, out);
 }
 
-inline bool MakeTexturedSquare(EngineObject& out, int32_t half, uint8_t flags) {
+// A square in the x-z plane (y = 0, normal +y) of half-side `half` with its
+// own 64 x 64 texture (TestTexture64): texture origin at (-half, 0, -half),
+// u along +x, v along +z.
+inline bool MakeTexturedSquare(EngineObject& out, int32_t half, uint8_t flags = 0) {
     EngineObject obj;
     StartObject(obj, 1);
     Face& f = obj.Faces[0];
@@ -196,6 +205,8 @@ inline bool MakeTexturedSquare(EngineObject& out, int32_t half, uint8_t flags) {
     return Finish(obj, out);
 }
 
+// A sphere face of `radius` (vertex 0 at the south pole, the prime meridian
+// towards -z) with its own TestSphereMap(width).
 inline bool MakeTexturedSphere(EngineObject& out, int32_t radius, int32_t width, int32_t colour) {
     EngineObject obj;
     StartObject(obj, 1);
@@ -207,36 +218,4 @@ inline bool MakeTexturedSphere(EngineObject& out, int32_t radius, int32_t width,
     f.Texture = TestSphereMap(width);
     f.Colour = colour;
     return Finish(obj, out);
-}
-
-inline uint8_t* TestTexture64() {
-    uint8_t* image = scene_detail::NewImage(64, 64);
-    for (int v = 0; v < 64; ++v) {
-        for (int u = 0; u < 64; ++u) {
-            uint8_t texel = ((u / 8 + v / 8) % 2) ? 15 : 2;
-            if (v < 4 || u < 4) texel = 4;
-            if (u >= 56 && v >= 56) texel = 250;
-            image[v * 64 + u] = texel;
-        }
-    }
-    return image;
-}
-
-inline uint8_t* TestSphereMap(int32_t width) {
-    const int32_t height = width / 2;
-    uint8_t* image = scene_detail::NewImage(width, height);
-    for (int32_t row = 0; row < height; ++row) {
-        for (int32_t col = 0; col < width; ++col) {
-            const int32_t lat = 90 - (row * 180 + 90) / height;  // degrees, north in row 0
-            const int32_t lon = (col * 360) / width;             // degrees east
-            uint8_t texel = 4;
-            if (lon >= 20 && lon < 80 && lat > -30 && lat < 40) texel = 3;
-            if (col * 32 / width == 0) texel = 2;
-            if (col * 32 / width == 16) texel = 5;
-            if (row == height / 2) texel = 250;
-            if (lat > 70 || lat < -70) texel = 1;
-            image[row * width + col] = texel;
-        }
-    }
-    return image;
 }

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 class SphereTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,9 +33,7 @@ protected:
         }
         face.Colour = 5;
     }
-    void TearDown() override {
-        DetailMode = kModeNear;
-    }
+    void TearDown() override { DetailMode = kModeNear; }
     // A sphere face of file radius `radius` at depth tz on the view axis:
     // screen radius radius * 400 / tz.
     void Draw(int32_t radius, int32_t tz, const TextureImage& image) {
@@ -71,6 +68,14 @@ TEST_F(SphereTest, SpheresLargerThanATableStillDraw) {
     DrawSphere(s, face, kMatQ15Identity, 240, -150, 1000, TextureImage{map.data(), 64, 32});
     EXPECT_EQ(PixelOf(s, 190, 5), 51);
     EXPECT_EQ(PixelOf(s, 100, 60), kBackground);
+}
+
+// The member drawing a sphere takes larger blocks from radius 41, 61, 81, 111 and 151 on.
+TEST(SphereBlockTest, BlocksGrowWithTheRadius) {
+    for (int32_t last : {40, 60, 80, 110, 150}) {
+        const SphereBlock a = SphereBlockFor(last), b = SphereBlockFor(last + 1);
+        EXPECT_LT(a.Columns * a.Rows, b.Columns * b.Rows) << last;
+    }
 }
 
 class SpriteTest : public SphereTest {};

@@ -15,8 +15,7 @@ TEST(SurfaceTest, CreateSetsGeometryTablesAndTheDrawingView) {
     Surface s;
     ASSERT_EQ(SurfaceCreate(s, 238, 400), 1);  // taller than the old fixed edge tables
     EXPECT_TRUE(s.Stride == 240 && s.CentreX == 120 && s.CentreY == 200);
-    EXPECT_EQ(s.Kind, kSurfaceKindLive);
-    EXPECT_EQ(s.DirtyBottom, 399);
+    EXPECT_TRUE(s.Kind == kSurfaceKindLive && s.DirtyBottom == 399);
     EXPECT_EQ(s.ShadeEdgeTable[399].Right, 0);
     EXPECT_EQ(CountIndex(s, 0), 240 * 400);
     EXPECT_EQ(s.MemoryDC.Palette, s.Info->ColourTable);
@@ -35,12 +34,10 @@ TEST(SurfaceTest, FrameBracketSetsTheFocalLengthFromStrideAndZoom) {
     Surface s;
     ASSERT_EQ(SurfaceCreate(s, 243, 100), 1);  // stride 244
     ASSERT_EQ(SurfaceBeginFrame(s, 256), 1);
-    EXPECT_EQ(s.FocalLength, 195);  // 0.8 of the stride at zoom 256
-    EXPECT_EQ(s.Locked, 1);
+    EXPECT_TRUE(s.FocalLength == 195 && s.Locked == 1);  // F: 0.8 of the stride at zoom 256
     EXPECT_EQ(SurfaceBeginFrame(s, 0), 1);  // already locked; zoom 0 keeps F
     EXPECT_EQ(s.FocalLength, 195);
-    EXPECT_EQ(SurfaceEndFrame(s), 1);
-    EXPECT_EQ(s.Locked, 0);
+    EXPECT_TRUE(SurfaceEndFrame(s) == 1 && s.Locked == 0);
     ASSERT_EQ(SurfaceCreate(s, 16384, 4), 1);  // the product needs 64 bits
     SurfaceBeginFrame(s, 1 << 20);
     EXPECT_EQ(s.FocalLength, 13107 * 4096);

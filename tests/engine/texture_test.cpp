@@ -14,7 +14,6 @@
 
 namespace {
 
-
 class TextureTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -23,14 +22,14 @@ protected:
         ASSERT_EQ(SurfaceCreate(s, 64, 64), 1);  // centre (32, 32)
     }
     // A clear surface with the screen rectangle 12..51 x 12..51 as the outline.
-    void Square() {
+    // With lights, the edges are shaded from light[i] at corner i to the next corner's.
+    void Square(const int32_t (&light)[4] = {}) {
         SurfaceClear(s, kBackground);
         OutlineReset(s);
+        const int32_t corners[5][2] = {{12, 12}, {51, 12}, {51, 51}, {12, 51}, {12, 12}};
         MoveTo(s, 12, 12);
-        EdgeTo(s, 51, 12);
-        EdgeTo(s, 51, 51);
-        EdgeTo(s, 12, 51);
-        EdgeTo(s, 12, 12);
+        for (int i = 1; i < 5; ++i)
+            ShadedEdgeTo(s, corners[i][0], corners[i][1], light[i - 1], light[i % 4]);
     }
     // A texture plane facing the viewer at depth 100 (file units), its
     // origin at the bottom left of the square and its axes along x and y,
@@ -88,13 +87,7 @@ TEST_F(TextureTest, TexelMeaningsAndLight) {
     EXPECT_EQ(Quarters(), (std::vector<uint8_t>{kBackground, 250, 15, 30}));  // texel + 10
     // Gouraud: the light runs along the row, s = -200 (level 10) to 200 (level 0).
     const uint8_t one[1] = {3};
-    SurfaceClear(s, kBackground);
-    OutlineReset(s);
-    MoveTo(s, 12, 12);
-    ShadedEdgeTo(s, 51, 12, -200, 200);
-    ShadedEdgeTo(s, 51, 51, 200, 200);
-    ShadedEdgeTo(s, 12, 51, 200, -200);
-    ShadedEdgeTo(s, 12, 12, -200, -200);
+    Square({-200, 200, 200, -200});
     ASSERT_EQ(TextureGouraud(s, Facing(1, 1), 3, TextureImage{one, 1, 1}), 1);
     EXPECT_EQ(PixelOf(s, 12, 30), 10 + 19 * 10 + 3);
     EXPECT_EQ(PixelOf(s, 51, 30), 13);

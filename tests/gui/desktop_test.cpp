@@ -1,10 +1,14 @@
-// What desktop users expect: the wheel zooms, keys turn, zoom and run the
-// view, the window comes back where it was left.
+// What desktop users expect: the wheel zooms, keys and the time bar turn,
+// zoom and run the view, the File menu's commands keep what they should
+// across a restart, the window comes back where it was left.
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QTextBrowser>
+#include <QTimeEdit>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include "app/qt/time_bar.h"
@@ -48,7 +52,6 @@ TEST_F(DesktopTest, WheelZoomsInSliderStepsAndRepaintsAtOnce) {
     EXPECT_EQ(Sky()->Paints(), paints + 1);
     Wheel(-240);
     EXPECT_EQ(Doc().m_nZoom, 239);
-    EXPECT_EQ(Bar()->m_zoom->value(), 30);
     // A fine wheel: half notches add up to one.
     Wheel(60);
     EXPECT_EQ(Doc().m_nZoom, 239);
@@ -56,6 +59,8 @@ TEST_F(DesktopTest, WheelZoomsInSliderStepsAndRepaintsAtOnce) {
     EXPECT_EQ(Doc().m_nZoom, 251);
 }
 
+// Each key gives its command (the steps themselves are the sky window's and
+// the time bar's rules).
 TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
     FixedClock clock(kHalfPastMidnight, "Europe/Madrid");
     Start();
@@ -64,31 +69,24 @@ TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
     Sky()->Redraw();
     const int32_t step = 131072 / Sky()->Wnd().m_Surface.FocalLength;
     ASSERT_GT(step, 0);
-    Key(Qt::Key_Left);
-    EXPECT_EQ(Doc().m_nViewAzimuth, step);
-    Key(Qt::Key_Down);
-    EXPECT_EQ(Doc().m_nViewElevation, step);
-    Key(Qt::Key_Right);
-    Key(Qt::Key_Up);
-    Key(Qt::Key_Right);
-    Key(Qt::Key_Up);
-    EXPECT_EQ(Doc().m_nViewAzimuth, -step);
-    EXPECT_EQ(Doc().m_nViewElevation, -step);
+    const struct {
+        Qt::Key key;
+        int32_t azimuth, elevation, zoom;
+    } keys[] = {{Qt::Key_Left, step, 0, 256},      {Qt::Key_Down, step, step, 256},
+                {Qt::Key_Right, 0, step, 256},     {Qt::Key_Up, 0, 0, 256},
+                {Qt::Key_Right, -step, 0, 256},    {Qt::Key_Up, -step, -step, 256},
+                {Qt::Key_PageUp, -step, -step, 263}, {Qt::Key_PageDown, -step, -step, 251}};
+    for (const auto& k : keys) {
+        Key(k.key);
+        EXPECT_EQ(Doc().m_nViewAzimuth, k.azimuth) << k.key;
+        EXPECT_EQ(Doc().m_nViewElevation, k.elevation) << k.key;
+        EXPECT_EQ(Doc().m_nZoom, k.zoom) << k.key;
+    }
 
-    Key(Qt::Key_PageUp);
-    EXPECT_EQ(Doc().m_nZoom, 263);
-    Key(Qt::Key_PageDown);
-    EXPECT_EQ(Doc().m_nZoom, 251);
-
-    View()->SetViewTime(CDateTime(2026, 12, 6, 22, 0, 0));
     Key(Qt::Key_Space);
-    EXPECT_EQ(Bar()->Core().m_nRunning, 1);
     EXPECT_TRUE(Bar()->m_forward->isChecked());
-    QTest::qWait(50);
     Key(Qt::Key_Space);
-    EXPECT_EQ(Bar()->Core().m_nRunning, 0);
     EXPECT_FALSE(Bar()->m_forward->isChecked());
-    EXPECT_GT((View()->ChosenTime() - CDateTime(2026, 12, 6, 22, 0, 0)).GetTotalSeconds(), 0);
 
     // A text field with the focus types the keys instead.
     Bar()->m_count->setFocus();
@@ -96,7 +94,6 @@ TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
     QTest::keyClick(Bar()->m_count, Qt::Key_Space);
     EXPECT_EQ(Bar()->m_count->text(), "1 ");
     EXPECT_EQ(Bar()->Core().m_nRunning, 0);
-    EXPECT_EQ(View()->ChosenTime().GetYear(), 2026);
     // Up and Down there step the count, within 1 to 9999; the view stays.
     const int32_t elevation = Doc().m_nViewElevation;
     for (auto [from, key, to] : {std::tuple{"9", Qt::Key_Up, "10"}, {"10", Qt::Key_Down, "9"},
@@ -119,6 +116,90 @@ TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
     Key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(Frame()->isVisible());
     EXPECT_EQ(SavedDocument()->m_nViewAzimuth, 1234);
+}
+
+// Running time advances one step per tick of the timer and paints each; the
+// slider and the pickers drive the view; a count that is not a number is
+// refused with a message and the kept count shown again.
+TEST_F(DesktopTest, TheTimeBarRunsAndSetsTheView) {
+    Start();
+    View()->SetViewTime(CDateTime(2026, 12, 6, 22, 0, 0));
+    Bar()->m_unit->setCurrentIndex(kHours);
+    const int paintsBefore = Sky()->Paints();
+    QTest::mouseClick(Bar()->m_forward, Qt::LeftButton);
+    QTest::qWait(300);
+    QTest::mouseClick(Bar()->m_forward, Qt::LeftButton);
+    const int ticks = Sky()->Paints() - paintsBefore;
+    EXPECT_GT(ticks, 0);
+    EXPECT_LE(ticks, 31);  // at most 100 a second
+    int64_t advanced = (View()->ChosenTime() - CDateTime(2026, 12, 6, 22, 0, 0)).GetTotalSeconds();
+    EXPECT_EQ(advanced, int64_t(ticks) * 3600);
+    EXPECT_EQ(Bar()->m_timePicker->time().hour(), View()->ChosenTime().GetHour());
+    EXPECT_EQ(Bar()->m_datePicker->date().day(), View()->ChosenTime().GetDay());
+    const int stopped = Sky()->Paints();
+    QTest::qWait(100);
+    EXPECT_EQ(Sky()->Paints(), stopped);
+
+    Bar()->m_zoom->setValue(100);
+    EXPECT_EQ(Doc().m_nZoom, 2048);
+    Bar()->m_datePicker->setDate(QDate(2000, 1, 1));
+    Bar()->m_timePicker->setTime(QTime(12, 0, 0));
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2000, 1, 1, 12, 0, 0));
+    Bar()->m_count->setText("many");
+    QTest::mouseClick(Bar()->m_forward, Qt::LeftButton);
+    EXPECT_FALSE(Bar()->m_forward->isChecked());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("between 1 and 9999"), std::string::npos);
+    EXPECT_EQ(Bar()->m_count->text(), "1");
+    QTest::mouseClick(Bar()->m_up, Qt::LeftButton);
+    EXPECT_EQ(Bar()->m_count->text(), "2");
+}
+
+// Now and UTC time set the view time; UTC survives a restart.
+TEST_F(DesktopTest, NowAndUtcTime) {
+    FixedClock clock(kHalfPastMidnight, "Europe/Madrid");
+    Start();
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 1, 30, 0));  // start-up
+    View()->SetViewTime(CDateTime(1999, 8, 11, 11, 0, 0));
+    Frame()->Action(ID_NOW)->trigger();
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 1, 30, 0));
+    QAction* utc = Frame()->Action(ID_UTC_TIME);
+    EXPECT_FALSE(utc->isChecked());
+    const int paints = Sky()->Paints();
+    utc->trigger();
+    EXPECT_TRUE(utc->isChecked());
+    EXPECT_GT(Sky()->Paints(), paints);
+    // In UTC mode "Now" is the present moment in Universal Time.
+    Frame()->Action(ID_NOW)->trigger();
+    EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 0, 30, 0));
+    for (bool on : {true, false}) {
+        Close();
+        Start();
+        EXPECT_EQ(View()->IsUtc(), on);
+        EXPECT_EQ(Frame()->Action(ID_UTC_TIME)->isChecked(), on);
+        Frame()->Action(ID_UTC_TIME)->trigger();
+    }
+}
+
+// Ctrl+S saves at once, closing saves the settings, and a new (empty)
+// document never replaces the catalogue at exit.
+TEST_F(DesktopTest, SaveCloseAndNewDocument) {
+    Start();
+    Doc().m_nViewAzimuth = 4321;
+    Key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(SavedDocument()->m_nViewAzimuth, 4321);
+    Doc().m_nZoom = 1024;
+    Doc().m_bGrid = 0;
+    Close();
+    const std::string saved = SlurpFile(folder.File("stars.db"));
+    Start();
+    EXPECT_EQ(Doc().m_nZoom, 1024);
+    EXPECT_EQ(Doc().m_bGrid, 0);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(Doc().m_stars.empty());
+    EXPECT_EQ(Doc().m_planets.size(), 23u);
+    Close();
+    EXPECT_EQ(SlurpFile(folder.File("stars.db")), saved);
 }
 
 TEST_F(DesktopTest, WindowComesBackWhereItWasLeft) {

@@ -21,14 +21,8 @@
 #include "app/qt/sky_widget.h"
 #include "framework/file.h"
 #include "framework/message_sink.h"
+#include "tests/app/program_run.h"
 #include "tests/temp_dir.h"
-
-inline std::string SlurpBytes(const std::string& path) {
-    std::vector<uint8_t> b;
-    std::string error;
-    ReadWholeFile(path, b, error);
-    return std::string(b.begin(), b.end());
-}
 
 struct ShownDialog {
     QString title;
@@ -69,15 +63,8 @@ protected:
         Frame()->close();
         app.reset();
     }
-    // The document saved in the folder's stars.db (empty when unreadable).
-    std::unique_ptr<CLumoDoc> SavedDocument() {
-        auto saved = std::make_unique<CLumoDoc>();
-        std::vector<uint8_t> bytes;
-        std::string error;
-        EXPECT_TRUE(ReadWholeFile(folder.File("stars.db"), bytes, error)) << error;
-        EXPECT_TRUE(saved->LoadFrom(bytes, error)) << error;
-        return saved;
-    }
+    // The document saved in the folder's stars.db.
+    std::unique_ptr<CLumoDoc> SavedDocument() { return LoadDocument(folder.File("stars.db")); }
     CMainFrame* Frame() { return app->Frame(); }
     CLumoView* View() { return Frame()->View(); }
     CSkyWidget* Sky() { return View()->Sky(); }

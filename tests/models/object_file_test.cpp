@@ -1,3 +1,6 @@
+// The model file: round trips of every version, what the reader mends or
+// refuses, winding, the texture a face uses, and the malformed corpus.
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -5,15 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/cmp_file.h"
-#include "catalogue/huffman_codec.h"
-#include "engine/engine_alloc.h"
-#include "engine/object.h"
-#include "engine/object_write.h"
 #include "framework/file.h"
 #include "framework/message_sink.h"
 #include "model_sample.h"
-#include "tests/temp_dir.h"
 
 namespace {
 using Bytes = std::vector<uint8_t>;
@@ -54,36 +51,9 @@ bool Reads(const Bytes& bytes, std::string* error = nullptr) {
 }
 }  // namespace
 
-TEST(ObjectFile, Version266ReadsBackTheSameObject) {
-    Bytes file = SampleFile();
-    OwnedObject o;
-    std::string error;
-    ASSERT_TRUE(ObjectRead(o.obj, file, &error)) << error;
-    EXPECT_EQ(Written(o.obj), file);  // everything the file holds came back
-
-    const EngineObject& obj = o.obj;
-    EXPECT_EQ(obj.Version, 266);
-    EXPECT_EQ(obj.ScaleShift, 4);
-    EXPECT_EQ(obj.Scale, 1.0f);
-    ASSERT_EQ(obj.FaceCount, 4);
-    const Face& flat = obj.Faces[0];
-    EXPECT_EQ(flat.Vertices[1][0], 160);        // file units x 16
-    EXPECT_EQ(flat.TexPoints[1][0], -1600000);  // 32-bit file values x 16 as well
-    EXPECT_EQ(obj.Parts[0].Pivot[1], 640);
-    EXPECT_EQ(flat.Centre[0], 3);  // centres, normals and part points are not scaled
-    EXPECT_EQ(flat.Normal[2], 100);
-    EXPECT_EQ(obj.PartPoints[1][2], -2);
-    EXPECT_EQ(obj.Faces[4].Kind, 0);  // the two spare records exist and are zero
-    EXPECT_EQ(obj.Faces[5].Texture, nullptr);
-    OwnedObject again;  // the coordinates are scaled once
-    ASSERT_TRUE(ObjectRead(again.obj, file));
-    ASSERT_TRUE(ObjectScale(again.obj));
-    EXPECT_EQ(again.obj.Faces[0].Vertices[1][0], 160);
-}
-
 // What the reader mends: vertex normals clamped to +-255, the flags' top bits
 // cleared, part transforms of key 0 dropped; and what it refuses: a 32-bit
-// texture point that overflows once scaled.
+// texture point that overflows once scaled (-2^27 x 16 still fits).
 TEST(ObjectFile, ReadingMendsOrRefusesOutOfRangeValues) {
     OwnedObject src;
     MakeSampleObject(src.obj);
@@ -96,15 +66,17 @@ TEST(ObjectFile, ReadingMendsOrRefusesOutOfRangeValues) {
     src.obj.Parts[2] = src.obj.Parts[1];
     src.obj.Parts[1] = PartTransform{};
     src.obj.Parts[1].Angle = 99;  // key 0
-    OwnedObject o;
+    OwnedObject o, again;
     ASSERT_TRUE(ObjectRead(o.obj, Written(src.obj)));
     const int32_t* read = o.obj.Faces[0].VertexNormals[1];
     EXPECT_TRUE(read[0] == 255 && read[1] == -255 && read[2] == 255);
     EXPECT_EQ(o.obj.Faces[0].Flags, 0x01);
     ASSERT_EQ(o.obj.PartCount, 2);
-    EXPECT_EQ(o.obj.Parts[1].Key, 213);
-    EXPECT_EQ(o.obj.Parts[1].Pivot[0], -80);
-    src.obj.Faces[0].TexPoints[0][0] = 0x10000000;
+    EXPECT_TRUE(o.obj.Parts[1].Key == 213 && o.obj.Parts[1].Pivot[0] == -80);
+    src.obj.Faces[0].TexPoints[0][0] = -0x8000000;
+    ASSERT_TRUE(ObjectRead(again.obj, Written(src.obj)));
+    EXPECT_EQ(again.obj.Faces[0].TexPoints[0][0], INT32_MIN);
+    src.obj.Faces[0].TexPoints[0][0] = 0x8000000;
     std::string error;
     EXPECT_FALSE(Reads(Written(src.obj), &error));
     EXPECT_NE(error.find("overflows"), std::string::npos) << error;
@@ -123,12 +95,24 @@ TEST(ObjectFile, EveryVersionRoundTripsAndUnknownNumbersReadOn) {
         EXPECT_EQ(o.obj.Faces[0].TileU, version >= 263 ? 2 : 1) << version;
         EXPECT_EQ(o.obj.PartCount, version == 259 ? 0 : 2) << version;
     }
+    // Coordinates are scaled by 16 once; centres, normals and part points are not.
+    OwnedObject o;
+    ASSERT_TRUE(ObjectRead(o.obj, SampleFile()));
+    const Face& flat = o.obj.Faces[0];
+    EXPECT_TRUE(o.obj.ScaleShift == 4 && o.obj.Scale == 1.0f);
+    EXPECT_EQ(flat.Vertices[1][0], 160);
+    EXPECT_EQ(flat.TexPoints[1][0], -1600000);  // 32-bit file values as well
+    EXPECT_EQ(o.obj.Parts[0].Pivot[1], 640);
+    EXPECT_TRUE(flat.Centre[0] == 3 && flat.Normal[2] == 100 && o.obj.PartPoints[1][2] == -2);
+    EXPECT_TRUE(o.obj.Faces[4].Kind == 0 && o.obj.Faces[5].Texture == nullptr);  // two spare faces
+    ASSERT_TRUE(ObjectScale(o.obj));
+    EXPECT_EQ(o.obj.Faces[0].Vertices[1][0], 160);
     // Material data this reader does not know: the part points still start
     // where the material size says.
     Bytes longer = SampleFile(262);
     longer.insert(longer.begin() + 10 + 404 + 16 * 48, {1, 2, 3, 4, 5, 6});
     PutI16(longer, 8, 404 + 16 * 48 + 6);
-    OwnedObject o;
+    ObjectFree(o.obj);
     ASSERT_TRUE(ObjectRead(o.obj, longer));
     EXPECT_EQ(Written(o.obj, 262), SampleFile(262));
     // Below 259 a message, then read on as 259; above 266 read as 266.
@@ -147,7 +131,6 @@ TEST(ObjectFile, EveryVersionRoundTripsAndUnknownNumbersReadOn) {
     EXPECT_EQ(messages.texts.size(), 1u);
 }
 
-
 TEST(ObjectFile, WindingFollowsTheNormal) {
     OwnedObject src;
     MakeSampleObject(src.obj);
@@ -157,11 +140,9 @@ TEST(ObjectFile, WindingFollowsTheNormal) {
     OwnedObject o;
     ASSERT_TRUE(ObjectRead(o.obj, file));
     const Face& r = o.obj.Faces[0];
-    EXPECT_EQ(r.Vertices[0][1], 160);  // (0, 10, 0) first, (0, 0, 0) last
-    EXPECT_EQ(r.Vertices[2][0], 0);
-    EXPECT_EQ(r.Vertices[1][0], 160);
-    EXPECT_EQ(r.VertexNormals[0][0], 2);  // normals follow their vertices
-    EXPECT_EQ(r.VertexNormals[2][0], -4);
+    // (0, 10, 0) first, (0, 0, 0) last; the normals follow their vertices.
+    EXPECT_TRUE(r.Vertices[0][1] == 160 && r.Vertices[1][0] == 160 && r.Vertices[2][0] == 0);
+    EXPECT_TRUE(r.VertexNormals[0][0] == 2 && r.VertexNormals[2][0] == -4);
 
     // A degenerate first triple defers to the next vertex; a quad is reversed whole.
     Face& q = src.obj.Faces[2];
@@ -170,10 +151,8 @@ TEST(ObjectFile, WindingFollowsTheNormal) {
     q.Normal[2] = -1;
     ObjectFree(o.obj);
     ASSERT_TRUE(ObjectRead(o.obj, Written(src.obj)));
-    EXPECT_EQ(o.obj.Faces[2].Vertices[0][1], 128);
-    EXPECT_EQ(o.obj.Faces[2].Vertices[1][0], 256);
-    EXPECT_EQ(o.obj.Faces[2].Vertices[3][0], 0);
-    EXPECT_EQ(o.obj.Faces[2].Vertices[3][1], 0);
+    const int32_t(&v)[16][3] = o.obj.Faces[2].Vertices;
+    EXPECT_TRUE(v[0][1] == 128 && v[1][0] == 256 && v[3][0] == 0 && v[3][1] == 0);
 }
 
 TEST(ObjectFile, FaceTextureChoosesTheImage) {
@@ -182,13 +161,11 @@ TEST(ObjectFile, FaceTextureChoosesTheImage) {
     EngineObject& obj = o.obj;
     Face& own = obj.Faces[3];  // own image with a first frame: the frame wins
     EXPECT_EQ(FaceTexture(obj, own), own.Frames[0].Image);
-    EXPECT_EQ(own.TexWidth, 2);
-    EXPECT_EQ(own.TexHeight, 2);
+    EXPECT_TRUE(own.TexWidth == 2 && own.TexHeight == 2);
 
     Face& slotted = obj.Faces[2];  // slot key 9: slot 0, whose first frame is empty
     EXPECT_EQ(FaceTexture(obj, slotted), obj.Slots[0].Image);
-    EXPECT_EQ(slotted.TexWidth, 8);
-    EXPECT_EQ(slotted.TexHeight, 4);
+    EXPECT_TRUE(slotted.TexWidth == 8 && slotted.TexHeight == 4);
     obj.Slots[0].Frames[0] = obj.Slots[0].Frames[1];
     EXPECT_EQ(FaceTexture(obj, slotted), obj.Slots[0].Frames[1].Image);
     EXPECT_EQ(slotted.TexHeight, 1);
@@ -201,7 +178,6 @@ TEST(ObjectFile, FaceTextureChoosesTheImage) {
     slotted.SlotKey = 9;
     slotted.TextureRef = 0x0102;  // external textures have no provider
     EXPECT_EQ(FaceTexture(obj, slotted), nullptr);
-
     Face& sphere = obj.Faces[1];
     EXPECT_EQ(FaceTexture(obj, sphere), sphere.Texture);
     EXPECT_EQ(sphere.TexHeight, 50);
