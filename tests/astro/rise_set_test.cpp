@@ -40,39 +40,40 @@ struct BodyDay {
     Twilights twilights;
 };
 
-// Meeus, Astronomical Algorithms (2nd ed.), example 15.a: Venus at Boston
-// (42deg20' N, 71deg05' W) on 1988 March 20: rising 12:25 UT, transit 19:41
-// UT, setting 02:55 UT, all within the UT date.
-TEST(RiseSet, VenusAtBostonMeeus15a) {
-    const double jd0 = JulianDayFromFields(1988, 3, 20, 0, 0, 0);
-    BodyDay venus("Venus", Place(42.3333, -71.0833), jd0);
-    const DayEvents& e = venus.events;
-    ASSERT_EQ(e.kind, DayKind::RisesOrSets);
-    ASSERT_EQ(e.rises.count, 1);
-    ASSERT_EQ(e.transits.count, 1);
-    ASSERT_EQ(e.sets.count, 1);
-    constexpr double kTwoMinutes = 2.0 / 60.0;
-    EXPECT_NEAR(Hours(e.rises.julianDay[0], jd0), Hm(12, 25), kTwoMinutes);
-    EXPECT_NEAR(Hours(e.transits.julianDay[0], jd0), Hm(19, 41), kTwoMinutes);
-    EXPECT_NEAR(Hours(e.sets.julianDay[0], jd0), Hm(2, 55), kTwoMinutes);
-    EXPECT_LT(e.sets.julianDay[0], e.rises.julianDay[0]);
-    // Transit altitude: 90 - 42.33 + declination (about +18.4 that day).
-    EXPECT_NEAR(e.transitAltitudeDeg[0], 66.1, 0.5);
-}
-
-// The Sun: Almanac for Computers 1990 (Nautical Almanac Office, USNO), the
-// worked sunrise at Wayne, New Jersey (40.9 N, 74.3 W), 1990 June 25, 9.441 h
-// UT; Meeus, example 28.a: the equation of time on 1992 October 13 is +13m
-// 42.7s, so the Sun culminates at Greenwich about 11:46:17 UT.
-TEST(RiseSet, SunriseAtWayneAndSolarNoonAtGreenwich) {
-    double jd0 = JulianDayFromFields(1990, 6, 25, 0, 0, 0);
-    BodyDay wayne("Sun", Place(40.9, -74.3), jd0);
-    ASSERT_EQ(wayne.events.rises.count, 1);
-    EXPECT_NEAR(Hours(wayne.events.rises.julianDay[0], jd0), 9.441, 2.0 / 60.0);
-    jd0 = JulianDayFromFields(1992, 10, 13, 0, 0, 0);
-    BodyDay greenwich("Sun", Place(51.4769, 0), jd0);
-    ASSERT_EQ(greenwich.events.transits.count, 1);
-    EXPECT_NEAR(Hours(greenwich.events.transits.julianDay[0], jd0), Hm(11, 46) + 17 / 3600.0, 1.0 / 60.0);
+// Published rise, transit and set times (UT hours after 0h UT; NaN: not
+// given): Meeus, Astronomical Algorithms (2nd ed.), example 15.a, Venus at
+// Boston on 1988 March 20 (its setting comes first in the UT day); the
+// Almanac for Computers 1990 (USNO), sunrise at Wayne, New Jersey, on 1990
+// June 25; Meeus 28.a, the equation of time +13m 42.7s on 1992 October 13,
+// so the Sun culminates at Greenwich about 11:46:17 UT. Venus culminates at
+// 90 - 42.33 + its declination (about +18.4 that day).
+TEST(RiseSet, PublishedTimes) {
+    const double none = std::nan("");
+    const struct {
+        const char* body;
+        double latDeg, lonDeg;
+        int year, month, day;
+        double rises, transits, sets, withinHours, transitAltitudeDeg;
+    } cases[] = {
+        {"Venus", 42.3333, -71.0833, 1988, 3, 20, Hm(12, 25), Hm(19, 41), Hm(2, 55), 2.0 / 60, 66.1},
+        {"Sun", 40.9, -74.3, 1990, 6, 25, 9.441, none, none, 2.0 / 60, none},
+        {"Sun", 51.4769, 0, 1992, 10, 13, none, Hm(11, 46) + 17 / 3600.0, none, 1.0 / 60, none},
+    };
+    for (const auto& c : cases) {
+        const double jd0 = JulianDayFromFields(c.year, c.month, c.day, 0, 0, 0);
+        const DayEvents e = BodyDay(c.body, Place(c.latDeg, c.lonDeg), jd0).events;
+        EXPECT_EQ(e.kind, DayKind::RisesOrSets);
+        const std::pair<const EventTimes*, double> expected[] = {
+            {&e.rises, c.rises}, {&e.transits, c.transits}, {&e.sets, c.sets}};
+        for (const auto& [times, hours] : expected) {
+            if (std::isnan(hours)) continue;
+            ASSERT_EQ(times->count, 1) << c.body << " " << c.year;
+            EXPECT_NEAR(Hours(times->julianDay[0], jd0), hours, c.withinHours) << c.body << " " << c.year;
+        }
+        if (!std::isnan(c.transitAltitudeDeg)) {
+            EXPECT_NEAR(e.transitAltitudeDeg[0], c.transitAltitudeDeg, 0.5);
+        }
+    }
 }
 
 // Tromsø (69.65 N, 18.96 E): the polar night runs from late November to
@@ -80,19 +81,17 @@ TEST(RiseSet, SunriseAtWayneAndSolarNoonAtGreenwich) {
 // never sets at midsummer.
 TEST(RiseSet, PolarNightAndMidnightSunAtTromso) {
     const EarthPlace tromso = Place(69.65, 18.96);
-    BodyDay winter("Sun", tromso, JulianDayFromFields(2026, 12, 21, 0, 0, 0));
+    const BodyDay winter("Sun", tromso, JulianDayFromFields(2026, 12, 21, 0, 0, 0));
     EXPECT_EQ(winter.events.kind, DayKind::NeverRises);
-    EXPECT_EQ(winter.events.transits.count, 1);
-    EXPECT_LT(winter.events.transitAltitudeDeg[0], -2);
+    EXPECT_TRUE(winter.events.transits.count == 1 && winter.events.transitAltitudeDeg[0] < -2);
     // Civil twilight still comes at noon.
-    EXPECT_EQ(winter.twilights.civil.rises.count, 1);
-    EXPECT_EQ(winter.twilights.civil.sets.count, 1);
-    BodyDay january("Sun", tromso, JulianDayFromFields(2027, 1, 20, 0, 0, 0));
-    EXPECT_EQ(january.events.rises.count, 1);
-    EXPECT_EQ(january.events.sets.count, 1);
-    BodyDay summer("Sun", tromso, JulianDayFromFields(2026, 6, 21, 0, 0, 0));
+    EXPECT_TRUE(winter.twilights.civil.rises.count == 1 && winter.twilights.civil.sets.count == 1);
+    const DayEvents january = BodyDay("Sun", tromso, JulianDayFromFields(2027, 1, 20, 0, 0, 0)).events;
+    EXPECT_TRUE(january.rises.count == 1 && january.sets.count == 1);
+    const BodyDay summer("Sun", tromso, JulianDayFromFields(2026, 6, 21, 0, 0, 0));
     EXPECT_EQ(summer.events.kind, DayKind::AlwaysUp);
     EXPECT_EQ(summer.twilights.astronomical.kind, DayKind::AlwaysUp);
+    EXPECT_TRUE(summer.twilights.astronomical.rises.empty());
 }
 
 // The semi-diurnal arc of a fixed star: cos H0 = (sin h0 - sin phi sin dec) /
@@ -107,12 +106,9 @@ TEST(RiseSet, SemiDiurnalArcsMatchTheHorizonGeometry) {
         // A right ascension that puts the transit near noon UT.
         const double ra = WrapAngle((GreenwichMeanSiderealTime(jd0 + 0.5) - 3.7) * kDegToRad, 2 * kPi);
         DayEvents e = FindDayEvents(FixedTrack(EquatorialEventPlace(ra, dec, kStarStandardAltitudeDeg)), place, jd0, jd0 + 1);
-        ASSERT_EQ(e.transits.count, 1) << decDeg;
-        ASSERT_EQ(e.rises.count, 1) << decDeg;
-        ASSERT_EQ(e.sets.count, 1) << decDeg;
-        double cosH0 = (std::sin(h0) - std::sin(phi) * std::sin(dec)) / (std::cos(phi) * std::cos(dec));
-        double arcDays = std::acos(cosH0) / (2 * kPi) / 1.00273790935;
-        double t = e.transits.julianDay[0];
+        ASSERT_TRUE(e.transits.count == 1 && e.rises.count == 1 && e.sets.count == 1) << decDeg;
+        const double cosH0 = (std::sin(h0) - std::sin(phi) * std::sin(dec)) / (std::cos(phi) * std::cos(dec));
+        const double arcDays = std::acos(cosH0) / (2 * kPi) / 1.00273790935, t = e.transits.julianDay[0];
         EXPECT_NEAR(t - e.rises.julianDay[0], arcDays, 0.1 * kMinute) << decDeg;
         EXPECT_NEAR(e.sets.julianDay[0] - t, arcDays, 0.1 * kMinute) << decDeg;
         EXPECT_NEAR(e.daysUp, 2 * arcDays, 0.1 * kMinute) << decDeg;
@@ -125,36 +121,23 @@ TEST(RiseSet, SemiDiurnalArcsMatchTheHorizonGeometry) {
 // early the next morning.
 TEST(RiseSet, TheMoonSkipsARiseOnceAMonth) {
     const EarthPlace madrid = Place(40.4168, -3.7038);
-    PlanetArray planets;
-    Mat3f ecliptic = kIdentity3f;
-    BuildBodyTable(planets, ecliptic);
-    const int moon = 4;
-    ASSERT_EQ(planets[moon]->m_strName, "Moon");
-    auto day = [&](double jd0) {
-        BodyTracks tracks(planets, ecliptic, jd0, jd0 + 1);
-        return FindDayEvents(BodyTrack(tracks, moon), madrid, jd0, jd0 + 1);
-    };
-    const double first = JulianDayFromFields(2026, 12, 1, 0, 0, 0);
+    auto day = [&](double jd0) { return BodyDay("Moon", madrid, jd0).events; };
     int daysWithoutRise = 0;
     for (int d = 0; d < 30; ++d) {
-        const double jd0 = first + d;
-        DayEvents e = day(jd0);
+        const double jd0 = JulianDayFromFields(2026, 12, 1, 0, 0, 0) + d;
+        const DayEvents e = day(jd0);
         EXPECT_EQ(e.kind, DayKind::RisesOrSets);
-        EXPECT_LE(e.rises.count, 1);
-        EXPECT_LE(e.transits.count, 1);
-        EXPECT_LE(e.sets.count, 1);
+        EXPECT_TRUE(e.rises.count <= 1 && e.transits.count <= 1 && e.sets.count <= 1) << "day " << d;
         if (!e.rises.empty()) continue;
         ++daysWithoutRise;
-        DayEvents before = day(jd0 - 1), after = day(jd0 + 1);
-        ASSERT_EQ(before.rises.count, 1);
-        ASSERT_EQ(after.rises.count, 1);
+        const DayEvents before = day(jd0 - 1), after = day(jd0 + 1);
+        ASSERT_TRUE(before.rises.count == 1 && after.rises.count == 1);
         EXPECT_GT(Hours(before.rises.julianDay[0], jd0 - 1), 22.5) << "day " << d;
         EXPECT_LT(Hours(after.rises.julianDay[0], jd0 + 1), 1.5) << "day " << d;
     }
     // One lunar day is about 24 h 50 min: one rise a month is lost (two when
     // the thirty days catch both ends of a month).
-    EXPECT_GE(daysWithoutRise, 1);
-    EXPECT_LE(daysWithoutRise, 2);
+    EXPECT_TRUE(daysWithoutRise == 1 || daysWithoutRise == 2) << daysWithoutRise;
 }
 
 // The interpolated tracks agree with the position update itself between the
@@ -174,43 +157,32 @@ TEST(BodyTracks, InterpolationMatchesThePositionUpdate) {
             // The moons of the other planets take their planet's track.
             const bool moonOfAnother = planets[b]->m_nParent != 0 && b != tracks.MoonIndex();
             if (b == tracks.EarthIndex() || moonOfAnother) continue;
-            std::array<double, 3> direct, track = tracks.GeocentricKm(b, t);
-            for (int c = 0; c < 3; ++c) direct[c] = planets[b]->m_dPos[c] - earth.m_dPos[c];
-            double dot = 0, nd = 0, nt = 0;
-            for (int c = 0; c < 3; ++c) {
-                dot += direct[c] * track[c];
-                nd += direct[c] * direct[c];
-                nt += track[c] * track[c];
-            }
-            const double arcsec = std::asin(std::sqrt(std::max(0.0, 1 - dot * dot / (nd * nt)))) * kRadToDeg * 3600;
-            worstArcsec = std::max(worstArcsec, arcsec);
-            EXPECT_NEAR(std::sqrt(nt) / std::sqrt(nd), 1, 1e-6) << planets[b]->m_strName;
+            const DVec3 track = tracks.GeocentricKm(b, t), direct = {planets[b]->m_dPos[0] - earth.m_dPos[0],
+                                                                   planets[b]->m_dPos[1] - earth.m_dPos[1],
+                                                                   planets[b]->m_dPos[2] - earth.m_dPos[2]};
+            const DVec3 u = Vec3Unit(direct), v = Vec3Unit(track), d = {u[0] - v[0], u[1] - v[1], u[2] - v[2]};
+            worstArcsec = std::max(worstArcsec, Vec3Norm(d) * kRadToDeg * 3600);  // chord: the angle
+            EXPECT_NEAR(Vec3Norm(track) / Vec3Norm(direct), 1, 1e-6) << planets[b]->m_strName;
         }
     }
     EXPECT_LT(worstArcsec, 1.0);
 }
 
-// The twilights come in order around sunrise and sunset; at 60 N in June the
-// Sun never goes 18 degrees down.
+// The twilights come in order around sunrise and sunset (Tromsø shows the
+// days without them).
 TEST(RiseSet, TwilightsInOrder) {
     const double jd0 = JulianDayFromFields(2026, 12, 6, 0, 0, 0);
     BodyDay madrid("Sun", Place(40.4168, -3.7038), jd0);
     const Twilights& t = madrid.twilights;
-    for (const DayEvents* e : {&t.astronomical, &t.nautical, &t.civil, static_cast<const DayEvents*>(&madrid.events)}) {
-        ASSERT_EQ(e->rises.count, 1);
-        ASSERT_EQ(e->sets.count, 1);
+    const DayEvents* outward[] = {&madrid.events, &t.civil, &t.nautical, &t.astronomical};
+    for (int k = 0; k < 4; ++k) {
+        ASSERT_TRUE(outward[k]->rises.count == 1 && outward[k]->sets.count == 1) << k;
+        if (k == 0) continue;
+        EXPECT_LT(outward[k]->rises.julianDay[0], outward[k - 1]->rises.julianDay[0]) << k;
+        EXPECT_GT(outward[k]->sets.julianDay[0], outward[k - 1]->sets.julianDay[0]) << k;
     }
-    EXPECT_LT(t.astronomical.rises.julianDay[0], t.nautical.rises.julianDay[0]);
-    EXPECT_LT(t.nautical.rises.julianDay[0], t.civil.rises.julianDay[0]);
-    EXPECT_LT(t.civil.rises.julianDay[0], madrid.events.rises.julianDay[0]);
-    EXPECT_LT(madrid.events.sets.julianDay[0], t.civil.sets.julianDay[0]);
-    EXPECT_LT(t.civil.sets.julianDay[0], t.nautical.sets.julianDay[0]);
-    EXPECT_LT(t.nautical.sets.julianDay[0], t.astronomical.sets.julianDay[0]);
     // Early December in Madrid: about 9 h 20 min of daylight.
     EXPECT_NEAR(madrid.events.daysUp * 24, 9.33, 0.1);
-    BodyDay north("Sun", Place(60, 10), JulianDayFromFields(2026, 6, 21, 0, 0, 0));
-    EXPECT_TRUE(north.twilights.astronomical.rises.empty());
-    EXPECT_EQ(north.twilights.astronomical.kind, DayKind::AlwaysUp);
 }
 
 TEST(DaySpan, LocalDaysAndTheirInstants) {

@@ -19,19 +19,14 @@ public:
 };
 LUMO_IMPLEMENT_SERIAL(COther, 2)
 
-std::vector<uint8_t> Bytes(std::initializer_list<int> list) {
-    std::vector<uint8_t> v;
-    for (int b : list) v.push_back(static_cast<uint8_t>(b));
-    return v;
-}
+std::vector<uint8_t> Bytes(std::initializer_list<int> list) { return {list.begin(), list.end()}; }
 
 std::string RoundTrip(const std::string& s) {
     CArchive out;
     out.WriteString(s);
     CArchive in(out.Buffer());
     std::string back = in.ReadString();
-    EXPECT_FALSE(in.Failed());
-    EXPECT_EQ(in.Remaining(), 0u);
+    EXPECT_TRUE(!in.Failed() && in.Remaining() == 0u) << s;
     return back;
 }
 
@@ -56,7 +51,6 @@ TEST(Archive, StringsUseTheMarkerAndTheThreeLengthForms) {
     out.WriteString("Sirius");
     EXPECT_EQ(out.Buffer(), Bytes({0xFF, 0xFE, 0xFF, 6, 'S', 0, 'i', 0, 'r', 0, 'i', 0, 'u', 0,
                                    's', 0}));
-
     // After the marker: one length byte, 0xFF then 16 bits, 0xFFFF then 32 bits.
     const std::pair<size_t, std::vector<uint8_t>> forms[] = {
         {254, Bytes({0xFE})}, {255, Bytes({0xFF, 0xFF, 0x00})},
@@ -65,24 +59,24 @@ TEST(Archive, StringsUseTheMarkerAndTheThreeLengthForms) {
         const std::string text(length, 'a');
         CArchive form;
         form.WriteString(text);
-        EXPECT_EQ(std::vector<uint8_t>(form.Buffer().begin() + 3, form.Buffer().begin() + 3 + prefix.size()), prefix);
-        EXPECT_EQ(form.Buffer().size(), 3 + prefix.size() + 2 * length);
+        const std::vector<uint8_t>& b = form.Buffer();
+        EXPECT_EQ(std::vector<uint8_t>(b.begin() + 3, b.begin() + 3 + prefix.size()), prefix);
+        EXPECT_EQ(b.size(), 3 + prefix.size() + 2 * length);
         EXPECT_EQ(RoundTrip(text), text);
     }
-    EXPECT_EQ(RoundTrip(""), "");
-    EXPECT_EQ(RoundTrip("τ Phe"), "τ Phe");
-    EXPECT_EQ(RoundTrip("Boötes 𝄞"), "Boötes 𝄞");  // beyond the BMP: a surrogate pair
-}
-
-TEST(Archive, ReaderAcceptsEightBitStrings) {
+    // Beyond the BMP: a surrogate pair.
+    for (const std::string s : {"", "τ Phe", "Boötes 𝄞"}) EXPECT_EQ(RoundTrip(s), s);
+    // The reader also takes eight-bit strings (ISO 8859-1).
     auto b = Bytes({5, 'L', 'y', 'r', 'a', 0xE9, 0xFF, 0x03, 0x01});
     b.resize(9 + 0x103, 'x');
     CArchive in(b);
-    EXPECT_EQ(in.ReadString(), "Lyra\xC3\xA9");  // é from ISO 8859-1
+    EXPECT_EQ(in.ReadString(), "Lyra\xC3\xA9");
     EXPECT_EQ(in.ReadString(), std::string(0x103, 'x'));
     EXPECT_FALSE(in.Failed());
 }
 
+// A new class: 0xFFFF, its schema, its name; a known one: 0x8000 | its index,
+// or 0x7FFF and 32 bits once the index reaches 0x7FFF.
 TEST(Archive, ObjectRecordsCarryClassThenIndexTags) {
     CArchive out;
     CThing a, b;
@@ -91,51 +85,35 @@ TEST(Archive, ObjectRecordsCarryClassThenIndexTags) {
     out.WriteObject(b);  // object 3
     out.WriteObject(c);  // class 4, object 5
     out.WriteObject(c);
-    // A new class: 0xFFFF, its schema, its name; a known one: 0x8000 | its index.
     const auto& buf = out.Buffer();
     EXPECT_EQ(std::vector<uint8_t>(buf.begin(), buf.begin() + 12),
               Bytes({0xFF, 0xFF, 1, 0, 6, 0, 'C', 'T', 'h', 'i', 'n', 'g'}));
-    EXPECT_EQ(buf[buf.size() - 2], 0x04);  // COther took index 4
-    EXPECT_EQ(buf[buf.size() - 1], 0x80);
+    EXPECT_EQ(std::vector<uint8_t>(buf.end() - 2, buf.end()), Bytes({0x04, 0x80}));  // COther's
     CArchive in(buf);
-    std::unique_ptr<CObject> r1(in.ReadObject(&CThing::classCThing));
-    std::unique_ptr<CObject> r2(in.ReadObject(&CThing::classCThing));
-    std::unique_ptr<CObject> r3(in.ReadObject(&COther::classCOther));
-    std::unique_ptr<CObject> r4(in.ReadObject(&COther::classCOther));
-    EXPECT_FALSE(in.Failed()) << in.Error();
-    EXPECT_NE(r4, nullptr);
+    for (const CRuntimeClass* k : {&CThing::classCThing, &CThing::classCThing, &COther::classCOther,
+                                   &COther::classCOther})
+        EXPECT_NE(std::unique_ptr<CObject>(in.ReadObject(k)), nullptr) << in.Error();
     EXPECT_EQ(in.Remaining(), 0u);
-}
 
-TEST(Archive, LongClassTagOnceTheIndexReaches7FFF) {
-    CArchive out;
-    COther filler;
-    // Each COther takes one index after its class's: after 0x7FFD of them the
-    // map count is 0x7FFF, so CThing's class gets index 0x7FFF.
-    for (int i = 0; i < 0x7FFD; ++i) out.WriteObject(filler);
-    CThing t;
-    t.m_n = 7;
-    out.WriteObject(t);
-    out.WriteObject(t);
-    const auto& buf = out.Buffer();
-    size_t tail = buf.size() - (2 + 4 + 4);
-    EXPECT_EQ(std::vector<uint8_t>(buf.begin() + tail, buf.begin() + tail + 6),
-              Bytes({0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x80}));
-
-    CArchive in(buf);
-    for (int i = 0; i < 0x7FFD; ++i) delete in.ReadObject(&COther::classCOther);
-    std::unique_ptr<CObject> a(in.ReadObject(&CThing::classCThing));
-    std::unique_ptr<CObject> b(in.ReadObject(&CThing::classCThing));
-    ASSERT_FALSE(in.Failed()) << in.Error();
-    EXPECT_EQ(static_cast<CThing*>(b.get())->m_n, 7);
+    // After 0x7FFD COthers (one index each after their class's) CThing's
+    // class gets index 0x7FFF.
+    CArchive many;
+    for (int i = 0; i < 0x7FFD; ++i) many.WriteObject(c);
+    a.m_n = 7;
+    many.WriteObject(a);
+    many.WriteObject(a);
+    const auto& tail = many.Buffer();
+    EXPECT_EQ(std::vector<uint8_t>(tail.end() - 10, tail.end() - 4), Bytes({0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x80}));
+    CArchive back(tail);
+    for (int i = 0; i < 0x7FFD; ++i) delete back.ReadObject(&COther::classCOther);
+    std::unique_ptr<CObject> first(back.ReadObject(&CThing::classCThing));
+    std::unique_ptr<CObject> second(back.ReadObject(&CThing::classCThing));
+    ASSERT_FALSE(back.Failed()) << back.Error();
+    EXPECT_EQ(static_cast<CThing*>(second.get())->m_n, 7);
 }
 
 TEST(Archive, MalformedRecordsFailAndKeepTheFirstMessage) {
-    struct Case {
-        const char* what;
-        std::vector<uint8_t> bytes;
-    };
-    Case cases[] = {
+    const std::pair<const char*, std::vector<uint8_t>> cases[] = {
         {"wrong class", Bytes({0xFF, 0xFF, 2, 0, 6, 0, 'C', 'O', 't', 'h', 'e', 'r'})},
         {"unknown class", Bytes({0xFF, 0xFF, 1, 0, 3, 0, 'C', 'Z', 'z'})},
         {"schema 2", Bytes({0xFF, 0xFF, 2, 0, 6, 0, 'C', 'T', 'h', 'i', 'n', 'g', 0, 0, 0, 0})},
@@ -146,10 +124,10 @@ TEST(Archive, MalformedRecordsFailAndKeepTheFirstMessage) {
         {"name past the end", Bytes({0xFF, 0xFF, 1, 0, 60, 0, 'C'})},
         {"body past the end", Bytes({0xFF, 0xFF, 1, 0, 6, 0, 'C', 'T', 'h', 'i', 'n', 'g', 1})},
     };
-    for (const Case& c : cases) {
-        CArchive in(c.bytes);
-        EXPECT_EQ(in.ReadObject(&CThing::classCThing), nullptr) << c.what;
-        EXPECT_TRUE(in.Failed()) << c.what;
+    for (const auto& [what, bytes] : cases) {
+        CArchive in(bytes);
+        EXPECT_EQ(in.ReadObject(&CThing::classCThing), nullptr) << what;
+        EXPECT_TRUE(in.Failed()) << what;
     }
     auto shortRead = Bytes({1, 2, 3});
     CArchive in(shortRead);
@@ -167,14 +145,12 @@ TEST(Archive, MalformedRecordsFailAndKeepTheFirstMessage) {
     EXPECT_TRUE(counts.CheckCount(2, 4, "things"));
     EXPECT_FALSE(counts.CheckCount(3, 4, "things"));
     EXPECT_NE(counts.Error().find("things"), std::string::npos);
-}
-
-TEST(Archive, ClassesAreCreatedByName) {
+    // Classes are created by their whole name.
     std::unique_ptr<CObject> o(CRuntimeClass::CreateObject("CThing"));
     ASSERT_NE(o, nullptr);
     EXPECT_EQ(o->GetRuntimeClass(), &CThing::classCThing);
     EXPECT_EQ(CRuntimeClass::CreateObject("CNothing"), nullptr);
-    EXPECT_EQ(CRuntimeClass::CreateObject("CThinG"), nullptr);  // the same length is not enough
+    EXPECT_EQ(CRuntimeClass::CreateObject("CThinG"), nullptr);
 }
 
 }  // namespace

@@ -19,12 +19,9 @@
 #include "scope/telescope_link.h"
 #include "tests/temp_dir.h"
 
-inline std::string IndiServerScript() { return std::string(LUMO_SOURCE_DIR) + "/tests/scope/indi_server.sh"; }
-
 inline int ReadNumber(const std::string& path) {
-    std::ifstream in(path);
     int n = 0;
-    in >> n;
+    std::ifstream(path) >> n;
     return n;
 }
 
@@ -38,7 +35,7 @@ inline int SharedServerPort() {
 class OwnServer {
 public:
     OwnServer() {
-        const std::string cmd = "bash " + IndiServerScript() + " start " + m_dir.Path();
+        const std::string cmd = "bash " LUMO_SOURCE_DIR "/tests/scope/indi_server.sh start " + m_dir.Path();
         if (std::system(cmd.c_str()) == 0) {
             port = ReadNumber(m_dir.File("port"));
             m_pid = ReadNumber(m_dir.File("pid"));
@@ -106,7 +103,7 @@ protected:
     void SetUp() override {
         if (SharedServerPort() == 0) GTEST_SKIP() << "no INDI server: run through ctest";
     }
-    MountAddress At(int port, const std::string& device = "Telescope Simulator") {
+    static MountAddress At(int port, const std::string& device = "Telescope Simulator") {
         MountAddress a;
         a.host = "127.0.0.1";
         a.port = port;

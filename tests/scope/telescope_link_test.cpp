@@ -1,28 +1,25 @@
 // The telescope link against the telescope simulator on a real INDI server:
-// how a slew ends other than by arriving (the arrival on the apparent place
-// of date is shown end to end by the program and the window tests).
+// how a slew ends other than by arriving; and `lumo telescope` end to end,
+// the built program slewing to the apparent place of date.
 
 #include <gtest/gtest.h>
 
-#include <thread>
+#include <cstdio>
 
+#include "tests/app/program_run.h"
 #include "tests/scope/scope_fixture.h"
 
 namespace {
 using namespace std::chrono_literals;
 
-MountTarget Place(const std::string& name, double raHours, double decDeg) {
-    MountTarget t;
-    t.name = name;
-    t.raHoursOfDate = t.raHoursJ2000 = raHours;
-    t.decDegOfDate = t.decDegJ2000 = decDeg;
-    return t;
-}
-
 // A place a quarter of the sky away from where the mount points now, so a
 // slew there takes seconds.
 MountTarget FarFrom(const MountStatus& s) {
-    return Place("Far", std::fmod(s.raHours + 6.0, 24.0), s.decDeg > 0 ? -20.0 : 40.0);
+    MountTarget t;
+    t.name = "Far";
+    t.raHoursOfDate = t.raHoursJ2000 = std::fmod(s.raHours + 6.0, 24.0);
+    t.decDegOfDate = t.decDegJ2000 = s.decDeg > 0 ? -20.0 : 40.0;
+    return t;
 }
 
 // Waits for a Moved event of a slew under way.
@@ -111,6 +108,51 @@ TEST_F(LinkTest, WrongDeviceAndClosedPortSayWhatIsWrong) {
     e = events.WaitFor({}, 2s);
     ASSERT_TRUE(e);
     EXPECT_EQ(e->status.message, "Not connected to a telescope");
+}
+
+// Madrid at 2026-12-06 21:00 UT.
+const std::string kWhenAndWhere = " --time 2026-12-06T21:00:00 --utc --lat 40.4168 --lon -3.7038";
+
+std::string Server() { return "--host 127.0.0.1 --port " + std::to_string(SharedServerPort()); }
+
+// Right ascension (hours) and declination (degrees) of the last
+// "RA ..h..m..s Dec ±..°..'..\"" in a text; false when there is none.
+bool LastPlace(const std::string& text, double& raHours, double& decDeg) {
+    const size_t at = text.rfind("RA ");
+    int h, m, d, dm, ds;
+    double s;
+    char sign;
+    if (at == std::string::npos ||
+        std::sscanf(text.c_str() + at, "RA %dh%dm%lfs Dec %c%d\xc2\xb0%d'%d\"", &h, &m, &s, &sign, &d,
+                    &dm, &ds) != 7)
+        return false;
+    raHours = h + m / 60.0 + s / 3600.0;
+    decDeg = (sign == '-' ? -1 : 1) * (d + dm / 60.0 + ds / 3600.0);
+    return true;
+}
+
+class TelescopeProgramTest : public LinkTest {};
+
+TEST_F(TelescopeProgramTest, GotoVegaSlewsAndReportsWhereTheMountEnded) {
+    ProgramResult r = RunLumo(kLumo, "telescope " + Server() + " --timeout 90 goto Vega" + kWhenAndWhere);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Slewing to Vega: RA 18h37m"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Arrived: Telescope Simulator points at RA"), std::string::npos) << r.out;
+    double ra, dec;
+    ASSERT_TRUE(LastPlace(r.out, ra, dec)) << r.out;
+    EXPECT_LT(SeparationArcmin(ra, dec, kVegaRaHours, kVegaDecDeg), 1.0) << r.out;
+
+    r = RunLumo(kLumo, "telescope " + Server() + " where");
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_TRUE(LastPlace(r.out, ra, dec)) << r.out;
+    EXPECT_LT(SeparationArcmin(ra, dec, kVegaRaHours, kVegaDecDeg), 1.0) << r.out;
+}
+
+TEST_F(TelescopeProgramTest, ATargetBelowTheHorizonIsRefused) {
+    ProgramResult r = RunLumo(kLumo, "telescope " + Server() + " goto Sun" + kWhenAndWhere);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("lumo telescope: Sun is "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(" deg below the horizon; no slew sent"), std::string::npos) << r.err;
 }
 
 }  // namespace
