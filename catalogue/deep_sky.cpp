@@ -195,22 +195,41 @@ bool InsideRing(const MilkyWayRing& ring, const double v[3]) {
         out[1] = d.y;
         out[2] = d.z;
     };
-    bool inside = false;
-    for (size_t i = 0; i < n; ++i) {
+    auto crosses = [&](size_t i) {
         const float* e = &ring.edgeNormals[3 * i];
         const bool side = e[0] * v[0] + e[1] * v[1] + e[2] * v[2] > 0;
-        if (side == (ring.poleSide[i] != 0)) continue;
+        if (side == (ring.poleSide[i] != 0)) return false;
         double a[3], b[3];
         dir(i, a);
         dir((i + 1) % n, b);
         const double sa = Dot(m, a), sb = Dot(m, b);
-        if ((sa > 0) == (sb > 0)) continue;
+        if ((sa > 0) == (sb > 0)) return false;
         double normal[3] = {e[0], e[1], e[2]}, x[3];
         Cross(m, normal, x);
         const double ab[3] = {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
-        if (Dot(x, mid) * Dot(x, ab) > 0) inside = !inside;
+        return Dot(x, mid) * Dot(x, ab) > 0;
+    };
+    bool inside = false;
+    if (!RunsCoverRing(ring)) {
+        for (size_t i = 0; i < n; ++i) inside ^= crosses(i);
+        return inside;
+    }
+    // A run whose cap (under 90 degrees) lies wholly on one side of the
+    // arc's plane has every end there: none of its edges crosses the arc.
+    const double mLength = std::sqrt(Dot(m, m));
+    for (const MilkyWayRing::Chunk& k : ring.chunks) {
+        if (k.cosRadius > 0 && std::fabs(Dot(m, k.centre)) > mLength * k.sinRadius) continue;
+        for (size_t i = k.first; i < k.last; ++i) inside ^= crosses(i);
     }
     return inside;
+}
+
+bool RunsCoverRing(const MilkyWayRing& ring) {
+    const auto& runs = ring.chunks;
+    if (runs.empty() || runs.front().first != 0 || runs.back().last != ring.directions.size()) return false;
+    for (size_t k = 1; k < runs.size(); ++k)
+        if (runs[k].first != runs[k - 1].last) return false;
+    return true;
 }
 
 DeepSkySymbol SymbolOf(DeepSkyKind kind) { return InfoOf(kind).symbol; }

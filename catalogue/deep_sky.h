@@ -96,8 +96,11 @@ constexpr uint32_t kRingChunk = 32;
 
 // True when the direction v (unit vector, sky frame) lies inside the ring:
 // the arc from the north galactic pole to v crosses it an odd number of
-// times. A pass over every edge.
+// times. Passes over the runs whose caps lie off the arc's plane.
 bool InsideRing(const MilkyWayRing& ring, const double v[3]);
+
+// True when the ring's runs follow one another from point 0 round to it.
+bool RunsCoverRing(const MilkyWayRing& ring);
 
 constexpr int32_t kMilkyWayLevels = 5;
 

@@ -57,13 +57,27 @@ LineGroup MakeGroup(uint32_t first, uint32_t end, const std::vector<Dir>& ends) 
     return g;
 }
 
-// A hash of every end point: a set changed anywhere is indexed again.
-int64_t SampleOf(const std::vector<CSkyLine>& lines) {
-    uint64_t h = 0;
+// The Q15 end points of every segment, in order: a set whose ends differ
+// anywhere is indexed again.
+std::vector<int32_t> EndsOf(const std::vector<CSkyLine>& lines) {
+    std::vector<int32_t> ends;
+    ends.reserve(6 * lines.size());
     for (const CSkyLine& line : lines)
-        for (const SkyPoint* p : {&line.m_start, &line.m_end})
-            h = h * 1000003 + (uint64_t(uint32_t(p->X)) << 34) + (uint64_t(uint32_t(p->Y)) << 17) + uint32_t(p->Z);
-    return static_cast<int64_t>(h);
+        for (const SkyPoint* p : {&line.m_start, &line.m_end}) ends.insert(ends.end(), {p->X, p->Y, p->Z});
+    return ends;
+}
+
+bool SameEnds(const std::vector<CSkyLine>& lines, const std::vector<int32_t>& ends) {
+    if (ends.size() != 6 * lines.size()) return false;
+    // Every end compared, without a branch per segment.
+    int32_t differ = 0;
+    const int32_t* e = ends.data();
+    for (const CSkyLine& line : lines) {
+        const SkyPoint &a = line.m_start, &b = line.m_end;
+        differ |= (a.X ^ e[0]) | (a.Y ^ e[1]) | (a.Z ^ e[2]) | (b.X ^ e[3]) | (b.Y ^ e[4]) | (b.Z ^ e[5]);
+        e += 6;
+    }
+    return differ == 0;
 }
 
 // Consecutive segments joined while their ends stay within a small cap.
@@ -93,18 +107,16 @@ std::vector<LineGroup> Group(const std::vector<CSkyLine>& lines) {
 }  // namespace
 
 const std::vector<LineGroup>& LineIndex::GroupsOf(const std::vector<CSkyLine>& lines) {
-    const int64_t sample = SampleOf(lines);
     for (Set& set : m_sets) {
         if (set.data != lines.data()) continue;
-        if (set.size != lines.size() || set.sample != sample) {
-            set.size = lines.size();
-            set.sample = sample;
+        if (!SameEnds(lines, set.ends)) {
+            set.ends = EndsOf(lines);
             set.groups = Group(lines);
         }
         return set.groups;
     }
     // Sets that went away (a catalogue opened again) are forgotten.
     if (m_sets.size() >= kSetsKept) m_sets.erase(m_sets.begin());
-    m_sets.push_back({lines.data(), lines.size(), sample, Group(lines)});
+    m_sets.push_back({lines.data(), EndsOf(lines), Group(lines)});
     return m_sets.back().groups;
 }

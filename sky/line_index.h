@@ -29,8 +29,7 @@ public:
 private:
     struct Set {
         const void* data = nullptr;
-        size_t size = 0;
-        int64_t sample = 0;  // a hash of every end point
+        std::vector<int32_t> ends;  // X, Y, Z of each segment's start and end
         std::vector<LineGroup> groups;
     };
     std::vector<Set> m_sets;

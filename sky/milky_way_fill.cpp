@@ -12,6 +12,24 @@ constexpr double kQ15 = 32768.0;
 // The depth of a point in front that the outline leaves out.
 constexpr double kSkipped = 1e30;
 
+// ceil(v) for v in [0, 2^31 - 1): exact, without a library
+// call.
+int32_t CeilSmall(double v) {
+    const int32_t t = static_cast<int32_t>(v);
+    return t + (static_cast<double>(t) < v);
+}
+
+// ceil(v) held inside [0, limit] (a whole number below 2^31), as the low
+// end of a span: NaN gives 0.
+int32_t CeilLow(double v, int32_t limit) {
+    return CeilSmall(std::min(double(limit), std::max(0.0, v)));
+}
+
+// The same as the high end of a span: NaN gives limit.
+int32_t CeilHigh(double v, int32_t limit) {
+    return CeilSmall(std::max(0.0, std::min(double(limit), v)));
+}
+
 }  // namespace
 
 MilkyWayOutline::MilkyWayOutline(const CSkyCamera& camera, double focal, double centreX,
@@ -36,10 +54,19 @@ void MilkyWayOutline::RimArc(double a, double b, std::vector<double>& path) cons
     }
 }
 
-void MilkyWayOutline::AddPath(const std::vector<double>& p) {
-    const size_t n = p.size() / 2;
-    for (size_t i = 0, j = n - 1; i < n; j = i++)
-        m_edges.push_back({p[2 * j], p[2 * j + 1], p[2 * i], p[2 * i + 1]});
+bool MilkyWayOutline::AddPath(const std::vector<double>& p) {
+    const size_t n = p.size() / 2, base = m_edges.size();
+    m_edges.resize(base + n);
+    FillEdge* edge = m_edges.data() + base;
+    // Whether the surface centre lies inside: a ray from it to the right.
+    bool inside = false;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double xi = p[2 * i], yi = p[2 * i + 1], xj = p[2 * j], yj = p[2 * j + 1];
+        *edge++ = {xj, yj, xi, yi};
+        if ((yi > m_cy) == (yj > m_cy)) continue;
+        if (xj + (m_cy - yj) * (xi - xj) / (yi - yj) > m_cx) inside = !inside;
+    }
+    return inside;
 }
 
 void MilkyWayOutline::AddRim() {
@@ -47,18 +74,6 @@ void MilkyWayOutline::AddRim() {
     RimArc(0, 2 * kPi - 1e-12, rim);
     rim.insert(rim.begin(), {m_cx + m_focal, m_cy});
     AddPath(rim);
-}
-
-bool MilkyWayOutline::CentreInside(const std::vector<double>& p) const {
-    // A ray from the surface centre to the right.
-    bool inside = false;
-    const size_t n = p.size() / 2;
-    for (size_t i = 0, j = n - 1; i < n; j = i++) {
-        const double xi = p[2 * i], yi = p[2 * i + 1], xj = p[2 * j], yj = p[2 * j + 1];
-        if ((yi > m_cy) == (yj > m_cy)) continue;
-        if (xj + (m_cy - yj) * (xi - xj) / (yi - yj) > m_cx) inside = !inside;
-    }
-    return inside;
 }
 
 void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
@@ -83,18 +98,19 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
     } else {
         centreInside = InsideRing(ring, centre);
     }
+    // At most n points are placed (a run's stand-in point replaces at least
+    // one of its points).
     std::vector<CameraPoint>& cam = m_cameraPoints;
-    cam.clear();
-    cam.reserve(n);
+    cam.resize(n);
+    size_t placed = 0;
     auto place = [&](size_t i) {
         const SkyDirQ15& v = ring.directions[i % n];
-        const Vec3i c = m_camera.ToCamera(v.x, v.y, v.z);
-        cam.push_back({double(c.x), double(c.y), double(c.z)});
+        cam[placed++] = {double(DotQ15(m_camera.m_vSide, v.x, v.y, v.z)),
+                         double(DotQ15(m_camera.m_vUp, v.x, v.y, v.z)),
+                         double(DotQ15(m_camera.m_vDepth, v.x, v.y, v.z))};
     };
     // The runs one after the other from point 0 round to it.
-    bool runsCover = !ring.chunks.empty() && ring.chunks.front().first == 0 && ring.chunks.back().last == n;
-    for (size_t k = 1; runsCover && k < ring.chunks.size(); ++k)
-        runsCover = ring.chunks[k].first == ring.chunks[k - 1].last;
+    const bool runsCover = RunsCoverRing(ring);
     if (!runsCover) {
         for (size_t i = 0; i < n; ++i) place(i);
     }
@@ -114,13 +130,13 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
         place(k.first);  // its last point is the next run's first
         if (k.last == k.first + 1) continue;
         if (behind)
-            cam.push_back({0, 0, -1});
+            cam[placed++] = {0, 0, -1};
         else if (offView)
-            cam.push_back({0, 0, kSkipped});
+            cam[placed++] = {0, 0, kSkipped};
         else
             for (uint32_t i = k.first + 1; i < k.last; ++i) place(i);
     }
-    const size_t placed = cam.size();
+    cam.resize(placed);
     size_t firstVisible = placed;
     for (size_t i = 0; i < placed && firstVisible == placed; ++i)
         if (cam[i].z >= 0) firstVisible = i;
@@ -128,9 +144,8 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
     if (firstVisible < placed) TracePath(cam, firstVisible);
     // The outline's even-odd inside differs from the ring's by the whole
     // disc or not at all: the centre tells which.
-    const bool outlineInside = m_path.size() >= 6 && CentreInside(m_path);
+    const bool outlineInside = m_path.size() >= 6 && AddPath(m_path);
     if (outlineInside != centreInside) m_flip = !m_flip;
-    if (m_path.size() >= 6) AddPath(m_path);
 }
 
 void MilkyWayOutline::TracePath(const std::vector<CameraPoint>& cam, size_t firstVisible) {
@@ -174,30 +189,32 @@ const std::vector<FillEdge>& MilkyWayOutline::Finish() {
 void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) {
     const int32_t height = s.Height, width = s.Stride;
     if (height <= 0 || width <= 0 || edges.empty()) return;
+    // The rows each edge crosses: those whose centre y satisfies y0 <= y < y1.
+    std::vector<std::pair<int32_t, int32_t>> rows(edges.size());
+    int32_t top = height, bottom = 0;  // the rows any edge crosses: top .. bottom - 1
+    for (size_t i = 0; i < edges.size(); ++i) {
+        const FillEdge& e = edges[i];
+        rows[i] = {CeilLow(std::min(e.y0, e.y1), height), CeilHigh(std::max(e.y0, e.y1), height)};
+        if (rows[i].first < rows[i].second) {
+            top = std::min(top, rows[i].first);
+            bottom = std::max(bottom, rows[i].second);
+        }
+    }
     // Crossings of each row's centre line, bucketed by row.
     std::vector<int32_t> start(static_cast<size_t>(height) + 1, 0);
-    auto rows = [height](const FillEdge& e, int32_t& lo, int32_t& hi) {
-        const double y0 = std::min(e.y0, e.y1), y1 = std::max(e.y0, e.y1);
-        // Rows whose centre y satisfies y0 <= y < y1.
-        lo = static_cast<int32_t>(std::max(0.0, std::ceil(y0)));
-        hi = static_cast<int32_t>(std::min(double(height), std::ceil(y1)));
-    };
-    for (const FillEdge& e : edges) {
-        int32_t lo, hi;
-        rows(e, lo, hi);
+    for (const auto& [lo, hi] : rows)
         for (int32_t y = lo; y < hi; ++y) ++start[y + 1];
-    }
     for (int32_t y = 0; y < height; ++y) start[y + 1] += start[y];
     std::vector<double> xs(static_cast<size_t>(start[height]));
     std::vector<int32_t> fill(start.begin(), start.end() - 1);
-    for (const FillEdge& e : edges) {
-        int32_t lo, hi;
-        rows(e, lo, hi);
+    for (size_t i = 0; i < edges.size(); ++i) {
+        const auto [lo, hi] = rows[i];
         if (lo >= hi) continue;
+        const FillEdge& e = edges[i];
         const double slope = (e.x1 - e.x0) / (e.y1 - e.y0);
         for (int32_t y = lo; y < hi; ++y) xs[fill[y]++] = e.x0 + (y - e.y0) * slope;
     }
-    for (int32_t y = 0; y < height; ++y) {
+    for (int32_t y = top; y < bottom; ++y) {
         double* first = xs.data() + start[y];
         double* last = xs.data() + start[y + 1];
         // Mostly a few crossings a row: an insertion sort for those.
@@ -211,9 +228,8 @@ void FillEvenOdd(Surface& s, const std::vector<FillEdge>& edges, uint8_t index) 
         uint8_t* row = s.RowBase + static_cast<ptrdiff_t>(y) * s.RowStep;
         for (double* p = first; p + 1 < last; p += 2) {
             // Columns whose centre x satisfies x0 <= x < x1.
-            const double x0 = std::max(0.0, std::ceil(p[0]));
-            const double x1 = std::min(double(width), std::ceil(p[1]));
-            if (x0 < x1) std::fill(row + static_cast<int32_t>(x0), row + static_cast<int32_t>(x1), index);
+            const int32_t x0 = CeilLow(p[0], width), x1 = CeilHigh(p[1], width);
+            if (x0 < x1) std::fill(row + x0, row + x1, index);
         }
     }
 }

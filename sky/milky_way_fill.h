@@ -55,9 +55,9 @@ private:
     // Traces the visible pieces of a ring from its first visible point,
     // joined along the rim, into m_path.
     void TracePath(const std::vector<CameraPoint>& cam, size_t firstVisible);
-    // Even-odd inside of a closed path at the surface centre.
-    bool CentreInside(const std::vector<double>& path) const;
-    void AddPath(const std::vector<double>& path);
+    // Adds the edges of a closed path; returns its even-odd inside at the
+    // surface centre.
+    bool AddPath(const std::vector<double>& path);
 
     const CSkyCamera& m_camera;
     double m_focal, m_cx, m_cy, m_viewCos;
