@@ -105,9 +105,8 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
     size_t placed = 0;
     auto place = [&](size_t i) {
         const SkyDirQ15& v = ring.directions[i % n];
-        cam[placed++] = {double(DotQ15(m_camera.m_vSide, v.x, v.y, v.z)),
-                         double(DotQ15(m_camera.m_vUp, v.x, v.y, v.z)),
-                         double(DotQ15(m_camera.m_vDepth, v.x, v.y, v.z))};
+        const Vec3i c = m_camera.ToCamera(v.x, v.y, v.z);
+        cam[placed++] = {double(c.x), double(c.y), double(c.z)};
     };
     // The runs one after the other from point 0 round to it.
     const bool runsCover = RunsCoverRing(ring);

@@ -44,8 +44,4 @@ void CSkyCamera::RebuildEngineCopies() {
     MatTranspose(m_engineTransposed, m_engine);
 }
 
-Vec3i CSkyCamera::ToCamera(int32_t x, int32_t y, int32_t z) const {
-    return {DotQ15(m_vSide, x, y, z), DotQ15(m_vUp, x, y, z), DotQ15(m_vDepth, x, y, z)};
-}
-
 int32_t CSkyCamera::Depth(int32_t x, int32_t y, int32_t z) const { return DotQ15(m_vDepth, x, y, z); }

@@ -48,3 +48,8 @@ inline int32_t DotQ15(const Vec3i& row, int32_t x, int32_t y, int32_t z) {
     return static_cast<int32_t>(((int64_t{row.x} * x) >> 15) + ((int64_t{row.y} * y) >> 15) +
                                 ((int64_t{row.z} * z) >> 15));
 }
+
+// Inline: the paint calls it for every line group and Milky Way point.
+inline Vec3i CSkyCamera::ToCamera(int32_t x, int32_t y, int32_t z) const {
+    return {DotQ15(m_vSide, x, y, z), DotQ15(m_vUp, x, y, z), DotQ15(m_vDepth, x, y, z)};
+}

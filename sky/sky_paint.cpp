@@ -54,9 +54,7 @@ constexpr int64_t kGroupSlackPixels = 4;
 // wholly off the surface.
 bool GroupMayShow(const CLumoWnd& wnd, const LineGroup& g) {
     if (g.everywhere) return true;
-    const CSkyCamera& camera = wnd.m_Camera;
-    const Vec3i c{DotQ15(camera.m_vSide, g.x, g.y, g.z), DotQ15(camera.m_vUp, g.x, g.y, g.z),
-                  DotQ15(camera.m_vDepth, g.x, g.y, g.z)};
+    const Vec3i c = wnd.m_Camera.ToCamera(g.x, g.y, g.z);
     if (c.z + g.radius + kGroupSlackQ15 <= 0) return false;
     int32_t x, y, edgeX, edgeY;
     wnd.ProjectToScreen(c.x, c.y, x, y);
