@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(git -C "$(dirname "$0")" rev-parse --show-toplevel)"
 
-CODE_DIRS="app sky engine catalogue astro framework tools"
+CODE_DIRS="app sky scope engine catalogue astro framework tools"
 
 # Prints "<all lines> <code-only lines>" for the tracked sources under the given folders.
 count() {
