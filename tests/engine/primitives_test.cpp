@@ -39,6 +39,10 @@ TEST_F(PrimitivesTest, Discs) {
     EXPECT_EQ(PixelOf(s, 40, 20), PaletteIndexOf(1, 5));
     DrawBodyDisc(s, 50, 30, 2, 209);  // unlit colours as given
     EXPECT_EQ(PixelOf(s, 50, 30), 219);
+    // Circles that only touch column 0, or run past the last column, are drawn.
+    DrawCircle(s, -5, 40, 5, 4);
+    DrawCircle(s, 60, 40, 8, 4);
+    EXPECT_TRUE(PixelOf(s, 0, 40) == 14 && PixelOf(s, 52, 40) == 14);
     // A disc centred left of the surface and reaching past its top fills
     // exactly the visible part of the same disc drawn further in.
     Surface wide;

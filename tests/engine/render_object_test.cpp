@@ -55,6 +55,9 @@ TEST_F(RenderObjectTest, NearObjectsIgnoreTheViewConeFarOnesMustBeInIt) {
         EXPECT_EQ(Render(c.tx, 0, c.tz), c.drawn) << c.tx;
         EXPECT_EQ(CountIndex(s, PaletteIndexOf(0, 3)), c.drawn ? 100 * 80 : 0) << c.tx;
     }
+    Clear();  // beyond the point distance: a single pixel
+    ASSERT_EQ(Render(0, 0, PointDistance + 1), 1);
+    EXPECT_EQ(CountIndex(s, kBackground), 100 * 80 - 1);
     // A near surface taller than the old 1024-row tables, and no surface at all.
     Begin(40, 1300, 100);
     ASSERT_EQ(Render(0, 0, 100), 1);
@@ -107,22 +110,26 @@ TEST_F(RenderObjectTest, DotsKeepTheirRadiusWithinOneToAHundred) {
 }
 
 TEST_F(RenderObjectTest, MovingPartsTurnAboutTheirPivot) {
-    Start(3);
+    Start(4);
     SetFacingSquare(obj.Faces[0], 40, 0, 3, 150, 0);  // part 3: a quarter turn about the origin
     obj.Faces[0].PartKey = 3;
     SetFacingSquare(obj.Faces[1], 40, 0, 4, -150, 0);  // part 213 hangs from part 203
     obj.Faces[1].PartKey = 213;
     SetFacingSquare(obj.Faces[2], 40, 0, 5, 150, 150);  // part 5 has no angle: stays
     obj.Faces[2].PartKey = 5;
-    obj.PartCount = 4;
-    const int32_t keys[4] = {3, 213, 203, 5};
-    for (int i = 0; i < 4; ++i) {
+    SetFacingSquare(obj.Faces[3], 40, 0, 6, -150, 150);  // part 7: the least angle, a far pivot
+    obj.Faces[3].PartKey = 7;
+    obj.PartCount = 5;
+    const int32_t keys[5] = {3, 213, 203, 5, 7};
+    for (int i = 0; i < 5; ++i) {
         PartTransform& p = obj.Parts[i];
         p.Key = keys[i];
         for (int k = 0; k < 3; ++k) p.Rest[k][k] = p.Current[k][k] = kQ15One;
     }
     obj.Parts[0].Angle = obj.Parts[2].Angle = kAngleQuarterTurn;
     obj.Parts[3].Current[0][0] = obj.Parts[3].Current[1][1] = -kQ15One;  // ignored without an angle
+    obj.Parts[4].Angle = 1;
+    obj.Parts[4].Pivot[0] = 500000;
     ASSERT_TRUE(Finish(obj, model.obj));
     ASSERT_EQ(Render(0, 0, 1000), 1);  // 15 pixels from the centre (50, 40)
     EXPECT_EQ(PixelOf(s, 65, 40), kBackground);
@@ -130,6 +137,8 @@ TEST_F(RenderObjectTest, MovingPartsTurnAboutTheirPivot) {
     EXPECT_EQ(PixelOf(s, 35, 40), kBackground);
     EXPECT_EQ(PixelOf(s, 50, 55), PaletteIndexOf(0, 4));  // turned by part 203
     EXPECT_EQ(PixelOf(s, 65, 55), PaletteIndexOf(0, 5));
+    // The least angle still turns: Sin(1) of 32767 over a pivot 500000 file units off.
+    EXPECT_TRUE(PixelOf(s, 35, 55) == kBackground && PixelOf(s, 45, 70) == PaletteIndexOf(0, 6));
 }
 
 TEST_F(RenderObjectTest, NearFacesAreClippedAtTheViewer) {

@@ -70,6 +70,16 @@ TEST_F(SphereTest, SpheresLargerThanATableStillDraw) {
     EXPECT_EQ(PixelOf(s, 100, 60), kBackground);
 }
 
+TEST_F(SphereTest, AnOffCentreSphereStandsWhereItsCentreProjects) {
+    // Centre 100 file units right and 1000 beyond tz = 1000: x = 400 x 100 / 2000 = 20 pixels;
+    // a disc of radius 10 x 400 / 1000 = 4 (no image).
+    face.Vertices[1][0] = 100 * 16;
+    face.Vertices[1][2] = 1000 * 16;
+    Draw(10, 1000, TextureImage{});
+    EXPECT_NE(PixelOf(s, 118, 60), kBackground);
+    EXPECT_EQ(PixelOf(s, 125, 60), kBackground);
+}
+
 // The member drawing a sphere takes larger blocks from radius 41, 61, 81, 111 and 151 on.
 TEST(SphereBlockTest, BlocksGrowWithTheRadius) {
     for (int32_t last : {40, 60, 80, 110, 150}) {
@@ -93,6 +103,9 @@ TEST_F(SpriteTest, TheImageCoversTheSquareAndReadsStayInside) {
     EXPECT_EQ(PixelOf(s, 75, 85), 10 + 12);        // top left: v / 16 = 3
     EXPECT_EQ(PixelOf(s, 69, 29), kBackground);    // the transparent corner
     EXPECT_EQ(PixelOf(s, 100, 100), kBackground);  // outside the square
+    // Turned a quarter (64 of 256) anticlockwise: the top left quarter comes to the bottom left.
+    DrawSprite(s, 100, 60, 32, 64, 6, TextureImage{image.data(), 64, 64});
+    EXPECT_TRUE(PixelOf(s, 75, 40) == 22 && PixelOf(s, 125, 40) == 10 && PixelOf(s, 125, 85) == 13);
     // A smaller image is read within its own bounds.
     std::vector<uint8_t> small(4 * 2, 30);
     small.back() = 31;
