@@ -49,30 +49,14 @@ TEST(DeepSkyFile, TheBuiltFileHoldsMessierTheBrightObjectsAndTheMilkyWay) {
     EXPECT_EQ(levels.size(), size_t(kMilkyWayLevels));
 }
 
-TEST(DeepSkyKinds, CodesWordsAndSymbols) {
-    EXPECT_EQ(KindOfCode("oc"), DeepSkyKind::OpenCluster);
-    EXPECT_EQ(KindOfCode("pos"), DeepSkyKind::Other);
-    EXPECT_STREQ(KindInWords(DeepSkyKind::GlobularCluster), "Globular cluster");
-    EXPECT_EQ(SymbolOf(DeepSkyKind::SupernovaRemnant), DeepSkySymbol::Nebula);
-}
-
 // M 31 and NGC 1499 (no magnitude, stored first) and one Milky Way ring.
 CDeepSky Sample() {
     CDeepSky sky;
-    DeepSkyObject a, b;
-    a.designation = "M 31";
-    a.other = "NGC 224";
-    a.name = "Andromeda";
-    a.kind = DeepSkyKind::SpiralGalaxy;
-    a.magnitude = 3.44f;
-    a.majorArcmin = 189.1f;
-    a.minorArcmin = 61.7f;
-    a.pos = DeepSkyPoint(10.68 * kDegToRad, 41.27 * kDegToRad);
-    b.designation = "NGC 1499";
-    b.kind = DeepSkyKind::BrightNebula;
-    b.magnitude = kNaN;
-    b.pos = DeepSkyPoint(60.8 * kDegToRad, 36.4 * kDegToRad);
-    sky.objects = {b, a};
+    sky.objects = {{.designation = "NGC 1499", .kind = DeepSkyKind::BrightNebula, .magnitude = kNaN,
+                    .pos = DeepSkyPoint(60.8 * kDegToRad, 36.4 * kDegToRad)},
+                   {.designation = "M 31", .other = "NGC 224", .name = "Andromeda",
+                    .kind = DeepSkyKind::SpiralGalaxy, .magnitude = 3.44f, .majorArcmin = 189.1f,
+                    .minorArcmin = 61.7f, .pos = DeepSkyPoint(10.68 * kDegToRad, 41.27 * kDegToRad)}};
     sky.rings.resize(1);
     sky.rings[0].level = 2;
     sky.rings[0].points = {{0.1f, 0.2f}, {0.3f, 0.2f}, {0.2f, 0.4f}};
@@ -80,22 +64,16 @@ CDeepSky Sample() {
     return sky;
 }
 
+// Storing again gives the same bytes, so every stored field was read back.
 TEST(DeepSkyFile, RoundTrip) {
-    const CDeepSky sky = Sample();
-    const std::vector<uint8_t> bytes = sky.StoreToBytes();
+    const std::vector<uint8_t> bytes = Sample().StoreToBytes();
     CDeepSky back;
     std::string error;
     ASSERT_TRUE(back.LoadFrom(bytes, error)) << error;
+    EXPECT_EQ(back.StoreToBytes(), bytes);
     ASSERT_EQ(back.objects.size(), 2u);
     EXPECT_EQ(back.objects[0].designation, "M 31");  // brightest first
-    EXPECT_EQ(back.objects[0].other, "NGC 224");
-    EXPECT_EQ(back.objects[0].pos.X, sky.objects[0].pos.X);
-    EXPECT_FALSE(back.objects[1].HasMagnitude());
-    EXPECT_EQ(back.objects[1].kind, DeepSkyKind::BrightNebula);
-    ASSERT_EQ(back.rings.size(), 1u);
-    EXPECT_EQ(back.rings[0].level, 2);
-    EXPECT_EQ(back.rings[0].directions.size(), 3u);
-    EXPECT_EQ(back.StoreToBytes(), bytes);
+    EXPECT_EQ(back.rings.at(0).directions.size(), 3u);
 }
 
 // Every damaged form is refused with a message and leaves nothing loaded.
