@@ -51,19 +51,6 @@ protected:
     Surface s;
 };
 
-TEST_F(OutlineTest, ResetClearsOnlyTheDirtyRows) {
-    EXPECT_EQ(s.EdgeTable[47].Right, NoCrossing);  // the first reset covers every row
-    MoveTo(s, 5, 10);
-    EdgeTo(s, 9, 20);
-    EXPECT_TRUE(s.DirtyTop == 10 && s.DirtyBottom == 20);
-    s.EdgeTable[30].Left = 7;  // outside the dirty rows: left alone
-    OutlineReset(s);
-    EXPECT_EQ(s.EdgeTable[15].Left, NoCrossing);
-    EXPECT_EQ(s.EdgeTable[30].Left, 7);
-    MoveTo(s, 3, 5000);  // the pen's row widens them, within the surface
-    EXPECT_EQ(s.DirtyBottom, 47);
-}
-
 TEST_F(OutlineTest, EdgeWalksFromBothEndsAndItsReverseMatches) {
     MoveTo(s, 0, 0);
     EdgeTo(s, 10, 4);  // x = 2.5 y, the half steps rounded away from each end

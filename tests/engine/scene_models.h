@@ -5,6 +5,7 @@
 // and a textured sphere, with the textures they use. Header only, so that
 // the render benchmark builds the same models.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -26,7 +27,7 @@ inline uint8_t* NewImage(int32_t width, int32_t height) {
 
 // The point at latitude band b of `bands` (0: the south pole) and segment k
 // of `segments`, `length` from the centre; segment 0 faces the viewer (-z).
-inline std::array<int32_t, 3> OnSphere(int b, int bands, int k, int segments, double length) {
+inline std::array<int32_t, 3> OnSphere(double b, int bands, double k, int segments, double length) {
     const double lat = -std::numbers::pi / 2 + std::numbers::pi * b / bands;
     const double lon = 2 * std::numbers::pi * k / segments;
     return {static_cast<int32_t>(std::lround(length * std::cos(lat) * std::sin(lon))),
@@ -171,14 +172,10 @@ inline bool MakePolygonSphere(EngineObject& out, int32_t radius, int bands, int 
                 }
             }
             // The face's own normal and centre: through the middle of its band and segment.
-            const double lat = -std::numbers::pi / 2 + std::numbers::pi * (b + 0.5) / bands;
-            const double lon = 2 * std::numbers::pi * (k + 0.5) / segments;
-            const double dir[3] = {std::cos(lat) * std::sin(lon), std::sin(lat),
-                                   -std::cos(lat) * std::cos(lon)};
-            for (int c = 0; c < 3; ++c) {
-                f.Normal[c] = static_cast<int32_t>(std::lround(128 * dir[c]));
-                f.Centre[c] = static_cast<int32_t>(std::lround(radius * dir[c]));
-            }
+            const auto n = scene_detail::OnSphere(b + 0.5, bands, k + 0.5, segments, 128);
+            const auto centre = scene_detail::OnSphere(b + 0.5, bands, k + 0.5, segments, radius);
+            std::copy(n.begin(), n.end(), f.Normal);
+            std::copy(centre.begin(), centre.end(), f.Centre);
             f.Colour = colour;
         }
     }

@@ -26,11 +26,8 @@ protected:
         face = Face{};
         face.Kind = kFaceSphere;
         face.VertexCount = 3;
-        const int32_t pole[3] = {0, -16, 0}, meridian[3] = {0, 0, -16};
-        for (int c = 0; c < 3; ++c) {
-            face.Vertices[0][c] = pole[c];
-            face.Vertices[2][c] = meridian[c];
-        }
+        face.Vertices[0][1] = -16;  // the south pole
+        face.Vertices[2][2] = -16;  // the prime meridian
         face.Colour = 5;
     }
     void TearDown() override { DetailMode = kModeNear; }
@@ -80,14 +77,6 @@ TEST_F(SphereTest, AnOffCentreSphereStandsWhereItsCentreProjects) {
     EXPECT_EQ(PixelOf(s, 125, 60), kBackground);
 }
 
-// The member drawing a sphere takes larger blocks from radius 41, 61, 81, 111 and 151 on.
-TEST(SphereBlockTest, BlocksGrowWithTheRadius) {
-    for (int32_t last : {40, 60, 80, 110, 150}) {
-        const SphereBlock a = SphereBlockFor(last), b = SphereBlockFor(last + 1);
-        EXPECT_LT(a.Columns * a.Rows, b.Columns * b.Rows) << last;
-    }
-}
-
 class SpriteTest : public SphereTest {};
 
 TEST_F(SpriteTest, TheImageCoversTheSquareAndReadsStayInside) {
@@ -111,10 +100,8 @@ TEST_F(SpriteTest, TheImageCoversTheSquareAndReadsStayInside) {
     small.back() = 31;
     SurfaceClear(s, kBackground);
     DrawSprite(s, 100, 60, 50, 0, 6, TextureImage{small.data(), 4, 2});
-    std::set<uint8_t> drawn;
-    for (int32_t i = 0; i < s.Stride * s.Height; ++i)
-        if (s.Bits[i] != kBackground) drawn.insert(s.Bits[i]);
-    EXPECT_EQ(drawn, (std::set<uint8_t>{40, 41}));
+    EXPECT_EQ(CountIndex(s, 40) + CountIndex(s, 41) + CountIndex(s, kBackground), 200 * 120);
+    EXPECT_GT(CountIndex(s, 41), 0);
     // Nothing for a size of 0 or without an image.
     SurfaceClear(s, kBackground);
     DrawSprite(s, 100, 60, 0, 0, 6, TextureImage{image.data(), 64, 64});
