@@ -92,20 +92,14 @@ TEST_F(RenderObjectTest, DotsKeepTheirRadiusWithinOneToAHundred) {
     obj.Faces[0].Colour = 3;
     ASSERT_TRUE(Finish(obj, model.obj));
     Begin(320, 240, 100);
-    const uint8_t colour =
-        static_cast<uint8_t>(ShadeBase[448] + 3);  // a body disc: one level darker
-    auto centreRow = [&] {
-        int n = 0;
-        for (int32_t x = 0; x < s.Stride; ++x) n += PixelOf(s, x, s.CentreY) == colour;
-        return n;
-    };
     // Radius TexHeight x F / tz: 0.5 becomes 1, 150 becomes 100, 40 stays.
-    const std::pair<int32_t, int> cases[] = {{5, 2}, {1500, 200}, {400, 80}};
-    for (auto [size, width] : cases) {
+    for (auto [size, width] : {std::pair{5, 2}, {1500, 200}, {400, 80}}) {
         model.obj.Faces[0].TexHeight = size;
         Clear();
         ASSERT_EQ(Render(0, 0, 1000), 1);
-        EXPECT_EQ(centreRow(), width) << size;
+        int n = 0;  // a body disc, one level darker, along the centre row
+        for (int32_t x = 0; x < s.Stride; ++x) n += PixelOf(s, x, s.CentreY) == ShadeBase[448] + 3;
+        EXPECT_EQ(n, width) << size;
     }
 }
 

@@ -58,21 +58,6 @@ protected:
     Surface s;
 };
 
-TEST_F(TextureTest, FortyEightTexelsWideAreAddressedAsThirtyTwo) {
-    // Only the first 1024 texels (32 rows of 32) can be read: those hold
-    // 40 + u (or 40 + v), the others 200. The u axis is 48 pixels long, one
-    // texel per pixel, so the square shows u = 0..39.
-    std::vector<uint8_t> image(48 * 32, 200);
-    std::set<uint8_t> expected;
-    for (int32_t k = 0; k < 32; ++k) expected.insert(static_cast<uint8_t>(50 + k));  // texel + 10
-    for (int32_t pass = 0; pass < 2; ++pass) {
-        for (int32_t i = 0; i < 1024; ++i) image[i] = static_cast<uint8_t>(40 + (pass == 0 ? i % 32 : i / 32));
-        Square();
-        ASSERT_EQ(TextureUnlit(s, Facing(48, 32, 48), 99, TextureImage{image.data(), 48, 32}), 1);
-        EXPECT_EQ(Drawn(), expected) << (pass == 0 ? "columns" : "rows");
-    }
-}
-
 TEST_F(TextureTest, TexelMeaningsAndLight) {
     // One texel per quarter of a 2 x 2 image: transparent, unlit, lit.
     const uint8_t image[4] = {kColourNoPolygon, 250, 5, 20};
