@@ -56,19 +56,4 @@ TEST_F(RealCatalogue, StarsCarryNamesTypesAndConsistentPoints) {
     }
 }
 
-TEST_F(RealCatalogue, BoundaryPiecesAreShortAndCitiesInRadians) {
-    EXPECT_GT(doc->m_bounds.size(), 1000u);
-    for (const CSkyLine& l : doc->m_bounds) {
-        const SkyPoint &a = l.m_start, &b = l.m_end;
-        double dot = (a.x * b.x + a.y * b.y + a.z * b.z) / (149597900000.0 * 149597900000.0);
-        ASSERT_GE(dot, std::cos(3.0001 * kDegToRad));  // at most three degrees
-    }
-    const CLocalizacion* madrid = nullptr;
-    for (const auto& c : doc->m_cities)
-        if (c->m_strName == "Madrid") madrid = c.get();
-    ASSERT_NE(madrid, nullptr);
-    EXPECT_NEAR(madrid->m_fLatitude, 40.4 * kDegToRad, 1e-4);
-    EXPECT_NEAR(madrid->m_fLongitude, -3.6833 * kDegToRad, 1e-4);
-}
-
 }  // namespace
