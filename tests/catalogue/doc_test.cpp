@@ -10,14 +10,7 @@
 
 namespace {
 
-SkyPoint Point(float a, float b) {
-    SkyPoint p;
-    p.a = a;
-    p.b = b;
-    p.x = a * 10.0;
-    p.Z = 32767;
-    return p;
-}
+SkyPoint Point(float a, float b) { return {.a = a, .b = b, .x = a * 10.0, .Z = 32767}; }
 
 void AddCity(CLumoDoc& doc, const std::string& name, float lat, float lon) {
     auto c = std::make_unique<CLocalizacion>();

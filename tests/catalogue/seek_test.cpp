@@ -18,19 +18,23 @@ protected:
                                      {"Siriusette", 2.0f, 0.5f}}) {
             auto s = std::make_unique<CStar>();
             s->m_strName = name;
-            s->m_pos.a = ra;
-            s->m_pos.b = dec;
-            s->m_pos.x = 10.0 * ra;  // sky frame
-            s->m_pos.y = 20.0 * dec;
-            s->m_pos.z = -30.0 * ra;
+            s->m_pos = {.a = ra, .b = dec, .x = 10.0 * ra, .y = 20.0 * dec, .z = -30.0 * ra};
             doc.m_stars.push_back(std::move(s));
         }
         double* mars = FindPlanet(doc.m_planets, "Mars")->m_dPos;
         mars[0] = 1.25e8;
         mars[1] = -2.5e7;
         mars[2] = 3.0000001e8;
+        Add("M 31", "NGC 224", "Andromeda", 10.6847, 41.2687);
+        Add("M 3", "NGC 5272", "", 205.548, 28.377);
+        Add("NGC 1499", "", "California Nebula", 60.825, 36.422);
+    }
+    void Add(const char* d, const char* other, const char* name, double raDeg, double decDeg) {
+        sky.objects.push_back({.designation = d, .other = other, .name = name,
+                               .pos = DeepSkyPoint(raDeg * kDegToRad, decDeg * kDegToRad)});
     }
     CLumoDoc doc;
+    CDeepSky sky;
 };
 
 TEST_F(SeekTest, BodiesComeBeforeStars) {
@@ -58,22 +62,7 @@ TEST_F(SeekTest, StarsBrightestFirstInAnyLetterCase) {
 
 // Deep-sky objects come after bodies and stars: by designation (spaces and
 // letter case ignored, the other designation too) or by part of the name.
-class DeepSkySeekTest : public SeekTest {
-protected:
-    void SetUp() override {
-        SeekTest::SetUp();
-        Add("M 31", "NGC 224", "Andromeda", 10.6847, 41.2687);
-        Add("M 3", "NGC 5272", "", 205.548, 28.377);
-        Add("NGC 1499", "", "California Nebula", 60.825, 36.422);
-    }
-    void Add(const char* d, const char* other, const char* name, double raDeg, double decDeg) {
-        sky.objects.push_back({.designation = d, .other = other, .name = name,
-                               .pos = DeepSkyPoint(raDeg * kDegToRad, decDeg * kDegToRad)});
-    }
-    CDeepSky sky;
-};
-
-TEST_F(DeepSkySeekTest, DesignationsAndNames) {
+TEST_F(SeekTest, DeepSkyDesignationsAndNames) {
     for (const char* text : {"m31", " ngc 224 ", "NGC224", "DROM"}) {
         SeekResult r = SeekSearch(doc, text, &sky);
         ASSERT_TRUE(r.found) << text;
