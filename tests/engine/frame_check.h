@@ -24,20 +24,15 @@ inline int CountIndex(const Surface& s, uint8_t index) {
     return n;
 }
 
-// Folder beside the test programs for the pictures the tests write.
-inline std::string TestOutputPath(const std::string& name) {
-    const std::string folder = JoinPath(ExecutableFolder(), "engine_pictures");
-    std::filesystem::create_directories(folder);
-    return JoinPath(folder, name);
-}
-
 // Asserts the 64-bit FNV-1a hash of the whole frame; on a mismatch saves the
-// frame as name.png for a look.
+// frame as name.png in a folder beside the test programs for a look.
 inline void ExpectGoldenFrame(const Surface& s, uint64_t expected, const std::string& name) {
     uint64_t hash = 1469598103934665603ull;
     for (int32_t i = 0; i < s.Stride * s.Height; ++i) hash = (hash ^ s.Bits[i]) * 1099511628211ull;
     if (hash == expected) return;
-    const std::string path = TestOutputPath(name + ".png");
+    const std::string folder = JoinPath(ExecutableFolder(), "engine_pictures");
+    std::filesystem::create_directories(folder);
+    const std::string path = JoinPath(folder, name + ".png");
     SurfaceSavePng(s, path);
     ADD_FAILURE() << "frame " << name << " has hash 0x" << std::hex << hash << ", expected 0x"
                   << expected << "; picture saved as " << path;

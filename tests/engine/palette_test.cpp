@@ -30,17 +30,4 @@ TEST_F(PaletteTest, LevelsDarkenEachHueAndFoldAtTheBottom) {
     }
 }
 
-TEST_F(PaletteTest, TintChangesThePaletteOnlyWhenNewAndKeepsTheMaster) {
-    const uint32_t start = PaletteRevision();
-    PaletteApplyTint(255, 0, 100);
-    PaletteApplyTint(255, 0, 100);
-    EXPECT_EQ(PaletteRevision(), start + 1);
-    EXPECT_TRUE(Is(CurrentPalette()[16], 255, 100, 160));  // 100 + 100 x 155 / 255
-    EXPECT_TRUE(Is(CurrentPalette()[9], 166, 202, 240));   // outside 10..245
-    EXPECT_TRUE(Is(MasterPalette[10], 0, 0, 0));
-    BuildMasterPalette();  // as every new surface does: the same tint is applied again
-    PaletteApplyTint(255, 0, 100);
-    EXPECT_TRUE(Is(CurrentPalette()[10], 255, 0, 100));
-}
-
 }  // namespace
