@@ -1,5 +1,5 @@
 // deepsky.dat: the file the build makes from data/ (what the converter
-// picked), the round trip, what the reader refuses, and the Milky Way's inside.
+// picked), the round trip and what the reader refuses.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <random>
 
 #include "astro/angles.h"
 #include "catalogue/deep_sky.h"
@@ -119,30 +118,6 @@ TEST(DeepSkyFile, MalformedFilesAreRefused) {
     std::string error;
     EXPECT_FALSE(sky.LoadFile("/nonexistent/deepsky.dat", error));
     EXPECT_NE(error.find("/nonexistent/deepsky.dat"), std::string::npos);
-}
-
-// Circles of 60 points round the celestial pole, one smaller and one larger
-// than a hemisphere: inside is the side away from the north galactic pole.
-TEST(MilkyWayRing, InsideIsTheSideAwayFromTheGalacticPole) {
-    const double poleDistance = (90 - 27.12825) * kDegToRad;
-    std::mt19937 rng(5);
-    std::uniform_real_distribution<double> unit(-1, 1);
-    for (double radius : {0.5, 2.2}) {
-        CDeepSky sky;
-        sky.rings.emplace_back();
-        for (int i = 0; i < 60; ++i)
-            sky.rings[0].points.push_back({float(0.3 + M_PI * i / 30), float(M_PI / 2 - radius)});
-        sky.Finish();
-        for (int n = 0; n < 2000; ++n) {
-            double v[3] = {unit(rng), unit(rng), unit(rng)};
-            const double l = std::hypot(v[0], v[1], v[2]);
-            for (double& k : v) k /= l;
-            const double angle = std::acos(v[1]);  // from the celestial pole
-            if (std::abs(angle - radius) < 0.01) continue;  // the chords cut inside the circle
-            ASSERT_EQ(InsideRing(sky.rings[0], v), (angle < radius) != (poleDistance < radius))
-                << radius << " " << n;
-        }
-    }
 }
 
 }  // namespace
