@@ -20,14 +20,4 @@ TEST(ViewOptions, SlidersShowTenthsAndGiveWholeMagnitudes) {
     EXPECT_EQ(MagnitudeLimitOf(65), 6.0f);
 }
 
-TEST(ViewOptions, AnyStoredModeButZeroOpensAsHorizon) {
-    CLumoDoc doc;
-    doc.m_nViewMode = 7;
-    ViewOptions o = ReadViewOptions(doc);
-    o.grid = true;
-    ApplyViewOptions(doc, o);
-    EXPECT_TRUE(doc.m_nViewMode == 1 && doc.m_bGrid == 1);  // the mode written back as 1
-    EXPECT_TRUE(ReadViewOptions(doc).grid);
-}
-
 }  // namespace
