@@ -123,21 +123,6 @@ TEST_F(CmpFileTest, TemporaryFileGoesToTheCacheWhenTheFolderCannotTakeIt) {
     EXPECT_FALSE(f.Open(Path("model.ob3"), CFile::modeRead) || f.IsOpen());
 }
 
-TEST_F(CmpFileTest, StoreExtractUnpacksAMember) {
-    Bytes big(10000);
-    for (size_t i = 0; i < big.size(); ++i) big[i] = uint8_t(i * 7 % 251);
-    MakeStore({{"a.ob3", B("first")}, {"b.ob3", big}});
-    std::string error;
-    CFile out;
-    ASSERT_TRUE(out.Open(Path("out"), CFile::modeCreate | CFile::modeWrite));
-    ASSERT_TRUE(StoreExtract(m_store, "B.OB3", out));
-    out.Close();
-    Bytes got;
-    ASSERT_TRUE(ReadWholeFile(Path("out"), got, error));
-    EXPECT_EQ(got, big);
-    EXPECT_FALSE(StoreExtract(m_store, "c.ob3", out, &error));
-}
-
 TEST(StoreWriter, RefusesNamesAStoreCannotHold) {
     Bytes out;
     std::string error;
