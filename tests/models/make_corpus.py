@@ -11,12 +11,13 @@ MATERIAL = 404 + SLOTS * 48
 
 
 def model(faces=1, part_points=0, version=266, material=MATERIAL, vertex_count=3,
-          slot_size=(2, 2), parts=0, slot_image=True, tex_field=0, tex_size=(0, 0), slot_bytes=None):
+          slot_size=(2, 2), parts=0, slot_image=True, tex_field=0, tex_size=(0, 0), slot_bytes=None,
+          part_records=2, part_keys=False):
     b = struct.pack('<5h', faces, 0, part_points, version, material)
     b += bytes(404)  # Header5, HeaderTableA, Header1, HeaderTableB
     slot = struct.pack('<4hI', 9, 0, slot_size[0], slot_size[1], 1 if slot_image else 0) + bytes(36)
     b += slot + bytes(48) * (SLOTS - 1)
-    b += bytes(max(0, 10 + material - len(b)))
+    b += bytes(max(0, min(10 + material, 2000) - len(b)))
     b += bytes(6) * part_points
     for _ in range(max(0, min(faces, 4))):
         verts = [(0, 0, 0), (10, 0, 0), (0, 10, 0)] + [(0, 0, 0)] * 13
@@ -26,7 +27,9 @@ def model(faces=1, part_points=0, version=266, material=MATERIAL, vertex_count=3
         b += struct.pack('<2h', 1, 1) + bytes(48)
     if slot_image:
         b += bytes(slot_size[0] * slot_size[1] if slot_bytes is None else slot_bytes)
-    b += struct.pack('<h', parts) + bytes(120) * max(0, min(parts, 2))
+    b += struct.pack('<h', parts)
+    b += b''.join(struct.pack('<i', (k + 1) * part_keys) + bytes(116)
+                  for k in range(min(parts, part_records)))
     b += struct.pack('<h', 0) + bytes(48) * SLOTS
     return b
 
@@ -42,6 +45,9 @@ files = {
     'slot_image_past_end.ob3': model(slot_size=(300, 300), slot_bytes=4),
     'own_texture_past_end.ob3': model(tex_field=0x10000, tex_size=(200, 100)),
     'part_transforms_past_end.ob3': model(parts=40),
+    'part_points_negative.ob3': model(part_points=-3),
+    'material_past_end.ob3': model(material=32000),
+    'part_transforms_17.ob3': model(parts=17, part_records=17, part_keys=True),
     'truncated.ob3': model()[:1500],
 }
 for name, data in files.items():
