@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "engine/engine_alloc.h"
 #include "engine/palette.h"
 #include "engine/primitives.h"
