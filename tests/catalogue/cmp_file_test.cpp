@@ -59,13 +59,11 @@ TEST_F(CmpFileTest, StoreComesBeforeThePlainFileWhichIsNeverDeleted) {
     {
         CCmpFile f(&m_store, m_dir.Path());
         ASSERT_TRUE(f.Open(Path("MODEL.OB3"), CFile::modeRead));  // letter case ignored
-        EXPECT_TRUE(f.IsTemporary());
         EXPECT_EQ(ReadAll(f), "from the store");
         EXPECT_EQ(TempFiles(), std::vector<std::string>{"MODEL.OB3.tmp"});  // the requested name
         f.Close();
         EXPECT_TRUE(TempFiles().empty());
         ASSERT_TRUE(f.Open(Path("other.ob3"), CFile::modeRead));
-        EXPECT_FALSE(f.IsTemporary());
         EXPECT_EQ(ReadAll(f), "other");
         f.Close();
         f.Close();

@@ -41,8 +41,8 @@ TEST(DeepSkyFile, TheBuiltFileHoldsMessierTheBrightObjectsAndTheMilkyWay) {
 // M 31 and NGC 1499 (no magnitude, stored first) and one Milky Way ring.
 CDeepSky Sample() {
     CDeepSky sky;
-    sky.objects = {{.designation = "NGC 1499", .kind = DeepSkyKind::BrightNebula, .magnitude = kNaN,
-                    .pos = DeepSkyPoint(60.8 * kDegToRad, 36.4 * kDegToRad)},
+    sky.objects = {{.designation = "NGC 1499", .other = "", .name = "", .kind = DeepSkyKind::BrightNebula,
+                    .magnitude = kNaN, .pos = DeepSkyPoint(60.8 * kDegToRad, 36.4 * kDegToRad)},
                    {.designation = "M 31", .other = "NGC 224", .name = "Andromeda",
                     .kind = DeepSkyKind::SpiralGalaxy, .magnitude = 3.44f, .majorArcmin = 189.1f,
                     .minorArcmin = 61.7f, .pos = DeepSkyPoint(10.68 * kDegToRad, 41.27 * kDegToRad)}};

@@ -85,12 +85,9 @@ TEST_F(GoldenSceneTest, TexturedSphereAtThreeSizes) {
     const int32_t F = s.FocalLength;
     const MatQ15 m = MatFromAngles(0, 0, 0);
     // Screen radius r = 200 F / tz; centres at screen x offsets -250, -130, 120.
-    struct Placed {
-        int32_t r, x;
-    } placed[] = {{36, -250}, {70, -130}, {160, 120}};
-    for (const Placed& p : placed) {
-        const int32_t tz = 200 * F / p.r;
-        ASSERT_EQ(RenderObject(s, planet.obj, m, p.x * tz / F, 0, tz), 1);
+    for (auto [r, x] : {std::pair{36, -250}, {70, -130}, {160, 120}}) {
+        const int32_t tz = 200 * F / r;
+        ASSERT_EQ(RenderObject(s, planet.obj, m, x * tz / F, 0, tz), 1);
     }
     // Centre of the large sphere: the red prime meridian with the normal
     // towards the viewer, sL = (73 x -255) >> 8 = -73, level 3. At 11 degrees
