@@ -29,12 +29,10 @@ TEST_F(ShellTest, StartsWithTheCatalogueAndWithoutTheOptionalFiles) {
     Start();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Doc().m_stars.size(), 41411u);
-    EXPECT_EQ(Doc().m_planets.size(), 23u);
     EXPECT_EQ(app->PointerModel(), nullptr);  // no esfptr.ob3: silently absent, no trackball
     EXPECT_EQ(View()->TimeBar()->findChild<QWidget*>("ROTATE"), nullptr);
     EXPECT_TRUE(app->Store()->Directory().empty());
     EXPECT_GT(Sky()->Paints(), 0);
-    EXPECT_FALSE(Sky()->Picture().isNull());
     EXPECT_EQ(Frame()->windowTitle(), "Tarvel Lumo");
     auto* bar = Frame()->findChild<QToolBar*>("CommandBar");
     ASSERT_NE(bar, nullptr);
@@ -53,8 +51,7 @@ TEST_F(ShellTest, StartsWithTheCatalogueAndWithoutTheOptionalFiles) {
 TEST_F(ShellTest, WithoutCatalogueItReportsAndStartsWithBodiesOnly) {
     Start();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("Failed to open document"), std::string::npos);
-    EXPECT_EQ(messages[0].rfind("Tarvel Lumo: ", 0), 0u);
+    EXPECT_EQ(messages[0].rfind("Tarvel Lumo: Failed to open document", 0), 0u) << messages[0];
     EXPECT_TRUE(Doc().m_stars.empty());
     EXPECT_EQ(Doc().m_planets.size(), 23u);
 }

@@ -1,7 +1,8 @@
 // A box shown from a mouse handler takes clicks: the locked-view message,
 // shown when the user drags while aimed at a body, closes with a click on
-// its OK button. The drag and the click are real pointer events of the X
-// server; a grab the sky window still held would send the click to it.
+// its OK button. The drag and the click are real pointer events sent
+// through the X server (xdotool), in an Xvfb of the test's own; a grab the
+// sky window still held would send the click to it.
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -29,7 +30,6 @@ TEST_F(RealPointer, TheLockedViewMessageClosesWithAClickOnOk) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));
     QApplication::processEvents();
     Doc().m_pAim = FindPlanet(Doc().m_planets, "Jupiter");
-
     // When the box is up: click its OK button as a user does, then wait for
     // the box to go; if it stays, close it so the test can end.
     bool boxShown = false, closedByClick = false;
@@ -52,7 +52,6 @@ TEST_F(RealPointer, TheLockedViewMessageClosesWithAClickOnOk) {
         if (box->isVisible()) box->reject();
     });
     watch.start();
-
     // A drag of 30 pixels both ways on the sky.
     const QPoint from = Sky()->mapToGlobal(Sky()->rect().center());
     const QPoint to = from + QPoint(30, 30);
