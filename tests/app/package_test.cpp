@@ -52,11 +52,9 @@ TEST(Package, HoldsTheInstalledFilesAndRunsWhereItIsUnpackedKeepingTheUsersDocum
     const std::string entry = SlurpFile(Root("share/applications/lumo.desktop"));
     EXPECT_NE(entry.find("Exec=\"/usr/bin/lumo\" %f\n"), std::string::npos) << entry;
 
-    // Its AppStream metadata is valid, with this release.
+    // Its AppStream metadata is valid.
     ProgramResult r = RunLumo("appstreamcli validate --no-net", Root("share/metainfo/lumo.metainfo.xml"));
     EXPECT_EQ(r.status, 0) << r.out << r.err;
-    const std::string xml = SlurpFile(Root("share/metainfo/lumo.metainfo.xml"));
-    EXPECT_NE(xml.find(std::string("<release version=\"") + LUMO_VERSION + "\""), std::string::npos);
 
     // The unpacked program runs from its folder, finding its data there.
     TempDir user;
