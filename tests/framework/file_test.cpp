@@ -61,6 +61,19 @@ TEST_F(FileTest, WriteSeekReadAndShareDenyWrite) {
     EXPECT_TRUE(writer.Open(path, CFile::modeWrite));
 }
 
+// With standard input closed a file gets descriptor 0, a file like any other.
+TEST_F(FileTest, DescriptorZeroIsAFile) {
+    const int input = dup(0);
+    close(0);
+    CFile f;
+    const bool opened = f.Open(JoinPath(dir, "zero"), CFile::modeWrite | CFile::modeCreate);
+    const bool flushed = f.Flush();
+    f.Close();
+    dup2(input, 0);
+    close(input);
+    EXPECT_TRUE(opened && flushed);
+}
+
 TEST_F(FileTest, AtomicWriteReplacesWholeOrNothing) {
     std::string path = JoinPath(dir, "stars.db");
     ASSERT_TRUE(WriteFileAtomic(path, {1, 2, 3}, error));

@@ -72,6 +72,10 @@ TEST(DateTime, FieldsRoundTripAndInvalidFields) {
     for (CDateTime bad : {CDateTime(2025, 2, 29, 0, 0, 0), CDateTime(2026, 13, 1, 0, 0, 0),
                           CDateTime(2026, 1, 1, 24, 0, 0), CDateTime(99, 12, 31, 0, 0, 0)})
         EXPECT_FALSE(bad.IsValid()) << bad.GetYear();
+    for (int m = 1; m <= 12; ++m) {  // each month's last day is followed by the next's first
+        const CDateTime last(2025, m, DaysInMonth(2025, m), 12, 0, 0);
+        EXPECT_EQ((last + CTimeSpan(1, 0, 0, 0)).GetDay(), 1) << m;
+    }
 }
 
 TEST(DateTime, SpansAddAndSubtractAcrossMonthsYearsAndTheRange) {
