@@ -1,7 +1,6 @@
 #pragma once
-// The telescope tests' server: the one CTest started for the run (its port
-// in $LUMO_INDI_DIR/port), or one of a test's own (the same script), which
-// the test may kill. Angles for comparing where the mount points.
+// The telescope tests' server: the one CTest started for the run (its port in
+// $LUMO_INDI_DIR/port), or one of a test's own, which the test may kill or freeze.
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -47,8 +46,7 @@ public:
         if (m_pid > 0) kill(-m_pid, SIGKILL);
         m_pid = 0;
     }
-    // Stops the server and its driver: they keep their sockets but answer
-    // nothing.
+    // Stops the server and its driver: they keep their sockets but answer nothing.
     void Freeze() {
         if (m_pid > 0) kill(-m_pid, SIGSTOP);
     }
@@ -104,11 +102,7 @@ protected:
         if (SharedServerPort() == 0) GTEST_SKIP() << "no INDI server: run through ctest";
     }
     static MountAddress At(int port, const std::string& device = "Telescope Simulator") {
-        MountAddress a;
-        a.host = "127.0.0.1";
-        a.port = port;
-        a.device = device;
-        return a;
+        return MountAddress{"127.0.0.1", port, device};
     }
     // Connects and waits for the answer.
     void ConnectTo(int port) {

