@@ -14,7 +14,6 @@
 #include "astro/sidereal.h"
 #include "astro/time_zone.h"
 #include "framework/datetime.h"
-#include "tests/fixed_clock.h"
 #include "tests/scoped_env.h"
 
 namespace {
@@ -181,13 +180,6 @@ TEST(UniversalTime, ChosenDateUsesTheZoneRulesOfThatDate) {
     }
     TimeZoneInfo west{300, -60, 0};  // five hours west; the daylight bias is unused
     EXPECT_EQ(GetUniversalTime(At(2021, 12, 31, 22), false, west), At(2022, 1, 1, 3));
-}
-
-TEST(UniversalTime, QueryTimeZoneReadsTheSystemZoneNow) {
-    FixedClock summer(kHalfPastMidnight - 160 * 86400, "Europe/Madrid");  // 2026-06-30
-    const TimeZoneInfo z = QueryTimeZone();
-    EXPECT_TRUE(z.Bias == -60 && z.DaylightBias == -60 && z.bDaylight == 1);
-    EXPECT_EQ(z.TotalBias(), -120);
 }
 
 }  // namespace
