@@ -10,14 +10,11 @@
 #include "astro/angles.h"
 #include "astro/body_table.h"
 #include "astro/eye.h"
-#include "astro/frames.h"
 #include "astro/kepler.h"
 #include "astro/local_frame.h"
 #include "astro/planet_moons.h"
-#include "astro/planet_series.h"
 #include "astro/positions.h"
 #include "astro/sidereal.h"
-#include "astro/time_scales.h"
 #include "astro/topocentric.h"
 #include "astro/vec3.h"
 #include "catalogue/lumo_doc.h"
@@ -197,16 +194,15 @@ TEST(Aim, ViewAnglesTowardsAPoint) {
     EXPECT_TRUE(e0 == 11 && a0 == 12 && m0 == 1);
 }
 
-TEST(Eye, OneRadiusUnderTheZenithOrAtTheCentreInVrMode) {
+// One radius under the zenith is shown end to end by `lumo ephemeris` (the
+// Earth's centre 6378.1 km straight below); here the VR centre and saturation.
+TEST(Eye, AtTheCentreInVrModeAndSaturatedFarOut) {
     CPlanet earth;
     earth.m_fRadius = 1;
     earth.m_dPos[0] = 1e300;  // whole units of 100 km saturate
     const Vec3f zenithSky = SkyDirection(60, 20);
     EXPECT_EQ(PlaceEye(earth, zenithSky, true)[0], 2147483647);
     earth.m_dPos[0] = 1.2e8;
-    const auto eye = EyePositionKm(earth, zenithSky, false);
-    const std::array<double, 3> up = {eye[0] - 1.2e8, eye[1], eye[2]}, upSky = SkyFromBody(up);
-    for (int k = 0; k < 3; ++k) EXPECT_NEAR(upSky[k], zenithSky[k] * 6378.137, 1e-3);
     EXPECT_EQ(PlaceEye(earth, zenithSky, true), (EyeHundredKm{1200000, 0, 0}));
 }
 
@@ -223,14 +219,13 @@ TEST(Topocentric, AltitudeAndAzimuthFromTheFrame) {
                  {{-5, -5, 0}, 0, 225, 18, -45}};
     for (const auto& c : cases) {
         const TopocentricPlace p = at(c.km);
-        EXPECT_NEAR(p.altitudeDeg, c.altitude, 1e-9) << c.azimuth;
-        EXPECT_NEAR(p.azimuthDeg, c.azimuth, 1e-6) << c.azimuth;
+        SCOPED_TRACE(c.azimuth);
+        EXPECT_TRUE(std::fabs(p.altitudeDeg - c.altitude) < 1e-9 && std::fabs(p.azimuthDeg - c.azimuth) < 1e-6);
+        EXPECT_NEAR(p.declinationDeg, c.dec, 1e-9);
         if (c.dec != 90) {
-            EXPECT_NEAR(p.rightAscensionHours, c.raHours, 1e-12) << c.azimuth;
+            EXPECT_NEAR(p.rightAscensionHours, c.raHours, 1e-12);
         }
-        EXPECT_NEAR(p.declinationDeg, c.dec, 1e-9) << c.azimuth;
     }
-    EXPECT_EQ(at({0, 0, 100}).distanceKm, 100);
     EXPECT_EQ(at({0, 0, 0}).distanceKm, 0);
 }
 

@@ -68,15 +68,6 @@ TEST(PlanetSeries, VenusAndEarthCheckValues) {
     EXPECT_NEAR(R, 0.99760775, 5e-9);
 }
 
-TEST(Reduce360, BringsAnglesIntoOneTurn) {
-    const double cases[][2] = {{360, 360}, {720, 360}, {725, 5}, {-10, 350}, {-360, 0}, {0, 0}};
-    for (const auto& c : cases) EXPECT_EQ(Reduce360(c[0]), c[1]) << c[0];  // exactly a turn stays
-    EXPECT_FALSE(std::signbit(Reduce360(-720)));
-    EXPECT_DOUBLE_EQ(Reduce360(38500000.25), 38500000.25 - 360 * 106944);
-    EXPECT_TRUE(std::isnan(Reduce360(INFINITY)));
-    EXPECT_TRUE(std::isnan(Reduce360(-INFINITY)));
-}
-
 TEST(Moon, CheckValueOf1992April12) {
     double lambda, beta, distance;
     MoonPosition(2448724.5, lambda, beta, distance);

@@ -109,14 +109,6 @@ TEST_F(FileTest, InterruptedSavesKeepTheLastCompleteFile) {
     EXPECT_EQ(Read(path), next);
 }
 
-TEST(Paths, FolderAndJoin) {
-    EXPECT_EQ(FolderOf("/usr/bin/lumo"), "/usr/bin");
-    EXPECT_EQ(FolderOf("/lumo"), "/");
-    EXPECT_EQ(FolderOf("lumo"), ".");
-    EXPECT_EQ(JoinPath("/a/", "b"), "/a/b");
-    EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
-}
-
 TEST(ProgramFilesTest, DocumentBesideTheProgramUnlessInstalledOrReadOnly) {
     const std::string home = "/home/u/.local/share";
     const struct {
