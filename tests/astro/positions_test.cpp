@@ -1,5 +1,6 @@
 // The position update of the 23 bodies, Kepler's equation, the body table, the
-// planetary moons from their mean elements, the observer frame, aiming and the eye.
+// planetary moons from their mean elements, aiming and the eye. The observer's
+// frame and altitudes are shown end to end by `lumo ephemeris` (tests/app).
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,8 @@
 #include "astro/body_table.h"
 #include "astro/eye.h"
 #include "astro/kepler.h"
-#include "astro/local_frame.h"
 #include "astro/planet_moons.h"
 #include "astro/positions.h"
-#include "astro/sidereal.h"
-#include "astro/topocentric.h"
 #include "astro/vec3.h"
 #include "catalogue/lumo_doc.h"
 
@@ -92,19 +90,6 @@ TEST_F(SolarSystem, MoonsStayOnTheirOrbitsAndFaceTheirPlanets) {
     }
 }
 
-TEST_F(SolarSystem, SameJulianDayComputesOnce) {
-    EXPECT_TRUE(std::isnan(doc.m_dJulianDay));
-    Compute(2451545.0);
-    CPlanet& mars = Body("Mars");
-    const double x = mars.m_dPos[0];
-    mars.m_dPos[0] = 1;  // a second computation would overwrite it
-    Compute(2451545.0);
-    EXPECT_EQ(mars.m_dPos[0], 1);
-    Compute(2451545.0 + 1e-9);
-    EXPECT_NEAR(mars.m_dPos[0], x, 1e3);
-    EXPECT_EQ(doc.m_dJulianDay, 2451545.0 + 1e-9);
-}
-
 TEST_F(SolarSystem, DamagedRecordsStayInsideTheArray) {
     Body("Io").m_nParent = 40;      // beyond the array
     Body("Titan").m_nParent = 20;   // a later body
@@ -148,25 +133,6 @@ Vec3f SkyDirection(double raDeg, double decDeg) {
     return {float(std::cos(d) * std::cos(a)), float(std::sin(d)), float(-std::cos(d) * std::sin(a))};
 }
 
-TEST(LocalFrame, ZenithAtLocalSiderealTimeAndARightHandedHorizon) {
-    CPlanet earth;
-    earth.m_dRotationAngle = SiderealAngle(2451545.0);  // GMST 280.46 degrees
-    CPlanet* observer = nullptr;
-    Vec3f zenith, east, south;
-    const float lat = float(40 * kDegToRad), lon = float(-3.7 * kDegToRad);
-    LocalFrame(&earth, lat, lon, observer, zenith, east, south);
-    EXPECT_EQ(observer, &earth);
-    // East lies on the horizon, 90 degrees of right ascension after the zenith.
-    const Vec3f zenithExpected = SkyDirection(280.4606 - 3.7, 40), eastExpected = SkyDirection(280.4606 - 3.7 + 90, 0);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_NEAR(zenith[k], zenithExpected[k], 1e-5);
-        EXPECT_NEAR(east[k], eastExpected[k], 1e-5);
-    }
-    // South points away from the pole and lies in the horizon.
-    EXPECT_NEAR(south[0] * zenith[0] + south[1] * zenith[1] + south[2] * zenith[2], 0, 1e-6);
-    EXPECT_NEAR(south[1], -std::cos(40 * kDegToRad), 1e-6);
-}
-
 TEST(Aim, ViewAnglesTowardsAPoint) {
     EyeHundredKm eye = {0, 0, 0};
     int32_t elevation = 7, azimuth = 7, mode = 1;
@@ -204,29 +170,6 @@ TEST(Eye, AtTheCentreInVrModeAndSaturatedFarOut) {
     EXPECT_EQ(PlaceEye(earth, zenithSky, true)[0], 2147483647);
     earth.m_dPos[0] = 1.2e8;
     EXPECT_EQ(PlaceEye(earth, zenithSky, true), (EyeHundredKm{1200000, 0, 0}));
-}
-
-TEST(Topocentric, AltitudeAndAzimuthFromTheFrame) {
-    // An observer on the equator with the zenith at RA 0h: north is the pole.
-    Vec3f zenith = {1, 0, 0}, east = {0, 0, -1}, south = Vec3Cross(east, zenith);
-    std::array<double, 3> eye = {0, 0, 0};
-    auto at = [&](const std::array<double, 3>& bodyKm) { return PlaceFromEye(bodyKm, eye, zenith, east, south); };
-    // Body frame z is RA 0h (the zenith), y the pole; RA 6h rises in the east.
-    const struct {
-        std::array<double, 3> km;
-        double altitude, azimuth, raHours, dec;
-    } cases[] = {{{0, 0, 100}, 90, 0, 0, 0}, {{0, 5, 0}, 0, 0, 0, 90}, {{5, 0, 0}, 0, 90, 6, 0},
-                 {{-5, -5, 0}, 0, 225, 18, -45}};
-    for (const auto& c : cases) {
-        const TopocentricPlace p = at(c.km);
-        SCOPED_TRACE(c.azimuth);
-        EXPECT_TRUE(std::fabs(p.altitudeDeg - c.altitude) < 1e-9 && std::fabs(p.azimuthDeg - c.azimuth) < 1e-6);
-        EXPECT_NEAR(p.declinationDeg, c.dec, 1e-9);
-        if (c.dec != 90) {
-            EXPECT_NEAR(p.rightAscensionHours, c.raHours, 1e-12);
-        }
-    }
-    EXPECT_EQ(at({0, 0, 0}).distanceKm, 0);
 }
 
 }  // namespace

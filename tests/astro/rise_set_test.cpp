@@ -12,12 +12,9 @@
 #include "astro/julian_day.h"
 #include "astro/positions.h"
 #include "astro/rise_set.h"
-#include "astro/sidereal.h"
 #include "tests/scoped_env.h"
 
 namespace {
-
-constexpr double kMinute = 1.0 / 1440.0;
 
 EarthPlace Place(double latDeg, double lonEastDeg) { return {latDeg * kDegToRad, lonEastDeg * kDegToRad}; }
 
@@ -100,28 +97,6 @@ TEST(RiseSet, TwilightsInOrderPolarNightAndMidnightSun) {
     const BodyDay summer("Sun", tromso, JulianDayFromFields(2026, 6, 21, 0, 0, 0));
     EXPECT_EQ(summer.events.kind, DayKind::AlwaysUp);
     EXPECT_EQ(summer.twilights.astronomical.kind, DayKind::AlwaysUp);
-}
-
-// The semi-diurnal arc of a fixed star: cos H0 = (sin h0 - sin phi sin dec) /
-// (cos phi cos dec), in sidereal time, on both sides of the transit.
-TEST(RiseSet, SemiDiurnalArcsMatchTheHorizonGeometry) {
-    const double latDeg = 40.4;
-    const EarthPlace place = Place(latDeg, -3.7);
-    const double jd0 = JulianDayFromFields(2026, 5, 1, 0, 0, 0);
-    const double h0 = kStarStandardAltitudeDeg * kDegToRad, phi = latDeg * kDegToRad;
-    for (double decDeg = -45; decDeg <= 45; decDeg += 7.5) {
-        const double dec = decDeg * kDegToRad;
-        // A right ascension that puts the transit near noon UT.
-        const double ra = WrapAngle((GreenwichMeanSiderealTime(jd0 + 0.5) - 3.7) * kDegToRad, 2 * kPi);
-        DayEvents e = FindDayEvents(FixedTrack(EquatorialEventPlace(ra, dec, kStarStandardAltitudeDeg)), place, jd0, jd0 + 1);
-        ASSERT_TRUE(e.transits.count == 1 && e.rises.count == 1 && e.sets.count == 1) << decDeg;
-        const double cosH0 = (std::sin(h0) - std::sin(phi) * std::sin(dec)) / (std::cos(phi) * std::cos(dec));
-        const double arcDays = std::acos(cosH0) / (2 * kPi) / 1.00273790935, t = e.transits.julianDay[0];
-        EXPECT_NEAR(t - e.rises.julianDay[0], arcDays, 0.1 * kMinute) << decDeg;
-        EXPECT_NEAR(e.sets.julianDay[0] - t, arcDays, 0.1 * kMinute) << decDeg;
-        EXPECT_NEAR(e.daysUp, 2 * arcDays, 0.1 * kMinute) << decDeg;
-        EXPECT_NEAR(e.transitAltitudeDeg[0], 90 - std::fabs(latDeg - decDeg), 1e-6);
-    }
 }
 
 // The Moon rises about 50 minutes later each day, so once a month a day has
