@@ -91,11 +91,9 @@ inline double SeparationArcmin(double ra1Hours, double dec1Deg, double ra2Hours,
 // nutation and aberration from its J2000 place; a published check value).
 constexpr double kVegaRaHours = 18 + 37 / 60.0 + 49.277 / 3600.0;
 constexpr double kVegaDecDeg = 38 + 48 / 60.0 + 29.45 / 3600.0;
-// That instant, and Madrid.
 constexpr double kCheckJulianDay = 2461381.375;
 constexpr double kMadridLatDeg = 40.4168, kMadridLonDeg = -3.7038;
 
-// A link to a server on the loopback with a queue of its events.
 class LinkTest : public ::testing::Test {
 protected:
     void SetUp() override {

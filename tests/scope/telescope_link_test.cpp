@@ -17,8 +17,7 @@
 namespace {
 using namespace std::chrono_literals;
 
-// A place a quarter of the sky away from where the mount points now, so a
-// slew there takes seconds.
+// A place a quarter of the sky away from where the mount points, so a slew takes seconds.
 MountTarget FarFrom(const MountStatus& s) {
     MountTarget t;
     t.name = "Far";
@@ -100,7 +99,6 @@ TEST_F(LinkTest, WrongDeviceAndClosedPortSayWhatIsWrong) {
 
     RefusingPort refusing;  // a port nothing listens on
     const int closed = refusing.port;
-    ASSERT_NE(closed, 0);
     link.Connect(At(closed));
     e = events.WaitFor({MountEventKind::Connected}, 10s);
     ASSERT_TRUE(e);
@@ -195,13 +193,8 @@ TEST(MountText, PlacesAndStatesInWords) {
     EXPECT_EQ(FormatRaDec(kVegaRaHours, kVegaDecDeg), "RA 18h37m49.3s Dec +38°48'29\"");
     // Rounding carries into the next field and wraps at 24h.
     EXPECT_EQ(FormatRaDec(23.99999999, -0.99999999), "RA 00h00m00.0s Dec -01°00'00\"");
+    // The states in words are the window's (tests/gui_telescope); the last error:
     MountStatus s;
-    s.device = "Telescope Simulator";
-    s.target = "Vega";
-    s.activity = MountActivity::Slewing;
-    EXPECT_EQ(MountStatusText(s, false), "Telescope Simulator: slewing to Vega");
-    s.activity = MountActivity::Tracking;
-    EXPECT_EQ(MountStatusText(s, false), "Telescope Simulator: tracking");
     s.message = "No telescope server answers at localhost:7624";
     EXPECT_EQ(MountStatusText(s, true), "Telescope: No telescope server answers at localhost:7624");
 }
