@@ -1,6 +1,6 @@
 // The position update of the 23 bodies, Kepler's equation, the body table, the
-// planetary moons from their mean elements, aiming and the eye. The observer's
-// frame and altitudes are shown end to end by `lumo ephemeris` (tests/app).
+// planetary moons from their mean elements and aiming. The observer's frame, the
+// eye and altitudes are shown end to end by `lumo ephemeris` (tests/app).
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 #include "astro/aim.h"
 #include "astro/angles.h"
 #include "astro/body_table.h"
-#include "astro/eye.h"
 #include "astro/kepler.h"
 #include "astro/planet_moons.h"
 #include "astro/positions.h"
@@ -70,7 +69,6 @@ TEST_F(SolarSystem, MoonsStayOnTheirOrbitsAndFaceTheirPlanets) {
             const MoonElements* m = FindMoonElements(p->m_strName);
             ASSERT_NE(m, nullptr) << p->m_strName;
             const CPlanet& planet = *doc.m_planets[p->m_nParent];
-            EXPECT_EQ(planet.m_strName, m->planet);
             // Between periapsis and apoapsis.
             const double d = Distance(*p, planet);
             EXPECT_GE(d, m->aKm * (1 - m->e) - 1) << p->m_strName;
@@ -83,10 +81,6 @@ TEST_F(SolarSystem, MoonsStayOnTheirOrbitsAndFaceTheirPlanets) {
                                   std::hypot(planet.m_dPos[0] - p->m_dPos[0], planet.m_dPos[2] - p->m_dPos[2]);
             EXPECT_NEAR(toward, 1, 1e-9) << p->m_strName;
         }
-        // Bodies round the Sun turn with the Earth's apparent sidereal angle.
-        const double gast = ComputeFrameOfDate(jd).apparentSiderealDeg * kDegToRad + kPi / 2;
-        for (const char* name : {"Sun", "Earth", "Jupiter", "Pluto"})
-            EXPECT_EQ(Body(name).m_dRotationAngle, gast) << name;
     }
 }
 
@@ -127,12 +121,6 @@ TEST(PlanetMoons, CheckVectorsOfTheDataSheet) {
     EXPECT_EQ(FindMoonElements("io"), nullptr);
 }
 
-// Sky-frame direction of right ascension and declination (degrees).
-Vec3f SkyDirection(double raDeg, double decDeg) {
-    double a = raDeg * kDegToRad, d = decDeg * kDegToRad;
-    return {float(std::cos(d) * std::cos(a)), float(std::sin(d)), float(-std::cos(d) * std::sin(a))};
-}
-
 TEST(Aim, ViewAnglesTowardsAPoint) {
     EyeHundredKm eye = {0, 0, 0};
     int32_t elevation = 7, azimuth = 7, mode = 1;
@@ -158,18 +146,6 @@ TEST(Aim, ViewAnglesTowardsAPoint) {
     AimAtPoint(1e6f, 0, 0, eye, 1, e0, a0, m0);
     AimAt(nullptr, eye, 0, e0, a0, m0);
     EXPECT_TRUE(e0 == 11 && a0 == 12 && m0 == 1);
-}
-
-// One radius under the zenith is shown end to end by `lumo ephemeris` (the
-// Earth's centre 6378.1 km straight below); here the VR centre and saturation.
-TEST(Eye, AtTheCentreInVrModeAndSaturatedFarOut) {
-    CPlanet earth;
-    earth.m_fRadius = 1;
-    earth.m_dPos[0] = 1e300;  // whole units of 100 km saturate
-    const Vec3f zenithSky = SkyDirection(60, 20);
-    EXPECT_EQ(PlaceEye(earth, zenithSky, true)[0], 2147483647);
-    earth.m_dPos[0] = 1.2e8;
-    EXPECT_EQ(PlaceEye(earth, zenithSky, true), (EyeHundredKm{1200000, 0, 0}));
 }
 
 }  // namespace

@@ -24,10 +24,6 @@ protected:
         EXPECT_TRUE(ReadWholeFile(path, back, error)) << error;
         return back;
     }
-    static std::string Text(const std::string& path) {
-        const std::vector<uint8_t> bytes = Read(path);
-        return {bytes.begin(), bytes.end()};
-    }
     static void Write(const std::string& path, const std::string& text) {
         std::string error;
         ASSERT_TRUE(WriteFileAtomic(path, std::vector<uint8_t>(text.begin(), text.end()), error)) << error;
@@ -140,7 +136,8 @@ TEST(ProgramFilesTest, XdgFoldersTakeAbsoluteValuesOnly) {
     EXPECT_EQ(UserCacheFolder(), home.File("cache") + "/lumo");
 }
 
-// A prefix with the shipped document in share/lumo, and a user data folder.
+// A prefix with the shipped document in share/lumo, and a user data folder. The
+// installed program's first copy and the user's kept copy: tests/app's package test.
 class InstalledLayoutTest : public FileTest {
 protected:
     void SetUp() override {
@@ -151,19 +148,6 @@ protected:
     TempDir prefix, user;
     ScopedEnv data{"XDG_DATA_HOME", user.File("data")};
 };
-
-TEST_F(InstalledLayoutTest, InstalledProgramFindsItsDataAndKeepsTheUsersCopy) {
-    ProgramFiles files = LocateProgramFiles(prefix.File("bin"));
-    EXPECT_TRUE(files.installed && files.dataFolder == prefix.File("share/lumo"));
-    EXPECT_EQ(files.documentPath, user.File("data/lumo/stars.db"));
-    EXPECT_EQ(files.DocumentToRead(), prefix.File("share/lumo/stars.db"));  // no copy yet
-    ASSERT_TRUE(PrepareUserDocument(files, error)) << error;  // the first run copies
-    EXPECT_EQ(Text(files.documentPath), "shipped");
-    EXPECT_EQ(files.DocumentToRead(), files.documentPath);
-    Write(files.documentPath, "the user's settings");
-    ASSERT_TRUE(PrepareUserDocument(files, error));  // later runs keep the copy
-    EXPECT_EQ(Text(files.documentPath), "the user's settings");
-}
 
 TEST_F(InstalledLayoutTest, CopyFailuresAreReported) {
     Write(user.File("not a folder"), "");

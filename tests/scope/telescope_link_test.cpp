@@ -166,6 +166,7 @@ protected:
 TEST_F(SlewTargetTest, NamesFindBodiesAndStarsWithTheirTrackingRates) {
     const SlewTarget vega = Find("vega");
     EXPECT_TRUE(vega.mount.name == "Vega" && vega.mount.rate == TrackRate::Sidereal);
+    EXPECT_EQ(HorizonRefusal(vega), "");  // 22:00 in Madrid: Vega in the west
     // The catalogue place is kept for mounts that take J2000 (the place of date: GotoVega).
     EXPECT_NEAR(vega.mount.raHoursJ2000, 18 + 36 / 60.0 + 56.336 / 3600.0, 2e-4);
     EXPECT_EQ(Find("Moon").mount.rate, TrackRate::Lunar);
@@ -177,8 +178,9 @@ TEST_F(SlewTargetTest, NamesFindBodiesAndStarsWithTheirTrackingRates) {
     EXPECT_FALSE(FindSlewTarget(doc, "Earth", kCheckJulianDay, error));
 }
 
-TEST_F(SlewTargetTest, TargetsBelowTheHorizonAreRefused) {
-    EXPECT_EQ(HorizonRefusal(Find("Vega")), "");  // 22:00 in Madrid: Vega in the west
+// The horizon refusal (the command's: ATargetBelowTheHorizonIsRefused), places
+// and the last error in words.
+TEST(MountText, RefusalsPlacesAndErrorsInWords) {
     SlewTarget t;
     t.mount.name = "Jupiter";
     t.altitudeDeg = -12.3;
@@ -187,9 +189,6 @@ TEST_F(SlewTargetTest, TargetsBelowTheHorizonAreRefused) {
     EXPECT_EQ(HorizonRefusal(t), "Jupiter is 0.2 deg below the horizon");
     t.altitudeDeg = 0;
     EXPECT_EQ(HorizonRefusal(t), "");
-}
-
-TEST(MountText, PlacesAndStatesInWords) {
     EXPECT_EQ(FormatRaDec(kVegaRaHours, kVegaDecDeg), "RA 18h37m49.3s Dec +38°48'29\"");
     // Rounding carries into the next field and wraps at 24h.
     EXPECT_EQ(FormatRaDec(23.99999999, -0.99999999), "RA 00h00m00.0s Dec -01°00'00\"");
