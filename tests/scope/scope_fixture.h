@@ -57,8 +57,7 @@ private:
     int m_pid = 0;
 };
 
-// A loopback port that refuses every connection: bound but never listening,
-// and held for the test's life so that nothing else can take it meanwhile.
+// A loopback port bound but never listening, held so that nothing else takes it.
 class RefusingPort {
 public:
     RefusingPort() : m_fd(socket(AF_INET, SOCK_STREAM, 0)) {

@@ -26,7 +26,6 @@ MountTarget FarFrom(const MountStatus& s) {
     return t;
 }
 
-// Waits for a Moved event of a slew under way.
 bool SlewUnderWay(MountEventQueue& events) {
     for (;;) {
         auto e = events.WaitFor({MountEventKind::Moved}, 10s);
@@ -35,10 +34,9 @@ bool SlewUnderWay(MountEventQueue& events) {
     }
 }
 
-// A server of the test's own, for tests that end it in the middle of a slew.
+// A server of the test's own, ended in the middle of a long slew.
 class OwnServerLinkTest : public LinkTest {
 protected:
-    // Connects to the server and starts a long slew on it.
     void StartFarSlew(const OwnServer& server) {
         ASSERT_NE(server.port, 0);
         ConnectTo(server.port);
