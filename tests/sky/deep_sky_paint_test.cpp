@@ -235,16 +235,41 @@ TEST_F(DeepSkySymbolTest, LimitsSizesAndTheHitTest) {
     EXPECT_NE(host.starShown, nullptr);
 }
 
-TEST_F(DeepSkySymbolTest, APlanetaryNebulaIsACircleWithFourRays) {
+// The smallest symbols: a planetary nebula's circle of radius 3 with rays
+// two pixels beyond it; an edge-on galaxy's oval half as high (2) as wide.
+TEST_F(DeepSkySymbolTest, TheSmallestSymbols) {
     Add("NGC 7009", DeepSkyKind::PlanetaryNebula, 8.0f, 0.5f, 0, 0);
+    Add("NGC 891", DeepSkyKind::SpiralGalaxy, 8.5f, 0.5f, 20, 0).minorArcmin = 0;
     doc.m_fMagLimit = 10;
     Paint({});
-    ASSERT_EQ(Drawn(), std::vector<std::string>{"NGC 7009"});
-    // The smallest circle (radius 3), each ray two pixels beyond it, none inside.
-    const ScreenMark m = wnd.m_hits.deepSky[0];
+    ASSERT_EQ(Drawn(), (std::vector<std::string>{"NGC 7009", "NGC 891"}));
+    const ScreenMark m = wnd.m_hits.deepSky[0], g = wnd.m_hits.deepSky[1];
     EXPECT_EQ(WindowPixel(m.x, m.y), kClear);
     for (auto [dx, dy] : {std::pair{-5, 0}, {5, 0}, {0, -5}, {0, 5}})
         EXPECT_EQ(WindowPixel(m.x + dx, m.y + dy), kDeepSkyColour + 10) << dx << "," << dy;
+    for (int32_t dy : {-2, 2}) EXPECT_EQ(WindowPixel(g.x, g.y + dy), kDeepSkyColour + 10) << dy;
+}
+
+// An object off the surface is kept for the hit test while its symbol's
+// reach (its radius and a half, and the smallest radius) touches the
+// surface: as far beyond each edge, so taps on every edge pick alike.
+TEST_F(DeepSkySymbolTest, KeptAsFarBeyondEachEdge) {
+    Add("M 1", DeepSkyKind::SupernovaRemnant, 8.0f, 0, 0, 0);
+    doc.m_fMagLimit = 10;
+    int32_t beyond[4] = {-1, -1, -1, -1};  // past the left, right, bottom and top edges
+    for (double a = 35; a < 45; a += 0.02) {
+        for (int edge = 0; edge < 4; ++edge) {
+            const double t = (edge == 1 || edge == 2 ? -a : a) * kDegToRad;
+            sky.objects[0].pos = edge < 2 ? DeepSkyPoint(t, 0) : DeepSkyPoint(0, 0.75 * t);
+            Paint({});
+            if (wnd.m_hits.deepSky.empty()) continue;
+            const ScreenMark m = wnd.m_hits.deepSky[0];
+            const int32_t past[4] = {-m.x, m.x - (S().Stride - 1), m.y - S().Height, 1 - m.y};
+            beyond[edge] = std::max(beyond[edge], past[edge]);
+        }
+    }
+    EXPECT_GT(beyond[0], 0);
+    for (int edge = 1; edge < 4; ++edge) EXPECT_EQ(beyond[edge], beyond[0]) << edge;
 }
 
 }  // namespace

@@ -68,19 +68,12 @@ TEST_F(TimeBarTest, StepsFromUnitAndCount) {
         host.unit = unit;  // -1: nothing selected, the step stays
         EXPECT_EQ(bar.ComputeStep().GetTotalSeconds(), seconds) << unit;
     }
-    host.unit = kMonths;
-    bar.OnForward();
-    bar.OnTimer(kForwardTimer);
-    ASSERT_EQ(host.viewTimes.size(), 1u);
-    EXPECT_EQ(host.viewTimes[0], CDateTime(2027, 2, 6, 22, 0, 0));  // 62 days later
-    EXPECT_EQ(host.date, host.viewTimes[0]);
-    EXPECT_TRUE(host.timers.count(kForwardTimer));  // re-armed after the tick
 }
 
+// Each button starts its direction, stops it when pressed again, and turns
+// the other direction round; a tick moves by the step taken at the start.
 TEST_F(TimeBarTest, ButtonsStartReverseAndStop) {
     bar.OnForward();
-    EXPECT_EQ(bar.m_nRunning, 1);
-    EXPECT_EQ(host.timers, std::set<int32_t>{kForwardTimer});
     EXPECT_EQ(host.shownRunning, 1);
     bar.OnBackward();
     EXPECT_EQ(bar.m_nRunning, -1);
@@ -90,15 +83,14 @@ TEST_F(TimeBarTest, ButtonsStartReverseAndStop) {
     EXPECT_TRUE(host.timers.empty());
     bar.OnBackward();
     bar.OnForward();  // from backward straight into forward
-    EXPECT_EQ(bar.m_nRunning, 1);
     EXPECT_EQ(host.timers, std::set<int32_t>{kForwardTimer});
     host.unit = kHours;
-    bar.OnTimer(kForwardTimer);  // the step was taken when running started
+    bar.OnTimer(kForwardTimer);
     EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 6, 22, 0, 1));
+    EXPECT_EQ(host.date, host.viewTimes.back());
+    EXPECT_TRUE(host.timers.count(kForwardTimer));  // re-armed after the tick
     bar.OnForward();
-    EXPECT_EQ(bar.m_nRunning, 0);
     EXPECT_EQ(host.shownRunning, 0);
-    // Backward ticks subtract the step.
     host.unit = kDays;
     bar.OnBackward();
     bar.OnTimer(kBackwardTimer);
@@ -139,7 +131,8 @@ TEST_F(TimeBarTest, PickersAndTheMidnightRule) {
         fresh.OnTimeChanged();
         EXPECT_EQ(host.viewTimes.back(), c.expected) << c.shown.GetHour() << " -> " << c.hour;
     }
-    // A tick and the date picker show times too.
+    // A tick and the date picker show times too; the date picker keeps the
+    // time of day.
     host.unit = kMinutes;
     host.count = "30";
     bar.ShowTime(CDateTime(2026, 12, 6, 23, 0, 0));
@@ -147,15 +140,11 @@ TEST_F(TimeBarTest, PickersAndTheMidnightRule) {
     bar.OnTimer(kForwardTimer);  // 23:30
     PickTime(0, 10);
     EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 7, 0, 10, 0));
-    host.date = CDateTime(2026, 12, 20, 0, 0, 0);
-    bar.OnDateChanged();  // 00:10 on the 20th
+    host.date = CDateTime(2026, 12, 20, 3, 3, 3);
+    bar.OnDateChanged();
+    EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 20, 0, 10, 0));
     PickTime(23, 50);
     EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, 19, 23, 50, 0));
-    // The date picker keeps the time of day.
-    host.date = CDateTime(1999, 8, 11, 3, 3, 3);
-    bar.OnDateChanged();
-    EXPECT_EQ(host.viewTimes.back(), CDateTime(1999, 8, 11, 23, 50, 0));
-    EXPECT_EQ(host.time, host.viewTimes.back());
     // While busy, changes are ignored.
     const size_t n = host.viewTimes.size();
     bar.m_bBusy = 1;
@@ -168,11 +157,10 @@ TEST_F(TimeBarTest, ZoomStepsLandOnSliderPositions) {
     struct Case {
         int32_t zoom, steps, expectedZoom, expectedPosition;  // position -1: not moved
     } cases[] = {
-        {256, 1, 263, 32},     // 256 lies between positions 31 (251) and 32 (263)
-        {256, -1, 251, 31},    {263, -2, 239, 30},  // two steps: 251, then 239
-        {64, -1, 64, -1},      {64, 1, 65, 3},      {65, -5, 64, 2},
-        {2048, 1, 2048, -1},   {2048, -1, 2008, 99},
-        {5000, 1, 5000, -1},   {5000, -1, 2048, 100},  // a stored zoom beyond the slider
+        {256, 1, 263, 32},  // 256 lies between positions 31 (251) and 32 (263)
+        {263, -2, 239, 30},  // two steps: 251, then 239
+        {64, -1, 64, -1},   {65, -5, 64, 2},    {2048, 1, 2048, -1},
+        {5000, -1, 2048, 100},  // a stored zoom beyond the slider
     };
     for (const Case& c : cases) {
         doc.m_nZoom = c.zoom;
@@ -204,7 +192,7 @@ TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
     host.count = "2";
     host.unit = kHours;
     bar.ComputeStep();
-    for (const char* typed : {"abc", "", " ", "0", "10000", "3x", "-1", "2 2", "99999999999"}) {
+    for (const char* typed : {" ", "abc", "3x", "0", "10000", "99999999999"}) {
         host.count = typed;
         bar.OnForward();
         EXPECT_EQ(bar.m_nRunning, 0) << typed;
@@ -212,7 +200,7 @@ TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
         EXPECT_EQ(bar.m_nCount, 2) << typed;
         EXPECT_EQ(host.count, "2") << typed;  // the field shows the kept count again
     }
-    EXPECT_EQ(host.messages, 9);
+    EXPECT_EQ(host.messages, 6);
     host.count = " 9999 ";
     bar.OnForward();
     EXPECT_EQ(bar.m_nCount, 9999);
