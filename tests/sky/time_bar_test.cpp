@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 
@@ -112,24 +113,15 @@ TEST_F(TimeBarTest, ButtonsStartReverseAndStop) {
 // the bar showed (set by ShowTime, a tick or the date picker), never with
 // the clock, so these hold at any hour.
 TEST_F(TimeBarTest, PickersAndTheMidnightRule) {
-    struct Case {
-        CDateTime shown;
-        int hour, minute;
-        CDateTime expected;
-    } cases[] = {
-        {CDateTime(2026, 12, 6, 22, 0, 0), 23, 30, CDateTime(2026, 12, 6, 23, 30, 0)},
-        {CDateTime(2026, 12, 6, 23, 30, 0), 0, 30, CDateTime(2026, 12, 7, 0, 30, 0)},
-        {CDateTime(2026, 12, 7, 0, 30, 0), 23, 30, CDateTime(2026, 12, 6, 23, 30, 0)},
-        {CDateTime(2026, 12, 6, 21, 0, 0), 0, 30, CDateTime(2026, 12, 6, 0, 30, 0)},  // not near
-        {CDateTime(2026, 12, 6, 1, 0, 0), 23, 30, CDateTime(2026, 12, 5, 23, 30, 0)},
-    };
-    for (const Case& c : cases) {
+    // December 2026: the day and time shown, the hour picked (at 30
+    // minutes), the day it lands on. 21:00 is not near midnight.
+    for (auto [day, hour, minute, picked, landed] : std::vector<std::array<int, 5>>{
+             {6, 23, 30, 0, 7}, {7, 0, 30, 23, 6}, {6, 21, 0, 0, 6}, {6, 1, 0, 23, 5}}) {
         CTimeBarCore fresh{&doc, &host};
-        fresh.ShowTime(c.shown);
-        host.time = CDateTime(c.shown.GetYear(), c.shown.GetMonth(), c.shown.GetDay(), c.hour,
-                              c.minute, 0);
+        fresh.ShowTime(CDateTime(2026, 12, day, hour, minute, 0));
+        host.time = CDateTime(2026, 12, day, picked, 30, 0);
         fresh.OnTimeChanged();
-        EXPECT_EQ(host.viewTimes.back(), c.expected) << c.shown.GetHour() << " -> " << c.hour;
+        EXPECT_EQ(host.viewTimes.back(), CDateTime(2026, 12, landed, picked, 30, 0)) << day << " " << hour;
     }
     // A tick and the date picker show times too; the date picker keeps the
     // time of day.
@@ -206,38 +198,25 @@ TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
     EXPECT_EQ(bar.m_nCount, 9999);
 }
 
-// A tick of work w ms run at each due time: the waits keep 10 ms between
-// due times, whatever the work takes below a period.
-TEST(TickSchedule, EachTickIsDueAPeriodAfterThePreviousWasDue) {
-    for (int64_t work : {0, 2, 7, 9}) {
+// The waits keep 10 ms between due times, whatever the work (w ms) takes
+// below a period; a late tick runs at once and a stall is not made up.
+TEST(TickSchedule, TicksStayOnTheirScheduleAndAStallIsNotMadeUp) {
+    for (int64_t work : {0, 7, 9}) {
         TickSchedule s;
-        int64_t now = 1000;
-        now += s.Start(now, 10);
-        for (int tick = 1; tick <= 100; ++tick) {
+        int64_t now = 1000 + s.Start(1000, 10);
+        for (int tick = 2; tick <= 100; ++tick) {
+            now += work;
+            now += s.Next(now, 10);
             EXPECT_EQ(now, 1000 + 10 * tick) << "work " << work;
-            now += work;                 // the paint
-            now += s.Next(now, 10);      // the wait the host starts
         }
     }
-}
-
-TEST(TickSchedule, ALateTickRunsAtOnceAndAStallIsNotMadeUp) {
     TickSchedule s;
-    int64_t now = 0;
-    now += s.Start(now, 10);            // tick 1 due at 10
-    now += 13;                          // a slow paint ends at 23, after tick 2 was due
-    EXPECT_EQ(s.Next(now, 10), 0);      // tick 2 runs at once...
-    now += 2;
-    EXPECT_EQ(s.Next(now, 10), 5);      // ...and tick 3 is due at 30, on the schedule
-    now += 5;
-    now += 35;                          // a stall: tick 3 ends at 65, ticks 4 to 6 missed
-    EXPECT_EQ(s.Next(now, 10), 0);      // one tick at once, not four
-    EXPECT_EQ(s.DueMs(), 65);
-    now += 2;
-    EXPECT_EQ(s.Next(now, 10), 8);      // the next 10 ms after it
-    EXPECT_EQ(s.DueMs(), 75);
-    // A fresh start forgets the schedule.
-    EXPECT_EQ(s.Start(500, 10), 10);
+    const int64_t now = s.Start(0, 10) + 13;  // tick 1 due at 10, a slow paint ends at 23
+    EXPECT_EQ(s.Next(now, 10), 0);            // tick 2 was due at 20: at once...
+    EXPECT_EQ(s.Next(now + 2, 10), 5);        // ...and tick 3 is due at 30, on the schedule
+    EXPECT_EQ(s.Next(65, 10), 0);             // a stall till 65: one tick at once, not four
+    EXPECT_EQ(s.Next(67, 10), 8);             // the next 10 ms after it
+    EXPECT_EQ(s.Start(500, 10), 10);          // a fresh start forgets the schedule
     EXPECT_EQ(s.Next(512, 10), 8);
 }
 
