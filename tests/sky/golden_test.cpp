@@ -35,8 +35,6 @@ protected:
         doc.m_bGrid = doc.m_bEcliptic = doc.m_bHorizon = doc.m_bFigures = doc.m_bConstNames =
             doc.m_bBounds = 1;
         doc.m_bGround = doc.m_bLocalCircles = doc.m_bObserverOnBody = 0;
-        time.chosen = CDateTime(2026, 12, 6, 21, 0, 0);
-        time.utc = true;
         wnd.m_pTimeSource = &time;
         Size(320, 240);  // stride 324, centre (162, 120), F = 259
     }
@@ -46,18 +44,12 @@ protected:
         doc.m_nViewElevation = elevation;
         wnd.PaintSky();
     }
-    FixedTimeSource time;
+    FixedTimeSource time{CDateTime(2026, 12, 6, 21, 0, 0), true};
 };
 
 TEST_F(GoldenSkyTest, EquatorialOrion) {
     Paint(0, 7509, 0);  // right ascension 5.5h
-    // Betelgeuse, brighter than 1.0, is a disc where its position was stored;
-    // the celestial equator, a grid line, runs along the centre row.
-    const CStar* betelgeuse = nullptr;
-    for (auto& s : doc.m_stars)
-        if (s->m_strName == "Betelgeuse") betelgeuse = s.get();
-    ASSERT_NE(betelgeuse, nullptr);
-    EXPECT_EQ(WindowPixel(ScreenOf(betelgeuse)[0], ScreenOf(betelgeuse)[1]), ShadeBase[448] + 1);
+    // The celestial equator, a grid line, runs along the centre row.
     EXPECT_EQ(PixelOf(S(), 5, 120), 10 + kGridColour);
     ExpectGoldenFrame(S(), 0x4be3fe0163dc2d52ull, "equatorial_orion");
 }
