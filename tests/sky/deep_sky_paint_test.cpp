@@ -149,18 +149,6 @@ TEST_F(MilkyWayTest, GoldenBandAcrossTheEdge) {
     ExpectGoldenFrame(S(), 0x3b33db5ed3869d5bull, "milky_way_band_across_edge");
 }
 
-TEST(MilkyWayColours, BrightestLevelLightest) {
-    BuildMasterPalette();
-    int previous = -1;
-    for (int level = 1; level <= kMilkyWayLevels; ++level) {
-        const PaletteEntry& e = MasterPalette[MilkyWayPaletteIndex(level)];
-        const int sum = e.Red + e.Green + e.Blue;
-        EXPECT_GT(sum, previous) << level;
-        EXPECT_LT(e.Red, e.Blue);  // blue-grey
-        previous = sum;
-    }
-}
-
 class DeepSkySymbolTest : public MilkyWayTest {
 protected:
     void SetUp() override {

@@ -88,16 +88,6 @@ TEST_F(PaintTest, DirectionsOnTheRimAreNotDrawnButBodiesAre) {
     EXPECT_EQ(ScreenOf(jupiter), (std::array<int32_t, 2>{160, 240 - (120 + 255)}));  // F x 32767 / 32768
 }
 
-TEST_F(PaintTest, FainterStarsAreDarkerShadesOfWhite) {
-    int previous = 256;
-    for (float m : {2.9f, 3.1f, 4.5f, 5.9f, 6.5f}) {
-        const PaletteEntry& e = S().MemoryDC.Palette[StarPaletteIndex(m)];
-        EXPECT_TRUE(e.Red == e.Green && e.Green == e.Blue) << m;
-        EXPECT_LT(e.Red, previous) << m;
-        previous = e.Red;
-    }
-}
-
 TEST_F(PaintTest, BodiesFarToNearWithTheirMarkers) {
     // Saturn behind Mars on the same line of sight: Mars paints over it.
     PlaceBody("Saturn", 1.4e9, 0, 0);
@@ -282,11 +272,7 @@ TEST_F(ScaleTest, StarMarkersBySizeAndScaleDrawnWholeOrNotAtAll) {
     }
 }
 
-TEST_F(ScaleTest, FontsAndTheMoonIconGrowWithTheScale) {
-    CFont designed;
-    ASSERT_TRUE(designed.CreateFont(24, "Arial"));
-    SizeAt(2, 100, 80);
-    EXPECT_EQ(tools.fontA.CellHeight(), designed.CellHeight());
+TEST(MoonPhaseTest, TheIconIsMadeAtTheSideAsked) {
     CMoonIconHolder holder;
     const CIcon* icon = holder.Get(2306, 32);  // full Moon
     ASSERT_NE(icon, nullptr);
