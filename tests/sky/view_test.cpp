@@ -9,7 +9,6 @@
 #include "engine/trig_tables.h"
 #include "sky/aim_commands.h"
 #include "sky/sky_camera.h"
-#include "sky/vr_command.h"
 #include "tests/sky/sky_fixture.h"
 
 namespace {
@@ -157,16 +156,6 @@ TEST_F(ViewTest, SameItemTwiceUnlocksEveryChoiceRepaintsEarthOnlyInVr) {
     EXPECT_TRUE(AimItemEnabled(doc, "Moon"));
     doc.m_bObserverOnBody = 1;
     EXPECT_TRUE(AimItemEnabled(doc, "Earth"));
-}
-
-TEST(VrCommandTest, TogglesAndTheGroundGoesOffEitherWay) {
-    CLumoDoc doc;
-    for (int on : {1, 0}) {
-        doc.m_bGround = 1;
-        VrCommand(doc);
-        EXPECT_EQ(doc.m_bObserverOnBody, on);
-        EXPECT_EQ(doc.m_bGround, 0);
-    }
 }
 
 // Seek releases the lock and turns to Equatorial mode, even when nothing is

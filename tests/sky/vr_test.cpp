@@ -10,9 +10,7 @@
 #include <numbers>
 
 #include "catalogue/cmp_file.h"
-#include "catalogue/store_file.h"
 #include "engine/palette.h"
-#include "engine/render_object.h"
 #include "engine/vector_q15.h"
 #include "framework/file.h"
 #include "sky/body_models.h"
@@ -126,16 +124,6 @@ TEST_F(VrTest, APaintStartsFromTheFullLight) {
     PlaceBody("Mars", 2e8, 0, 0);
     wnd.PaintSky();
     EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 2));
-}
-
-TEST_F(VrTest, TheBuiltStoreHoldsAModelForEveryBody) {
-    CStoreFile store;
-    ASSERT_TRUE(store.OpenStore(JoinPath(LUMO_BIN_DIR, "planets.sto")));
-    CBodyModels built(&store, folder.Path());
-    for (const auto& body : doc.m_planets)
-        EXPECT_NE(built.FindModel(body->m_strName), nullptr) << body->m_strName;
-    // The unpacked members are gone once read.
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 TEST(ModelPlacementTest, SpinAngleAndOffsets) {
