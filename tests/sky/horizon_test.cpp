@@ -108,20 +108,6 @@ TEST_F(HorizonTest, LocalCircleThroughEastAndZenith) {
     EXPECT_EQ(CountColour(kAzimuthLabelColour), 0);
 }
 
-TEST(Daylight, TheSkyBrightensSteadilyFromNightToDay) {
-    BuildMasterPalette();
-    EXPECT_EQ(DaylightBackgroundIndex(-18.01), kFirstShadeIndex);  // black
-    EXPECT_EQ(DaylightBackgroundIndex(std::nan("")), kFirstShadeIndex);
-    int last = 0;
-    for (double alt = -18; alt < 0; alt += 0.25) {
-        const PaletteEntry& e = MasterPalette[DaylightBackgroundIndex(alt)];
-        EXPECT_GT(e.Blue, e.Red) << alt;  // a blue, not a grey
-        EXPECT_GE(e.Red + e.Green + e.Blue, last) << alt;
-        last = e.Red + e.Green + e.Blue;
-    }
-    EXPECT_EQ(DaylightBackgroundIndex(0), DaylightBackgroundIndex(60));
-}
-
 TEST(Daylight, TheLimitRisesFromTheSetLimitToMagnitudeMinusOne) {
     EXPECT_EQ(DaylightMagnitudeLimit(-18, 6), 6);
     EXPECT_FLOAT_EQ(DaylightMagnitudeLimit(10, 6), -1);

@@ -1,12 +1,11 @@
 // The stylus on the sky window: drags, edge scrolling, the locked view and
-// the taps that pick what was drawn; the dialogs' lines and the layout.
+// the taps that pick what was drawn; the dialogs' lines.
 
 #include <gtest/gtest.h>
 
 #include "engine/surface.h"
 #include "sky/hit_table.h"
 #include "sky/sky_texts.h"
-#include "sky/view_layout.h"
 #include "tests/sky/sky_fixture.h"
 
 namespace {
@@ -115,16 +114,6 @@ TEST_F(StylusTest, DoubleTapPicksTheNearestDrawnObjectWithinFifteenPixels) {
     EXPECT_TRUE(host.starShown == nullptr && host.planetShown == nullptr);
 }
 
-TEST(HitTableTest, TiesGoToTheLowestIndex) {
-    // Filled in drawing order, which need not be index order.
-    const std::vector<ScreenMark> marks = {{7, 10, 0}, {3, -10, 0}, {5, 0, 20}};
-    int64_t best = 101;
-    const ScreenMark* m = NearestMark(marks, 0, 0, best);
-    ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->index, 3);
-    EXPECT_EQ(best, 100);
-}
-
 // The dialogs' lines: a declination just south of the equator keeps its
 // sign, and the planet box keeps the archived template (its "Rotation" line
 // shows the inclination field).
@@ -144,20 +133,6 @@ TEST(SkyTexts, StarAndPlanetLines) {
     const std::vector<std::string> lines = PlanetInfoLines(p);
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[3], "Rotation: 1.849920");
-}
-
-TEST(ViewLayout, NarrowAndWideScreens) {
-    // The time bar below the sky, or left of it from 1.5 times as wide as high.
-    ViewLayout narrow = LayoutView({0, 0, 240, 320}, 240, 320);
-    EXPECT_FALSE(narrow.wide);
-    EXPECT_EQ(narrow.sky.bottom, 320 - 48);
-    EXPECT_EQ(narrow.timeBar.top, 320 - 48);
-    ViewLayout wide = LayoutView({0, 0, 640, 240}, 640, 240);
-    EXPECT_TRUE(wide.wide);
-    EXPECT_EQ(wide.sky.left, 120);
-    EXPECT_EQ(wide.timeBar.right, 120);
-    EXPECT_TRUE(IsWideScreen(360, 240));
-    EXPECT_FALSE(IsWideScreen(359, 240));
 }
 
 }  // namespace

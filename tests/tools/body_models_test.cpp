@@ -48,15 +48,10 @@ TEST(BodyModelsTest, EveryBodyOfTheTableHasATexturedGlobe) {
     EXPECT_EQ(BodyModelRadius("Vulcan"), 0);
 }
 
-TEST(BodyModelsTest, TheSameModelsOnEveryBuild) {
-    std::vector<BodyModel> a, b;
+TEST(BodyModelsTest, NothingIsMadeWithoutTheEarthsTexture) {
+    std::vector<BodyModel> models;
     std::string error;
-    ASSERT_TRUE(MakeBodyModels(kDataDir, a, error)) << error;
-    ASSERT_TRUE(MakeBodyModels(kDataDir, b, error)) << error;
-    ASSERT_EQ(a.size(), 23u);
-    for (size_t i = 0; i < a.size(); ++i) EXPECT_EQ(a[i].bytes, b[i].bytes) << a[i].name;
-    // Without the Earth's texture nothing is made.
-    EXPECT_FALSE(MakeBodyModels("/nonexistent", a, error));
+    EXPECT_FALSE(MakeBodyModels("/nonexistent", models, error));
     EXPECT_NE(error.find("earth_texture.pgm"), std::string::npos) << error;
 }
 
