@@ -44,8 +44,6 @@ TEST(EventTexts, TimesAndLines) {
     e.kind = DayKind::AlwaysUp;
     EXPECT_EQ(EventLines(d, e), (std::vector<std::string>{"Rise: always above the horizon", "Transit: -",
                                                          "Set: always above the horizon"}));
-    e.kind = DayKind::NeverRises;
-    EXPECT_EQ(EventLines(d, e)[0], "Rise: never rises");
 }
 
 // Sirius (J2000 6h 45m 08.9s, -16 42' 58") from Greenwich on 2026-12-06
