@@ -104,23 +104,6 @@ TEST_F(HorizonTest, LocalCircleThroughEastAndZenith) {
     EXPECT_EQ(CountColour(kAzimuthLabelColour), 0);
 }
 
-TEST(Daylight, TheLimitRisesFromTheSetLimitToMagnitudeMinusOne) {
-    EXPECT_EQ(DaylightMagnitudeLimit(-18, 6), 6);
-    EXPECT_FLOAT_EQ(DaylightMagnitudeLimit(10, 6), -1);
-    EXPECT_FLOAT_EQ(DaylightMagnitudeLimit(-4, 6), 2.5f);  // halfway
-    // A limit set brighter than the sky allows stays.
-    EXPECT_EQ(DaylightMagnitudeLimit(0, -3), -3);
-    // No limit set (10000): the blend starts from magnitude 8.
-    EXPECT_FLOAT_EQ(DaylightMagnitudeLimit(-4, 10000), 3.5f);
-    float last = 6.5f;
-    for (double alt = -40; alt <= 45; alt += 0.1) {
-        const float m = DaylightMagnitudeLimit(alt, 6.5f);
-        EXPECT_LE(m, last + 1e-6f) << alt;
-        EXPECT_LT(last - m, 0.05f) << alt;  // no jump
-        last = m;
-    }
-}
-
 TEST_F(HorizonTest, DaylightFollowsTheSunInHorizonViewOnly) {
     doc.m_bHorizon = 0;
     wnd.m_bDaylight = true;
