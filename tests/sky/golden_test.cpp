@@ -50,7 +50,6 @@ protected:
 TEST_F(GoldenSkyTest, EquatorialOrion) {
     Paint(0, 7509, 0);  // right ascension 5.5h
     // The celestial equator, a grid line, runs along the centre row.
-    EXPECT_EQ(PixelOf(S(), 5, 120), 10 + kGridColour);
     ExpectGoldenFrame(S(), 0x4be3fe0163dc2d52ull, "equatorial_orion");
 }
 
@@ -68,9 +67,6 @@ TEST_F(GoldenSkyTest, HorizonEastWithGround) {
     doc.m_bGround = 1;
     Paint(1, -8192, -1820);  // east, 20 degrees up
     // The horizon 259 sin 20 = 88 rows below the centre, the ground under it.
-    const uint8_t ground = NearestPaletteIndex(S().MemoryDC.Palette, Rgb(192, 192, 192));
-    EXPECT_EQ(PixelOf(S(), 162, 120 - 88), 10 + kHorizonColour);
-    EXPECT_EQ(PixelOf(S(), 162, 120 - 90), ground);
     EXPECT_LT(ScreenOf(Body("Uranus"))[1], 120);  // altitude 54.8, azimuth 113.8
     ExpectGoldenFrame(S(), 0xa62ae7ef06794e72ull, "horizon_east_ground");
 }

@@ -27,16 +27,6 @@ protected:
     uint8_t Ground() const { return NearestPaletteIndex(S().MemoryDC.Palette, Rgb(192, 192, 192)); }
 };
 
-TEST(AzimuthLabelTest, CardinalPoints) {
-    // The marks as the horizon walks them, from the east point toward south.
-    std::vector<std::string> marks;
-    for (float s = 0; s < 6.282185307179586; s += 0.2617993877991494f) marks.push_back(AzimuthLabel(s));
-    ASSERT_EQ(marks.size(), 24u);
-    EXPECT_EQ(marks[0], "90\u00BA");   // east
-    EXPECT_EQ(marks[18], "0\u00BA");   // north, not 360
-    EXPECT_EQ(marks[23], "75\u00BA");
-}
-
 TEST_F(HorizonTest, GroundOnlyInHorizonModeAndWithoutLabels) {
     doc.m_nZoom = 100;              // F = 100
     doc.m_nViewElevation = -1000;   // looking 11 degrees up: ground along the bottom

@@ -1,11 +1,10 @@
 // The stylus on the sky window: drags, edge scrolling, the locked view and
-// the taps that pick what was drawn; the dialogs' lines.
+// the taps that pick what was drawn.
 
 #include <gtest/gtest.h>
 
 #include "engine/surface.h"
 #include "sky/hit_table.h"
-#include "sky/sky_texts.h"
 #include "tests/sky/sky_fixture.h"
 
 namespace {
@@ -78,7 +77,7 @@ TEST_F(StylusTest, LockedViewMessageAfterADiagonalDragOnly) {
     EXPECT_EQ(drag(11, 11), 1);
     EXPECT_FALSE(host.heldAtMessage) << "the box came while the stylus was still held";
     EXPECT_EQ(drag(10, 30), 0);
-    doc.m_bObserverOnBody = 1;  // in VR mode the view turns
+    doc.m_bObserverOnBody = 1;
     EXPECT_EQ(drag(40, 40), 0);
 }
 
@@ -108,27 +107,6 @@ TEST_F(StylusTest, DoubleTapPicksTheNearestDrawnObjectWithinFifteenPixels) {
     wnd.m_hits.bodies.push_back({999, 100 - shift, 100});
     wnd.HitTest(100, 100);
     EXPECT_TRUE(host.starShown == nullptr && host.planetShown == nullptr);
-}
-
-// The dialogs' lines: a declination just south of the equator keeps its
-// sign, and the planet box keeps the archived template (its "Rotation" line
-// shows the inclination field).
-TEST(SkyTexts, StarAndPlanetLines) {
-    CStar s;
-    s.m_strName = "Vega";
-    s.m_fMagnitude = 0.03f;
-    s.m_cType = 'A';
-    s.m_pos.a = static_cast<float>(6.5 * 15 * 0.017453292519943295);  // 6h 30m
-    s.m_pos.b = static_cast<float>(-0.5 * 0.017453292519943295);
-    EXPECT_EQ(StarInfoLines(s), (std::vector<std::string>{"Vega", "Magnitud: 0.030000", "Type: A",
-                                                         "Right ascension:  6h 30.000m",
-                                                         "Declination: -0\u00ba 30.000m"}));
-    CPlanet p;
-    p.m_strName = "Mars";
-    p.m_fInclination = 1.84992f;
-    const std::vector<std::string> lines = PlanetInfoLines(p);
-    ASSERT_EQ(lines.size(), 11u);
-    EXPECT_EQ(lines[3], "Rotation: 1.849920");
 }
 
 }  // namespace

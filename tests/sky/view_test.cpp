@@ -1,10 +1,9 @@
-// Where the camera looks: its basis (reset, turns, straightening), the
-// view angles an aim sets, and the Aim items and the Seek command.
+// Where the camera looks: its basis after a reset and quarter turns, and
+// the Aim items and the Seek command.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/trig_tables.h"
 #include "sky/aim_commands.h"
@@ -12,10 +11,6 @@
 #include "tests/sky/sky_fixture.h"
 
 namespace {
-
-int64_t Dot(const Vec3i& a, const Vec3i& b) {
-    return (int64_t{a.x} * b.x + int64_t{a.y} * b.y + int64_t{a.z} * b.z) >> 15;
-}
 
 // The sine table gives 6, not 0, a quarter turn away, hence the tolerance.
 void ExpectRow(const Vec3i& row, int32_t x, int32_t y, int32_t z, int32_t tolerance = 6) {
@@ -44,25 +39,6 @@ TEST(SkyCameraTest, QuarterTurnsMoveTheRowsAsDescribed) {
     ExpectRow(c.m_vSide, 0, 32767, 0);
     ExpectRow(c.m_vDepth, 32767, 0, 0, 0);
     EXPECT_EQ(c.m_engine[5], c.m_vUp.z);  // the copies follow every turn
-}
-
-TEST(SkyCameraTest, OrthonormaliseRepairsDrift) {
-    EngineTablesInit();
-    CLumoWnd wnd;
-    CSkyCamera& c = wnd.m_Camera;
-    std::srand(7);
-    for (int i = 0; i < 5000; ++i) c.Rotate(std::rand() % 301 - 150, std::rand() % 301 - 150, std::rand() % 301 - 150);
-    // Thousands of truncated turns leave the rows short and askew.
-    EXPECT_LT(Dot(c.m_vDepth, c.m_vDepth), 32000);
-    wnd.Orthonormalise();
-    const Vec3i* rows[] = {&c.m_vDepth, &c.m_vUp, &c.m_vSide};
-    for (int i = 0; i < 3; ++i)
-        for (int j = i; j < 3; ++j) EXPECT_NEAR(Dot(*rows[i], *rows[j]), i == j ? 32767 : 0, 8) << i << j;
-    // Right-handed like the reset basis: side = up x depth.
-    const Vec3i cross{int32_t((int64_t{c.m_vUp.y} * c.m_vDepth.z - int64_t{c.m_vUp.z} * c.m_vDepth.y) >> 15),
-                      int32_t((int64_t{c.m_vUp.z} * c.m_vDepth.x - int64_t{c.m_vUp.x} * c.m_vDepth.z) >> 15),
-                      int32_t((int64_t{c.m_vUp.x} * c.m_vDepth.y - int64_t{c.m_vUp.y} * c.m_vDepth.x) >> 15)};
-    EXPECT_GT(Dot(cross, c.m_vSide), 32000);
 }
 
 class ViewTest : public SkyWindowTest {
@@ -123,9 +99,6 @@ TEST_F(ViewTest, SeekReleasesTheLockAndCentresWhatItFinds) {
     EXPECT_NEAR(doc.m_nViewAzimuth, 5461, 2);    // 4h
     EXPECT_NEAR(doc.m_nViewElevation, 2731, 2);  // minus the declination
     ExpectCentred(ScreenOf(Body("Jupiter")), "Jupiter");
-    CStar* vega = AddStar("Vega", 0.03f, 279.23, 38.78);
-    ASSERT_TRUE(SeekCommand(wnd, "vega"));
-    ExpectCentred(ScreenOf(vega), "Vega");
     CStar* odd = AddStar("Odd", 2.0f, 0, 0);  // angles of 0h, 0 degrees; the vector towards 6h
     odd->m_pos.x = 0;
     odd->m_pos.z = -1.495979e11;

@@ -116,16 +116,6 @@ TEST_F(VrTest, AModelLeavesTheWindowsFocalLengthForTheRestOfThePaint) {
     EXPECT_EQ(ScreenOf(Body("Mars"))[1], 100 - (50 + 83 * Y / 32768));
 }
 
-// Another window's model left the light table darkened: the next paint
-// starts from the full light again (markers after a model: see above).
-TEST_F(VrTest, APaintStartsFromTheFullLight) {
-    BuildShadeBase(7);
-    doc.m_bObserverOnBody = 0;
-    PlaceBody("Mars", 2e8, 0, 0);
-    wnd.PaintSky();
-    EXPECT_EQ(PixelOf(S(), 162, 120), PaletteIndexOf(1, 2));
-}
-
 TEST(ModelPlacementTest, SpinAngleAndOffsets) {
     EXPECT_EQ(SpinAngle(std::numbers::pi), 8192);
     EXPECT_EQ(SpinAngle(0.1), -7670);  // trunc(-7670.3)
