@@ -121,8 +121,7 @@ TEST_F(TimeBarTest, PickersAndTheMidnightRule) {
     }
     // A tick and the date picker show times too; the date picker keeps the
     // time of day.
-    host.unit = kMinutes;
-    host.count = "30";
+    host.count = "1800";
     bar.ShowTime(CDateTime(2026, 12, 6, 23, 0, 0));
     bar.OnForward();
     bar.OnTimer(kForwardTimer);  // 23:30
