@@ -10,19 +10,14 @@
 
 namespace {
 
-ShownDay UtDay() {
-    ShownDay d;
-    d.utc = true;
-    d.day = DayOfChosenTime(CDateTime(2026, 12, 6, 12, 0, 0), true);
-    return d;
-}
-
 double At(const ShownDay& d, int h, int m, int s) { return d.day.jdStart + (h * 3600 + m * 60 + s) / 86400.0; }
 
 // Clock times to the nearest minute, durations, and the dialog's lines for
 // each kind of day.
 TEST(EventTexts, TimesAndLines) {
-    const ShownDay d = UtDay();
+    ShownDay d;
+    d.utc = true;
+    d.day = DayOfChosenTime(CDateTime(2026, 12, 6, 12, 0, 0), true);
     EXPECT_EQ(ClockText(d, At(d, 12, 0, 29)), "12:00");
     EXPECT_EQ(ClockText(d, At(d, 12, 0, 31)), "12:01");
     EventTimes two;

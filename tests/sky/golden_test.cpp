@@ -57,9 +57,8 @@ TEST_F(GoldenSkyTest, HorizonSouth) {
     Paint(1, -16384, -2731);  // azimuth 180 (south), 30 degrees up
     // Saturn (altitude 46.9, azimuth 207.9): above the centre and right of
     // it, west being on the right when facing south.
-    const CPlanet* saturn = Body("Saturn");
-    EXPECT_GT(ScreenOf(saturn)[0], 162 + 50);
-    EXPECT_LT(ScreenOf(saturn)[1], 120 - 50);
+    EXPECT_GT(ScreenOf(Body("Saturn"))[0], 162 + 50);
+    EXPECT_LT(ScreenOf(Body("Saturn"))[1], 120 - 50);
     ExpectGoldenFrame(S(), 0xb8345379907f0ed3ull, "horizon_south");
 }
 

@@ -93,11 +93,9 @@ TEST_F(StylusTest, DoubleTapPicksTheNearestDrawnObjectWithinFifteenPixels) {
     wnd.m_hits.bodies.push_back({IndexIn(doc.m_planets, mars), 120 - shift, 100});
     wnd.HitTest(110, 100);
     EXPECT_EQ(host.planetShown, mars);
-    EXPECT_EQ(host.starShown, nullptr);
     host.planetShown = nullptr;
     wnd.HitTest(109, 100);
     EXPECT_EQ(host.starShown, star);
-    EXPECT_EQ(host.planetShown, nullptr);
     // A paint clears the stored positions of everything not drawn; a table
     // left from another catalogue picks nothing that is not there.
     host.starShown = nullptr;

@@ -171,7 +171,6 @@ TEST_F(TimeBarTest, BadCountIsRefusedAndChangesNothing) {
     for (const char* typed : {" ", "abc", "3x", "0", "10000", "99999999999"}) {
         host.count = typed;
         bar.OnForward();
-        EXPECT_EQ(bar.m_nRunning, 0) << typed;
         EXPECT_TRUE(host.timers.empty()) << typed;
         EXPECT_EQ(bar.m_nCount, 2) << typed;
         EXPECT_EQ(host.count, "2") << typed;  // the field shows the kept count again
