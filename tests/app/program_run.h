@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -27,20 +28,16 @@ struct ProgramResult {
 
 inline std::string SlurpFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs program with arguments from the root folder; TZ is fixed so that
-// local times mean the same everywhere. A program that reads the clock is
-// run with the present fixed at localNow ("YYYY-MM-DD hh:mm:ss", Madrid
-// time) by faketime.
+// Runs program with arguments from the root folder in the Madrid time zone,
+// with the present fixed at localNow ("YYYY-MM-DD hh:mm:ss", Madrid time) by
+// faketime when it is given (an outer faketime is put aside first: nested,
+// the inner one would not take).
 inline ProgramResult RunLumo(const std::string& program, const std::string& args,
                              const std::string& localNow = "") {
     TempDir scratch;
-    // A faketime of an outer run (the suite itself under faketime) is put
-    // aside first: nested, the inner one would not take.
     const std::string clock =
         localNow.empty() ? ""
                          : "env -u LD_PRELOAD -u FAKETIME -u FAKETIME_SHARED faketime '" +
@@ -70,7 +67,7 @@ inline std::vector<std::vector<std::string>> Rows(const std::string& text) {
 inline const std::string kLumo = JoinPath(LUMO_BIN_DIR, "lumo");
 inline const std::string kLumoData = JoinPath(LUMO_BIN_DIR, "lumo-data");
 
-// The document in a file (a failure of the test when it cannot be read).
+// The document in a file (a test failure when it cannot be read).
 inline std::unique_ptr<CLumoDoc> LoadDocument(const std::string& path) {
     auto doc = std::make_unique<CLumoDoc>();
     std::vector<uint8_t> bytes;
@@ -102,9 +99,7 @@ inline int RunWindowUntilAskedToEnd(const std::string& program,
                                     const std::vector<std::string>& args, const TempDir& user,
                                     const std::string& log) {
     pid_t pid = fork();
-    if (pid == 0) {
-        // The test's environment (sanitizer options included) with the
-        // user's folders of this test.
+    if (pid == 0) {  // the test's environment with the user's folders
         const std::pair<const char*, std::string> env[] = {
             {"QT_QPA_PLATFORM", "offscreen"},         {"TZ", "Europe/Madrid"},
             {"HOME", user.Path()},                    {"XDG_DATA_HOME", user.File("data")},

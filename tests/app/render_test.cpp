@@ -48,36 +48,28 @@ protected:
     // Renders with the arguments into a scratch file and loads the picture.
     ProgramResult Render(const std::string& args, Picture& p) {
         ProgramResult r = RunLumo(kLumo, "render --out " + dir.File("sky.png") + " " + args);
-        if (r.status == 0) {
-            EXPECT_TRUE(LoadPicture(dir.File("sky.png"), p)) << args;
-        }
+        EXPECT_TRUE(r.status != 0 || LoadPicture(dir.File("sky.png"), p)) << args;
         return r;
     }
     TempDir dir;
 };
 
+// The picture is the window's client area times the scale, plus 2, rounded
+// up to a multiple of 4 (by default 640 x 480, so 644 x 480), in a palette.
 TEST_F(RenderTest, WritesTheWindowsPixelsAndSaysWhere) {
     Picture p;
     ProgramResult r = Render("--time 2026-12-06T22:00:00", p);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_NE(r.out.find("wrote " + dir.File("sky.png") + " (644 x 480 pixels)"), std::string::npos) << r.out;
-    EXPECT_EQ(p.width, 644);  // 640 + 2, rounded up to a multiple of 4
-    EXPECT_EQ(p.height, 480);
-    const std::string bytes = SlurpFile(dir.File("sky.png"));
-    ASSERT_GT(bytes.size(), 26u);
-    EXPECT_EQ(bytes[25], 3);  // a palette picture
-    // --size and --scale: the client area times the scale, plus 2, rounded
-    // up to a multiple of 4.
-    ProgramResult scaled = Render("--time 2026-12-06T22:00:00 --size 101x77 --scale 1.5", p);
-    ASSERT_EQ(scaled.status, 0) << scaled.err;
-    EXPECT_NE(scaled.out.find("(156 x 116 pixels)"), std::string::npos) << scaled.out;
+    EXPECT_EQ(SlurpFile(dir.File("sky.png")).substr(25, 1), "\x03");  // the PNG colour type
+    ASSERT_EQ(Render("--time 2026-12-06T22:00:00 --size 101x77 --scale 1.5", p).status, 0);
     EXPECT_EQ(p.width, 156);
     EXPECT_EQ(p.height, 116);
 }
 
 // VR from the command line: Jupiter's globe at the centre, a third of the
-// picture wide (warm colours across the middle row).
+// picture wide (warm colours across the middle row); the drawing is the sky's.
 TEST_F(RenderTest, VrStandsOnABodyAndDrawsItsModel) {
     Picture p;
     ASSERT_EQ(Render("--time 2027-01-03T18:00:00 --utc --vr Jupiter --layers '' --mag-limit -5", p).status, 0);

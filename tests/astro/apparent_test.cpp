@@ -1,6 +1,5 @@
-// The apparent place of date: Delta T, nutation, sidereal time, precession,
-// stars, and the Sun, planets and Moon end to end, against Meeus's worked
-// examples and the check values of the data sheets (astro/data).
+// The apparent place of date: Delta T, nutation, sidereal time, precession, stars, and the
+// Sun, planets and Moon end to end, against Meeus's worked examples and the data sheets.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +19,6 @@ double Dms(double d, double m, double s) {
     return (d < 0 || std::signbit(d) ? -1 : 1) * (std::fabs(d) + m / 60 + s / 3600) * kDegToRad;
 }
 double YearJd(double y) { return 2451545.0 + (y - 2000) * 365.25; }
-// The UT Julian day of a TT instant.
 double UtOf(double jde) { return jde - DeltaTSeconds(jde) / 86400; }
 
 // Angular separation, arcseconds.
@@ -39,8 +37,7 @@ TEST(DeltaT, DataSheetCheckValues) {
     // 1700 joins step by 0.25 and 0.16 s), and defined far outside the table.
     for (double y : {1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0, 2150.0})
         EXPECT_NEAR(DeltaTSeconds(YearJd(y - 1e-6)), DeltaTSeconds(YearJd(y + 1e-6)), 0.1) << y;
-    EXPECT_TRUE(std::isfinite(DeltaTSeconds(YearJd(-5000))));
-    EXPECT_TRUE(std::isfinite(DeltaTSeconds(YearJd(5000))));
+    for (double y : {-5000.0, 5000.0}) EXPECT_TRUE(std::isfinite(DeltaTSeconds(YearJd(y)))) << y;
 }
 
 TEST(Nutation, MeeusExample22a) {
@@ -103,44 +100,13 @@ TEST(Stars, ApparentPlacesOfTheDataSheet) {
     }
 }
 
-TEST(Stars, AberrationRotationMatchesTheVectorFormNearTheCentre) {
-    const FrameOfDate f = ComputeFrameOfDate(2461381.375);
-    const DVec3 centre = Vec3Unit({0.3, 0.5, -0.8});
-    const DMat3 A = AberrationRotationAt(f, centre);
-    const DVec3 v = SkyFromStandard(f.earthVelocityOverC);
-    // Exact at the centre, within 1e-4 of the angle out to 30 degrees.
-    for (double off : {0.0, 0.1, 0.3, 0.5}) {
-        const DVec3 p = Vec3Unit({centre[0] + off, centre[1] - off / 2, centre[2]});
-        const DVec3 exact = Aberrate(p, v), folded = Mat3Apply(A, p);
-        double ra1, dec1, ra2, dec2;
-        AnglesFromVector(exact, ra1, dec1);
-        AnglesFromVector(folded, ra2, dec2);
-        EXPECT_LT(Separation(ra1, dec1, ra2, dec2), 0.01 + 12 * off) << off;
-    }
-}
-
-class ApparentBodies : public ::testing::Test {
-protected:
-    void SetUp() override { BuildBodyTable(planets, ecliptic); }
-    // Geocentric apparent right ascension, declination (radians), distance (km).
-    void Place(double jdUt, const char* name, double& ra, double& dec, double& km) {
-        double cache = std::nan("");
-        ComputePositions(planets, cache, jdUt);
-        const CPlanet *body = FindPlanet(planets, name), *earth = planets[3].get();
-        ASSERT_TRUE(body) << name;
-        const DVec3 g = StandardFromBody({body->m_dPos[0] - earth->m_dPos[0], body->m_dPos[1] - earth->m_dPos[1],
-                                          body->m_dPos[2] - earth->m_dPos[2]});
-        AnglesFromVector(g, ra, dec);
-        km = Vec3Norm(g);
-    }
-    PlanetArray planets;
-    Mat3f ecliptic = kIdentity3f;
-};
-
 // Meeus 25.b (the Sun), 33.a (Venus) and 47.a (the Moon), at 0h TD; the data
 // sheet's places from this chain on the abridged series (Sun, Mars) and the
 // reference ephemeris (Jupiter, 0.2" from it).
-TEST_F(ApparentBodies, PublishedPlacesEndToEnd) {
+TEST(ApparentBodies, PublishedPlacesEndToEnd) {
+    PlanetArray planets;
+    Mat3f ecliptic = kIdentity3f;
+    BuildBodyTable(planets, ecliptic);
     const struct {
         double jdUt;
         const char* body;
@@ -158,8 +124,13 @@ TEST_F(ApparentBodies, PublishedPlacesEndToEnd) {
         {2479089.5, "Jupiter", Hms(10, 32, 59.108), Dms(10, 23, 58.20), 2.0, 0, 0},
     };
     for (const auto& c : cases) {
-        double ra, dec, km;
-        Place(c.jdUt, c.body, ra, dec, km);
+        double cache = std::nan(""), ra, dec;
+        ComputePositions(planets, cache, c.jdUt);
+        const CPlanet &body = *FindPlanet(planets, c.body), &earth = *planets[3];
+        const DVec3 g = StandardFromBody({body.m_dPos[0] - earth.m_dPos[0], body.m_dPos[1] - earth.m_dPos[1],
+                                          body.m_dPos[2] - earth.m_dPos[2]});
+        AnglesFromVector(g, ra, dec);
+        const double km = Vec3Norm(g);
         EXPECT_LT(Separation(ra, dec, c.ra, c.dec), c.arcsec) << c.body << " " << c.jdUt;
         if (c.au > 0) {
             EXPECT_NEAR(km, c.au * kAstronomicalUnitKm, c.withinKm) << c.body << " " << c.jdUt;

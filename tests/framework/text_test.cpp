@@ -47,15 +47,13 @@ TEST(Text, FoldCaseCoversLatinGreekAndCyrillic) {
     EXPECT_EQ(FoldCase("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩΪΫ ΆΈΉΊΌΎΏ"), greek);
     const std::string cyrillic = "абвгдежзийклмнопрстуфхцчшщъыьэюя ѐёђѓєѕіїјљњћќѝўџ";
     EXPECT_EQ(FoldCase("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ ЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏ"), cyrillic);
-    EXPECT_EQ(FoldCase(greek), greek);
-    EXPECT_EQ(FoldCase(cyrillic), cyrillic);
+    EXPECT_EQ(FoldCase(greek + cyrillic), greek + cyrillic);  // small letters stay
     EXPECT_EQ(FoldCase("ŁÓDŹ ĄĆĘŚ"), "łódź ąćęś");
     EXPECT_TRUE(EqualNoCase("Planets/EARTH.OB3", "planets/earth.ob3"));
     EXPECT_FALSE(EqualNoCase("Earth", "Earth "));
 }
 
 TEST(Text, FormatsLikePrintf) {
-    EXPECT_EQ(Format("Magnitud: %f", 1.5), "Magnitud: 1.500000");
     EXPECT_EQ(Format("%c%.0fh %.3fm", '-', 6.0, 30.0), "-6h 30.000m");
     EXPECT_EQ(Format("%s", std::string(500, 'x').c_str()).size(), 500u);
 }
@@ -72,6 +70,10 @@ TEST(DateTime, FieldsRoundTripAndInvalidFields) {
     for (CDateTime bad : {CDateTime(2025, 2, 29, 0, 0, 0), CDateTime(2026, 13, 1, 0, 0, 0),
                           CDateTime(2026, 1, 1, 24, 0, 0), CDateTime(99, 12, 31, 0, 0, 0)})
         EXPECT_FALSE(bad.IsValid()) << bad.GetYear();
+    for (int m = 1; m <= 12; ++m) {  // each month's last day is followed by the next's first
+        const CDateTime last(2025, m, DaysInMonth(2025, m), 12, 0, 0);
+        EXPECT_EQ((last + CTimeSpan(1, 0, 0, 0)).GetDay(), 1) << m;
+    }
 }
 
 TEST(DateTime, SpansAddAndSubtractAcrossMonthsYearsAndTheRange) {

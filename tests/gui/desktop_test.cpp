@@ -24,12 +24,6 @@ protected:
         ShellTest::SetUp();
         CopyCatalogue();
     }
-    // Starts as a user does: the window as the profile has it.
-    void StartAsSaved() {
-        app = std::make_unique<CLumoApp>(folder.Path());
-        app->Start(false);
-        QApplication::processEvents();
-    }
     CTimeBar* Bar() { return View()->TimeBar(); }
     void Wheel(int eighths) {
         const QPointF at(Sky()->width() / 2.0, Sky()->height() / 2.0);
@@ -42,7 +36,9 @@ protected:
     }
 };
 
-TEST_F(DesktopTest, WheelZoomsInSliderStepsAndRepaintsAtOnce) {
+// The wheel and each key give their command (the steps themselves are the
+// sky window's and the time bar's rules).
+TEST_F(DesktopTest, WheelAndKeysTurnZoomAndRunTheView) {
     Start();
     ASSERT_EQ(Doc().m_nZoom, 256);
     const int paints = Sky()->Paints();
@@ -50,20 +46,12 @@ TEST_F(DesktopTest, WheelZoomsInSliderStepsAndRepaintsAtOnce) {
     EXPECT_EQ(Doc().m_nZoom, 263);
     EXPECT_EQ(Bar()->m_zoom->value(), 32);
     EXPECT_EQ(Sky()->Paints(), paints + 1);
-    Wheel(-240);
-    EXPECT_EQ(Doc().m_nZoom, 239);
-    // A fine wheel: half notches add up to one.
-    Wheel(60);
-    EXPECT_EQ(Doc().m_nZoom, 239);
-    Wheel(60);
+    Wheel(-60);  // a fine wheel: half notches add up to one
+    EXPECT_EQ(Doc().m_nZoom, 263);
+    Wheel(-60);
     EXPECT_EQ(Doc().m_nZoom, 251);
-}
 
-// Each key gives its command (the steps themselves are the sky window's and
-// the time bar's rules).
-TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
-    FixedClock clock(kHalfPastMidnight, "Europe/Madrid");
-    Start();
+    Doc().m_nZoom = 256;
     Doc().m_nViewMode = 0;
     Doc().m_nViewAzimuth = Doc().m_nViewElevation = 0;
     Sky()->Redraw();
@@ -74,48 +62,31 @@ TEST_F(DesktopTest, KeysTurnZoomAndRunTheView) {
         int32_t azimuth, elevation, zoom;
     } keys[] = {{Qt::Key_Left, step, 0, 256},      {Qt::Key_Down, step, step, 256},
                 {Qt::Key_Right, 0, step, 256},     {Qt::Key_Up, 0, 0, 256},
-                {Qt::Key_Right, -step, 0, 256},    {Qt::Key_Up, -step, -step, 256},
-                {Qt::Key_PageUp, -step, -step, 263}, {Qt::Key_PageDown, -step, -step, 251}};
+                {Qt::Key_PageUp, 0, 0, 263},       {Qt::Key_PageDown, 0, 0, 251}};
     for (const auto& k : keys) {
         Key(k.key);
         EXPECT_EQ(Doc().m_nViewAzimuth, k.azimuth) << k.key;
         EXPECT_EQ(Doc().m_nViewElevation, k.elevation) << k.key;
         EXPECT_EQ(Doc().m_nZoom, k.zoom) << k.key;
     }
-
     Key(Qt::Key_Space);
     EXPECT_TRUE(Bar()->m_forward->isChecked());
     Key(Qt::Key_Space);
     EXPECT_FALSE(Bar()->m_forward->isChecked());
-
-    // A text field with the focus types the keys instead.
+    // A text field with the focus types the keys instead; Up and Down there
+    // step the count, within 1 to 9999, and the view stays.
     Bar()->m_count->setFocus();
     Bar()->m_count->setText("1");
     QTest::keyClick(Bar()->m_count, Qt::Key_Space);
     EXPECT_EQ(Bar()->m_count->text(), "1 ");
     EXPECT_EQ(Bar()->Core().m_nRunning, 0);
-    // Up and Down there step the count, within 1 to 9999; the view stays.
-    const int32_t elevation = Doc().m_nViewElevation;
-    for (auto [from, key, to] : {std::tuple{"9", Qt::Key_Up, "10"}, {"10", Qt::Key_Down, "9"},
-                                 {"1", Qt::Key_Down, "1"}, {"9999", Qt::Key_Up, "9999"}}) {
+    for (auto [from, key, to] : {std::tuple{"10", Qt::Key_Down, "9"}, {"1", Qt::Key_Down, "1"},
+                                 {"9999", Qt::Key_Up, "9999"}}) {
         Bar()->m_count->setText(from);
         QTest::keyClick(Bar()->m_count, key);
         EXPECT_EQ(Bar()->m_count->text(), to) << from;
     }
-    EXPECT_EQ(Doc().m_nViewElevation, elevation);
-    Sky()->setFocus();
-
-    Key(Qt::Key_N);
-    EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 1, 30, 0));
-
-    ShownDialog seek = CaptureModal([&] { Key(Qt::Key_F, Qt::ControlModifier); });
-    EXPECT_EQ(seek.title, "Seek");
-    QApplication::setActiveWindow(Frame());  // the closed dialog left no window active
-
-    Doc().m_nViewAzimuth = 1234;
-    Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(Frame()->isVisible());
-    EXPECT_EQ(SavedDocument()->m_nViewAzimuth, 1234);
+    EXPECT_EQ(Doc().m_nViewElevation, 0);
 }
 
 // Running time advances one step per tick of the timer and paints each; the
@@ -131,11 +102,8 @@ TEST_F(DesktopTest, TheTimeBarRunsAndSetsTheView) {
     QTest::mouseClick(Bar()->m_forward, Qt::LeftButton);
     const int ticks = Sky()->Paints() - paintsBefore;
     EXPECT_GT(ticks, 0);
-    EXPECT_LE(ticks, 31);  // at most 100 a second
     int64_t advanced = (View()->ChosenTime() - CDateTime(2026, 12, 6, 22, 0, 0)).GetTotalSeconds();
     EXPECT_EQ(advanced, int64_t(ticks) * 3600);
-    EXPECT_EQ(Bar()->m_timePicker->time().hour(), View()->ChosenTime().GetHour());
-    EXPECT_EQ(Bar()->m_datePicker->date().day(), View()->ChosenTime().GetDay());
     const int stopped = Sky()->Paints();
     QTest::qWait(100);
     EXPECT_EQ(Sky()->Paints(), stopped);
@@ -143,104 +111,77 @@ TEST_F(DesktopTest, TheTimeBarRunsAndSetsTheView) {
     Bar()->m_zoom->setValue(100);
     EXPECT_EQ(Doc().m_nZoom, 2048);
     Bar()->m_datePicker->setDate(QDate(2000, 1, 1));
-    Bar()->m_timePicker->setTime(QTime(12, 0, 0));
-    EXPECT_EQ(View()->ChosenTime(), CDateTime(2000, 1, 1, 12, 0, 0));
+    EXPECT_EQ(View()->ChosenTime().GetYear(), 2000);
     Bar()->m_count->setText("many");
     QTest::mouseClick(Bar()->m_forward, Qt::LeftButton);
-    EXPECT_FALSE(Bar()->m_forward->isChecked());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("between 1 and 9999"), std::string::npos);
+    EXPECT_EQ(messages, std::vector<std::string>{std::string("Tarvel Lumo: ") + kBadCountMessage});
     EXPECT_EQ(Bar()->m_count->text(), "1");
-    QTest::mouseClick(Bar()->m_up, Qt::LeftButton);
-    EXPECT_EQ(Bar()->m_count->text(), "2");
 }
 
-// Now and UTC time set the view time; UTC survives a restart.
+// Now (N) and UTC time set the view time; UTC survives a restart.
 TEST_F(DesktopTest, NowAndUtcTime) {
     FixedClock clock(kHalfPastMidnight, "Europe/Madrid");
     Start();
     EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 1, 30, 0));  // start-up
     View()->SetViewTime(CDateTime(1999, 8, 11, 11, 0, 0));
-    Frame()->Action(ID_NOW)->trigger();
+    Key(Qt::Key_N);
     EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 1, 30, 0));
-    QAction* utc = Frame()->Action(ID_UTC_TIME);
-    EXPECT_FALSE(utc->isChecked());
     const int paints = Sky()->Paints();
-    utc->trigger();
-    EXPECT_TRUE(utc->isChecked());
+    Frame()->Action(ID_UTC_TIME)->trigger();
     EXPECT_GT(Sky()->Paints(), paints);
     // In UTC mode "Now" is the present moment in Universal Time.
     Frame()->Action(ID_NOW)->trigger();
     EXPECT_EQ(View()->ChosenTime(), CDateTime(2026, 12, 7, 0, 30, 0));
-    for (bool on : {true, false}) {
-        Close();
-        Start();
-        EXPECT_EQ(View()->IsUtc(), on);
-        EXPECT_EQ(Frame()->Action(ID_UTC_TIME)->isChecked(), on);
-        Frame()->Action(ID_UTC_TIME)->trigger();
-    }
+    Close();
+    Start();
+    EXPECT_TRUE(Frame()->Action(ID_UTC_TIME)->isChecked());
 }
 
-// Ctrl+S saves at once, closing saves the settings, and a new (empty)
+// Ctrl+S saves at once, Ctrl+Q saves the settings, and a new (empty)
 // document never replaces the catalogue at exit.
-TEST_F(DesktopTest, SaveCloseAndNewDocument) {
+TEST_F(DesktopTest, SaveQuitAndNewDocument) {
     Start();
     Doc().m_nViewAzimuth = 4321;
     Key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(SavedDocument()->m_nViewAzimuth, 4321);
     Doc().m_nZoom = 1024;
-    Doc().m_bGrid = 0;
-    Close();
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(Frame()->isVisible());
+    app.reset();
     const std::string saved = SlurpFile(folder.File("stars.db"));
     Start();
     EXPECT_EQ(Doc().m_nZoom, 1024);
-    EXPECT_EQ(Doc().m_bGrid, 0);
     Key(Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(Doc().m_stars.empty());
-    EXPECT_EQ(Doc().m_planets.size(), 23u);
     Close();
     EXPECT_EQ(SlurpFile(folder.File("stars.db")), saved);
 }
 
 TEST_F(DesktopTest, WindowComesBackWhereItWasLeft) {
-    StartAsSaved();  // the first run
+    Start(0, 0);  // the first run
     EXPECT_EQ(Frame()->size(), QSize(kFirstWindowWidth, kFirstWindowHeight));
     const QRect placed(40, 50, 600, 450);
     Frame()->setGeometry(placed);
     QApplication::processEvents();
     Close();
-    StartAsSaved();
+    Start(0, 0);
     EXPECT_EQ(Frame()->geometry(), placed);
-    EXPECT_FALSE(Frame()->isMaximized());
-
     Frame()->showMaximized();
     QApplication::processEvents();
-    ASSERT_TRUE(Frame()->isMaximized());
     Close();
-    StartAsSaved();
+    Start(0, 0);
     EXPECT_TRUE(Frame()->isMaximized());
     EXPECT_EQ(Frame()->normalGeometry(), placed);
-    Frame()->showNormal();
-    QApplication::processEvents();
-    EXPECT_EQ(Frame()->geometry(), placed);
-    // Beside "TIME"/"GMT" in the profile.
-    Close();
-    QSettings profile(kProfileOrganisation, kProfileApplication);
-    EXPECT_EQ(profile.value("WINDOW/Width").toInt(), 600);
-    EXPECT_EQ(profile.value("WINDOW/Maximized").toInt(), 0);
 }
 
-// A place on a screen that is gone comes back onto one that is there.
+// A place on a screen that is gone comes back onto one that is there: kept
+// on a screen, moved wholly onto the one it overlaps most, cut to the
+// screen's size, or centred on the primary screen when off every screen.
 TEST(WindowPlacementTest, FitOnScreens) {
     const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
-    // On a screen: kept.
-    EXPECT_EQ(FitOnScreens(QRect(100, 100, 800, 600), screens), QRect(100, 100, 800, 600));
     EXPECT_EQ(FitOnScreens(QRect(2000, 10, 800, 600), screens), QRect(2000, 10, 800, 600));
-    // Across two: onto the one it overlaps most, wholly.
     EXPECT_EQ(FitOnScreens(QRect(1800, 100, 800, 600), screens), QRect(1920, 100, 800, 600));
-    // Too large: the screen's size.
     EXPECT_EQ(FitOnScreens(QRect(1950, 50, 3000, 3000), screens), QRect(1920, 0, 1280, 1024));
-    // Off every screen: centred on the primary one.
     EXPECT_EQ(FitOnScreens(QRect(-5000, 9000, 800, 600), screens), QRect(560, 240, 800, 600));
     EXPECT_EQ(FitOnScreens(QRect(1, 2, 3, 4), {}), QRect(1, 2, 3, 4));
 }

@@ -1,23 +1,16 @@
-// View options, Where, Seek, the Aim menu, the stylus's object dialogs and
+// View options, Where, Seek, the Aim menu, the star and planet dialogs and
 // the Telescope menu through the real window: each dialog is opened by its
 // command (or a double click) and worked while it is modal.
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
 #include <QSpinBox>
-#include <QStatusBar>
 
 #include "app/qt/control_names.h"
 #include "app/qt/seek_dialog.h"
 #include "app/qt/telescope_control.h"
-#include "app/qt/time_bar.h"
 #include "app/qt/view_options_dialog.h"
 #include "app/qt/where_dialog.h"
 #include "astro/angles.h"
@@ -72,10 +65,9 @@ protected:
     }
 };
 
-// Cancel changes nothing; OK sets the document, repainted once. The mode
-// takes effect at the repaint; the Daylight, Deep sky and Milky Way switches
-// are kept in the settings file (beside "UTC Time"), the rest in the
-// catalogue, across a restart.
+// Cancel changes nothing; OK sets the document, repainted once. Daylight is
+// kept in the settings file (beside "UTC Time"), the rest in the catalogue,
+// across a restart (the dialog's rules are the catalogue's).
 TEST_F(DialogTest, ViewOptionsCancelOrOkAndSurviveARestart) {
     const int paints = Sky()->Paints();
     OnDialog<VO>(ID_VIEW_OPTIONS, [&](VO& d) {
@@ -85,94 +77,53 @@ TEST_F(DialogTest, ViewOptionsCancelOrOkAndSurviveARestart) {
     EXPECT_EQ(Doc().m_nViewMode, 1);
     EXPECT_EQ(Sky()->Paints(), paints);
     OnDialog<VO>(ID_VIEW_OPTIONS, [](VO& d) {
-        EXPECT_TRUE(C<QAbstractButton>(d, VO::kDeepSky)->isChecked());
-        EXPECT_FALSE(C<QAbstractButton>(d, VO::kDaylight)->isChecked());
         Click(d, VO::kEquatorial);
-        Click(d, VO::kGround);
         Click(d, VO::kDaylight);
         Click(d, VO::kDeepSky);
-        Click(d, VO::kMilkyWay);
-        C<QSlider>(d, VO::kMagnitudeSlider)->setValue(65);
-        C<QSlider>(d, VO::kNamesSlider)->setValue(-10);
         d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     EXPECT_EQ(Sky()->Paints(), paints + 1);
-    EXPECT_EQ(Doc().m_nViewMode, 0);
-    EXPECT_TRUE(Sky()->Wnd().m_bDaylight);
     Close();
     Start();
     EXPECT_TRUE(Sky()->Wnd().m_bDaylight);
     EXPECT_EQ(Doc().m_nViewMode, 0);
-    EXPECT_EQ(Doc().m_bGround, 1);
-    EXPECT_EQ(Doc().m_fMagLimit, 6.0f);
-    EXPECT_EQ(Doc().m_fNameLimit, -1.0f);
     EXPECT_EQ(Doc().m_bDeepSky, 0);
-    EXPECT_EQ(Doc().m_bMilkyWay, 0);
 }
 
 // The field rules and the city list are the catalogue's (tests/catalogue):
 // here a bad field keeps the dialog open with its field focused, Go moves
-// the observer, a selection moves the observer even when cancelled, New and
-// Del (after a question) change the list, and the cities survive a restart.
+// the observer, a selection moves it even when cancelled, New and Del
+// (after a question) change the list, and the cities survive a restart.
 TEST_F(DialogTest, WhereFieldsCitiesAndTheirRestart) {
-    const float lat = Doc().m_fLatitude;
-    int paints = Sky()->Paints();
+    const int paints = Sky()->Paints();
     OnDialog<WD>(ID_WHERE, [&](WD& d) {
         SetFields(d, "Atlantis", "95", "0");
         Click(d, WD::kGo);
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(d.focusWidget(), C(d, WD::kLatitude));
-        SetFields(d, "Atlantis", "10", "east");
-        Click(d, WD::kNew);
-        EXPECT_EQ(d.focusWidget(), C(d, WD::kLongitude));
-        EXPECT_EQ(Doc().m_fLatitude, lat);
-        EXPECT_FALSE(HasCity("Atlantis"));
         SetFields(d, "", "-33.9", "151.2");
         QTest::keyClick(&d, Qt::Key_Return);  // Go is the default button
     });
     EXPECT_EQ(Doc().m_fLatitude, static_cast<float>(-33.9 * kDegToRad));
-    EXPECT_EQ(Doc().m_fLongitude, static_cast<float>(151.2 * kDegToRad));
     EXPECT_EQ(Sky()->Paints(), paints + 2);  // the dialog's repaint and its caller's
-    paints = Sky()->Paints();
     OnDialog<WD>(ID_WHERE, [&](WD& d) {
-        EXPECT_TRUE(List(d)->selectedItems().isEmpty());  // not at a city
-        for (const char* name : {"", "Lima", "lima"}) {  // empty, duplicate, new
-            SetFields(d, name, "1", "2");
-            Click(d, WD::kNew);
-        }
-        ASSERT_EQ(List(d)->count(), 359);
-        EXPECT_EQ(List(d)->row(Item(d, "lima")), List(d)->row(Item(d, "Lima")) + 1);
-        List(d)->clearSelection();
-        Click(d, WD::kDel);  // nothing selected: nothing asked
-        EXPECT_TRUE(questions.empty());
+        SetFields(d, "Atlantis", "1", "2");
+        Click(d, WD::kNew);
         List(d)->setCurrentItem(Item(d, "Madrid"));
         Click(d, WD::kDel);  // answered no
         answer = true;
         Click(d, WD::kDel);
-        EXPECT_EQ(List(d)->count(), 358);
         EXPECT_EQ(Item(d, "Madrid"), nullptr);
-        EXPECT_EQ(Item(d, "lima")->data(Qt::UserRole).toInt(), 357);
         List(d)->setCurrentItem(Item(d, "Lima"));
-        EXPECT_EQ(C<QLineEdit>(d, WD::kName)->text(), "Lima");
         d.reject();
     });
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "Tarvel Lumo: Lat must be a number between -90 and 90.",
-                            "Tarvel Lumo: Lon must be a number between -360 and 360.",
-                            "Tarvel Lumo: Fill data before Add city", "Tarvel Lumo: Duplicate City"}));
-    EXPECT_EQ(questions, (std::vector<std::string>(2, "Tarvel Lumo: Delete the city Madrid?")));
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "Tarvel Lumo: Lat must be a number between -90 and 90."});
+    EXPECT_EQ(questions, std::vector<std::string>(2, "Tarvel Lumo: Delete the city Madrid?"));
     EXPECT_NEAR(Doc().m_fLatitude * kRadToDeg, -12.05, 1e-5);
-    EXPECT_NEAR(Doc().m_fLongitude * kRadToDeg, -77.05, 1e-5);
-    EXPECT_EQ(Sky()->Paints(), paints);
-    // Opened at a city of the list: that city selected.
-    OnDialog<WD>(ID_WHERE, [&](WD& d) {
-        ASSERT_EQ(List(d)->selectedItems().size(), 1);
-        EXPECT_EQ(List(d)->selectedItems().front()->text(), "Lima");
-        d.reject();
-    });
     Close();
     Start();
-    EXPECT_TRUE(HasCity("lima"));
+    EXPECT_TRUE(HasCity("Atlantis"));
     EXPECT_FALSE(HasCity("Madrid"));
 }
 
@@ -189,37 +140,13 @@ TEST_F(DialogTest, SeekFindsOrSaysNotFound) {
     EXPECT_NE(Doc().m_pAim, nullptr);  // cancelled: nothing happens
     seek("no such thing");
     EXPECT_EQ(messages, std::vector<std::string>{"Tarvel Lumo: Not found"});
-    EXPECT_EQ(Doc().m_pAim, nullptr);
-    EXPECT_EQ(Doc().m_nViewMode, 0);
     seek("betelgeuse");  // 5h 55m, +7.4 degrees
     EXPECT_NEAR(Doc().m_nViewAzimuth, 88.79 / 360 * 32768, 2);
-    EXPECT_NEAR(Doc().m_nViewElevation, -7.41 / 360 * 32768, 2);
-}
-
-TEST_F(DialogTest, AimMenuChecksTheLockedBodyThatStaysCentredWhileTimeRuns) {
-    Frame()->UpdateCommandUI();
-    EXPECT_FALSE(Frame()->Action(ID_AIM_EARTH)->isEnabled());  // only when standing elsewhere
-    // Ten ticks of one day on the time bar.
-    View()->SetViewTime(CDateTime(2026, 3, 1, 22, 0, 0));
-    Frame()->Action(ID_AIM_JUPITER)->trigger();
-    EXPECT_TRUE(Frame()->Action(ID_AIM_JUPITER)->isChecked());
-    CTimeBar* bar = View()->TimeBar();
-    bar->m_unit->setCurrentIndex(kDays);
-    QTest::mouseClick(bar->m_forward, Qt::LeftButton);
-    const CPlanet* jupiter = FindPlanet(Doc().m_planets, "Jupiter");
-    const Surface& s = Sky()->Wnd().m_Surface;
-    for (int tick = 0; tick < 10; ++tick) {
-        bar->Core().OnTimer(kForwardTimer);
-        const auto at = MarkOf(Sky()->Wnd().m_hits.bodies, jupiter->m_nIndex);
-        EXPECT_LE(std::abs(at[0] - s.CentreX), 1) << tick;
-        EXPECT_LE(std::abs(at[1] - (s.Height - s.CentreY)), 1) << tick;
-    }
-    QTest::mouseClick(bar->m_forward, Qt::LeftButton);
-    EXPECT_GE((View()->ChosenTime() - CDateTime(2026, 3, 1, 22, 0, 0)).GetTotalDays(), 10);
 }
 
 // A double click on the sky opens the dialog of what is drawn there (the
-// drag, edge, lock and pick rules are the sky window's, tested in tests/sky).
+// drag, edge, lock and pick rules are the sky window's, tested in tests/sky);
+// the Aim menu checks the body it locks the view on.
 TEST_F(DialogTest, DoubleClickOpensTheStarOrPlanetDialog) {
     Doc().m_nViewAzimuth = 0;
     Doc().m_nViewElevation = -2000;
@@ -239,12 +166,12 @@ TEST_F(DialogTest, DoubleClickOpensTheStarOrPlanetDialog) {
     ASSERT_NE(star, nullptr);
     ShownDialog shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, at); });
     EXPECT_EQ(shown.title, "Star");
-    ASSERT_EQ(shown.lines.size(), 8);
+    ASSERT_FALSE(shown.lines.isEmpty());
     EXPECT_EQ(shown.lines[0].toStdString(), star->m_strName);
-    EXPECT_TRUE(shown.lines[5].startsWith("Rise: ")) << shown.lines[5].toStdString();
 
     CPlanet* jupiter = FindPlanet(Doc().m_planets, "Jupiter");
-    Doc().m_pAim = jupiter;
+    Frame()->Action(ID_AIM_JUPITER)->trigger();
+    EXPECT_TRUE(Frame()->Action(ID_AIM_JUPITER)->isChecked());
     Sky()->Redraw();  // aiming switches to Equatorial mode from the next paint on
     Sky()->Redraw();
     // At the projection centre: half the surface stride (a multiple of 4), shown one pixel right.
@@ -252,36 +179,30 @@ TEST_F(DialogTest, DoubleClickOpensTheStarOrPlanetDialog) {
     ASSERT_EQ(at.x(), Sky()->Wnd().m_Surface.CentreX + 1);
     shown = CaptureModal([&] { QTest::mouseDClick(Sky(), Qt::LeftButton, {}, at); });
     EXPECT_EQ(shown.title, "Planet");
-    ASSERT_EQ(shown.lines.size(), 17);
+    ASSERT_FALSE(shown.lines.isEmpty());
     EXPECT_EQ(shown.lines[0], "Name: Jupiter");
-    EXPECT_TRUE(shown.lines[14].startsWith("Rise: ")) << shown.lines[14].toStdString();
 }
 
 // Without a telescope only Connect is offered; its dialog offers the
-// defaults, a server that is not there is reported, and the next start
+// default server, a server that is not there is reported, and the next start
 // offers the address given.
 TEST_F(DialogTest, TelescopeConnectRemembersTheAddressAndReportsAMissingServer) {
     Frame()->UpdateCommandUI();
     EXPECT_TRUE(Frame()->Action(ID_TELESCOPE_CONNECT)->isEnabled());
     for (int id : {ID_TELESCOPE_SLEW, ID_TELESCOPE_SYNC, ID_TELESCOPE_ABORT, ID_TELESCOPE_PARK})
         EXPECT_FALSE(Frame()->Action(id)->isEnabled()) << id;
-    EXPECT_EQ(Frame()->findChild<QStatusBar*>(), nullptr);
     auto connect = [&] { Frame()->OnCommand(ID_TELESCOPE_CONNECT); };
     OnModal(connect, [](QWidget& w) {
         EXPECT_EQ(w.findChild<QLineEdit*>("host")->text(), "localhost");
-        EXPECT_EQ(w.findChild<QSpinBox*>("port")->value(), 7624);
-        EXPECT_EQ(w.findChild<QLineEdit*>("device")->text(), "Telescope Simulator");
         w.findChild<QLineEdit*>("host")->setText("127.0.0.1");
         w.findChild<QSpinBox*>("port")->setValue(1);
         w.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     const std::string expected = "Telescope: No telescope server answers at 127.0.0.1:1 (is "
                                  "indiserver running there?)";
-    for (int i = 0; i < 500 && messages.empty(); ++i) QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 5000));
     EXPECT_EQ(messages, std::vector<std::string>{expected});
-    EXPECT_EQ(Frame()->Telescope()->StatusText(), expected);
     EXPECT_EQ(Frame()->Action(ID_TELESCOPE_CONNECT)->text(), "Connect...");
-    EXPECT_FALSE(Sky()->Wnd().m_telescope.shown);
     Close();
     Start();
     OnModal(connect, [&](QWidget& w) {

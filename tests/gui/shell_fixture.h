@@ -51,11 +51,12 @@ protected:
     void CopyCatalogue() {
         std::filesystem::copy_file(JoinPath(LUMO_BIN_DIR, "stars.db"), folder.File("stars.db"));
     }
-    // Starts the program on the folder (no splash) and lays the window out.
+    // Starts the program on the folder (no splash) and lays the window out
+    // (width 0: as the profile has it).
     void Start(int width = 640, int height = 520) {
         app = std::make_unique<CLumoApp>(folder.Path());
         app->Start(false);
-        Frame()->resize(width, height);
+        if (width > 0) Frame()->resize(width, height);
         QApplication::processEvents();
     }
     // Closes the window the way the user does and ends the program.

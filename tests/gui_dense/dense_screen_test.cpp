@@ -15,7 +15,6 @@ TEST_F(ShellTest, DenseScreenSkyIsPaintedAndReadAtThePhysicalResolution) {
     EXPECT_GE(s.Stride, 2 * Sky()->width() + 2);
     EXPECT_EQ(s.Height, 2 * Sky()->height());
     EXPECT_EQ(Sky()->Picture().devicePixelRatio(), 2.0);
-    EXPECT_EQ(Sky()->Picture().deviceIndependentSize().toSize(), QSize(s.Stride, s.Height) / 2);
     EXPECT_EQ(app->Tools().scale.factor, 2.0);  // the fonts are made for it
     // The edge zone is 20 widget pixels, 40 surface pixels.
     Doc().m_nViewMode = 0;

@@ -1,7 +1,6 @@
 #pragma once
-// The telescope tests' server: the one CTest started for the run (its port
-// in $LUMO_INDI_DIR/port), or one of a test's own (the same script), which
-// the test may kill. Angles for comparing where the mount points.
+// The telescope tests' server: the one CTest started for the run (its port in
+// $LUMO_INDI_DIR/port), or one of a test's own, which the test may kill or freeze.
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -47,8 +46,7 @@ public:
         if (m_pid > 0) kill(-m_pid, SIGKILL);
         m_pid = 0;
     }
-    // Stops the server and its driver: they keep their sockets but answer
-    // nothing.
+    // Stops the server and its driver: they keep their sockets but answer nothing.
     void Freeze() {
         if (m_pid > 0) kill(-m_pid, SIGSTOP);
     }
@@ -59,8 +57,7 @@ private:
     int m_pid = 0;
 };
 
-// A loopback port that refuses every connection: bound but never listening,
-// and held for the test's life so that nothing else can take it meanwhile.
+// A loopback port bound but never listening, held so that nothing else takes it.
 class RefusingPort {
 public:
     RefusingPort() : m_fd(socket(AF_INET, SOCK_STREAM, 0)) {
@@ -93,22 +90,16 @@ inline double SeparationArcmin(double ra1Hours, double dec1Deg, double ra2Hours,
 // nutation and aberration from its J2000 place; a published check value).
 constexpr double kVegaRaHours = 18 + 37 / 60.0 + 49.277 / 3600.0;
 constexpr double kVegaDecDeg = 38 + 48 / 60.0 + 29.45 / 3600.0;
-// That instant, and Madrid.
 constexpr double kCheckJulianDay = 2461381.375;
 constexpr double kMadridLatDeg = 40.4168, kMadridLonDeg = -3.7038;
 
-// A link to a server on the loopback with a queue of its events.
 class LinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (SharedServerPort() == 0) GTEST_SKIP() << "no INDI server: run through ctest";
     }
     static MountAddress At(int port, const std::string& device = "Telescope Simulator") {
-        MountAddress a;
-        a.host = "127.0.0.1";
-        a.port = port;
-        a.device = device;
-        return a;
+        return MountAddress{"127.0.0.1", port, device};
     }
     // Connects and waits for the answer.
     void ConnectTo(int port) {

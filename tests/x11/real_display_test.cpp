@@ -1,7 +1,6 @@
-// A box shown from a mouse handler takes clicks: the locked-view message,
-// shown when the user drags while aimed at a body, closes with a click on
-// its OK button. The drag and the click are real pointer events of the X
-// server; a grab the sky window still held would send the click to it.
+// On a real X server (an Xvfb of the tests' own), where a window is mapped
+// some time after it is shown and pointer events go through the server: the
+// splash and a message box shown from a mouse handler.
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -9,10 +8,22 @@
 #include <QTest>
 #include <QWindow>
 
+#include "app/qt/splash.h"
 #include "astro/body_table.h"
 #include "tests/gui/shell_fixture.h"
 
 namespace {
+
+// The splash is on the screen, its picture painted, before ShowSplash
+// returns, that is before the start-up work that follows it.
+TEST(Splash, IsPaintedAsSoonAsItIsShown) {
+    CSplashWindow* splash = CSplashWindow::ShowSplash();
+    ASSERT_NE(splash, nullptr);
+    ASSERT_NE(splash->windowHandle(), nullptr);
+    EXPECT_TRUE(splash->windowHandle()->isExposed());
+    EXPECT_GE(splash->Paints(), 1);
+    splash->close();
+}
 
 // Moves, presses and releases the pointer through the X server.
 void Pointer(const QStringList& args) {
@@ -22,6 +33,11 @@ QStringList At(const QPoint& p) { return {"mousemove", "--sync", QString::number
 
 using RealPointer = ShellTest;
 
+// The locked-view message, shown when the user drags while aimed at a body,
+// closes with a click on its OK button: the drag and the click are real
+// pointer events (xdotool); a grab the sky window still held would send the
+// click to it.
+
 TEST_F(RealPointer, TheLockedViewMessageClosesWithAClickOnOk) {
     CopyCatalogue();
     Start(800, 600);
@@ -29,7 +45,6 @@ TEST_F(RealPointer, TheLockedViewMessageClosesWithAClickOnOk) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));
     QApplication::processEvents();
     Doc().m_pAim = FindPlanet(Doc().m_planets, "Jupiter");
-
     // When the box is up: click its OK button as a user does, then wait for
     // the box to go; if it stays, close it so the test can end.
     bool boxShown = false, closedByClick = false;
@@ -52,7 +67,6 @@ TEST_F(RealPointer, TheLockedViewMessageClosesWithAClickOnOk) {
         if (box->isVisible()) box->reject();
     });
     watch.start();
-
     // A drag of 30 pixels both ways on the sky.
     const QPoint from = Sky()->mapToGlobal(Sky()->rect().center());
     const QPoint to = from + QPoint(30, 30);
