@@ -23,11 +23,15 @@ class RecordingHost : public SkyHost {
 public:
     int32_t width = 320, height = 240;
     int presents = 0;
+    PresentedFrame last;
     void GetClientSize(int32_t& w, int32_t& h) const override {
         w = width;
         h = height;
     }
-    void Present(const PresentedFrame&) override { ++presents; }
+    void Present(const PresentedFrame& frame) override {
+        ++presents;
+        last = frame;
+    }
     // What the stylus handlers asked for.
     bool timerRunning = false, captured = false;
     int lockedMessages = 0;
