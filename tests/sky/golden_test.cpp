@@ -35,8 +35,6 @@ protected:
         doc.m_bGrid = doc.m_bEcliptic = doc.m_bHorizon = doc.m_bFigures = doc.m_bConstNames =
             doc.m_bBounds = 1;
         doc.m_bGround = doc.m_bLocalCircles = doc.m_bObserverOnBody = 0;
-        time.chosen = CDateTime(2026, 12, 6, 21, 0, 0);
-        time.utc = true;
         wnd.m_pTimeSource = &time;
         Size(320, 240);  // stride 324, centre (162, 120), F = 259
     }
@@ -46,19 +44,12 @@ protected:
         doc.m_nViewElevation = elevation;
         wnd.PaintSky();
     }
-    FixedTimeSource time;
+    FixedTimeSource time{CDateTime(2026, 12, 6, 21, 0, 0), true};
 };
 
 TEST_F(GoldenSkyTest, EquatorialOrion) {
     Paint(0, 7509, 0);  // right ascension 5.5h
-    // Betelgeuse, brighter than 1.0, is a disc where its position was stored;
-    // the celestial equator, a grid line, runs along the centre row.
-    const CStar* betelgeuse = nullptr;
-    for (auto& s : doc.m_stars)
-        if (s->m_strName == "Betelgeuse") betelgeuse = s.get();
-    ASSERT_NE(betelgeuse, nullptr);
-    EXPECT_EQ(WindowPixel(ScreenOf(betelgeuse)[0], ScreenOf(betelgeuse)[1]), ShadeBase[448] + 1);
-    EXPECT_EQ(PixelOf(S(), 5, 120), 10 + kGridColour);
+    // The celestial equator, a grid line, runs along the centre row.
     ExpectGoldenFrame(S(), 0x4be3fe0163dc2d52ull, "equatorial_orion");
 }
 
@@ -66,9 +57,8 @@ TEST_F(GoldenSkyTest, HorizonSouth) {
     Paint(1, -16384, -2731);  // azimuth 180 (south), 30 degrees up
     // Saturn (altitude 46.9, azimuth 207.9): above the centre and right of
     // it, west being on the right when facing south.
-    const CPlanet* saturn = Body("Saturn");
-    EXPECT_GT(ScreenOf(saturn)[0], 162 + 50);
-    EXPECT_LT(ScreenOf(saturn)[1], 120 - 50);
+    EXPECT_GT(ScreenOf(Body("Saturn"))[0], 162 + 50);
+    EXPECT_LT(ScreenOf(Body("Saturn"))[1], 120 - 50);
     ExpectGoldenFrame(S(), 0xb8345379907f0ed3ull, "horizon_south");
 }
 
@@ -76,9 +66,6 @@ TEST_F(GoldenSkyTest, HorizonEastWithGround) {
     doc.m_bGround = 1;
     Paint(1, -8192, -1820);  // east, 20 degrees up
     // The horizon 259 sin 20 = 88 rows below the centre, the ground under it.
-    const uint8_t ground = NearestPaletteIndex(S().MemoryDC.Palette, Rgb(192, 192, 192));
-    EXPECT_EQ(PixelOf(S(), 162, 120 - 88), 10 + kHorizonColour);
-    EXPECT_EQ(PixelOf(S(), 162, 120 - 90), ground);
     EXPECT_LT(ScreenOf(Body("Uranus"))[1], 120);  // altitude 54.8, azimuth 113.8
     ExpectGoldenFrame(S(), 0xa62ae7ef06794e72ull, "horizon_east_ground");
 }
