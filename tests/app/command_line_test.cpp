@@ -69,7 +69,6 @@ TEST_F(CommandLine, WrongWordsAndBadValuesAreRefusedWithStatusTwo) {
         {"lumo", "bogus", "unknown command 'bogus'", true},
         {"lumo", "--bogus", "unknown option '--bogus'", true},
         {"lumo", "--help extra", "unexpected 'extra'", true},
-        {"lumo", "render --bogus 1", "unexpected '--bogus'", true},
         {"lumo", "render --out OUT --el", "unexpected '--el'", true},
         {"lumo", "render", "--out FILE.png is needed", true},
         {"lumo", "render --out OUT --zoom 63", "bad zoom '63'", true},
@@ -82,7 +81,6 @@ TEST_F(CommandLine, WrongWordsAndBadValuesAreRefusedWithStatusTwo) {
         {"lumo", "render --out OUT --size 9000x10 --scale 2", "is too large", false},
         {"lumo", "render --out OUT --vr Vulcan", "no body 'Vulcan' (Sun, Mercury", false},
         {"lumo", "ephemeris --lat 91 --lon 0", "bad latitude '91'", true},
-        {"lumo", "ephemeris --lon x --lat 0", "bad longitude", true},
         {"lumo", "ephemeris --time 2000-01-01", "bad time", true},
         {"lumo", "ephemeris --time 0099-12-31T00:00:00", "bad time", true},
         {"lumo", "ephemeris --time 2026-12-06T21:00:00 --stars Nosuchstar", "no star named", false},
@@ -92,7 +90,6 @@ TEST_F(CommandLine, WrongWordsAndBadValuesAreRefusedWithStatusTwo) {
         {"lumo", "telescope", "no command", true},
         {"lumo-data", "", "usage: lumo-data", true},
         {"lumo-data", "bogus", "unknown command 'bogus'", true},
-        {"lumo-data", "--version extra", "usage: lumo-data", true},
     };
     const auto before = Files();
     for (const auto& c : cases) {

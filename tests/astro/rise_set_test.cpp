@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/body_table.h"
@@ -93,6 +94,25 @@ TEST(RiseSet, TwilightsInOrderPolarNightAndMidnightSun) {
     const BodyDay summer("Sun", tromso, JulianDayFromFields(2026, 6, 21, 0, 0, 0));
     EXPECT_EQ(summer.events.kind, DayKind::AlwaysUp);
     EXPECT_EQ(summer.twilights.astronomical.kind, DayKind::AlwaysUp);
+}
+
+// The Moon rises about 50 minutes later each day, so once a month a day has no
+// moonrise: the rise before comes late in the evening, the one after early.
+TEST(RiseSet, TheMoonSkipsARiseOnceAMonth) {
+    const EarthPlace madrid = Place(40.4168, -3.7038);
+    const double jd0 = JulianDayFromFields(2026, 12, 1, 0, 0, 0);
+    std::vector<DayEvents> days;
+    for (int d = -1; d <= 30; ++d) days.push_back(BodyDay("Moon", madrid, jd0 + d).events);
+    int withoutRise = 0;
+    for (int d = 1; d <= 30; ++d) {
+        EXPECT_TRUE(days[d].rises.count <= 1 && days[d].sets.count <= 1) << d;
+        if (!days[d].rises.empty()) continue;
+        ++withoutRise;
+        ASSERT_TRUE(days[d - 1].rises.count == 1 && days[d + 1].rises.count == 1) << d;
+        EXPECT_GT(Hours(days[d - 1].rises.julianDay[0], jd0 + d - 2), 22.5) << d;
+        EXPECT_LT(Hours(days[d + 1].rises.julianDay[0], jd0 + d), 1.5) << d;
+    }
+    EXPECT_TRUE(withoutRise == 1 || withoutRise == 2) << withoutRise;  // one lunar day: 24 h 50 min
 }
 
 TEST(DaySpan, LocalDaysAndTheirInstants) {

@@ -121,22 +121,4 @@ TEST_F(CmpFileTest, TemporaryFileGoesToTheCacheWhenTheFolderCannotTakeIt) {
     EXPECT_FALSE(f.Open(Path("model.ob3"), CFile::modeRead) || f.IsOpen());
 }
 
-TEST(StoreWriter, RefusesNamesAStoreCannotHold) {
-    Bytes out;
-    std::string error;
-    for (const std::string& name : {std::string(), std::string(128, 'a'), std::string("\xe2\x82\xac")})
-        EXPECT_FALSE(BuildStore({{name, B("x")}}, out, error));  // the euro sign has no byte
-    EXPECT_TRUE(BuildStore({{std::string(127, 'a'), B("x")}, {"\xc3\xa9.ob3", B("")}}, out, error));
-    std::vector<StoreEntry> dir;
-    uint32_t dirOffset = out[2] | (out[3] << 8) | (out[4] << 16) | (uint32_t(out[5]) << 24);
-    ASSERT_TRUE(ParseStoreDirectory(std::span(out).subspan(dirOffset), out.size(), dir, error));
-    ASSERT_EQ(dir.size(), 2u);
-    EXPECT_EQ(dir[1].name, "\xc3\xa9.ob3");
-}
-
-TEST(ModelRequestPath, FoldsThePartBelowTheProgramFolder) {
-    EXPECT_EQ(ModelRequestPath("/opt/Lumo", "Earth"), "/opt/Lumo/planets/earth.ob3");
-    EXPECT_EQ(ModelRequestPath("/opt/Lumo", "EARTH"), ModelRequestPath("/opt/Lumo", "earth"));
-}
-
 }  // namespace

@@ -55,16 +55,6 @@ TEST(SurfaceTest, DestroyedSurfaceDrawsAndPresentsNothing) {
     SurfaceDestroy(s);
 }
 
-TEST(SurfaceTest, PresentHandsOutPixelsAndTheSharedPalette) {
-    Surface a, b;
-    ASSERT_TRUE(SurfaceCreate(a, 30, 20) == 1 && SurfaceCreate(b, 50, 40) == 1);
-    PresentedFrame fa, fb;
-    ASSERT_TRUE(SurfacePresent(a, Rgb(0, 0, 0), fa) && SurfacePresent(b, Rgb(255, 0, 0), fb));
-    EXPECT_TRUE(fa.Bits == a.Bits && fa.Width == 32 && fa.Height == 20);
-    EXPECT_TRUE(fa.Palette == fb.Palette && fb.Palette[10].Red == 255);
-    BuildMasterPalette();
-}
-
 TEST(EngineAllocDeathTest, ZeroedBlocksAndFatalFailure) {
     auto* block = static_cast<unsigned char*>(EngineAlloc(64));
     EXPECT_TRUE(block[0] == 0 && block[63] == 0);

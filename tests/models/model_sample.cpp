@@ -2,8 +2,6 @@
 
 #include "engine/engine_alloc.h"
 
-#include <cstring>
-
 uint8_t* SampleImage(int width, int height, int seed) {
     auto* image = static_cast<uint8_t*>(EngineAlloc(size_t(width) * height));
     for (int i = 0; i < width * height; ++i) image[i] = uint8_t(seed + i * 13);

@@ -4,7 +4,6 @@
 // normals, tiles, frames, slots in both halves, part points, part transforms).
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "engine/object.h"

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "astro/angles.h"
 #include "catalogue/doc_file.h"
 #include "catalogue/lumo_doc.h"

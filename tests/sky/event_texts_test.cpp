@@ -1,5 +1,5 @@
-// The dialog and command-line texts of an object's day, and a body's
-// distance, apparent size and phase.
+// The dialog and command-line texts of an object's day, a star's box, and a
+// body's distance, apparent size and phase.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include "astro/julian_day.h"
 #include "catalogue/lumo_doc.h"
 #include "sky/event_texts.h"
+#include "sky/sky_texts.h"
 
 namespace {
 
@@ -57,6 +58,19 @@ TEST(EventTexts, AStarsDayFromItsCataloguePlace) {
     ASSERT_EQ(transit.substr(0, 9), "Transit: ") << transit;
     EXPECT_NEAR(std::stoi(transit.substr(9, 2)) * 60 + std::stoi(transit.substr(12, 2)), 106.9, 1) << transit;
     EXPECT_EQ(transit.substr(15), "(altitude 21.8\u00b0)");
+}
+
+// A star's box: a declination just south of the equator keeps its sign.
+TEST(SkyTexts, StarLines) {
+    CStar s;
+    s.m_strName = "Vega";
+    s.m_fMagnitude = 0.03f;
+    s.m_cType = 'A';
+    s.m_pos.a = static_cast<float>(6.5 * 15 * 0.017453292519943295);  // 6h 30m
+    s.m_pos.b = static_cast<float>(-0.5 * 0.017453292519943295);
+    EXPECT_EQ(StarInfoLines(s), (std::vector<std::string>{"Vega", "Magnitud: 0.030000", "Type: A",
+                                                         "Right ascension:  6h 30.000m",
+                                                         "Declination: -0\u00ba 30.000m"}));
 }
 
 // The Earth one astronomical unit from the Sun; the Moon behind it (full)

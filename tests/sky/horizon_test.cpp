@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 #include "sky/daylight.h"
 #include "sky/observer_circles.h"

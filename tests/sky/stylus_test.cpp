@@ -59,7 +59,9 @@ TEST_F(StylusTest, EdgePressesScrollWithinTwentyPixels) {
         EXPECT_TRUE(host.timerRunning);
         // While edge-scrolling a move does not drag.
         wnd.OnPenMove(c.x + 50, c.y + 50);
-        if (c.az || c.el) EXPECT_EQ(doc.m_nViewAzimuth, 2 * c.az);
+        if (c.az || c.el) {
+            EXPECT_EQ(doc.m_nViewAzimuth, 2 * c.az);
+        }
         wnd.OnPenUp(c.x, c.y);
         EXPECT_EQ(wnd.m_nAzimuthStep, 0);
     }
