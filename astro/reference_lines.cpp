@@ -68,7 +68,7 @@ void BuildReferenceLines(std::vector<CSkyLine>& gridLines, std::vector<CSkyLine>
     // A finer grid would run to millions of segments, and a step that cannot
     // advance would never end the loops below.
     if (!(spacing >= kMinGridSpacing && spacing <= 360)) return;
-    const float s = static_cast<float>(spacing * kPi / 180);
+    const float s = static_cast<float>(spacing * kDegToRad);
     const float t = static_cast<float>(0.1 * s);
     // Parallels.
     for (float b = 0; b <= kTurnBound; b += s)

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 
+#include "astro/angles.h"
 #include "astro/reference_lines.h"
 #include "framework/archive.h"
 #include "framework/file.h"
@@ -13,7 +14,6 @@
 namespace {
 constexpr char kMagic[8] = {'L', 'U', 'M', 'O', '-', 'D', 'S', 'K'};
 constexpr uint32_t kVersion = 1;
-constexpr double kPi = 3.14159265358979323846;
 // Smallest records: three empty strings, a kind and five floats; a level,
 // a count and three points.
 constexpr size_t kMinObjectBytes = 3 + 1 + 5 * 4;
@@ -102,7 +102,7 @@ void ReadRing(CArchive& ar, MilkyWayRing& ring) {
 struct Pole {
     double v[3];
     Pole() {
-        const SkyPoint p = DeepSkyPoint(192.85948 * kPi / 180, 27.12825 * kPi / 180);
+        const SkyPoint p = DeepSkyPoint(192.85948 * kDegToRad, 27.12825 * kDegToRad);
         v[0] = p.x;
         v[1] = p.y;
         v[2] = p.z;

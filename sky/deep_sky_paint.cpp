@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "catalogue/deep_sky.h"
 #include "catalogue/lumo_doc.h"
 #include "engine/palette.h"
@@ -12,7 +13,6 @@
 #include "sky/sky_paint.h"
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 constexpr int32_t kBlueGreyHue = 12;
 constexpr ColorRef kDeepSkyNameColour = Rgb(110, 160, 150);
 
@@ -81,7 +81,7 @@ void Symbol(Surface& s, DeepSkySymbol symbol, int32_t x, int32_t y, int32_t rx, 
 
 // Radius in surface pixels of half an angle of `arcmin` at focal length F.
 int32_t RadiusOf(float arcmin, int32_t focal, int32_t min, int32_t max) {
-    const double r = focal * std::sin(arcmin * (kPi / 180.0 / 60.0) / 2);
+    const double r = focal * std::sin(arcmin * (kDegToRad / 60.0) / 2);
     return static_cast<int32_t>(std::clamp(r, double(min), double(max)));
 }
 }  // namespace

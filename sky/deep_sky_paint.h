@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "engine/light_band.h"
+
 class CDC;
 class CLumoDoc;
 class CLumoWnd;
@@ -28,6 +30,6 @@ void DrawMilkyWay(const CLumoDoc& doc, CLumoWnd& wnd);
 void DrawDeepSky(const CLumoDoc& doc, CDC& dc, CLumoWnd& wnd);
 
 constexpr int32_t kDeepSkyMinRadius = 3;          // designed pixels
-constexpr int32_t kDeepSkyColour = 19 * 2 + 13;   // colour number: sea green, level 2
+constexpr int32_t kDeepSkyColour = ModelColour(2, 13);  // sea green, level 2
 constexpr int32_t kNoMagnitudeNamesZoom = 600;
 constexpr float kNoMagnitudeStarLimit = 6.0f;

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "engine/surface.h"
 #include "sky/sky_camera.h"
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kQ15 = 32768.0;
 // The depth of a point in front that the outline leaves out.
 constexpr double kSkipped = 1e30;

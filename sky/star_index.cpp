@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "catalogue/star.h"
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDeg = kPi / 180;
 constexpr int32_t kBands = 30;  // 6 degrees each
 constexpr double kBandHeight = kPi / kBands;
 
@@ -48,7 +47,7 @@ void StarIndex::BuildCells() {
                     Direction(ra, dec, v);
                     lowest = std::min(lowest, v[0] * c.centre[0] + v[1] * c.centre[1] + v[2] * c.centre[2]);
                 }
-            const double radius = std::acos(std::clamp(lowest, -1.0, 1.0)) + 0.5 * kDeg;
+            const double radius = std::acos(std::clamp(lowest, -1.0, 1.0)) + 0.5 * kDegToRad;
             c.cosRadius = std::cos(radius);
             c.sinRadius = std::sin(radius);
             m_cells.push_back(c);

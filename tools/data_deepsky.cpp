@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "astro/angles.h"
 #include "catalogue/deep_sky.h"
 #include "framework/format.h"
 #include "tools/data_commands.h"
@@ -55,7 +56,6 @@ int RunDeepSkyCommand(int argc, char** argv) {
     for (int level = 1; level <= kMilkyWayLevels; ++level)
         std::cout << "rings of level " << level << "\t" << perLevel[level] << "\n";
     std::cout << "\ndesignation\tother\tname\ttype\tmagnitude\tsize_arcmin\tra_deg\tdec_deg\n";
-    constexpr double kRadToDeg = 57.29577951308232;
     for (size_t i = 0; i < sky.objects.size() && i < static_cast<size_t>(count); ++i) {
         const DeepSkyObject& o = sky.objects[i];
         std::cout << Format("%s\t%s\t%s\t%s\t", o.designation.c_str(), o.other.c_str(),

@@ -3,13 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "astro/angles.h"
 #include "catalogue/deep_sky.h"
 #include "framework/file.h"
 #include "tools/tsv.h"
 
 namespace {
-constexpr double kDegToRad = 0.017453292519943295;
-
 bool ReadObjects(const std::string& dir, CDeepSky& sky, std::string& error) {
     TsvTable t;
     if (!t.Load(JoinPath(dir, "deepsky.tsv"), error)) return false;
