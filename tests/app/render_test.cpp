@@ -12,11 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "tests/app/program_run.h"
 
 namespace {
-
-constexpr double kDeg = 0.017453292519943295;
 
 struct Picture {
     int32_t width = 0, height = 0;
@@ -123,7 +122,7 @@ TEST_F(RenderTest, BodiesStandWhereTheEphemerisPutsThem) {
             for (const char* name : {"Sun", "Mercury", "Venus", "Moon", "Mars", "Jupiter", "Saturn",
                                      "Uranus", "Neptune", "Pluto"}) {
                 const Place& b = places.at(name);
-                const double h = b.altitudeDeg * kDeg, a = (b.azimuthDeg - facing) * kDeg;
+                const double h = b.altitudeDeg * kDegToRad, a = (b.azimuthDeg - facing) * kDegToRad;
                 if (h <= 0 || std::cos(h) * std::cos(a) < 0.05) continue;  // below or not in front
                 const double x = cx + f * std::cos(h) * std::sin(a);
                 const double row = p.height - 1 - (cy + f * std::sin(h));

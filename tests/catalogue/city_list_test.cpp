@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "astro/angles.h"
 #include "catalogue/city_list.h"
 #include "catalogue/lumo_doc.h"
 
@@ -33,7 +34,7 @@ TEST(CityList, SelectingMovesTheObserverAndDeletingDoesNot) {
     EXPECT_FALSE(TakeCityPlace(doc, 2, shown) || DeleteCity(doc, -1));
     ASSERT_TRUE(DeleteCity(doc, 0));
     EXPECT_EQ(SortedCityList(doc).at(0).name, "Null Island");
-    EXPECT_EQ(doc.m_fLongitude, static_cast<float>(-78.5 * 0.017453292519943295));
+    EXPECT_EQ(doc.m_fLongitude, static_cast<float>(-78.5 * kDegToRad));
 }
 
 // The texts shown for the current place read back to exactly that place.

@@ -21,8 +21,8 @@ protected:
         CopyCatalogue();
         Start(800, 600);
         Control()->SetClock([] { return kCheckJulianDay; });
-        Doc().m_fLatitude = static_cast<float>(kMadridLatDeg * 0.017453292519943295);
-        Doc().m_fLongitude = static_cast<float>(kMadridLonDeg * 0.017453292519943295);
+        Doc().m_fLatitude = static_cast<float>(kMadridLatDeg * kDegToRad);
+        Doc().m_fLongitude = static_cast<float>(kMadridLonDeg * kDegToRad);
     }
     CTelescopeControl* Control() { return Frame()->Telescope(); }
     // Lets the window handle events until done() or the seconds run out.

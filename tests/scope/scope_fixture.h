@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 
+#include "astro/angles.h"
 #include "scope/mount_event_queue.h"
 #include "scope/telescope_link.h"
 #include "tests/temp_dir.h"
@@ -80,10 +81,10 @@ private:
 
 // Angle between two places, arc minutes.
 inline double SeparationArcmin(double ra1Hours, double dec1Deg, double ra2Hours, double dec2Deg) {
-    constexpr double d = 0.017453292519943295;
-    const double a1 = ra1Hours * 15 * d, a2 = ra2Hours * 15 * d, b1 = dec1Deg * d, b2 = dec2Deg * d;
+    const double a1 = ra1Hours * 15 * kDegToRad, b1 = dec1Deg * kDegToRad;
+    const double a2 = ra2Hours * 15 * kDegToRad, b2 = dec2Deg * kDegToRad;
     const double c = std::sin(b1) * std::sin(b2) + std::cos(b1) * std::cos(b2) * std::cos(a1 - a2);
-    return std::acos(std::fmin(1.0, std::fmax(-1.0, c))) / d * 60.0;
+    return std::acos(std::fmin(1.0, std::fmax(-1.0, c))) * kRadToDeg * 60.0;
 }
 
 // Vega's apparent place of date at 2026-12-06 21:00 UT (precession,

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "astro/angles.h"
 #include "astro/body_table.h"
 #include "astro/julian_day.h"
 #include "catalogue/lumo_doc.h"
@@ -48,10 +49,10 @@ TEST(EventTexts, TimesAndLines) {
 // altitude of 90 - 51.48 - 16.75 = 21.8 degrees.
 TEST(EventTexts, AStarsDayFromItsCataloguePlace) {
     CLumoDoc doc;
-    doc.m_fLatitude = static_cast<float>(51.4769 * 0.017453292519943295);
+    doc.m_fLatitude = static_cast<float>(51.4769 * kDegToRad);
     doc.m_fLongitude = 0;
-    const double ra = (6 + 45 / 60.0 + 8.917 / 3600) * 15 * 0.017453292519943295;
-    const double dec = -(16 + 42 / 60.0 + 58.02 / 3600) * 0.017453292519943295;
+    const double ra = (6 + 45 / 60.0 + 8.917 / 3600) * 15 * kDegToRad;
+    const double dec = -(16 + 42 / 60.0 + 58.02 / 3600) * kDegToRad;
     const std::vector<std::string> lines = FixedObjectDayLines(doc, ra, dec, CDateTime(2026, 12, 6, 12, 0, 0), true);
     ASSERT_EQ(lines.size(), 3u);
     const std::string& transit = lines[1];
@@ -66,8 +67,8 @@ TEST(SkyTexts, StarLines) {
     s.m_strName = "Vega";
     s.m_fMagnitude = 0.03f;
     s.m_cType = 'A';
-    s.m_pos.a = static_cast<float>(6.5 * 15 * 0.017453292519943295);  // 6h 30m
-    s.m_pos.b = static_cast<float>(-0.5 * 0.017453292519943295);
+    s.m_pos.a = static_cast<float>(6.5 * 15 * kDegToRad);  // 6h 30m
+    s.m_pos.b = static_cast<float>(-0.5 * kDegToRad);
     EXPECT_EQ(StarInfoLines(s), (std::vector<std::string>{"Vega", "Magnitud: 0.030000", "Type: A",
                                                          "Right ascension:  6h 30.000m",
                                                          "Declination: -0\u00ba 30.000m"}));

@@ -87,10 +87,9 @@ TEST_F(HorizonTest, DaylightFollowsTheSunInHorizonViewOnly) {
     doc.m_bHorizon = 0;
     wnd.m_bDaylight = true;
     wnd.PaintSky();  // sets the observer frame
-    constexpr double kDeg = 0.017453292519943295;
     // The Sun at an altitude above the southern horizon, from the Earth (at the origin).
     auto sunAt = [&](double altitudeDeg) {
-        const double a = altitudeDeg * kDeg;
+        const double a = altitudeDeg * kDegToRad;
         const auto &z = doc.m_vZenith, &s = doc.m_vSouth;
         PlaceBody("Sun", 1.5e8 * (std::cos(a) * s[0] + std::sin(a) * z[0]),
                   1.5e8 * (std::cos(a) * s[1] + std::sin(a) * z[1]),
@@ -100,8 +99,8 @@ TEST_F(HorizonTest, DaylightFollowsTheSunInHorizonViewOnly) {
     };
     // A star where the camera looks.
     const Vec3i d = wnd.m_Camera.m_vDepth;
-    const double ra = std::atan2(-d.z / 32768.0, d.x / 32768.0) / kDeg;
-    CStar* star = AddStar("", 2.0f, ra < 0 ? ra + 360 : ra, std::asin(d.y / 32768.0) / kDeg);
+    const double ra = std::atan2(-d.z / 32768.0, d.x / 32768.0) * kRadToDeg;
+    CStar* star = AddStar("", 2.0f, ra < 0 ? ra + 360 : ra, std::asin(d.y / 32768.0) * kRadToDeg);
     EXPECT_EQ(sunAt(30), DaylightBackgroundIndex(30));
     EXPECT_FLOAT_EQ(wnd.m_fSkyLimit, -1);
     EXPECT_FALSE(OnScreen(ScreenOf(star)));

@@ -134,7 +134,7 @@ TEST_F(PaintTest, ReticleTwoCirclesAndACrossWhereTheMountPoints) {
     constexpr uint8_t kReticle = 10 + kTelescopeColour;
     wnd.m_telescope = {true, 1.0, 10.0};  // 1h, +10 deg: up and left of the centre
     // A body in the same direction: the reticle centres on its marker.
-    const double ra = 15 * 0.017453292519943295, dec = 10 * 0.017453292519943295;
+    const double ra = 15 * kDegToRad, dec = 10 * kDegToRad;
     PlaceBody("Jupiter", 7e8 * std::cos(dec) * std::cos(ra), 7e8 * std::sin(dec),
               -7e8 * std::cos(dec) * std::sin(ra));
     wnd.PaintSky();

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "astro/body_table.h"
 #include "astro/frames.h"
 #include "astro/reference_lines.h"
@@ -54,9 +55,7 @@ public:
 
 // A direction of right ascension and declination (degrees) as a sky point.
 inline SkyPoint SkyPointAt(double raDeg, double decDeg) {
-    SkyPoint p;
-    p.a = static_cast<float>(raDeg * 0.017453292519943295);
-    p.b = static_cast<float>(decDeg * 0.017453292519943295);
+    SkyPoint p{.a = static_cast<float>(raDeg * kDegToRad), .b = static_cast<float>(decDeg * kDegToRad)};
     MakeSkyPoint(p, 1.0);
     return p;
 }

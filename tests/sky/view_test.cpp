@@ -83,7 +83,7 @@ TEST_F(ViewTest, SameItemTwiceUnlocksEveryChoiceRepaintsEarthOnlyInVr) {
 TEST_F(ViewTest, SeekReleasesTheLockAndCentresWhatItFinds) {
     wnd.m_pTimeSource = nullptr;  // the positions stay as set
     EmptySky();
-    const double ra = 60 * 0.017453292519943295, dec = -30 * 0.017453292519943295;
+    const double ra = 60 * kDegToRad, dec = -30 * kDegToRad;
     PlaceBody("Jupiter", 7e8 * std::cos(dec) * std::cos(ra), 7e8 * std::sin(dec),
               -7e8 * std::cos(dec) * std::sin(ra));
     wnd.PaintSky();
