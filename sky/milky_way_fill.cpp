@@ -108,32 +108,31 @@ void MilkyWayOutline::AddRing(const MilkyWayRing& ring) {
         const Vec3i c = m_camera.ToCamera(v.x, v.y, v.z);
         cam[placed++] = {double(c.x), double(c.y), double(c.z)};
     };
-    // The runs one after the other from point 0 round to it.
-    const bool runsCover = RunsCoverRing(ring);
-    if (!runsCover) {
-        for (size_t i = 0; i < n; ++i) place(i);
-    }
     // A run wholly behind the viewer keeps only its ends (the points between
     // are hidden); a run in front but wholly outside the view is replaced by
     // the chord between its ends, which changes nothing on the surface (the
     // run and the chord lie in the run's cap, off the view). The points
     // between such ends stand as one point behind, or one point left out:
-    // the outline is traced the same through one as through many.
+    // the outline is traced the same through one as through many. Runs that
+    // do not follow one another from point 0 round to it are not used.
     const double sinView = std::sqrt(std::max(0.0, 1 - m_viewCos * m_viewCos));
-    for (const MilkyWayRing::Chunk& k : ring.chunks) {
-        if (!runsCover) break;
-        const double cd = (k.centre[0] * d.x + k.centre[1] * d.y + k.centre[2] * d.z) / kQ15;
-        const bool behind = cd < -k.sinRadius;
-        const bool offView = m_viewCos > -1 && k.cosRadius > 0 && cd > k.sinRadius &&
-                             cd < m_viewCos * k.cosRadius - sinView * k.sinRadius;
-        place(k.first);  // its last point is the next run's first
-        if (k.last == k.first + 1) continue;
-        if (behind)
-            cam[placed++] = {0, 0, -1};
-        else if (offView)
-            cam[placed++] = {0, 0, kSkipped};
-        else
-            for (uint32_t i = k.first + 1; i < k.last; ++i) place(i);
+    if (!RunsCoverRing(ring)) {
+        for (size_t i = 0; i < n; ++i) place(i);
+    } else {
+        for (const MilkyWayRing::Chunk& k : ring.chunks) {
+            const double cd = (k.centre[0] * d.x + k.centre[1] * d.y + k.centre[2] * d.z) / kQ15;
+            const bool behind = cd < -k.sinRadius;
+            const bool offView = m_viewCos > -1 && k.cosRadius > 0 && cd > k.sinRadius &&
+                                 cd < m_viewCos * k.cosRadius - sinView * k.sinRadius;
+            place(k.first);  // its last point is the next run's first
+            if (k.last == k.first + 1) continue;
+            if (behind)
+                cam[placed++] = {0, 0, -1};
+            else if (offView)
+                cam[placed++] = {0, 0, kSkipped};
+            else
+                for (uint32_t i = k.first + 1; i < k.last; ++i) place(i);
+        }
     }
     cam.resize(placed);
     size_t firstVisible = placed;
